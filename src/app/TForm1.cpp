@@ -1,0 +1,35 @@
+#include "TForm1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TForm1::TForm1(AppContext &, QWidget *mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(286, 110);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(212, 208, 200));
+    setPalette(pal);
+
+    auto *name = new QLabel(QStringLiteral("<b>Велтора</b> — печать адресов на конвертах"), this);
+    name->setGeometry(12, 8, 262, 18);
+    auto *version = new QLabel(QStringLiteral("Версия %1").arg(QStringLiteral(VELTORA_VERSION)), this);
+    version->setGeometry(12, 28, 262, 16);
+    auto *credit = new QLabel(QStringLiteral("Почтовые индексы: Укрпошта,\nдовідник поштових індексів (2025)"), this);
+    credit->setObjectName(QStringLiteral("Credit"));
+    credit->setGeometry(12, 46, 262, 30);
+
+    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->setGeometry(286 - 75 - 8, 110 - 25 - 6, 75, 25);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    if (mainWindow) {
+        const QRect g = mainWindow->frameGeometry();
+        move(g.center() - QPoint(width() / 2, height() / 2));
+    }
+}

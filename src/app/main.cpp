@@ -1,0 +1,46 @@
+// Veltora: addresses and prints postal envelopes.
+
+#include "app/QtDesktop.h"
+#include "app/QtMessages.h"
+#include "app/StartupActions.h"
+#include "app/TMainform.h"
+#include "print/QtPrintingService.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "Велтора: нет графического дисплея (переменные DISPLAY и WAYLAND_DISPLAY не заданы).\n"
+                     "Запустите программу в графическом сеансе или под виртуальным дисплеем:\n"
+                     "    xvfb-run -a ./run\n"
+                     "Veltora: no graphical display (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                     "Start it in a desktop session, or under a virtual display: xvfb-run -a ./run\n");
+        return 1;
+    }
+#endif
+    QApplication app(argc, argv);
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    const QString dataDir = defaultDataDir();
+    const QString workDir = defaultWorkDir();
+    seedWorkDir(dataDir, workDir);
+
+    Program program(workDir, dataDir, std::make_unique<QtMessages>(), createSystemPrintingService(),
+                    std::make_unique<QtDesktop>());
+    TMainform *main = program.start();
+    main->show();
+    if (qEnvironmentVariableIsSet("VELTORA_EXIT_WHEN_SHOWN")) // start-up benchmark
+        QMetaObject::invokeMethod(&app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    return QApplication::exec();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The data of a group mailing: the mailing list, the chosen source, the book line array, the
+// mailing record array, and the recipient lookup that finds an entry's record.
+//
+// Both arrays keep their lines with the one-character markers ("%" name or key line, "#" field
+// line). Each load builds an index from key to the last matching record, so that a lookup costs
+// the same whatever the size of the arrays ("the last matching record wins").
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class SourceMode { None, AddressBook, OtherSource };
+
+class MailingData
+{
+public:
+    static constexpr int BookRecordLines = 7;
+    static constexpr int MailingRecordLines = 9;
+
+    QStringList mailingList;                 // entry k is envelope number k + 1
+    SourceMode source = SourceMode::AddressBook;
+
+    void setBookLines(QStringList lines);
+    const QStringList &bookLines() const { return m_bookLines; }
+
+    void setMailingRecords(QStringList lines);
+    const QStringList &mailingRecords() const { return m_records; }
+    // Keys of the mailing records in array order, each without its trailing tab (the mailing list
+    // of other-source mode).
+    QStringList recordKeys() const;
+
+    // The address-book record of a name: its seven lines without markers, empty ones left out.
+    std::optional<QStringList> lookupBook(const QString &name) const;
+    // The mailing record whose key line is the entry followed by a tab, or the entry alone: its nine
+    // lines without markers, empty ones left out (the key keeps its trailing tab).
+    std::optional<QStringList> lookupRecord(const QString &entry) const;
+
+    // The recipient lookup for a mailing-list entry in the current source mode, as a click in the
+    // mailing list shows it: other-source records get the entry itself put first when putEntryFirst.
+    // Returns nothing when no record matches (the details box then keeps what it shows).
+    std::optional<QStringList> lookupEntry(const QString &entry, bool putEntryFirst) const;
+
+private:
+    static QStringList recordAt(const QStringList &lines, int slot, int length);
+
+    QStringList m_bookLines;
+    QStringList m_records;
+    QHash<QString, int> m_bookIndex;   // name -> slot of its last name line
+    QHash<QString, int> m_recordIndex; // key without trailing tab -> slot of its last key line
+};

@@ -1,0 +1,3 @@
+#include "PrintSetupDialog.h"
+
+void PrintSetup(AppContext &) {}

@@ -1,0 +1,53 @@
+#pragma once
+// The printing service: printers, jobs and the canvas that a job draws on.
+//
+// Positions on the canvas are in printer units of 1/13.4 mm (PrintScale); the canvas maps them to
+// the device, so that a position lands at its nominal millimetres at every resolution. Font sizes
+// are true points. The real service wraps Qt PrintSupport (QtPrintingService); tests use a
+// recording double.
+
+#include <QString>
+#include <QStringList>
+
+constexpr double PrintScale = 13.4; // printer units per millimetre
+
+class PrintCanvas
+{
+public:
+    virtual ~PrintCanvas() = default;
+    virtual void setFont(const QString &face, int pointSize, bool bold, bool italic) = 0;
+    // Height of a line of text in the current font, in printer units.
+    virtual int textHeight(const QString &text) = 0;
+    // Draws text with its top-left corner at (x, y), in printer units.
+    virtual void textOut(int x, int y, const QString &text) = 0;
+};
+
+class PrintingService
+{
+public:
+    virtual ~PrintingService() = default;
+
+    // Every printer of the system, then the built-in "PDF file" printer.
+    virtual QStringList printers() const = 0;
+    virtual QString currentPrinter() const = 0;
+    virtual void setCurrentPrinter(const QString &name) = 0;
+    // Where the "PDF file" printer writes.
+    virtual void setOutputFileName(const QString &path) = 0;
+
+    // Whether a job of this program is running.
+    virtual bool printing() const = 0;
+    // Width of the printable area in printer units.
+    virtual int pageWidth() = 0;
+
+    virtual void setPortrait() = 0;
+    virtual void setCopies(int copies) = 0;
+    virtual void setTitle(const QString &title) = 0;
+    virtual void beginDoc() = 0;
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+    virtual void abort() = 0;
+
+    virtual PrintCanvas &canvas() = 0;
+    // The current printer's font names.
+    virtual QStringList fontNames() = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// Helpers shared by the tests: a fresh working directory per case, fixture files, byte-exact
+// comparison, and a whole program started on test doubles.
+
+#include "app/AppContext.h"
+#include "app/Desktop.h"
+#include "app/Messages.h"
+#include "app/SharedState.h"
+#include "app/StartupActions.h"
+#include "app/WorkDir.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testing {
+
+// The source tree's data folder (the installed defaults) and the test fixtures folder.
+QString installedDataDir();
+QString fixturePath(const QString &relative);
+QByteArray fixtureBytes(const QString &relative);
+
+QByteArray cp1251(const QString &text);
+// Lines joined with CR LF after each, in code page 1251.
+QByteArray crlfLines(const QStringList &lines);
+
+// A temporary working directory, seeded with the installed defaults unless asked otherwise.
+class TempWorkDir
+{
+public:
+    explicit TempWorkDir(bool seeded = true);
+    QString path() const { return m_dir.path(); }
+    WorkDir &workDir() { return m_workDir; }
+    QString filePath(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+    void remove(const QString &name) const;
+    bool exists(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+    WorkDir m_workDir;
+};
+
+// A whole program on test doubles: recorded messages, a recorded desktop and the given printing
+// service (a recording one when none is given). Start it after preparing the working directory.
+class TestProgram
+{
+public:
+    explicit TestProgram(bool seeded = true, std::unique_ptr<PrintingService> printing = nullptr);
+    ~TestProgram();
+    TMainform *start();
+    AppContext &ctx() { return m_program->ctx(); }
+    SharedState &state() { return m_program->ctx().state; }
+    RecordingMessages &messages() { return *m_messages; }
+    RecordingDesktop &desktop() { return *m_desktop; }
+    TempWorkDir &dir() { return m_dir; }
+    PrintingService &printing() { return m_program->ctx().printing; }
+
+private:
+    TempWorkDir m_dir;
+    RecordingMessages *m_messages = nullptr;
+    RecordingDesktop *m_desktop = nullptr;
+    std::unique_ptr<Program> m_program;
+};
+
+} // namespace testing

@@ -1,0 +1,27 @@
+#pragma once
+// Renders every window of the program to PNG, offscreen. Each subsystem has its own file of shots.
+
+#include <QString>
+
+struct AppContext;
+class Program;
+class RecordingMessages;
+class QWidget;
+
+struct ShotEnv
+{
+    Program &program;
+    AppContext &ctx;
+    RecordingMessages &messages;
+    QString outDir;
+    QString workDir;
+};
+
+// Lays out, renders and saves a window as OUTDIR/name.png (with a frame-less client area).
+void grab(QWidget *window, const ShotEnv &env, const QString &name);
+
+void shotsApp(ShotEnv &env);
+void shotsEnvelope(ShotEnv &env);
+void shotsPrint(ShotEnv &env);
+void shotsMailing(ShotEnv &env);
+void shotsAddresses(ShotEnv &env);

@@ -1,0 +1,5 @@
+#include "Shots.h"
+
+void shotsPrint(ShotEnv &)
+{
+}
