@@ -4,6 +4,7 @@
 #include "app/TMainform.h"
 #include "print/PrintingService.h"
 #include "print/QtPrintingService.h"
+#include "print/RecordingPrinting.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,7 +85,7 @@ TestProgram::TestProgram(bool seeded, std::unique_ptr<PrintingService> printing)
     m_messages = messages.get();
     m_desktop = desktop.get();
     if (!printing)
-        printing = createSystemPrintingService();
+        printing = std::make_unique<RecordingPrinting>();
     m_program = std::make_unique<Program>(m_dir.path(), installedDataDir(), std::move(messages),
                                           std::move(printing), std::move(desktop));
 }
