@@ -20,8 +20,11 @@ struct ShotEnv
 // Lays out, renders and saves a window as OUTDIR/name.png (with a frame-less client area).
 void grab(QWidget *window, const ShotEnv &env, const QString &name);
 
-void shotsApp(ShotEnv &env);
-void shotsEnvelope(ShotEnv &env);
-void shotsPrint(ShotEnv &env);
-void shotsMailing(ShotEnv &env);
-void shotsAddresses(ShotEnv &env);
+// Each file of shots registers itself:  static ShotRegistrar reg("addresses", &shotsAddresses);
+// Shots run in the order of their names.
+using ShotFunction = void (*)(ShotEnv &);
+struct ShotRegistrar
+{
+    ShotRegistrar(const char *name, ShotFunction fn);
+};
+void runAllShots(ShotEnv &env);

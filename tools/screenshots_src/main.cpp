@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <map>
 
 void grab(QWidget *window, const ShotEnv &env, const QString &name)
 {
@@ -21,6 +22,25 @@ void grab(QWidget *window, const ShotEnv &env, const QString &name)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+namespace {
+std::map<QString, ShotFunction> &registry()
+{
+    static std::map<QString, ShotFunction> shots;
+    return shots;
+}
+} // namespace
+
+ShotRegistrar::ShotRegistrar(const char *name, ShotFunction fn)
+{
+    registry()[QString::fromLatin1(name)] = fn;
+}
+
+void runAllShots(ShotEnv &env)
+{
+    for (const auto &[name, fn] : registry())
+        fn(env);
 }
 
 int main(int argc, char *argv[])
@@ -44,10 +64,6 @@ int main(int argc, char *argv[])
     program.start();
     ShotEnv env{program, program.ctx(), recorded, outDir, work.path()};
 
-    shotsApp(env);
-    shotsEnvelope(env);
-    shotsPrint(env);
-    shotsMailing(env);
-    shotsAddresses(env);
+    runAllShots(env);
     return 0;
 }

@@ -9,7 +9,7 @@
 
 #include <QPlainTextEdit>
 
-void shotsApp(ShotEnv &env)
+static void shotsApp(ShotEnv &env)
 {
     TMainform *main = env.ctx.mainForm;
     main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
@@ -25,3 +25,4 @@ void shotsApp(ShotEnv &env)
     TForm1 about(env.ctx, main);
     grab(&about, env, QStringLiteral("about"));
 }
+static ShotRegistrar registrar("0-app", &shotsApp);

@@ -1,5 +1,0 @@
-#include "Shots.h"
-
-void shotsMailing(ShotEnv &)
-{
-}
