@@ -1,6 +1,77 @@
+// The batch print and the test print as the windows start them: messages for the refusals, and a
+// progress window with a cancel button for long batches.
+
+#include "BatchPrint.h"
+#include "NumberList.h"
 #include "PrintActions.h"
 
 #include "app/AppContext.h"
+#include "app/Messages.h"
+#include "app/SharedState.h"
 
-void PrintSelection(AppContext &, const SelectionList &, int) {}
-void drucke(AppContext &) {}
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <memory>
+
+namespace {
+
+// The progress window appears only when a batch takes longer than this.
+constexpr int ProgressDelayMs = 400;
+// Repainting it for every envelope would cost more than printing them.
+constexpr int ProgressUpdateMs = 50;
+
+QString progressText(int done, int total)
+{
+    return QStringLiteral("Печать конверта %1 из %2").arg(std::min(done + 1, total)).arg(total);
+}
+
+void report(AppContext &ctx, const PrintOutcome &outcome)
+{
+    switch (outcome.kind) {
+    case PrintOutcome::Kind::NoEnvelopeSize:
+        ctx.messages.show(NoEnvelopeSizeMessage);
+        break;
+    case PrintOutcome::Kind::OutsideList:
+        ctx.messages.show(numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailing.mailingList.size())));
+        break;
+    case PrintOutcome::Kind::Printed:
+    case PrintOutcome::Kind::Cancelled: // the user knows
+        break;
+    }
+}
+
+} // namespace
+
+void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
+{
+    std::unique_ptr<QProgressDialog> dialog;
+    QElapsedTimer sinceStart, sinceUpdate;
+    sinceStart.start();
+    const auto progress = [&](int done, int total) {
+        if (!dialog) {
+            if (sinceStart.elapsed() < ProgressDelayMs || done >= total)
+                return true;
+            dialog = std::make_unique<QProgressDialog>(progressText(done, total), QStringLiteral("Отмена"), 0, total,
+                                                       QApplication::activeWindow());
+            dialog->setObjectName(QStringLiteral("BatchProgress"));
+            dialog->setWindowTitle(PrintJobTitle);
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setMinimumDuration(0);
+            dialog->setAutoReset(false);
+            dialog->setAutoClose(false);
+        } else if (sinceUpdate.isValid() && sinceUpdate.elapsed() < ProgressUpdateMs && done < total) {
+            return true;
+        }
+        sinceUpdate.start();
+        dialog->setLabelText(progressText(done, total));
+        dialog->setValue(done); // a modal progress window handles its events here, the cancel button too
+        return !dialog->wasCanceled();
+    };
+    report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress));
+}
+
+void drucke(AppContext &ctx)
+{
+    report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir));
+}

@@ -1,0 +1,140 @@
+#include "BatchPrint.h"
+
+#include "Placement.h"
+#include "PrintingService.h"
+#include "app/Settings.h"
+#include "app/SharedState.h"
+#include "app/TextLines.h"
+#include "app/WorkDir.h"
+
+namespace {
+
+const QString SenderFile = QStringLiteral("User.txt");
+
+void setCanvasFont(PrintCanvas &canvas, const TFontSetting &f)
+{
+    canvas.setFont(f.Name, f.Size, f.Bold, f.Italic);
+}
+
+// Places both blocks for this job and turns the page upright.
+void place(PrintingService &printing, SharedState &state, const WorkDir &dir, PlacementKind kind)
+{
+    const int feedMethod = settings::readEnvsLast(dir);
+    const BlockAnchors a = printPlacement(placementInput(state, feedMethod, printing.pageWidth()), kind);
+    state.HomeX = a.HomeX;
+    state.HomeY = a.HomeY;
+    state.AddrX = a.AddrX;
+    state.AddrY = a.AddrY;
+    printing.setPortrait();
+}
+
+void printSender(PrintCanvas &canvas, const SharedState &state, const QStringList &lines)
+{
+    setCanvasFont(canvas, state.HomeFontSetting);
+    printBlock(canvas, state.HomeX, state.HomeY, lines);
+}
+
+// Tidies the recipient details box as printing leaves it, and prints its lines as the box shows them.
+void printRecipient(PrintCanvas &canvas, SharedState &state)
+{
+    QStringList lines = state.recipientDetails();
+    tidyRecipientLines(lines);
+    if (lines != state.recipientDetails())
+        state.setRecipientDetails(lines);
+    setCanvasFont(canvas, state.AddrFontSetting);
+    printBlock(canvas, state.AddrX, state.AddrY, wrappedLines(lines, state.mainFont, RecipientBoxWidth));
+}
+
+bool envelopeSizeSet(const SharedState &state)
+{
+    return state.EnvWidth != 0 && state.EnvHeight != 0;
+}
+
+// Runs body inside a begun document: ends it when body returns true, aborts it when body returns
+// false or throws (the failure goes on to the caller).
+template <typename Body>
+bool inDocument(PrintingService &printing, Body &&body)
+{
+    printing.beginDoc();
+    try {
+        if (!body()) {
+            printing.abort();
+            return false;
+        }
+        printing.endDoc();
+    } catch (...) {
+        printing.abort();
+        throw;
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
+{
+    return wrappedLines(dir.loadLines(SenderFile), boxFont, SenderBoxWidth);
+}
+
+PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
+                        const QList<int> &selection, int copies, const BatchProgress &progress)
+{
+    PrintOutcome outcome;
+    if (!envelopeSizeSet(state)) {
+        outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
+        return outcome;
+    }
+    const qsizetype listSize = state.mailing.mailingList.size();
+    for (int index : selection) {
+        if (index < 0 || index >= listSize) {
+            outcome.kind = PrintOutcome::Kind::OutsideList;
+            outcome.envelopeNumber = index + 1;
+            return outcome;
+        }
+    }
+    printing.setCopies(copies);
+    place(printing, state, dir, PlacementKind::Batch);
+    // The sender file is the same for every envelope: read once, before the job begins, so that a
+    // missing file stops the print before any page.
+    const QStringList sender = senderLines(dir, state.mainFont);
+    if (selection.isEmpty())
+        return outcome;
+
+    const int total = int(selection.size());
+    printing.setTitle(PrintJobTitle);
+    const bool ended = inDocument(printing, [&] {
+        PrintCanvas &canvas = printing.canvas();
+        for (int k = 0; k < total; ++k) {
+            if (progress && !progress(k, total))
+                return false;
+            state.lookupRecipient(selection.at(k), true);
+            printSender(canvas, state, sender);
+            printRecipient(canvas, state);
+            ++outcome.envelopes;
+            if (k + 1 < total)
+                printing.newPage();
+        }
+        return !progress || progress(total, total);
+    });
+    if (!ended)
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+    return outcome;
+}
+
+PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir)
+{
+    PrintOutcome outcome;
+    if (!envelopeSizeSet(state)) {
+        outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
+        return outcome;
+    }
+    place(printing, state, dir, PlacementKind::Single);
+    const QStringList sender = senderLines(dir, state.mainFont);
+    inDocument(printing, [&] {
+        printSender(printing.canvas(), state, sender);
+        printRecipient(printing.canvas(), state);
+        return true;
+    });
+    outcome.envelopes = 1;
+    return outcome;
+}

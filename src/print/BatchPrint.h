@@ -1,0 +1,56 @@
+#pragma once
+// The prints of a group mailing without any window: the batch print of a selection of the mailing
+// list (one page per envelope, in copies) and the test print of the envelope that the preview shows.
+// The print setup dialog and the preview call them through PrintSelection and drucke; a batch
+// printer without windows calls them directly.
+//
+// Both take the sender block from "User.txt", wrapped as a 185-pixel box in the main window's font
+// shows it, and the recipient block from the recipient details box, tidied and wrapped as that
+// 153-pixel box shows it. The batch print fills the box per envelope as a click in the mailing
+// list does; the test print prints what the box holds.
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class PrintCanvas;
+class PrintingService;
+class SharedState;
+class WorkDir;
+
+inline const QString PrintJobTitle = QStringLiteral("Велтора");
+inline const QString NoEnvelopeSizeMessage = QStringLiteral("Не установлены параметры конверта");
+
+// Widths of the word-wrapping boxes whose lines are printed.
+constexpr int SenderBoxWidth = 185;
+constexpr int RecipientBoxWidth = 153;
+
+// Asked before envelope `done` (zero-based) of `total` is printed, and once more with done == total
+// before the document ends. Returning false cancels the job: it is aborted and nothing more printed.
+using BatchProgress = std::function<bool(int done, int total)>;
+
+struct PrintOutcome
+{
+    enum class Kind {
+        Printed,         // the job ended (or, for an empty selection, nothing needed printing)
+        NoEnvelopeSize,  // EnvWidth or EnvHeight is 0; nothing printed
+        OutsideList,     // a selected envelope is not in the mailing list; nothing printed
+        Cancelled,       // the progress callback cancelled; the job was aborted
+    };
+    Kind kind = Kind::Printed;
+    int envelopeNumber = 0; // OutsideList: the one-based number refused
+    int envelopes = 0;      // envelopes printed (pages of the document)
+};
+
+// The lines of the sender block: "User.txt" as the sender box shows it.
+QStringList senderLines(const WorkDir &dir, const QFont &boxFont);
+
+// The batch print of the zero-based mailing-list indices in selection. Failures of files and of
+// the printing service throw; one that happens after the document has begun aborts the job first.
+PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
+                        const QList<int> &selection, int copies, const BatchProgress &progress = {});
+
+// The test print: whole centring difference, no title and no copies set.
+PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir);
