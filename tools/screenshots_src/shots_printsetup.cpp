@@ -1,0 +1,22 @@
+#include "Shots.h"
+
+#include "app/AppContext.h"
+#include "app/TMainform.h"
+#include "print/PrintSetupDialog.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+static void shotsPrintSetup(ShotEnv &env)
+{
+    PrintSetupDialog all(env.ctx, env.ctx.mainForm);
+    grab(&all, env, QStringLiteral("printsetup-all"));
+
+    PrintSetupDialog numbers(env.ctx, env.ctx.mainForm);
+    numbers.numbersButton()->click();
+    numbers.numberEdit()->setText(QStringLiteral("1,3-5,8"));
+    numbers.copiesBox()->setValue(2);
+    grab(&numbers, env, QStringLiteral("printsetup-numbers"));
+}
+static ShotRegistrar registrar("3-printsetup", &shotsPrintSetup);
