@@ -35,14 +35,14 @@ void printSender(PrintCanvas &canvas, const SharedState &state, const QStringLis
 }
 
 // Tidies the recipient details box as printing leaves it, and prints its lines as the box shows them.
-void printRecipient(PrintCanvas &canvas, SharedState &state)
+void printRecipient(PrintCanvas &canvas, SharedState &state, BoxLines &boxLines)
 {
     QStringList lines = state.recipientDetails();
     tidyRecipientLines(lines);
     if (lines != state.recipientDetails())
         state.setRecipientDetails(lines);
     setCanvasFont(canvas, state.AddrFontSetting);
-    printBlock(canvas, state.AddrX, state.AddrY, wrappedLines(lines, state.mainFont, RecipientBoxWidth));
+    printBlock(canvas, state.AddrX, state.AddrY, boxLines(lines));
 }
 
 bool envelopeSizeSet(const SharedState &state)
@@ -70,6 +70,53 @@ bool inDocument(PrintingService &printing, Body &&body)
 }
 
 } // namespace
+
+BoxLines::BoxLines(const QFont &font, int boxWidth)
+    : m_font(font)
+    , m_metrics(font)
+    , m_boxWidth(boxWidth)
+    , m_textWidth(textAreaWidth(boxWidth))
+    , m_advance(0x10000, -1.0f)
+{
+}
+
+bool BoxLines::surelyFits(const QString &line)
+{
+    // Kerning and rounding may make a line a little wider than the sum of its characters; the
+    // slack sends every line that could come near the edge the exact way.
+    constexpr qreal SlackPerChar = 0.5;
+    constexpr qreal Slack = 2.0;
+    qreal width = Slack;
+    for (const QChar c : line) {
+        // Tabs advance to stops, surrogates and marks combine: those lines go the exact way.
+        if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark())
+            return false;
+        float &advance = m_advance[c.unicode()];
+        if (advance < 0)
+            advance = m_metrics.inFont(c) ? float(m_metrics.horizontalAdvance(c)) : 1e6f;
+        width += advance + SlackPerChar;
+        if (width > m_textWidth)
+            return false;
+    }
+    return true;
+}
+
+QStringList BoxLines::operator()(const QStringList &lines)
+{
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString &line : lines) {
+        if (surelyFits(line)) {
+            shown.append(line);
+            continue;
+        }
+        auto known = m_wrapped.constFind(line);
+        if (known == m_wrapped.cend())
+            known = m_wrapped.insert(line, wrappedLines(QStringList{line}, m_font, m_boxWidth));
+        shown += *known;
+    }
+    return shown;
+}
 
 QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
 {
@@ -101,6 +148,7 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
         return outcome;
 
     const int total = int(selection.size());
+    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
     printing.setTitle(PrintJobTitle);
     const bool ended = inDocument(printing, [&] {
         PrintCanvas &canvas = printing.canvas();
@@ -109,7 +157,7 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
                 return false;
             state.lookupRecipient(selection.at(k), true);
             printSender(canvas, state, sender);
-            printRecipient(canvas, state);
+            printRecipient(canvas, state, recipientLines);
             ++outcome.envelopes;
             if (k + 1 < total)
                 printing.newPage();
@@ -130,9 +178,10 @@ PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, co
     }
     place(printing, state, dir, PlacementKind::Single);
     const QStringList sender = senderLines(dir, state.mainFont);
+    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
     inDocument(printing, [&] {
         printSender(printing.canvas(), state, sender);
-        printRecipient(printing.canvas(), state);
+        printRecipient(printing.canvas(), state, recipientLines);
         return true;
     });
     outcome.envelopes = 1;

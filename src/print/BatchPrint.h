@@ -10,10 +10,13 @@
 // list does; the test print prints what the box holds.
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class PrintCanvas;
 class PrintingService;
@@ -30,6 +33,27 @@ constexpr int RecipientBoxWidth = 153;
 // Asked before envelope `done` (zero-based) of `total` is printed, and once more with done == total
 // before the document ends. Returning false cancels the job: it is aborted and nothing more printed.
 using BatchProgress = std::function<bool(int done, int total)>;
+
+// The lines that a word-wrapping box of the given outer width shows (see wrappedLines), made for
+// printing many boxes: a line that plainly fits is taken as it stands without being laid out, and
+// the pieces of a longer line are remembered (the long lines of a mailing, districts and regions,
+// repeat).
+class BoxLines
+{
+public:
+    BoxLines(const QFont &font, int boxWidth);
+    QStringList operator()(const QStringList &lines);
+
+private:
+    bool surelyFits(const QString &line);
+
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    int m_boxWidth;
+    qreal m_textWidth;            // inside the frame and margins
+    std::vector<float> m_advance; // per UTF-16 code unit, -1 until measured
+    QHash<QString, QStringList> m_wrapped;
+};
 
 struct PrintOutcome
 {
