@@ -7,6 +7,7 @@
 #include "print/BatchPrint.h"
 #include "print/PrintActions.h"
 #include "print/RecordingPrinting.h"
+#include "app/TextLines.h"
 
 #include <QTest>
 
@@ -294,6 +295,36 @@ private slots:
         QCOMPARE(printer->pages, 10001);
         QCOMPARE(printer->calls.count(QStringLiteral("newPage")), 10000);
         QCOMPARE(textsOf(printer->textsOnPage(5001)).at(2), QStringLiteral("Андреев"));
+    }
+
+    // Lines that plainly fit the box skip the layout: the result must stay that of wrappedLines at
+    // every length across the edge of the box.
+    void boxLinesAsTheBoxShowsThem_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("narrow letters") << QStringLiteral("ііі");
+        QTest::newRow("wide letters") << QStringLiteral("ШЩЖ");
+        QTest::newRow("words") << QStringLiteral("ул. Липовая ");
+        QTest::newRow("kerned pairs") << QStringLiteral("AVAWTo");
+        QTest::newRow("digits and commas") << QStringLiteral("12, ");
+        QTest::newRow("tab") << QStringLiteral("ab\t");
+        QTest::newRow("combining mark") << QStringLiteral("е\u0301ж");
+        QTest::newRow("outside the font") << QStringLiteral("\u4e2d\u6587");
+    }
+    void boxLinesAsTheBoxShowsThem()
+    {
+        QFETCH(QString, unit);
+        for (const char *face : {"MS Sans Serif", "Times New Roman"}) {
+            QFont font{QString::fromLatin1(face)};
+            font.setPointSize(8);
+            BoxLines boxLines(font, RecipientBoxWidth);
+            QString line;
+            for (int n = 0; n < 60; ++n) {
+                line += unit.at(n % unit.size());
+                QCOMPARE(boxLines({line}), wrappedLines(QStringList{line}, font, RecipientBoxWidth));
+            }
+            QCOMPARE(boxLines({line, QString(), line}), wrappedLines(QStringList{line, QString(), line}, font, RecipientBoxWidth));
+        }
     }
 
     void longSenderLinesAreWrapped()
