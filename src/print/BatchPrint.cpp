@@ -124,7 +124,8 @@ QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
 }
 
 PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
-                        const QList<int> &selection, int copies, const BatchProgress &progress)
+                        const QList<int> &selection, int copies, const BatchProgress &progress,
+                        const BeforeBegin &beforeBegin)
 {
     PrintOutcome outcome;
     if (!envelopeSizeSet(state)) {
@@ -149,6 +150,10 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
 
     const int total = int(selection.size());
     BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    if (beforeBegin && !beforeBegin()) {
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+        return outcome;
+    }
     printing.setTitle(PrintJobTitle);
     const bool ended = inDocument(printing, [&] {
         PrintCanvas &canvas = printing.canvas();
@@ -169,7 +174,8 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
     return outcome;
 }
 
-PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir)
+PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,
+                               const BeforeBegin &beforeBegin)
 {
     PrintOutcome outcome;
     if (!envelopeSizeSet(state)) {
@@ -179,6 +185,10 @@ PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, co
     place(printing, state, dir, PlacementKind::Single);
     const QStringList sender = senderLines(dir, state.mainFont);
     BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    if (beforeBegin && !beforeBegin()) {
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+        return outcome;
+    }
     inDocument(printing, [&] {
         printSender(printing.canvas(), state, sender);
         printRecipient(printing.canvas(), state, recipientLines);

@@ -71,10 +71,16 @@ struct PrintOutcome
 // The lines of the sender block: "User.txt" as the sender box shows it.
 QStringList senderLines(const WorkDir &dir, const QFont &boxFont);
 
+// Asked once every check has passed, right before the document begins (a printer that writes a
+// file asks for its name here). Returning false prints nothing: the outcome is Cancelled.
+using BeforeBegin = std::function<bool()>;
+
 // The batch print of the zero-based mailing-list indices in selection. Failures of files and of
 // the printing service throw; one that happens after the document has begun aborts the job first.
 PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
-                        const QList<int> &selection, int copies, const BatchProgress &progress = {});
+                        const QList<int> &selection, int copies, const BatchProgress &progress = {},
+                        const BeforeBegin &beforeBegin = {});
 
 // The test print: whole centring difference, no title and no copies set.
-PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir);
+PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,
+                               const BeforeBegin &beforeBegin = {});

@@ -50,6 +50,12 @@ void colourList(QLineEdit *edit, const QColor &colour)
     edit->setPalette(pal);
 }
 
+// The Qt printer behind the printing service, for the system's set-up dialog.
+QPrinter *systemPrinter(PrintingService &)
+{
+    return nullptr; // until the system printing service offers its printer
+}
+
 } // namespace
 
 void PrintSetup(AppContext &ctx)
@@ -166,7 +172,7 @@ void PrintSetupDialog::PrinterCmbBoxOnChange(int index)
 void PrintSetupDialog::PrinterSetupButtonClick()
 {
     guarded(m_ctx.messages, [&] {
-        QPrinter *printer = m_ctx.printing.qtPrinter();
+        QPrinter *printer = systemPrinter(m_ctx.printing);
         if (!printer)
             return;
         QPrintDialog setup(printer, this);

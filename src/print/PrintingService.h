@@ -9,8 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-class QPrinter;
-
 constexpr double PrintScale = 13.4; // printer units per millimetre
 
 class PrintCanvas
@@ -52,8 +50,4 @@ public:
     virtual PrintCanvas &canvas() = 0;
     // The current printer's font names.
     virtual QStringList fontNames() = 0;
-
-    // The Qt printer behind the current printer, for the system's set-up dialog ("Настройка");
-    // none for services that have no such printer.
-    virtual QPrinter *qtPrinter() { return nullptr; }
 };
