@@ -277,6 +277,28 @@ private slots:
         QVERIFY(printer->calls.contains(QStringLiteral("end")));
     }
 
+    void declinedBeforeBeginPrintsNothing()
+    {
+        startProgram();
+        int asked = 0;
+        const auto decline = [&] {
+            ++asked;
+            return false;
+        };
+        SharedState &s = program->state();
+        const WorkDir &dir = program->ctx().workDir;
+        QCOMPARE(printBatch(*printer, s, dir, {0}, 1, {}, decline).kind, PrintOutcome::Kind::Cancelled);
+        QCOMPARE(printTestEnvelope(*printer, s, dir, decline).kind, PrintOutcome::Kind::Cancelled);
+        QCOMPARE(asked, 2);
+        // Asked only once the checks have passed, and not at all for an empty selection.
+        s.EnvHeight = 0;
+        QCOMPARE(printBatch(*printer, s, dir, {0}, 1, {}, decline).kind, PrintOutcome::Kind::NoEnvelopeSize);
+        s.EnvHeight = 110;
+        QCOMPARE(printBatch(*printer, s, dir, {}, 1, {}, decline).kind, PrintOutcome::Kind::Printed);
+        QCOMPARE(asked, 2);
+        QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
+    }
+
     void emptySelectionBeginsNoJob()
     {
         startProgram();
