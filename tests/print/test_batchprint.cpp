@@ -9,7 +9,11 @@
 #include "print/RecordingPrinting.h"
 #include "app/TextLines.h"
 
+#include <QApplication>
+#include <QProgressDialog>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 using namespace testing;
 
@@ -44,6 +48,17 @@ public:
     {
         if (pages + 1 == failAtPage)
             throw IoError(QStringLiteral("Printer out of paper"));
+        RecordingPrinting::newPage();
+    }
+};
+
+// A printer that takes its time over every page.
+class SlowPrinting : public RecordingPrinting
+{
+public:
+    void newPage() override
+    {
+        QThread::msleep(5);
         RecordingPrinting::newPage();
     }
 };
@@ -297,6 +312,33 @@ private slots:
         QCOMPARE(printBatch(*printer, s, dir, {}, 1, {}, decline).kind, PrintOutcome::Kind::Printed);
         QCOMPARE(asked, 2);
         QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
+    }
+
+    void longJobShowsProgressAndCanBeCancelled()
+    {
+        startProgram(std::make_unique<SlowPrinting>());
+        QString shown;
+        bool modal = false;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!progress || progress->value() < 1)
+                return;
+            shown = progress->labelText();
+            modal = progress->isModal() && progress->windowTitle() == QStringLiteral("Велтора");
+            progress->cancel();
+            timer.stop();
+        });
+        timer.start();
+        PrintSelection(program->ctx(), QList<int>(400, 0), 1);
+        QVERIFY(modal);
+        QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("^Печать конверта \\d+ из 400$"))), qPrintable(shown));
+        QVERIFY(printer->calls.contains(QStringLiteral("abort")));
+        QVERIFY(!printer->calls.contains(QStringLiteral("end")));
+        QVERIFY(printer->pages < 400);
+        QVERIFY(!QApplication::activeModalWidget()); // the progress window is gone
+        QVERIFY(program->messages().all.isEmpty());
     }
 
     void emptySelectionBeginsNoJob()
