@@ -43,28 +43,34 @@ int main(int argc, char *argv[])
     const QString many = QStringLiteral("а");
     qsizetype foundFew = 0;
     qsizetype foundMany = 0;
-    const double searchMs = bench::medianUs(201, [&] { foundFew = postal::searchRegion(dir, largest, few).size(); }) / 1000;
-    const double manyMs = bench::medianUs(201, [&] { foundMany = postal::searchRegion(dir, largest, many).size(); }) / 1000;
+    const double searchMs =
+        bench::medianUs(201, [&] { foundFew = postal::searchRegion(dir, largest, few).size(); }) / 1000;
+    const double manyMs =
+        bench::medianUs(201, [&] { foundMany = postal::searchRegion(dir, largest, many).size(); }) / 1000;
 
     Program program(work.path(), defaultDataDir(), std::make_unique<RecordingMessages>(),
                     std::make_unique<RecordingPrinting>(), std::make_unique<RecordingDesktop>());
     TIndexform form(program.ctx(), nullptr);
     form.ComboBox1()->setCurrentIndex(largest);
     form.Edit1()->setText(few);
-    const double windowMs = bench::medianUs(51, [&] {
-        form.Memo1()->clear();
-        form.Button1Click();
-    }) / 1000;
+    const double windowMs = bench::medianUs(51,
+                                            [&] {
+                                                form.Memo1()->clear();
+                                                form.Button1Click();
+                                            }) /
+                            1000;
     form.Edit1()->setText(many);
-    const double windowManyMs = bench::medianUs(21, [&] {
-        form.Memo1()->clear();
-        form.Button1Click();
-    }) / 1000;
+    const double windowManyMs = bench::medianUs(21,
+                                                [&] {
+                                                    form.Memo1()->clear();
+                                                    form.Button1Click();
+                                                }) /
+                                1000;
 
     const QString where = QStringLiteral("%1, %2 lines").arg(file).arg(lines);
     bool ok = true;
-    ok &= bench::report(QStringLiteral("postal search, %1 found (%2)").arg(foundFew).arg(where), QStringLiteral("< 5 ms"),
-                        searchMs, 5, QStringLiteral("ms"));
+    ok &= bench::report(QStringLiteral("postal search, %1 found (%2)").arg(foundFew).arg(where),
+                        QStringLiteral("< 5 ms"), searchMs, 5, QStringLiteral("ms"));
     ok &= bench::report(QStringLiteral("postal search, %1 found (%2)").arg(foundMany).arg(where),
                         QStringLiteral("< 5 ms"), manyMs, 5, QStringLiteral("ms"));
     ok &= bench::report(QStringLiteral("postal search in the window, %1 found").arg(foundFew), QStringLiteral("< 5 ms"),

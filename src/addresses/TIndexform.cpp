@@ -19,8 +19,8 @@ const QString kMissingParameters = QStringLiteral("не хватает нужн�
 }
 
 TIndexform::TIndexform(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Indexform"));

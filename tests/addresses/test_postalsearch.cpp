@@ -151,10 +151,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("codes"); // all that are found, in this order
-        const QStringList bilaTserkva = {
-            QStringLiteral("09103"), QStringLiteral("09104"), QStringLiteral("09106"), QStringLiteral("09107"),
-            QStringLiteral("09108"), QStringLiteral("09109"), QStringLiteral("09111"), QStringLiteral("09112"),
-            QStringLiteral("09113"), QStringLiteral("09114"), QStringLiteral("09117"), QStringLiteral("09119")};
+        const QStringList bilaTserkva = {QStringLiteral("09103"), QStringLiteral("09104"), QStringLiteral("09106"),
+                                         QStringLiteral("09107"), QStringLiteral("09108"), QStringLiteral("09109"),
+                                         QStringLiteral("09111"), QStringLiteral("09112"), QStringLiteral("09113"),
+                                         QStringLiteral("09114"), QStringLiteral("09117"), QStringLiteral("09119")};
         const QString kyivRegion = QStringLiteral("Kievska.bsd");
         QTest::newRow("Біла Церква") << kyivRegion << QStringLiteral("Біла Церква") << bilaTserkva;
         QTest::newRow("Бiла Церква, latin i") << kyivRegion << QStringLiteral("Бiла Церква") << bilaTserkva;
@@ -165,12 +165,11 @@ private slots:
         QTest::newRow("by code") << QStringLiteral("Zakarpatska.bsd") << QStringLiteral("90614")
                                  << QStringList{QStringLiteral("90614")};
         QTest::newRow("Ужгород") << QStringLiteral("Zakarpatska.bsd") << QStringLiteral("Ужгород")
-                                 << QStringList{QStringLiteral("88000"), QStringLiteral("88002"),
-                                                QStringLiteral("88004"), QStringLiteral("88005"),
-                                                QStringLiteral("88006"), QStringLiteral("88015"),
-                                                QStringLiteral("88016"), QStringLiteral("88017"),
-                                                QStringLiteral("88018"), QStringLiteral("88019"),
-                                                QStringLiteral("88030"), QStringLiteral("88501")};
+                                 << QStringList{
+                                        QStringLiteral("88000"), QStringLiteral("88002"), QStringLiteral("88004"),
+                                        QStringLiteral("88005"), QStringLiteral("88006"), QStringLiteral("88015"),
+                                        QStringLiteral("88016"), QStringLiteral("88017"), QStringLiteral("88018"),
+                                        QStringLiteral("88019"), QStringLiteral("88030"), QStringLiteral("88501")};
     }
     void shippedData()
     {

@@ -55,10 +55,7 @@ class TestPostIndexConverter : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(converter()), "build the convert_postindex target first");
-    }
+    void initTestCase() { QVERIFY2(QFile::exists(converter()), "build the convert_postindex target first"); }
 
     void deterministicAndShipped()
     {
@@ -105,8 +102,8 @@ private slots:
                                        << QStringLiteral("10 fields");
         QTest::newRow("bad postal code") << QByteArray("Сумська,,Роменський,с. Село,1234,,,,Село,,")
                                          << QStringLiteral("not five digits");
-        QTest::newRow("unterminated quote") << QByteArray("Сумська,,Роменський,\"с. Село,12345,,,,Село,,")
-                                            << QStringLiteral("unterminated");
+        QTest::newRow("unterminated quote")
+            << QByteArray("Сумська,,Роменський,\"с. Село,12345,,,,Село,,") << QStringLiteral("unterminated");
     }
     void refusesBrokenSource()
     {
@@ -117,8 +114,8 @@ private slots:
         QFile f(csv);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("header,1,2,3,4,5,6,7,8,9,10\r\n"
-                "Сумська,,Роменський,м. Ромни,42000,,,,Ромни,,42000\r\n"
-                + record + "\r\n");
+                "Сумська,,Роменський,м. Ромни,42000,,,,Ромни,,42000\r\n" +
+                record + "\r\n");
         f.close();
         const QString out = QDir(dir.path()).filePath(QStringLiteral("out"));
         QString errors;

@@ -19,6 +19,7 @@
 #include "addresses/PostalSearch.h"
 #include "app/Codepage.h"
 #include "app/IoError.h"
+#include "mailing/TableFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,14 +46,14 @@ struct Failure : std::runtime_error
 
 // The region names shown in the region box, one per row of the region file table.
 const QStringList kRegionNames = {
-    QStringLiteral("АР Крым"),          QStringLiteral("Волынская"),      QStringLiteral("Днепропетровская"),
-    QStringLiteral("Донецкая"),         QStringLiteral("Житомирская"),    QStringLiteral("Закарпатская"),
-    QStringLiteral("Запорожская"),      QStringLiteral("Ивано-Франковская"), QStringLiteral("Киевская и г. Киев"),
-    QStringLiteral("Кировоградская"),   QStringLiteral("Луганская"),      QStringLiteral("Львовская"),
-    QStringLiteral("Николаевская"),     QStringLiteral("Одесская"),       QStringLiteral("Полтавская"),
-    QStringLiteral("Ровенская"),        QStringLiteral("Сумская"),        QStringLiteral("Тернопольская"),
-    QStringLiteral("Харьковская"),      QStringLiteral("Херсонская"),     QStringLiteral("Хмельницкая"),
-    QStringLiteral("Черкасская"),       QStringLiteral("Черниговская"),   QStringLiteral("Черновицкая"),
+    QStringLiteral("АР Крым"),        QStringLiteral("Волынская"),         QStringLiteral("Днепропетровская"),
+    QStringLiteral("Донецкая"),       QStringLiteral("Житомирская"),       QStringLiteral("Закарпатская"),
+    QStringLiteral("Запорожская"),    QStringLiteral("Ивано-Франковская"), QStringLiteral("Киевская и г. Киев"),
+    QStringLiteral("Кировоградская"), QStringLiteral("Луганская"),         QStringLiteral("Львовская"),
+    QStringLiteral("Николаевская"),   QStringLiteral("Одесская"),          QStringLiteral("Полтавская"),
+    QStringLiteral("Ровенская"),      QStringLiteral("Сумская"),           QStringLiteral("Тернопольская"),
+    QStringLiteral("Харьковская"),    QStringLiteral("Херсонская"),        QStringLiteral("Хмельницкая"),
+    QStringLiteral("Черкасская"),     QStringLiteral("Черниговская"),      QStringLiteral("Черновицкая"),
     QStringLiteral("Винницкая"),
 };
 
@@ -60,19 +61,32 @@ const QStringList kRegionNames = {
 int regionRow(const QString &region)
 {
     static const QHash<QString, int> rows = {
-        {QStringLiteral("АР Крим"), 0},           {QStringLiteral("Севастополь"), 0},
-        {QStringLiteral("Волинська"), 1},         {QStringLiteral("Дніпропетровська"), 2},
-        {QStringLiteral("Донецька"), 3},          {QStringLiteral("Житомирська"), 4},
-        {QStringLiteral("Закарпатська"), 5},      {QStringLiteral("Запорізька"), 6},
-        {QStringLiteral("Івано-Франківська"), 7}, {QStringLiteral("Київська"), 8},
-        {QStringLiteral("Київ"), 8},              {QStringLiteral("Кіровоградська"), 9},
-        {QStringLiteral("Луганська"), 10},        {QStringLiteral("Львівська"), 11},
-        {QStringLiteral("Миколаївська"), 12},     {QStringLiteral("Одеська"), 13},
-        {QStringLiteral("Полтавська"), 14},       {QStringLiteral("Рівненська"), 15},
-        {QStringLiteral("Сумська"), 16},          {QStringLiteral("Тернопільська"), 17},
-        {QStringLiteral("Харківська"), 18},       {QStringLiteral("Херсонська"), 19},
-        {QStringLiteral("Хмельницька"), 20},      {QStringLiteral("Черкаська"), 21},
-        {QStringLiteral("Чернігівська"), 22},     {QStringLiteral("Чернівецька"), 23},
+        {QStringLiteral("АР Крим"), 0},
+        {QStringLiteral("Севастополь"), 0},
+        {QStringLiteral("Волинська"), 1},
+        {QStringLiteral("Дніпропетровська"), 2},
+        {QStringLiteral("Донецька"), 3},
+        {QStringLiteral("Житомирська"), 4},
+        {QStringLiteral("Закарпатська"), 5},
+        {QStringLiteral("Запорізька"), 6},
+        {QStringLiteral("Івано-Франківська"), 7},
+        {QStringLiteral("Київська"), 8},
+        {QStringLiteral("Київ"), 8},
+        {QStringLiteral("Кіровоградська"), 9},
+        {QStringLiteral("Луганська"), 10},
+        {QStringLiteral("Львівська"), 11},
+        {QStringLiteral("Миколаївська"), 12},
+        {QStringLiteral("Одеська"), 13},
+        {QStringLiteral("Полтавська"), 14},
+        {QStringLiteral("Рівненська"), 15},
+        {QStringLiteral("Сумська"), 16},
+        {QStringLiteral("Тернопільська"), 17},
+        {QStringLiteral("Харківська"), 18},
+        {QStringLiteral("Херсонська"), 19},
+        {QStringLiteral("Хмельницька"), 20},
+        {QStringLiteral("Черкаська"), 21},
+        {QStringLiteral("Чернігівська"), 22},
+        {QStringLiteral("Чернівецька"), 23},
         {QStringLiteral("Вінницька"), 24},
     };
     return rows.value(region, -1);
@@ -87,7 +101,8 @@ const std::map<QString, QStringList> &russianCityNames()
         {QStringLiteral("Волинська|Луцьк"), {QStringLiteral("Луцк")}},
         {QStringLiteral("Дніпропетровська|Дніпро"), {QStringLiteral("Днепр"), QStringLiteral("Днепропетровск")}},
         {QStringLiteral("Дніпропетровська|Кривий Ріг"), {QStringLiteral("Кривой Рог")}},
-        {QStringLiteral("Дніпропетровська|Кам'янське"), {QStringLiteral("Каменское"), QStringLiteral("Днепродзержинск")}},
+        {QStringLiteral("Дніпропетровська|Кам'янське"),
+         {QStringLiteral("Каменское"), QStringLiteral("Днепродзержинск")}},
         {QStringLiteral("Дніпропетровська|Нікополь"), {QStringLiteral("Никополь")}},
         {QStringLiteral("Донецька|Маріуполь"), {QStringLiteral("Мариуполь")}},
         {QStringLiteral("Донецька|Краматорськ"), {QStringLiteral("Краматорск")}},
@@ -100,7 +115,8 @@ const std::map<QString, QStringList> &russianCityNames()
         {QStringLiteral("Київська|Біла Церква"), {QStringLiteral("Белая Церковь")}},
         {QStringLiteral("Київська|Бровари"), {QStringLiteral("Бровары")}},
         {QStringLiteral("Київська|Бориспіль"), {QStringLiteral("Борисполь")}},
-        {QStringLiteral("Кіровоградська|Кропивницький"), {QStringLiteral("Кропивницкий"), QStringLiteral("Кировоград")}},
+        {QStringLiteral("Кіровоградська|Кропивницький"),
+         {QStringLiteral("Кропивницкий"), QStringLiteral("Кировоград")}},
         {QStringLiteral("Кіровоградська|Олександрія"), {QStringLiteral("Александрия")}},
         {QStringLiteral("Луганська|Сіверськодонецьк"), {QStringLiteral("Северодонецк")}},
         {QStringLiteral("Луганська|Лисичанськ"), {QStringLiteral("Лисичанск")}},
@@ -126,68 +142,11 @@ const std::map<QString, QStringList> &russianCityNames()
 QString russianKeyboardForm(QString name)
 {
     static const std::pair<char16_t, char16_t> map[] = {
-        {u'і', u'и'}, {u'І', u'И'}, {u'ї', u'и'}, {u'Ї', u'И'},
-        {u'є', u'е'}, {u'Є', u'Е'}, {u'ґ', u'г'}, {u'Ґ', u'Г'},
+        {u'і', u'и'}, {u'І', u'И'}, {u'ї', u'и'}, {u'Ї', u'И'}, {u'є', u'е'}, {u'Є', u'Е'}, {u'ґ', u'г'}, {u'Ґ', u'Г'},
     };
     for (const auto &[from, to] : map)
         name.replace(QChar(from), QChar(to));
     return name;
-}
-
-// One record of a comma-separated file: fields in double quotes may hold commas, quotes (doubled)
-// and line breaks.
-QList<QStringList> parseCsv(const QString &text)
-{
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    bool any = false;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"')) {
-            quoted = true;
-            any = true;
-        } else if (c == QLatin1Char(',')) {
-            record.append(field);
-            field.clear();
-            any = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            if (any || !field.isEmpty()) {
-                record.append(field);
-                records.append(record);
-            }
-            record.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-            any = true;
-        }
-    }
-    if (quoted)
-        fail(QStringLiteral("unterminated quoted field at the end of the file"));
-    if (any || !field.isEmpty()) {
-        record.append(field);
-        records.append(record);
-    }
-    return records;
 }
 
 enum Column { Region = 0, DistrictNew = 2, Locality = 3, Code = 4, Office = 8, OfficeCode = 10, ColumnCount = 11 };
@@ -200,9 +159,7 @@ struct Converter
 
     void add(const QStringList &f, int recordNumber)
     {
-        auto where = [&](const QString &what) {
-            fail(QStringLiteral("record %1: %2").arg(recordNumber).arg(what));
-        };
+        auto where = [&](const QString &what) { fail(QStringLiteral("record %1: %2").arg(recordNumber).arg(what)); };
         if (f.size() != ColumnCount)
             where(QStringLiteral("%1 fields instead of %2").arg(f.size()).arg(int(ColumnCount)));
         const QString region = f.at(Region).trimmed();
@@ -284,10 +241,7 @@ int convert(const QString &sourcePath, const QString &outDir)
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
-    QString text = QString::fromUtf8(source.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QList<QStringList> records = parseCsv(text);
+    const QList<QStringList> records = parseTable(source.readAll(), TableEncoding::Utf8).rows;
     if (records.isEmpty())
         fail(QStringLiteral("%1 is empty").arg(sourcePath));
 
@@ -328,7 +282,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QDir tree(QStringLiteral(VELTORA_SOURCE_DIR));
-    QString sourcePath = tree.filePath(QStringLiteral("tools/convert_postindex/source/ukrposhta-postindex-2025-03-26.csv"));
+    QString sourcePath =
+        tree.filePath(QStringLiteral("tools/convert_postindex/source/ukrposhta-postindex-2025-03-26.csv"));
     QString outDir = tree.filePath(QStringLiteral("data"));
     if (args.size() == 3) {
         sourcePath = args.at(1);
