@@ -87,17 +87,13 @@ void DrawStamp(QPainter &painter, QSize image)
 void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont)
 {
     tidyRecipientLines(lines);
-    drawBlock(painter, origin, wrappedLines(lines, boxFont, RecipientBoxWidth));
-}
-
-QStringList senderLines(const WorkDir &workDir, const QFont &boxFont)
-{
-    return wrappedLines(workDir.loadLines(QStringLiteral("User.txt")), boxFont, SenderBoxWidth);
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewRecipientBoxWidth));
 }
 
 void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont)
 {
-    drawBlock(painter, origin, senderLines(workDir, boxFont));
+    const QStringList lines = workDir.loadLines(QStringLiteral("User.txt"));
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewSenderBoxWidth));
 }
 
 void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir)
@@ -113,7 +109,7 @@ void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &work
 
     QPainter painter(&image);
     painter.setFont(previewTextFont());
-    painter.setPen(TextColour);
+    painter.setPen(PreviewTextColour);
     painter.setBackgroundMode(Qt::OpaqueMode);
     if (size.isValid())
         painter.fillRect(image.rect(), EnvelopeColour);

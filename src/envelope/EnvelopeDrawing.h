@@ -42,14 +42,14 @@ BlockAnchors previewAnchors(QSize image, const SharedState &state);
 // Colours and the font of the picture.
 inline const QColor EnvelopeColour{255, 255, 255};
 inline const QColor StampColour{192, 220, 192};
-inline const QColor TextColour{0, 0, 0};
+inline const QColor PreviewTextColour{0, 0, 0};
 // The 8-point sans-serif interface font (11 pixels high); the print fonts are not used here.
 QFont previewTextFont();
 
-// Width of the group mailing window's recipient details box: its displayed lines are the block.
-constexpr int RecipientBoxWidth = 153;
-// Width of the box whose displayed lines make the sender block.
-constexpr int SenderBoxWidth = 185;
+// Outer widths of the boxes whose displayed lines make the blocks: the group mailing window's
+// recipient details box, and the box the sender file is shown in.
+constexpr int PreviewRecipientBoxWidth = 153;
+constexpr int PreviewSenderBoxWidth = 185;
 
 // Paints the stamp place of a picture of the given size.
 void DrawStamp(QPainter &painter, QSize image);
@@ -61,7 +61,6 @@ void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QF
 
 // The sender block: the lines of "User.txt" as a 185-pixel box in boxFont shows them. Tabs and
 // repeated lines stay. An empty file draws nothing; a missing one throws IoError before drawing.
-QStringList senderLines(const WorkDir &workDir, const QFont &boxFont);
 void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont);
 
 // Draws lines one under the other from origin, each moving the next down by its own text height,

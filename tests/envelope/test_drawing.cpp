@@ -299,7 +299,7 @@ private slots:
         const QRect sender = inkBox(s.image, QRect(0, s.state.HomeY, s.state.AddrX, 60));
         QCOMPARE(!sender.isEmpty(), inked);
         if (inked) {
-            QVERIFY(sender.right() < s.state.HomeX + SenderBoxWidth);
+            QVERIFY(sender.right() < s.state.HomeX + PreviewSenderBoxWidth);
             QVERIFY(sender.height() > QFontMetrics(previewTextFont()).height()); // two lines
         }
     }
