@@ -31,7 +31,6 @@ TBrowseForm::TBrowseForm(AppContext &ctx, QWidget *parent)
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System | QDir::AllDirs);
     m_model->setReadOnly(false); // names can be edited in place
-    m_model->setRootPath(QString());
 
     m_folderBox = new QComboBox(this);
     m_folderBox->setObjectName(QStringLiteral("ShellComboBox1"));
@@ -61,7 +60,15 @@ TBrowseForm::TBrowseForm(AppContext &ctx, QWidget *parent)
     setTabOrder(m_list, m_folderBox);
     setTabOrder(m_folderBox, close);
 
-    showFolder(startFolder());
+    // The folder is read when the window is first shown, not at start-up.
+    m_folder = QDir::cleanPath(startFolder());
+}
+
+void TBrowseForm::showEvent(QShowEvent *event)
+{
+    if (!m_list->rootIndex().isValid())
+        showFolder(m_folder);
+    QDialog::showEvent(event);
 }
 
 QString TBrowseForm::startFolder()

@@ -32,6 +32,9 @@ public:
 public slots:
     void Button1Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fillFolderBox();
 
