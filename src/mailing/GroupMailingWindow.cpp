@@ -1,7 +1,7 @@
 #include "GroupMailingWindow.h"
 
 #include "LineOrderDialog.h"
-#include "MailingFonts.h"
+#include "MailingLook.h"
 #include "TBrowseForm.h"
 #include "TDialogForm.h"
 #include "app/AppContext.h"
@@ -93,7 +93,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx)
 
     m_clearButton = button("Button02", QStringLiteral("Очистить"), QRect(416, 300, 121, 27));
     m_createButton = button("GroupSendOK", QStringLiteral("Создать"), QRect(40, 272, 81, 41));
-    m_createButton->setFont(mailingfonts::font(QStringLiteral("Arial"), 13));
+    m_createButton->setFont(mailinglook::font(QStringLiteral("Arial"), 13));
     QPushButton *preview = button("PreviewButton", QStringLiteral("Preview"), QRect(624, 221, 75, 25));
     preview->setToolTip(QStringLiteral("Предварительный просмотр перед печатью"));
     QPushButton *print = button("PrintButton", QStringLiteral("Печать"), QRect(624, 256, 75, 25));

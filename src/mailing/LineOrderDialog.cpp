@@ -1,6 +1,6 @@
 #include "LineOrderDialog.h"
 
-#include "MailingFonts.h"
+#include "MailingLook.h"
 #include "RowSplitter.h"
 #include "app/AppContext.h"
 #include "app/Guard.h"
@@ -44,15 +44,10 @@ constexpr int BoxWidth = 60;
 } // namespace
 
 LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, mailinglook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("LineOrderDialog"));
-    setWindowTitle(QStringLiteral("Установка порядка строк"));
-    setFont(mailingfonts::msSansSerif(11));
-    setFixedSize(536, 348);
-    move(192, 107);
+    mailinglook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
 
     auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
     source->setObjectName(QStringLiteral("SourceLabel"));

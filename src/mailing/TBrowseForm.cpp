@@ -1,6 +1,6 @@
 #include "TBrowseForm.h"
 
-#include "MailingFonts.h"
+#include "MailingLook.h"
 #include "app/AppContext.h"
 #include "app/Desktop.h"
 #include "app/Guard.h"
@@ -17,16 +17,13 @@
 #include <QStandardPaths>
 
 TBrowseForm::TBrowseForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, mailinglook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("BrowseForm"));
-    setWindowTitle(QStringLiteral("Открытие документа"));
-    setFont(mailingfonts::msSansSerif(11));
-    setFixedSize(328, 258);
+    QPoint place;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        place = screen->availableGeometry().center() - QPoint(328 / 2, 258 / 2);
+    mailinglook::setUpDialog(this, "BrowseForm", QStringLiteral("Открытие документа"), QSize(328, 258), place);
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System | QDir::AllDirs);

@@ -1,6 +1,6 @@
 #include "TDialogForm.h"
 
-#include "MailingFonts.h"
+#include "MailingLook.h"
 #include "app/AppContext.h"
 #include "app/Guard.h"
 #include "app/Settings.h"
@@ -10,15 +10,10 @@
 #include <QPushButton>
 
 TDialogForm::TDialogForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, mailinglook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("DialogForm"));
-    setWindowTitle(QStringLiteral("Велтора"));
-    setFont(mailingfonts::msSansSerif(11));
-    setFixedSize(307, 151);
-    move(206, 103);
+    mailinglook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
 
     auto label = [this](const char *name, const QString &text, int x, int y) {
         auto *l = new QLabel(text, this);
@@ -28,7 +23,7 @@ TDialogForm::TDialogForm(AppContext &ctx, QWidget *parent)
         return l;
     };
     QLabel *title = label("Label1", QStringLiteral("Внимание!"), 88, 16);
-    QFont bold = mailingfonts::msSansSerif(16);
+    QFont bold = mailinglook::msSansSerif(16);
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();

@@ -1,6 +1,7 @@
 // The group mailing window: its state at each menu command, the source modes and what a switch
 // empties, the buttons that fill and empty the mailing list, and the details box.
 
+#include "MailingTestText.h"
 #include "common/TestSupport.h"
 #include "print/PrintingService.h"
 #include "mailing/GroupMailingWindow.h"
@@ -17,19 +18,6 @@
 using namespace testing;
 
 namespace {
-
-QString t(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QStringList lines(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *line : list)
-        result.append(QString::fromUtf8(line));
-    return result;
-}
 
 const QStringList Book = lines({
     "%Иванов Иван", "#ул. Ленина, 1", "#Киев", "#", "#", "#", "#01001",

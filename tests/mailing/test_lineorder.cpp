@@ -1,5 +1,6 @@
 // The line-order dialog: the paste, the column assignment and the records written on OK.
 
+#include "MailingTestText.h"
 #include "common/TestSupport.h"
 #include "print/PrintingService.h"
 #include "mailing/LineOrderDialog.h"
@@ -14,11 +15,6 @@
 using namespace testing;
 
 namespace {
-
-QString t(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 const QString ThreeColumns = t("Иванов\tИван\tКиев\r\n"
                                "Петренко\tОльга\tХарьков\r\n"

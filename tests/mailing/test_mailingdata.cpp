@@ -1,6 +1,7 @@
 // The recipient lookup in the book line array and in the mailing record array.
 
 #include "app/IoError.h"
+#include "MailingTestText.h"
 #include "common/TestSupport.h"
 #include "mailing/MailingData.h"
 
@@ -9,14 +10,6 @@
 using namespace testing;
 
 namespace {
-
-QStringList lines(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *line : list)
-        result.append(QString::fromUtf8(line));
-    return result;
-}
 
 // Two records of one name (the later one wins), one with empty fields, one cut short by the end.
 const QStringList Book = lines({

@@ -1,5 +1,6 @@
 // The row splitter's slots and the mailing records built from split rows.
 
+#include "MailingTestText.h"
 #include "common/TestSupport.h"
 #include "mailing/MailingRecordFile.h"
 #include "mailing/RowSplitter.h"
@@ -7,13 +8,6 @@
 #include <QTest>
 
 using namespace testing;
-
-namespace {
-QString t(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-} // namespace
 
 class TestRowSplitter : public QObject
 {
