@@ -7,6 +7,8 @@
 #include "app/TextLines.h"
 #include "app/WorkDir.h"
 
+#include <QSignalBlocker>
+
 namespace {
 
 const QString SenderFile = QStringLiteral("User.txt");
@@ -44,6 +46,23 @@ void printRecipient(PrintCanvas &canvas, SharedState &state, BoxLines &boxLines)
     setCanvasFont(canvas, state.AddrFontSetting);
     printBlock(canvas, state.AddrX, state.AddrY, boxLines(lines));
 }
+
+// The recipient details box takes every recipient of a batch in turn; the windows that show it
+// hear of it once, when the batch is over, whichever way it ends.
+class QuietDetails
+{
+public:
+    explicit QuietDetails(SharedState &state) : m_state(state), m_blocker(state) {}
+    ~QuietDetails()
+    {
+        m_blocker.unblock();
+        m_state.setRecipientDetails(m_state.recipientDetails());
+    }
+
+private:
+    SharedState &m_state;
+    QSignalBlocker m_blocker;
+};
 
 bool envelopeSizeSet(const SharedState &state)
 {
@@ -155,6 +174,7 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
         return outcome;
     }
     printing.setTitle(PrintJobTitle);
+    const QuietDetails quiet(state);
     const bool ended = inDocument(printing, [&] {
         PrintCanvas &canvas = printing.canvas();
         for (int k = 0; k < total; ++k) {

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QProgressDialog>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -102,6 +103,7 @@ private slots:
     void selectionPrintsOnePagePerEnvelopeInOrder()
     {
         startProgram();
+        QSignalSpy boxChanges(&program->state(), &SharedState::recipientDetailsChanged);
         PrintSelection(program->ctx(), {2, 0}, 3); // envelopes 3 and 1
         QVERIFY(program->messages().all.isEmpty());
         QCOMPARE(printer->calls.filter(QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end|abort)"))),
@@ -129,8 +131,9 @@ private slots:
         QCOMPARE(page.at(5).y, 817 + 3 * printer->lineHeight);
         QCOMPARE(page.at(5).face, QStringLiteral("Arial"));
         QVERIFY(!page.at(5).bold && page.at(5).italic);
-        // The details box shows the last printed recipient.
+        // The details box shows the last printed recipient; its windows hear of it once.
         QCOMPARE(program->state().recipientDetails().first(), QStringLiteral("Андреев"));
+        QCOMPARE(boxChanges.size(), 1);
     }
 
     void missingRecordPrintsThePreviousRecipient()
