@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStringListModel>
 
@@ -126,11 +127,10 @@ QStringList TAddressBookForm::listedNames() const
 void TAddressBookForm::showNames(QStringList names)
 {
     m_order.sort(names);
-    m_updating = true;
+    const QScopedValueRollback updating(m_updating, true);
     m_names = std::move(names);
     m_model->setStringList(m_names);
-    m_list->setCurrentIndex(QModelIndex());
-    m_updating = false;
+    m_list->selectionModel()->clear();
 }
 
 void TAddressBookForm::addrRefresh()
@@ -148,6 +148,7 @@ void TAddressBookForm::syncWithFile()
 
 void TAddressBookForm::insertName(const QString &name)
 {
+    const QScopedValueRollback updating(m_updating, true);
     const qsizetype pos = m_order.insertPosition(m_names, name);
     m_names.insert(pos, name);
     m_model->insertRows(int(pos), 1);
@@ -156,6 +157,7 @@ void TAddressBookForm::insertName(const QString &name)
 
 void TAddressBookForm::removeName(const QString &name)
 {
+    const QScopedValueRollback updating(m_updating, true);
     const qsizetype pos = m_order.find(m_names, name);
     if (pos < 0)
         return;
@@ -165,9 +167,8 @@ void TAddressBookForm::removeName(const QString &name)
 
 void TAddressBookForm::clearSelection()
 {
-    m_updating = true;
+    const QScopedValueRollback updating(m_updating, true);
     m_list->selectionModel()->clear();
-    m_updating = false;
 }
 
 QString TAddressBookForm::selectedName() const

@@ -63,6 +63,15 @@ QString TUserForm::fileText(const QString &boxText)
     return text;
 }
 
+QString TUserForm::text() const
+{
+    // The raw text keeps non-breaking spaces; paragraph and line separators are line breaks.
+    QString text = m_memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 void TUserForm::FormCreate()
 {
     // A missing file is reported; the window still opens, with an empty box.
@@ -71,13 +80,7 @@ void TUserForm::FormCreate()
 
 void TUserForm::Button1Click()
 {
-    guarded(m_ctx.messages, [&] {
-        // The raw text keeps non-breaking spaces; paragraph and line separators are line breaks.
-        QString text = m_memo->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        m_ctx.workDir.writeText(FileName, fileText(text));
-    });
+    guarded(m_ctx.messages, [&] { m_ctx.workDir.writeText(FileName, fileText(text())); });
 }
 
 void TUserForm::Button2Click()

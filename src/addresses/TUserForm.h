@@ -15,6 +15,8 @@ public:
     explicit TUserForm(AppContext &ctx, QWidget *parent = nullptr);
 
     QPlainTextEdit *Memo1() const { return m_memo; }
+    // The text of the box, lines separated by LF.
+    QString text() const;
 
     static inline const QString FileName = QStringLiteral("user.txt");
     // The text of the box for the bytes of the file: lone LF or CR, and CR LF, are line breaks.
