@@ -105,7 +105,7 @@ public:
     QStringList shownFields(const QString &name) const;
     QStringList boxes(const QString &name) const;
 
-    // Appends a record made from the boxes.
+    // Appends a record made from the boxes; creates the file when it is missing.
     void add(const QStringList &boxes);
     // Replaces the last record of the name by a record made from the boxes, written at the end.
     // Returns whether a record of that name was there to replace.
@@ -115,11 +115,23 @@ public:
     QStringList remove(const QStringList &names);
 
 private:
-    void write(QStringList lines);
+    // Where a line's text stands in m_bytes (a line not read from there has no place).
+    struct Span
+    {
+        qsizetype start = -1;
+        qsizetype length = 0;
+    };
+
+    // Writes every line that is not blank, each followed by CR LF. Lines read from the file are
+    // copied as bytes; the others are encoded.
+    void write(const QStringList &lines, const QList<Span> &spans);
+    void setFile(QByteArray bytes);
     void stamp();
 
     const WorkDir &m_dir;
     QStringList m_lines;
+    QList<Span> m_spans; // one for each line
+    QByteArray m_bytes;  // the file as last read or written
     bool m_existed = false;
     qint64 m_size = -1;
     QDateTime m_modified;
