@@ -25,6 +25,13 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
+// The dialogs are sized as whole windows; their client area is that less a single fixed border
+// and a caption.
+QSize outerToClient(const QSize &outer)
+{
+    return outer - QSize(6, 25);
+}
+
 // Left edge at half the sum of the window's left edge and width.
 int besideLeft(const QWidget &window)
 {
@@ -39,8 +46,9 @@ AddresseeDialog::AddresseeDialog(TAddressBookForm &form, const QString &caption,
     : QDialog(&form, flags), m_form(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(form.font());
     setWindowTitle(caption);
-    setFixedSize(303, 342);
+    setFixedSize(outerToClient(QSize(303, 342)));
 
     static const char *const captions[addressbook::RecordLines] = {
         "Ф.И.О или назване организации", "Улица, дом, квартира", "Населенный пункт", "Район",
@@ -111,9 +119,10 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(TAddressBookForm &form, const QStri
     : QDialog(&form, FixedDialogFlags), m_form(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(form.font());
     setObjectName(QStringLiteral("DeleteDialog"));
     setWindowTitle(QStringLiteral("Удаление адресата"));
-    setFixedSize(247, 341);
+    setFixedSize(outerToClient(QSize(247, 341)));
 
     auto *label = new QLabel(QStringLiteral("Выберите записи, подлежащие удалению"), this);
     label->setObjectName(QStringLiteral("Label1"));
@@ -125,6 +134,7 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(TAddressBookForm &form, const QStri
     m_list->setObjectName(QStringLiteral("ListBox"));
     m_list->setGeometry(24, 32, 193, 217);
     m_list->setUniformItemSizes(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) { m_form.list_onclick(this, index.row()); });

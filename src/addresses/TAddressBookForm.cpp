@@ -46,6 +46,9 @@ TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("AddressBookForm"));
     setWindowTitle(QStringLiteral("Адресная книга"));
     setFixedSize(471, 294);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
 
     auto *label2 = new QLabel(QStringLiteral("Список адресатов"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -57,6 +60,7 @@ TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setGeometry(24, 40, 153, 225);
     m_list->setUniformItemSizes(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);
     connect(m_list, &QListView::clicked, this, &TAddressBookForm::ListBox1Click);

@@ -18,6 +18,9 @@ TUserForm::TUserForm(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("UserForm"));
     setWindowTitle(QStringLiteral("Информация о пользователе"));
     setFixedSize(291, 122);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
 
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
