@@ -8,6 +8,7 @@
 #include "app/SharedState.h"
 #include "app/StartupActions.h"
 #include "app/WorkDir.h"
+#include "print/PrintingService.h"
 
 #include <QByteArray>
 #include <QString>
