@@ -165,6 +165,14 @@ private slots:
                             QStringList({QStringLiteral("Короткий")}));
                })
             << "book_odd_deleted_short.txt";
+        QTest::newRow("long lines of a changed record written back whole")
+            << "book_odd.txt" << Operation([](AddressBook &b) {
+                   const QString name = QString(300, QChar(0x0414)).left(254);
+                   const QStringList x = b.boxes(name);
+                   QCOMPARE(x.at(0).size(), 300);
+                   QVERIFY(b.change(name, x));
+               })
+            << "book_odd_long_moved.txt";
         QTest::newRow("unchanged save moves the record to the end")
             << "book_renamed_elkin.txt" << Operation([](AddressBook &b) {
                    QVERIFY(b.change(QStringLiteral("Петров Пётр"), b.boxes(QStringLiteral("Петров Пётр"))));

@@ -259,6 +259,22 @@ private slots:
         QVERIFY(w.messages().all.isEmpty());
     }
 
+    void editKeepsLongLinesWhole()
+    {
+        const QByteArray book = fixture("book_odd.txt");
+        Window w(&book);
+        const QString listed = QString(300, QChar(0x0414)).left(254);
+        QVERIFY(w.shown().contains(listed));
+        w.select(listed);
+        QCOMPARE(w.memo().split(QLatin1Char('\n')).at(1).size(), 404);
+        EditAddresseeDialog *edit = w.form->ChangeOldAddresse();
+        QCOMPARE(edit->box(0)->text().size(), 300);
+        QCOMPARE(edit->box(1)->text().size(), 404);
+        edit->confirmButton()->click();
+        QCOMPARE(w.file(), fixture("book_odd_long_moved.txt"));
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+    }
+
     void deleteMarksInOneDialog()
     {
         const QByteArray book = fixture("book.txt");
