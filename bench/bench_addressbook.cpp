@@ -30,8 +30,8 @@ constexpr int Records = 128571;
 
 QByteArray generatedBook()
 {
-    static const char *const surnames[] = {"Иванов", "Петренко", "Шевченко", "Бондаренко", "Ковальчук", "Ёлкин",
-                                           "Сидоров", "Мельник", "Ткаченко", "Кравченко", "Олійник", "Лысенко"};
+    static const char *const surnames[] = {"Иванов",  "Петренко", "Шевченко", "Бондаренко", "Ковальчук", "Ёлкин",
+                                           "Сидоров", "Мельник",  "Ткаченко", "Кравченко",  "Олійник",   "Лысенко"};
     static const char *const towns[] = {"Киев", "Харьков", "Одесса", "Днепр", "Львов", "Запорожье", "Сумы"};
     QRandomGenerator rng(1251);
     QString text;
@@ -45,7 +45,8 @@ QByteArray generatedBook()
         text += QStringLiteral("#улица Тараса Шевченко, дом %1, корпус 2, подъезд 3, этаж 7, квартира %2\r\n")
                     .arg(rng.bounded(300))
                     .arg(rng.bounded(500));
-        text += QStringLiteral("#город %1, микрорайон Южный, улица Новая\r\n").arg(QString::fromUtf8(towns[rng.bounded(7)]));
+        text += QStringLiteral("#город %1, микрорайон Южный, улица Новая\r\n")
+                    .arg(QString::fromUtf8(towns[rng.bounded(7)]));
         text += i % 5 ? QStringLiteral("#Белоцерковский район\r\n") : QStringLiteral("#\r\n");
         text += i % 7 ? QStringLiteral("#Киевская область\r\n") : QStringLiteral("#\r\n");
         text += QStringLiteral("#Украина (Україна)\r\n");

@@ -164,7 +164,8 @@ void rewrite(const WorkDir &dir, const QStringList &table)
     dir.writeLines(FileName, lines);
 }
 
-NameOrder::NameOrder() : m_collator(QLocale(QLocale::Russian, QLocale::Russia))
+NameOrder::NameOrder()
+    : m_collator(QLocale(QLocale::Russian, QLocale::Russia))
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -208,7 +209,10 @@ qsizetype NameOrder::find(const QStringList &sorted, const QString &name) const
 
 using namespace addressbook;
 
-AddressBook::AddressBook(const WorkDir &dir) : m_dir(dir) {}
+AddressBook::AddressBook(const WorkDir &dir)
+    : m_dir(dir)
+{
+}
 
 void AddressBook::stamp()
 {

@@ -12,8 +12,8 @@
 
 namespace {
 
-const Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+const Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QStyle::StandardPixmap icon,
                         const QRect &geometry)
@@ -43,16 +43,21 @@ int besideLeft(const QWidget &window)
 
 AddresseeDialog::AddresseeDialog(TAddressBookForm &form, const QString &caption, const QString &confirmCaption,
                                  Qt::WindowFlags flags)
-    : QDialog(&form, flags), m_form(form)
+    : QDialog(&form, flags)
+    , m_form(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(form.font());
     setWindowTitle(caption);
     setFixedSize(outerToClient(QSize(303, 342)));
 
-    static const char *const captions[addressbook::RecordLines] = {
-        "Ф.И.О или назване организации", "Улица, дом, квартира", "Населенный пункт", "Район",
-        "Область",                       "Страна",               "Почтовый индекс"};
+    static const char *const captions[addressbook::RecordLines] = {"Ф.И.О или назване организации",
+                                                                   "Улица, дом, квартира",
+                                                                   "Населенный пункт",
+                                                                   "Район",
+                                                                   "Область",
+                                                                   "Страна",
+                                                                   "Почтовый индекс"};
     for (int field = 0; field < addressbook::RecordLines; ++field) {
         const int top = 24 + 40 * field;
         auto *label = new QLabel(QString::fromUtf8(captions[field]), this);
@@ -67,8 +72,8 @@ AddresseeDialog::AddresseeDialog(TAddressBookForm &form, const QString &caption,
         m_boxes.append(box);
     }
 
-    m_confirm = makeButton(this, QStringLiteral("OK"), confirmCaption, QStyle::SP_DialogOkButton,
-                           QRect(198, 144, 85, 25));
+    m_confirm =
+        makeButton(this, QStringLiteral("OK"), confirmCaption, QStyle::SP_DialogOkButton, QRect(198, 144, 85, 25));
     m_confirm->setDefault(true);
     m_cancel = makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton,
                           QRect(198, 184, 85, 25));
@@ -116,7 +121,8 @@ EditAddresseeDialog::EditAddresseeDialog(TAddressBookForm &form, const QString &
 }
 
 DeleteAddresseeDialog::DeleteAddresseeDialog(TAddressBookForm &form, const QStringList &names)
-    : QDialog(&form, FixedDialogFlags), m_form(form)
+    : QDialog(&form, FixedDialogFlags)
+    , m_form(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(form.font());
@@ -137,7 +143,8 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(TAddressBookForm &form, const QStri
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);
-    connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) { m_form.list_onclick(this, index.row()); });
+    connect(m_list, &QListView::clicked, this,
+            [this](const QModelIndex &index) { m_form.list_onclick(this, index.row()); });
 
     QPushButton *ok = makeButton(this, QStringLiteral("BT_ok"), QStringLiteral("Удалить"), QStyle::SP_DialogOkButton,
                                  QRect(40, 264, 75, 25));

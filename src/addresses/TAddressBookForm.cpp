@@ -38,8 +38,8 @@ QPushButton *makeCaptionButton(QWidget *parent, const QString &name, const QStri
 } // namespace
 
 TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
     , m_book(ctx.workDir)
 {
@@ -82,12 +82,12 @@ TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
 
     const QColor purple(128, 0, 128);
     const QColor maroon(128, 0, 0);
-    QPushButton *add = makeCaptionButton(this, QStringLiteral("BitBtn1"), QStringLiteral("+"), purple, 53,
-                                         QRect(216, 144, 73, 33));
+    QPushButton *add =
+        makeCaptionButton(this, QStringLiteral("BitBtn1"), QStringLiteral("+"), purple, 53, QRect(216, 144, 73, 33));
     add->setToolTip(QStringLiteral("Добавить адресата"));
     add->setAutoDefault(false);
-    QPushButton *change = makeCaptionButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Изменить"), maroon,
-                                            0, QRect(216, 184, 73, 33));
+    QPushButton *change = makeCaptionButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Изменить"), maroon, 0,
+                                            QRect(216, 184, 73, 33));
     change->setFocusPolicy(Qt::NoFocus);
     change->setAutoDefault(false);
     QPushButton *remove = makeCaptionButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("-"), maroon, 53,

@@ -11,8 +11,8 @@
 #include <QTextDocument>
 
 TUserForm::TUserForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("UserForm"));
@@ -29,7 +29,8 @@ TUserForm::TUserForm(AppContext &ctx, QWidget *parent)
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    const struct {
+    const struct
+    {
         const char *name;
         const char *caption;
         int top;

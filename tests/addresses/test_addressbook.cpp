@@ -7,8 +7,8 @@
 #include "app/IoError.h"
 #include "common/TestSupport.h"
 
-#include <QTest>
 #include <QDir>
+#include <QTest>
 #include <functional>
 #include <optional>
 
@@ -47,20 +47,20 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QByteArray>("expected");
         const QString a250(250, QChar(0x0430));
-        QTest::newRow("name and district")
-            << "book.txt" << boxes("Сидоров", "", "", "Ирпенский")
-            << fixtureBytes(QStringLiteral("addresses/book_added_district.txt"));
+        QTest::newRow("name and district") << "book.txt" << boxes("Сидоров", "", "", "Ирпенский")
+                                           << fixtureBytes(QStringLiteral("addresses/book_added_district.txt"));
         QTest::newRow("every box empty, no file yet")
-            << "" << boxes("") << crlfLines({QStringLiteral("%"), QStringLiteral("#"), QStringLiteral("#"),
-                                             QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
-                                             QStringLiteral("#")});
+            << "" << boxes("")
+            << crlfLines({QStringLiteral("%"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                          QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
         QTest::newRow("last line left open by another program")
             << "book_odd.txt" << boxes("Новый") << fixtureBytes(QStringLiteral("addresses/book_odd_added.txt"));
         QTest::newRow("suffixes cut at 255")
             << "" << QStringList{a250, a250, a250, a250, a250, a250, a250}
             << crlfLines({QLatin1Char('%') + a250, QLatin1Char('#') + a250, QLatin1Char('#') + a250,
-                          QLatin1Char('#') + a250 + QStringLiteral(" райо"), QLatin1Char('#') + a250 + QStringLiteral(" обла"),
-                          QLatin1Char('#') + a250, QLatin1Char('#') + a250});
+                          QLatin1Char('#') + a250 + QStringLiteral(" райо"),
+                          QLatin1Char('#') + a250 + QStringLiteral(" обла"), QLatin1Char('#') + a250,
+                          QLatin1Char('#') + a250});
     }
     void appendRecord()
     {
@@ -96,8 +96,7 @@ private slots:
         // A record cut short ends at the next name line; a field may begin with "%".
         QCOMPARE(book.shownFields(QStringLiteral("Короткий")),
                  QStringList({QStringLiteral("Короткий"), QStringLiteral("ул. Короткая"), QStringLiteral("Сумы")}));
-        QCOMPARE(book.boxes(QStringLiteral("Короткий")),
-                 boxes("Короткий", "ул. Короткая", "Сумы", "", "", "", ""));
+        QCOMPARE(book.boxes(QStringLiteral("Короткий")), boxes("Короткий", "ул. Короткая", "Сумы", "", "", "", ""));
         QCOMPARE(book.shownFields(QStringLiteral("Иванов Иван")),
                  QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("%15 скидка"), QStringLiteral("Харьков"),
                               QStringLiteral("61000")}));
@@ -111,11 +110,22 @@ private slots:
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("districtBox");
         QTest::addColumn<QString>("regionBox");
-        QTest::newRow("both") << "Броварский район" << "Киевская область" << "Броварский" << "Киевская";
-        QTest::newRow("no space before the word") << "район" << "Крымская,область" << "район"
+        QTest::newRow("both") << "Броварский район"
+                              << "Киевская область"
+                              << "Броварский"
+                              << "Киевская";
+        QTest::newRow("no space before the word") << "район"
+                                                  << "Крымская,область"
+                                                  << "район"
                                                   << "Крымская,область";
-        QTest::newRow("only one suffix taken") << "Новый район район" << " область" << "Новый район" << "";
-        QTest::newRow("empty") << "" << "" << "" << "";
+        QTest::newRow("only one suffix taken") << "Новый район район"
+                                               << " область"
+                                               << "Новый район"
+                                               << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << "";
     }
     void boxesTakeOffSuffixes()
     {
@@ -123,9 +133,9 @@ private slots:
         QFETCH(QString, region);
         QFETCH(QString, districtBox);
         QFETCH(QString, regionBox);
-        const QStringList lines{QStringLiteral("%Имя"),          QStringLiteral("#"), QStringLiteral("#"),
-                                QLatin1Char('#') + district,     QLatin1Char('#') + region,
-                                QStringLiteral("#"),             QStringLiteral("#")};
+        const QStringList lines{QStringLiteral("%Имя"),      QStringLiteral("#"),       QStringLiteral("#"),
+                                QLatin1Char('#') + district, QLatin1Char('#') + region, QStringLiteral("#"),
+                                QStringLiteral("#")};
         const QStringList b = addressbook::boxesFromRecord(lines, 0);
         QCOMPARE(b.at(addressbook::District), districtBox);
         QCOMPARE(b.at(addressbook::Region), regionBox);
@@ -144,21 +154,17 @@ private slots:
                    QVERIFY(b.change(QStringLiteral("Петров Пётр"), x));
                })
             << "book_changed_last_petrov.txt";
-        QTest::newRow("rename and empty the region")
-            << "book.txt" << Operation([](AddressBook &b) {
-                   QStringList x = b.boxes(QStringLiteral("Ёлкин Егор"));
-                   QCOMPARE(x.at(addressbook::Region), QStringLiteral("Одесская"));
-                   x[0] = QStringLiteral("Ёлкина Ева");
-                   x[addressbook::Region].clear();
-                   QVERIFY(b.change(QStringLiteral("Ёлкин Егор"), x));
-               })
-            << "book_renamed_elkin.txt";
-        QTest::newRow("two deleted with one rewrite")
-            << "book.txt" << Operation([](AddressBook &b) {
-                   QCOMPARE(b.remove({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}),
-                            QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}));
-               })
-            << "book_deleted_two.txt";
+        QTest::newRow("rename and empty the region") << "book.txt" << Operation([](AddressBook &b) {
+            QStringList x = b.boxes(QStringLiteral("Ёлкин Егор"));
+            QCOMPARE(x.at(addressbook::Region), QStringLiteral("Одесская"));
+            x[0] = QStringLiteral("Ёлкина Ева");
+            x[addressbook::Region].clear();
+            QVERIFY(b.change(QStringLiteral("Ёлкин Егор"), x));
+        }) << "book_renamed_elkin.txt";
+        QTest::newRow("two deleted with one rewrite") << "book.txt" << Operation([](AddressBook &b) {
+            QCOMPARE(b.remove({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}),
+                     QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}));
+        }) << "book_deleted_two.txt";
         QTest::newRow("record cut short deleted, long lines stay whole")
             << "book_odd.txt" << Operation([](AddressBook &b) {
                    QCOMPARE(b.remove({QStringLiteral("Короткий"), QStringLiteral("Нет такого")}),
@@ -285,12 +291,12 @@ private slots:
     void nameOrder()
     {
         const addressbook::NameOrder order;
-        QStringList names{QStringLiteral("Яков"),  QStringLiteral("Ёлкин"), QStringLiteral("иванов"),
+        QStringList names{QStringLiteral("Яков"),   QStringLiteral("Ёлкин"), QStringLiteral("иванов"),
                           QStringLiteral("Ельцин"), QStringLiteral("анна"),  QStringLiteral("ежик"),
                           QStringLiteral("Иванов"), QStringLiteral(""),      QStringLiteral("Анна")};
         order.sort(names);
-        const QStringList expected{QStringLiteral(""),      QStringLiteral("Анна"),   QStringLiteral("анна"),
-                                   QStringLiteral("ежик"),  QStringLiteral("Ёлкин"),  QStringLiteral("Ельцин"),
+        const QStringList expected{QStringLiteral(""),       QStringLiteral("Анна"),   QStringLiteral("анна"),
+                                   QStringLiteral("ежик"),   QStringLiteral("Ёлкин"),  QStringLiteral("Ельцин"),
                                    QStringLiteral("Иванов"), QStringLiteral("иванов"), QStringLiteral("Яков")};
         QCOMPARE(names, expected);
         for (const QString &name : expected) {

@@ -124,8 +124,9 @@ private slots:
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         QVERIFY(w.messages().all.isEmpty());
-        QCOMPARE(w.shown(), QStringList({QStringLiteral("анна"), QStringLiteral("Ёлкин Егор"), QStringLiteral("Иванов Иван"),
-                                         QStringLiteral("Петров Пётр"), QStringLiteral("Петров Пётр")}));
+        QCOMPARE(w.shown(),
+                 QStringList({QStringLiteral("анна"), QStringLiteral("Ёлкин Егор"), QStringLiteral("Иванов Иван"),
+                              QStringLiteral("Петров Пётр"), QStringLiteral("Петров Пётр")}));
         QVERIFY(w.memo().isEmpty());
         w.select(QStringLiteral("Петров Пётр"));
         QCOMPARE(w.memo(), QStringLiteral("Петров Пётр\nул. Садовая, 7\nЛьвов\nУкраина\n79000"));
@@ -149,9 +150,9 @@ private slots:
         QTest::keyClick(add->box(0), Qt::Key_Return); // Enter presses "Добавить"
         settle();
         QVERIFY(add.isNull());
-        QCOMPARE(w.file(), crlfLines({QStringLiteral("%Первый"), QStringLiteral("#"), QStringLiteral("#"),
-                                      QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
-                                      QStringLiteral("#")}));
+        QCOMPARE(w.file(),
+                 crlfLines({QStringLiteral("%Первый"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                            QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")}));
         QCOMPARE(w.shown(), QStringList({QStringLiteral("Первый")}));
         QCOMPARE(w.messages().errors.size(), 1);
     }
@@ -165,15 +166,15 @@ private slots:
         QTest::newRow("name and district")
             << QStringList{QStringLiteral("Сидоров"), {}, {}, QStringLiteral("Ирпенский")}
             << fixture("book_added_district.txt") << QStringLiteral("Сидоров\nИрпенский район");
-        QTest::newRow("name only")
-            << QStringList{QStringLiteral("Сидоров")}
-            << book + crlfLines({QStringLiteral("%Сидоров"), QStringLiteral("#"), QStringLiteral("#"),
-                                 QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")})
-            << QStringLiteral("Сидоров");
+        QTest::newRow("name only") << QStringList{QStringLiteral("Сидоров")}
+                                   << book + crlfLines({QStringLiteral("%Сидоров"), QStringLiteral("#"),
+                                                        QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                                                        QStringLiteral("#"), QStringLiteral("#")})
+                                   << QStringLiteral("Сидоров");
         QTest::newRow("every box empty: an empty name")
-            << QStringList{} << book + crlfLines({QStringLiteral("%"), QStringLiteral("#"), QStringLiteral("#"),
-                                                   QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
-                                                   QStringLiteral("#")})
+            << QStringList{}
+            << book + crlfLines({QStringLiteral("%"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                                 QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")})
             << QString();
         QTest::newRow("a name already there is added again")
             << QStringList{QStringLiteral("анна"), QStringLiteral("Садовая")}
@@ -212,21 +213,35 @@ private slots:
         QTest::newRow("rename, empty region")
             << QStringLiteral("Ёлкин Егор")
             << QStringList{QStringLiteral("Ёлкин Егор"), QStringLiteral("пр. Мира, 3"), QStringLiteral("Одесса"), {},
-                           QStringLiteral("Одесская"), QStringLiteral("Украина"), QStringLiteral("65000")}
-            << QStringList{QStringLiteral("Ёлкина Ева"), QStringLiteral("пр. Мира, 3"), QStringLiteral("Одесса"), {},
-                           {}, QStringLiteral("Украина"), QStringLiteral("65000")}
+                           QStringLiteral("Одесская"),   QStringLiteral("Украина"),     QStringLiteral("65000")}
+            << QStringList{QStringLiteral("Ёлкина Ева"),
+                           QStringLiteral("пр. Мира, 3"),
+                           QStringLiteral("Одесса"),
+                           {},
+                           {},
+                           QStringLiteral("Украина"),
+                           QStringLiteral("65000")}
             << fixture("book_renamed_elkin.txt");
         QTest::newRow("same name twice: the last one only")
-            << QStringLiteral("Петров Пётр")
-            << QStringList{QStringLiteral("Петров Пётр"), QStringLiteral("ул. Садовая, 7"), QStringLiteral("Львов"), {},
-                           {}, QStringLiteral("Украина"), QStringLiteral("79000")}
-            << QStringList{QStringLiteral("Петров Пётр"), QStringLiteral("ул. Садовая, 9"), QStringLiteral("Львов"), {},
-                           {}, QStringLiteral("Украина"), QStringLiteral("79000")}
+            << QStringLiteral("Петров Пётр") << QStringList{QStringLiteral("Петров Пётр"),
+                                                            QStringLiteral("ул. Садовая, 7"),
+                                                            QStringLiteral("Львов"),
+                                                            {},
+                                                            {},
+                                                            QStringLiteral("Украина"),
+                                                            QStringLiteral("79000")}
+            << QStringList{QStringLiteral("Петров Пётр"),
+                           QStringLiteral("ул. Садовая, 9"),
+                           QStringLiteral("Львов"),
+                           {},
+                           {},
+                           QStringLiteral("Украина"),
+                           QStringLiteral("79000")}
             << fixture("book_changed_last_petrov.txt");
-        const QByteArray elkin = crlfLines({QStringLiteral("%Ёлкин Егор"), QStringLiteral("#пр. Мира, 3"),
-                                            QStringLiteral("#Одесса"), QStringLiteral("#"),
-                                            QStringLiteral("#Одесская область"), QStringLiteral("#Украина"),
-                                            QStringLiteral("#65000")});
+        const QByteArray elkin =
+            crlfLines({QStringLiteral("%Ёлкин Егор"), QStringLiteral("#пр. Мира, 3"), QStringLiteral("#Одесса"),
+                       QStringLiteral("#"), QStringLiteral("#Одесская область"), QStringLiteral("#Украина"),
+                       QStringLiteral("#65000")});
         QByteArray moved = fixture("book.txt");
         moved.replace(elkin, QByteArray());
         // The suffix taken off in its box comes back unchanged; the record moves to the end.
@@ -367,9 +382,9 @@ private slots:
         delSecond->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
         first->confirmButton()->click();
         QCOMPARE(w.shown(), w.fileNamesSorted());
-        QCOMPARE(w.shown(), QStringList({QStringLiteral("Анна Мария"), QStringLiteral("Второй"),
-                                         QStringLiteral("Иванов Иван"), QStringLiteral("Первый"),
-                                         QStringLiteral("Петров Пётр"), QStringLiteral("Петров Пётр")}));
+        QCOMPARE(w.shown(),
+                 QStringList({QStringLiteral("Анна Мария"), QStringLiteral("Второй"), QStringLiteral("Иванов Иван"),
+                              QStringLiteral("Первый"), QStringLiteral("Петров Пётр"), QStringLiteral("Петров Пётр")}));
         // The first delete dialog still holds its own list and marks.
         QVERIFY(delFirst->isVisible());
         QCOMPARE(delFirst->marked(), QStringList({QStringLiteral("Иванов Иван")}));

@@ -37,7 +37,8 @@ private slots:
         QTest::addColumn<QByteArray>("saved");
         const QByteArray three = cp1251(QStringLiteral("Иванов И.И.\r\nул. Мира, 1\r\nКиев"));
         QTest::newRow("CR LF, none after the last line")
-            << three << QStringList{QStringLiteral("Иванов И.И."), QStringLiteral("ул. Мира, 1"), QStringLiteral("Киев")}
+            << three
+            << QStringList{QStringLiteral("Иванов И.И."), QStringLiteral("ул. Мира, 1"), QStringLiteral("Киев")}
             << three;
         QTest::newRow("LF from another program")
             << cp1251(QStringLiteral("Иванов И.И.\nул. Мира, 1\nКиев\n"))
@@ -48,8 +49,11 @@ private slots:
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringLiteral("a b c d").split(QLatin1Char(' '))
                                << QByteArray("a\r\nb\r\nc\r\nd");
         QTest::newRow("empty file") << QByteArray() << QStringList{QString()} << QByteArray();
-        QTest::newRow("non-breaking space kept") << QByteArray("a\xa0" "b") << QStringList{QStringLiteral("a\u00a0b")}
-                                                 << QByteArray("a\xa0" "b");
+        QTest::newRow("non-breaking space kept") << QByteArray("a\xa0"
+                                                               "b")
+                                                 << QStringList{QStringLiteral("a\u00a0b")}
+                                                 << QByteArray("a\xa0"
+                                                               "b");
     }
     void readAndSaveLineBreaks()
     {
