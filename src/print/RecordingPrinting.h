@@ -29,11 +29,14 @@ public:
     QStringList faces{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman"),
                       QStringLiteral("Liberation Sans")};
     bool failOnBegin = false;
+    int failAfterTexts = -1;    // textOut throws once this many texts have been drawn (-1: never)
+    bool wantsOutputFile = false; // the current printer writes a file and asks for its name
 
     // What happened.
     QStringList calls;          // "title Велтора", "copies 3", "portrait", "begin", "newPage", "end", "abort", "font ..."
     QList<RecordedText> texts;
     QString title;
+    QString outputFile;         // cleared when a job ends, as by the real service
     int copies = 1;
     int pages = 0;              // pages of the last document begun
     bool jobRunning = false;
@@ -41,7 +44,13 @@ public:
     QStringList printers() const override { return printerNames; }
     QString currentPrinter() const override { return m_current.isEmpty() ? printerNames.value(0) : m_current; }
     void setCurrentPrinter(const QString &name) override { m_current = name; calls.append(QStringLiteral("printer ") + name); }
-    void setOutputFileName(const QString &path) override { calls.append(QStringLiteral("output ") + path); }
+    void setOutputFileName(const QString &path) override
+    {
+        outputFile = path;
+        calls.append(QStringLiteral("output ") + path);
+    }
+    QString outputFileName() const override { return outputFile; }
+    bool needsOutputFileName() const override { return wantsOutputFile && outputFile.isEmpty(); }
     bool printing() const override { return jobRunning; }
     int pageWidth() override { return pageWidthUnits; }
     void setPortrait() override { calls.append(QStringLiteral("portrait")); }
@@ -64,11 +73,13 @@ public:
     void endDoc() override
     {
         jobRunning = false;
+        outputFile.clear();
         calls.append(QStringLiteral("end"));
     }
     void abort() override
     {
         jobRunning = false;
+        outputFile.clear();
         calls.append(QStringLiteral("abort"));
     }
     PrintCanvas &canvas() override { return *this; }
@@ -85,10 +96,7 @@ public:
                          .arg(italic ? QStringLiteral(" italic") : QString()));
     }
     int textHeight(const QString &) override { return lineHeight; }
-    void textOut(int x, int y, const QString &text) override
-    {
-        texts.append(RecordedText{pages, x, y, text, m_face, m_size, m_bold, m_italic});
-    }
+    void textOut(int x, int y, const QString &text) override;
 
     // Texts drawn on one page (1-based).
     QList<RecordedText> textsOnPage(int page) const;
