@@ -73,7 +73,7 @@ const QtPrintCanvas::FontEntry &QtPrintCanvas::entry()
         return *m_current;
     const QString key = QStringLiteral("%1|%2|%3%4").arg(m_face).arg(m_size).arg(int(m_bold)).arg(int(m_italic));
     auto it = m_fonts.find(key);
-    if (it == m_fonts.end()) {
+    if (it == m_fonts.end() || !m_painter) {
         FontEntry e;
         e.font = QFont(m_face);
         // The painter draws in printer units, scaled up to device pixels by dpi / UnitsPerInch; a
@@ -91,6 +91,10 @@ const QtPrintCanvas::FontEntry &QtPrintCanvas::entry()
                                                 : QFontMetricsF(e.font);
         e.ascent = metrics.ascent();
         e.height = static_cast<int>(std::lround(metrics.height()));
+        if (!m_painter) { // outside a job: measured, not kept
+            m_scratch = e;
+            return m_scratch;
+        }
         it = m_fonts.insert(key, e);
     }
     m_current = &it.value();

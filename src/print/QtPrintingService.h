@@ -45,6 +45,7 @@ private:
     bool m_italic = false;
     const FontEntry *m_current = nullptr;
     QHash<QString, FontEntry> m_fonts; // per face, size and style, at the attached resolution
+    FontEntry m_scratch;
 };
 
 class QtPrintingService : public PrintingService

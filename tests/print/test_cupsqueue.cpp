@@ -4,6 +4,7 @@
 // pdftotext -bbox, in millimetres from the printable area, and compared with the placement.
 
 #include "app/AppContext.h"
+#include "app/IoError.h"
 #include "app/Settings.h"
 #include "app/TMainform.h"
 #include "common/TestSupport.h"
@@ -259,6 +260,35 @@ private slots:
                     && qAbs(other.recipient.y() - m.recipient.y()) < 0.05);
         }
         m_byResolution.insert(key, m);
+    }
+
+    void abortedJobLeavesNoFile()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("aborted.pdf"));
+        auto service = createSystemPrintingService();
+        service->setCurrentPrinter(pdfFilePrinterName());
+        QVERIFY(service->needsOutputFileName());
+        service->setOutputFileName(pdf);
+        service->beginDoc();
+        QVERIFY(service->printing());
+        service->canvas().setFont(QStringLiteral("Liberation Sans"), 10, false, false);
+        service->canvas().textOut(70, 290, QStringLiteral("Иванов"));
+        service->abort();
+        QVERIFY(!service->printing());
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(service->needsOutputFileName()); // the name served that job only
+
+        // The printer takes the next job.
+        service->setOutputFileName(pdf);
+        service->beginDoc();
+        QVERIFY_THROWS_EXCEPTION(IoError, service->beginDoc()); // one job at a time
+        service->canvas().textOut(70, 290, QStringLiteral("Иванов"));
+        service->newPage();
+        service->canvas().textOut(70, 290, QStringLiteral("Петренко"));
+        service->endDoc();
+        QVERIFY(pdfInfo(pdf).contains(QStringLiteral("Pages:           2")));
+        QVERIFY(findWord(pdf, QStringLiteral("Петренко")));
     }
 
     void cupsQueue_data()
