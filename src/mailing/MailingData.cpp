@@ -1,25 +1,38 @@
 #include "MailingData.h"
 
+#include "app/WorkDir.h"
+
 namespace {
 const QChar NameMarker = QLatin1Char('%');
 const QChar Tab = QLatin1Char('\t');
 } // namespace
 
+void MailingData::loadBook(const WorkDir &dir)
+{
+    setBookLines({});
+    setBookLines(dir.readLines(BookFile));
+}
+
 void MailingData::setBookLines(QStringList lines)
 {
     m_bookLines = std::move(lines);
+    m_bookNames.clear();
     m_bookIndex.clear();
     m_bookIndex.reserve(m_bookLines.size() / BookRecordLines + 1);
     for (int i = 0; i < m_bookLines.size(); ++i) {
         const QString &line = m_bookLines.at(i);
-        if (line.startsWith(NameMarker))
-            m_bookIndex.insert(line.mid(1), i);
+        if (!line.startsWith(NameMarker))
+            continue;
+        QString name = line.mid(1);
+        m_bookIndex.insert(name, i);
+        m_bookNames.append(std::move(name));
     }
 }
 
 void MailingData::setMailingRecords(QStringList lines)
 {
     m_records = std::move(lines);
+    m_recordKeys.clear();
     m_recordIndex.clear();
     m_recordIndex.reserve(m_records.size() / MailingRecordLines + 1);
     for (int i = 0; i < m_records.size(); ++i) {
@@ -30,21 +43,8 @@ void MailingData::setMailingRecords(QStringList lines)
         if (key.endsWith(Tab))
             key.chop(1);
         m_recordIndex.insert(key, i);
+        m_recordKeys.append(std::move(key));
     }
-}
-
-QStringList MailingData::recordKeys() const
-{
-    QStringList keys;
-    for (const QString &line : m_records) {
-        if (!line.startsWith(NameMarker))
-            continue;
-        QString key = line.mid(1);
-        if (key.endsWith(Tab))
-            key.chop(1);
-        keys.append(key);
-    }
-    return keys;
 }
 
 QStringList MailingData::recordAt(const QStringList &lines, int slot, int length)

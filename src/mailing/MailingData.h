@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <optional>
 
+class WorkDir;
+
 enum class SourceMode { None, AddressBook, OtherSource };
 
 class MailingData
@@ -22,14 +24,21 @@ public:
     QStringList mailingList;                 // entry k is envelope number k + 1
     SourceMode source = SourceMode::AddressBook;
 
+    static inline const QString BookFile = QStringLiteral("book.txt");
+
+    // Reads "book.txt" into the book line array. The array is emptied first, so that a file that
+    // cannot be read (IoError, thrown on) leaves an empty array and an empty name list.
+    void loadBook(const WorkDir &dir);
     void setBookLines(QStringList lines);
     const QStringList &bookLines() const { return m_bookLines; }
+    // The address-book name list: the content of every name line of the book, in file order.
+    const QStringList &bookNames() const { return m_bookNames; }
 
     void setMailingRecords(QStringList lines);
     const QStringList &mailingRecords() const { return m_records; }
     // Keys of the mailing records in array order, each without its trailing tab (the mailing list
     // of other-source mode).
-    QStringList recordKeys() const;
+    const QStringList &recordKeys() const { return m_recordKeys; }
 
     // The address-book record of a name: its seven lines without markers, empty ones left out.
     std::optional<QStringList> lookupBook(const QString &name) const;
@@ -46,7 +55,9 @@ private:
     static QStringList recordAt(const QStringList &lines, int slot, int length);
 
     QStringList m_bookLines;
+    QStringList m_bookNames;
     QStringList m_records;
+    QStringList m_recordKeys;
     QHash<QString, int> m_bookIndex;   // name -> slot of its last name line
     QHash<QString, int> m_recordIndex; // key without trailing tab -> slot of its last key line
 };

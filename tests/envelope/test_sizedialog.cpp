@@ -130,7 +130,9 @@ private slots:
 
     void installedCatalogue()
     {
-        const QByteArray bytes = fixtureBytes(QStringLiteral("../../data/envs.txt"));
+        QFile file(QDir(installedDataDir()).filePath(QStringLiteral("envs.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("\xd1" "6  114x162\r\n")); // Cyrillic С in code page 1251
         QCOMPARE(bytes.count("\r\n"), 10);
         QVERIFY(bytes.endsWith("K8  150x150\r\n"));

@@ -1,0 +1,64 @@
+#include "TDialogForm.h"
+
+#include "MailingLook.h"
+#include "app/AppContext.h"
+#include "app/Guard.h"
+#include "app/Settings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+TDialogForm::TDialogForm(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, mailinglook::FixedDialogFlags)
+    , m_ctx(ctx)
+{
+    mailinglook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
+
+    auto label = [this](const char *name, const QString &text, int x, int y) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    QLabel *title = label("Label1", QStringLiteral("Внимание!"), 88, 16);
+    QFont bold = mailinglook::msSansSerif(16);
+    bold.setBold(true);
+    title->setFont(bold);
+    title->adjustSize();
+    label("Label3", QStringLiteral("Во избежание ошибок и исключительных ситуаций "), 8, 48);
+    label("Label2", QStringLiteral("при слиянии с внешним источником выделяйте не более"), 8, 64);
+    label("Label4", QStringLiteral("780 строк!"), 8, 80);
+
+    auto *ok = new QPushButton(QStringLiteral("ОК"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setGeometry(216, 96, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TDialogForm::Button1Click);
+
+    m_checkBox = new QCheckBox(QStringLiteral("Больше не выводить  это окно"), this);
+    m_checkBox->setObjectName(QStringLiteral("CheckBox1"));
+    m_checkBox->setGeometry(8, 128, 193, 17);
+    connect(m_checkBox, &QCheckBox::clicked, this, &TDialogForm::CheckBox1Click);
+    setTabOrder(ok, m_checkBox);
+}
+
+bool TDialogForm::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
+{
+    if (settings::showFileExists(ctx.workDir))
+        return false;
+    TDialogForm form(ctx, parent);
+    form.exec();
+    return true;
+}
+
+void TDialogForm::Button1Click()
+{
+    close();
+}
+
+void TDialogForm::CheckBox1Click()
+{
+    guarded(m_ctx.messages, [&] { settings::writeShowFile(m_ctx.workDir, m_checkBox->isChecked()); });
+}

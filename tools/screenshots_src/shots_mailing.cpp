@@ -1,0 +1,77 @@
+#include "Shots.h"
+
+#include "app/AppContext.h"
+#include "app/Messages.h"
+#include "app/SharedState.h"
+#include "app/WorkDir.h"
+#include "mailing/GroupMailingWindow.h"
+#include "mailing/LineOrderDialog.h"
+#include "mailing/TBrowseForm.h"
+#include "mailing/TDialogForm.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QRadioButton>
+
+static void shotsMailing(ShotEnv &env)
+{
+    AppContext &ctx = env.ctx;
+    const QStringList book{
+        QStringLiteral("%Иванов Иван Иванович"), QStringLiteral("#ул. Шевченко, 12, кв. 5"), QStringLiteral("#г. Киев"),
+        QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#Украина"), QStringLiteral("#01001"),
+        QStringLiteral("%Петренко Ольга"), QStringLiteral("#пр. Науки, 45, кв. 17"), QStringLiteral("#г. Харьков"),
+        QStringLiteral("#"), QStringLiteral("#Харьковская область"), QStringLiteral("#"), QStringLiteral("#61000"),
+        QStringLiteral("%ООО \"Сфера\""), QStringLiteral("#ул. Садовая, 3"), QStringLiteral("#г. Одесса"),
+        QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#65000"),
+    };
+    ctx.workDir.writeLines(QStringLiteral("Book.txt"), book);
+
+    GroupMailingWindow::showGroupMailing(ctx, GroupMailingWindow::Origin::ExtrasMenu, nullptr);
+    GroupMailingWindow *window = ctx.groupMailing;
+    auto *names = window->findChild<QListWidget *>(QStringLiteral("List1"));
+    names->setCurrentRow(1);
+    window->button06click();
+    grab(window, env, QStringLiteral("group-mailing-addressbook"));
+
+    // The warning as the first switch to another source shows it.
+    TDialogForm warning(ctx, window);
+    grab(&warning, env, QStringLiteral("line-limit-warning"));
+    warning.close();
+
+    ctx.workDir.writeBytes(QStringLiteral("ShowFile"), QByteArray(1, '\1'));
+    window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Коваль\tОлег\tПетрович\tул. Франко, 8\tг. Львов\t79000\r\n"
+                       "Бойко\tАнна\tСергеевна\tпр. Гагарина, 21\tг. Днепр\t49000\r\n"
+                       "Мельник\tИгорь\tИванович\tул. Соборная, 2\tг. Сумы\t40000\r\n"));
+    window->GroupSendOKClick();
+    LineOrderDialog *dialog = window->lineOrderDialog();
+    const int columns[] = {0, 1, 2, 3, 4, -1, -1, -1, 5};
+    for (int field = 0; field < 9; ++field) {
+        if (columns[field] < 0)
+            continue;
+        dialog->columnList()->setCurrentRow(columns[field]);
+        dialog->fieldClick(field);
+    }
+    dialog->columnList()->setCurrentRow(5);
+    grab(dialog, env, QStringLiteral("line-order-dialog"));
+    dialog->SetStringOKClick();
+    window->findChild<QListWidget *>(QStringLiteral("List2"))->setCurrentRow(1);
+    grab(window, env, QStringLiteral("group-mailing-othersource"));
+    window->close();
+
+    TBrowseForm *browser = ctx.browseForm;
+    browser->showFolder(env.workDir);
+    // The folder list loads and sorts in the background.
+    browser->show();
+    QElapsedTimer loading;
+    loading.start();
+    while (loading.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    grab(browser, env, QStringLiteral("document-browser"));
+    browser->close();
+}
+static ShotRegistrar registrar("4-mailing", &shotsMailing);

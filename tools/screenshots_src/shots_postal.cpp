@@ -1,0 +1,25 @@
+#include "Shots.h"
+
+#include "addresses/PostalSearch.h"
+#include "addresses/TIndexform.h"
+#include "app/AppContext.h"
+#include "app/TMainform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+static void shotsPostal(ShotEnv &env)
+{
+    {
+        TIndexform form(env.ctx, env.ctx.mainForm);
+        grab(&form, env, QStringLiteral("postal-empty"));
+    }
+    TIndexform form(env.ctx, env.ctx.mainForm);
+    form.ComboBox1()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
+    form.Edit1()->setText(QStringLiteral("Біла Церква"));
+    form.Button1Click();
+    form.Edit1()->setText(QStringLiteral("Городещина"));
+    form.Button1Click();
+    grab(&form, env, QStringLiteral("postal-results"));
+}
+static ShotRegistrar registrar("5-postal", &shotsPostal);
