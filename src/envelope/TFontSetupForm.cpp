@@ -27,23 +27,25 @@ QFont sampleFont()
 
 } // namespace
 
-TFontSetupForm::TFontSetupForm(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
+TFontSetupForm::TFontSetupForm(AppContext &ctx, QWidget *parent)
+    : QDialog(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("FontSetupForm"));
     setWindowTitle(QStringLiteral("Настройка шрифтов"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(536, 348);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     setFont(font);
 
-    buildHalf(m_home, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
-              {"Label3", "Label4", "ListBox2", "CheckBox5", "CheckBox6", "Label6", "ComboBox2", "Bevel3",
-               "StaticText2"});
-    buildHalf(m_addr, 288, 432, QStringLiteral("Шрифт адреса получателя"),
-              {"Label1", "Label2", "ListBox1", "CheckBox1", "CheckBox2", "Label5", "ComboBox1", "Bevel2",
-               "StaticText1"});
+    buildHalf(
+        m_home, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
+        {"Label3", "Label4", "ListBox2", "CheckBox5", "CheckBox6", "Label6", "ComboBox2", "Bevel3", "StaticText2"});
+    buildHalf(
+        m_addr, 288, 432, QStringLiteral("Шрифт адреса получателя"),
+        {"Label1", "Label2", "ListBox1", "CheckBox1", "CheckBox2", "Label5", "ComboBox1", "Bevel2", "StaticText1"});
 
     auto *divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("Bevel1"));
@@ -55,7 +57,8 @@ TFontSetupForm::TFontSetupForm(AppContext &ctx, QWidget *parent) : QDialog(paren
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(328, 312, 75, 25);
     ok->setAutoDefault(false);
-    auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    auto *cancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     cancel->setGeometry(424, 312, 75, 25);
     cancel->setAutoDefault(false);

@@ -20,10 +20,10 @@ struct BlockAnchors
 
 struct PlacementInput
 {
-    int EnvWidth = 0;  // mm, the long side
-    int EnvHeight = 0; // mm, the short side
+    int EnvWidth = 0;   // mm, the long side
+    int EnvHeight = 0;  // mm, the short side
     int FeedMethod = 1; // 1 left edge, 4 centre; any other value prints as the left edge
-    int PageWidth = 0; // printable width in printer units
+    int PageWidth = 0;  // printable width in printer units
     int HomeShiftX = 0, HomeShiftY = 0, AddrShiftX = 0, AddrShiftY = 0;
 };
 

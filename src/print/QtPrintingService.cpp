@@ -87,8 +87,7 @@ const QtPrintCanvas::FontEntry &QtPrintCanvas::entry()
         e.font.setKerning(true);
         // Metrics in printer units: the font resolved for the painter's device gives pixel sizes
         // of point size * dpi / 72, which are printer units here.
-        const QFontMetricsF metrics = m_painter ? QFontMetricsF(e.font, m_painter->device())
-                                                : QFontMetricsF(e.font);
+        const QFontMetricsF metrics = m_painter ? QFontMetricsF(e.font, m_painter->device()) : QFontMetricsF(e.font);
         e.ascent = metrics.ascent();
         e.height = static_cast<int>(std::lround(metrics.height()));
         if (!m_painter) { // outside a job: measured, not kept

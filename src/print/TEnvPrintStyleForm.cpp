@@ -20,7 +20,11 @@ class FeedPicture : public QWidget
 {
 public:
     enum Placement { AgainstSide, Middle };
-    FeedPicture(Placement placement, QWidget *parent) : QWidget(parent), m_placement(placement) {}
+    FeedPicture(Placement placement, QWidget *parent)
+        : QWidget(parent)
+        , m_placement(placement)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -122,7 +126,9 @@ QRadioButton *makeRadio(const QString &caption, const char *name, int x, QWidget
 
 } // namespace
 
-TEnvPrintStyleForm::TEnvPrintStyleForm(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
+TEnvPrintStyleForm::TEnvPrintStyleForm(AppContext &ctx, QWidget *parent)
+    : QDialog(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("EnvPrintStyleForm"));
     setWindowTitle(QStringLiteral("Способ загрузки конверта"));

@@ -19,8 +19,7 @@ namespace {
 // The faces of the recording printer: Arial, Courier New, Times New Roman, Liberation Sans.
 const QString Third = QStringLiteral("Times New Roman");
 
-template <typename T>
-T *child(QWidget *w, const char *name)
+template <typename T> T *child(QWidget *w, const char *name)
 {
     T *c = w->findChild<T *>(QString::fromLatin1(name));
     if (!c)
@@ -86,8 +85,8 @@ private slots:
         QTest::addColumn<bool>("homeWritten");
         QTest::addColumn<bool>("addrWritten");
         QTest::addColumn<QStringList>("errors");
-        QTest::newRow("both numbers, beyond the list") << QStringLiteral("40") << QStringLiteral(" 9") << true << true
-                                                       << QStringList();
+        QTest::newRow("both numbers, beyond the list")
+            << QStringLiteral("40") << QStringLiteral(" 9") << true << true << QStringList();
         QTest::newRow("sender size wrong: nothing written")
             << QStringLiteral("12pt") << QStringLiteral("10") << false << false
             << QStringList{QStringLiteral("'12pt' is not a valid integer value")};

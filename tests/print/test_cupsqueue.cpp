@@ -66,21 +66,22 @@ public:
                 return QStringLiteral("missing %1 (scripts/install-deps installs it)").arg(QString::fromLatin1(path));
         }
         const QDir d(m_dir.path());
-        QFile::setPermissions(d.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                            | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-                                            | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile::setPermissions(d.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::ExeOther);
         for (const char *sub : {"root/ppd", "spool/tmp", "state", "cache", "log"})
             d.mkpath(QString::fromLatin1(sub));
-        write(QStringLiteral("cupsd.conf"), QStringLiteral("Listen %1\n"
-                                                           "LogLevel warn\n"
-                                                           "Browsing Off\n"
-                                                           "DefaultAuthType None\n"
-                                                           "WebInterface No\n"
-                                                           "PreserveJobFiles Yes\n"
-                                                           "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                                           "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                                           "  </Limit>\n</Policy>\n")
-                                                .arg(socket()));
+        write(QStringLiteral("cupsd.conf"),
+              QStringLiteral("Listen %1\n"
+                             "LogLevel warn\n"
+                             "Browsing Off\n"
+                             "DefaultAuthType None\n"
+                             "WebInterface No\n"
+                             "PreserveJobFiles Yes\n"
+                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                             "  </Limit>\n</Policy>\n")
+                  .arg(socket()));
         write(QStringLiteral("cups-files.conf"),
               QStringLiteral("ServerRoot %1/root\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nStateDir %1/state\n"
                              "CacheDir %1/cache\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
@@ -110,8 +111,7 @@ public:
         lpadmin.setProcessChannelMode(QProcess::MergedChannels);
         lpadmin.start(QStringLiteral("/usr/sbin/lpadmin"),
                       {QStringLiteral("-h"), socket(), QStringLiteral("-p"), QueueName, QStringLiteral("-E"),
-                       QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
-                       QStringLiteral("-P"),
+                       QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
                        d.filePath(QStringLiteral("veltora.ppd"))});
         lpadmin.waitForFinished(20000);
         if (lpadmin.exitCode() != 0)
@@ -186,8 +186,8 @@ std::optional<Word> findWord(const QString &pdf, const QString &text)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" yMax=\"[-\\d.]+\">([^<]*)</word>"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" yMax=\"[-\\d.]+\">([^<]*)</word>"));
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
         if (m.captured(3) == text)
@@ -206,7 +206,7 @@ QString pdfInfo(const QString &pdf)
 
 struct Measured
 {
-    QPointF sender;    // mm from the top-left corner of the printable area
+    QPointF sender; // mm from the top-left corner of the printable area
     QPointF recipient;
     QPointF senderNominal; // where the placement put them, mm
     QPointF recipientNominal;
@@ -256,8 +256,8 @@ private slots:
         if (m_byResolution.contains(key)) {
             const Measured &other = m_byResolution.value(key);
             QVERIFY(qAbs(other.sender.x() - m.sender.x()) < 0.05 && qAbs(other.sender.y() - m.sender.y()) < 0.05);
-            QVERIFY(qAbs(other.recipient.x() - m.recipient.x()) < 0.05
-                    && qAbs(other.recipient.y() - m.recipient.y()) < 0.05);
+            QVERIFY(qAbs(other.recipient.x() - m.recipient.x()) < 0.05 &&
+                    qAbs(other.recipient.y() - m.recipient.y()) < 0.05);
         }
         m_byResolution.insert(key, m);
     }
@@ -376,8 +376,8 @@ private:
         main->Memo2()->setPlainText(
             QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\n61000"));
         // Confirm the feed method, as the user does before the first print of a run.
-        ctx.feedForm->findChild<QRadioButton *>(feed == 4 ? QStringLiteral("RadioButton5")
-                                                          : QStringLiteral("RadioButton1"))
+        ctx.feedForm
+            ->findChild<QRadioButton *>(feed == 4 ? QStringLiteral("RadioButton5") : QStringLiteral("RadioButton1"))
             ->setChecked(true);
         ctx.feedForm->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
 
@@ -386,9 +386,7 @@ private:
 
         const QString pdf = waitForFile();
         Measured m;
-        [&] {
-            QVERIFY2(!pdf.isEmpty() && QFile::exists(pdf), qPrintable(QStringLiteral("no PDF from ") + printer));
-        }();
+        [&] { QVERIFY2(!pdf.isEmpty() && QFile::exists(pdf), qPrintable(QStringLiteral("no PDF from ") + printer)); }();
         const QPointF area = ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
         const auto sender = findWord(pdf, QStringLiteral("Иванов"));
         const auto recipient = findWord(pdf, QStringLiteral("Петренко"));
@@ -412,12 +410,14 @@ private:
     static void checkPlacement(const Measured &m)
     {
         const auto near = [](QPointF a, QPointF b) { return qAbs(a.x() - b.x()) <= 0.5 && qAbs(a.y() - b.y()) <= 0.5; };
-        const auto show = [](QPointF p) { return QStringLiteral("(%1, %2) mm").arg(p.x(), 0, 'f', 2).arg(p.y(), 0, 'f', 2); };
+        const auto show = [](QPointF p) {
+            return QStringLiteral("(%1, %2) mm").arg(p.x(), 0, 'f', 2).arg(p.y(), 0, 'f', 2);
+        };
         QVERIFY2(near(m.sender, m.senderNominal),
                  qPrintable(QStringLiteral("sender at %1, placed at %2").arg(show(m.sender), show(m.senderNominal))));
         QVERIFY2(near(m.recipient, m.recipientNominal),
-                 qPrintable(QStringLiteral("recipient at %1, placed at %2")
-                                .arg(show(m.recipient), show(m.recipientNominal))));
+                 qPrintable(
+                     QStringLiteral("recipient at %1, placed at %2").arg(show(m.recipient), show(m.recipientNominal))));
     }
 
     PrivateCups m_cups;

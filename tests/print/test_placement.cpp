@@ -20,26 +20,27 @@ private slots:
         QTest::addColumn<bool>("batch");
         QTest::addColumn<QList<int>>("expected"); // HomeX, HomeY, AddrX, AddrY
         const QList<int> none{0, 0, 0, 0};
-        QTest::newRow("110x220, left edge") << 220 << 110 << 1 << 4960 << none << false << QList<int>{70, 290, 1876, 817};
+        QTest::newRow("110x220, left edge")
+            << 220 << 110 << 1 << 4960 << none << false << QList<int>{70, 290, 1876, 817};
         QTest::newRow("110x220, centre") << 220 << 110 << 4 << 4960 << none << false
                                          << QList<int>{2082, 290, 3888, 817};
-        QTest::newRow("one step of AddrShiftY") << 220 << 110 << 1 << 4960 << QList<int>{0, 0, 0, 1} << false
-                                                << QList<int>{70, 290, 1876, 844};
+        QTest::newRow("one step of AddrShiftY")
+            << 220 << 110 << 1 << 4960 << QList<int>{0, 0, 0, 1} << false << QList<int>{70, 290, 1876, 844};
         // Each product is rounded by itself: 70 + R(26.8) = 97, R(-80.4) = -80, R(53.6) = 54.
-        QTest::newRow("sender and recipient shifts") << 220 << 110 << 1 << 4960 << QList<int>{1, -3, 2, -1} << false
-                                                     << QList<int>{97, 210, 1930, 790};
+        QTest::newRow("sender and recipient shifts")
+            << 220 << 110 << 1 << 4960 << QList<int>{1, -3, 2, -1} << false << QList<int>{97, 210, 1930, 790};
         // D = 2546 - 2948 = -402: both blocks move left of the left-edge positions.
-        QTest::newRow("centre, page narrower than envelope") << 220 << 110 << 4 << 2546 << none << false
-                                                             << QList<int>{-332, 290, 1474, 817};
-        QTest::newRow("other feed value prints as left edge") << 220 << 110 << 0 << 2546 << none << false
-                                                              << QList<int>{70, 290, 1876, 817};
-        QTest::newRow("feed 2 prints as left edge") << 162 << 114 << 2 << 2814 << none << false
-                                                    << QList<int>{70, 290, 1099, 871};
+        QTest::newRow("centre, page narrower than envelope")
+            << 220 << 110 << 4 << 2546 << none << false << QList<int>{-332, 290, 1474, 817};
+        QTest::newRow("other feed value prints as left edge")
+            << 220 << 110 << 0 << 2546 << none << false << QList<int>{70, 290, 1876, 817};
+        QTest::newRow("feed 2 prints as left edge")
+            << 162 << 114 << 2 << 2814 << none << false << QList<int>{70, 290, 1099, 871};
         // The batch print adds half of D, rounded toward zero: -399 / 2 = -199.
-        QTest::newRow("batch, centre, odd negative D") << 220 << 110 << 4 << 2549 << none << true
-                                                       << QList<int>{-129, 290, 1677, 817};
-        QTest::newRow("batch, centre, 114x162 on A4") << 162 << 114 << 4 << 2814 << none << true
-                                                      << QList<int>{391, 290, 1420, 871};
+        QTest::newRow("batch, centre, odd negative D")
+            << 220 << 110 << 4 << 2549 << none << true << QList<int>{-129, 290, 1677, 817};
+        QTest::newRow("batch, centre, 114x162 on A4")
+            << 162 << 114 << 4 << 2814 << none << true << QList<int>{391, 290, 1420, 871};
     }
     void placement()
     {
@@ -77,8 +78,8 @@ private slots:
         QTest::newRow("tab inside stays, and so does the last character")
             << L({u"д.\t5", u"кв.\t7\t"}) << L({u"д.\t5", u"кв.\t7"});
         QTest::newRow("only one ending tab goes") << L({u"a\t\t", u"b"}) << L({u"a\t", u"b"});
-        QTest::newRow("repeated first line printed once") << L({u"Петров", u"Петров", u"Киев"})
-                                                           << L({u"Петров", u"Киев"});
+        QTest::newRow("repeated first line printed once")
+            << L({u"Петров", u"Петров", u"Киев"}) << L({u"Петров", u"Киев"});
         QTest::newRow("equal after the tab is taken off") << L({u"Петров\t", u"Петров"}) << L({u"Петров"});
         QTest::newRow("only the first line is compared") << L({u"a", u"b", u"b"}) << L({u"a", u"b", u"b"});
         QTest::newRow("one line is kept") << L({u"Петров"}) << L({u"Петров"});

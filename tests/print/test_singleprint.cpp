@@ -29,7 +29,8 @@ struct Fixture
     {
         settings::writeParfile(program.dir().workDir(), 110, 220);
         settings::writeHomeFont(program.dir().workDir(), TFontSetting{QStringLiteral("Arial"), 10, false, false});
-        settings::writeAddrFont(program.dir().workDir(), TFontSetting{QStringLiteral("Times New Roman"), 12, true, true});
+        settings::writeAddrFont(program.dir().workDir(),
+                                TFontSetting{QStringLiteral("Times New Roman"), 12, true, true});
         main = program.start();
         main->Memo1()->setPlainText(QStringLiteral("Иванов И. И.\nКиев"));
         main->Memo2()->setPlainText(QStringLiteral("Петров П. П.\nХарьков\n61000"));
@@ -74,13 +75,13 @@ private slots:
         QVERIFY(!f.feed()->isVisible());
         f.main->N5Click();
         QVERIFY(f.feed()->isVisible()); // shown again, without waiting, at every print
-        QCOMPARE(f.rec().calls, (QStringList{QStringLiteral("portrait"), QStringLiteral("title Велтора"),
-                                             QStringLiteral("begin"), QStringLiteral("font Arial 10"),
-                                             QStringLiteral("font Times New Roman 12 bold italic"),
-                                             QStringLiteral("end")}));
-        QCOMPARE(f.printed(), (QStringList{QStringLiteral("Иванов И. И."), QStringLiteral("Киев"),
-                                           QStringLiteral("Петров П. П."), QStringLiteral("Харьков"),
-                                           QStringLiteral("61000")}));
+        QCOMPARE(f.rec().calls,
+                 (QStringList{QStringLiteral("portrait"), QStringLiteral("title Велтора"), QStringLiteral("begin"),
+                              QStringLiteral("font Arial 10"), QStringLiteral("font Times New Roman 12 bold italic"),
+                              QStringLiteral("end")}));
+        QCOMPARE(f.printed(),
+                 (QStringList{QStringLiteral("Иванов И. И."), QStringLiteral("Киев"), QStringLiteral("Петров П. П."),
+                              QStringLiteral("Харьков"), QStringLiteral("61000")}));
         const QList<RecordedText> &t = f.rec().texts;
         const int h = f.rec().lineHeight;
         QCOMPARE(QPoint(t[0].x, t[0].y), QPoint(70, 290));
@@ -187,7 +188,7 @@ private slots:
             QStringLiteral("Днепропетровская область, Криворожский район, село Широкое, улица Центральная");
         f.main->Memo1()->setPlainText(longLine + QStringLiteral("\nКиев\n"));
         const QStringList shown = displayedLines(*f.main->Memo1());
-        QVERIFY(shown.size() > 3);                     // the long line wraps
+        QVERIFY(shown.size() > 3);                      // the long line wraps
         QCOMPARE(shown.last(), QStringLiteral("Киев")); // the final line break adds no line
         QCOMPARE(shown.join(QLatin1Char(' ')), longLine + QStringLiteral(" Киев"));
         f.main->N5Click();
