@@ -1,8 +1,305 @@
 #include "TAddressBookForm.h"
 
+#include "AddresseeDialog.h"
+#include "TUserForm.h"
 #include "app/AppContext.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/QtIcons.h"
 
-TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStringListModel>
+
+namespace {
+
+QPushButton *makeCaptionButton(QWidget *parent, const QString &name, const QString &caption, const QColor &colour,
+                               int pixelSize, const QRect &geometry)
 {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    QFont font = button->font();
+    font.setBold(true);
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    button->setFont(font);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, colour);
+    button->setPalette(pal);
+    return button;
+}
+
+} // namespace
+
+TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , m_ctx(ctx)
+    , m_book(ctx.workDir)
+{
+    setObjectName(QStringLiteral("AddressBookForm"));
     setWindowTitle(QStringLiteral("Адресная книга"));
+    setFixedSize(471, 294);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
+
+    auto *label2 = new QLabel(QStringLiteral("Список адресатов"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->move(24, 24);
+    label2->adjustSize();
+
+    m_model = new QStringListModel(this);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setGeometry(24, 40, 153, 225);
+    m_list->setUniformItemSizes(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_model);
+    connect(m_list, &QListView::clicked, this, &TAddressBookForm::ListBox1Click);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!m_updating)
+            ListBox1Click();
+    });
+
+    auto *label1 = new QLabel(QStringLiteral("Данные об адресате"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->move(232, 24);
+    label1->adjustSize();
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setGeometry(232, 40, 225, 89);
+    m_memo->setReadOnly(true);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    const QColor purple(128, 0, 128);
+    const QColor maroon(128, 0, 0);
+    QPushButton *add =
+        makeCaptionButton(this, QStringLiteral("BitBtn1"), QStringLiteral("+"), purple, 53, QRect(216, 144, 73, 33));
+    add->setToolTip(QStringLiteral("Добавить адресата"));
+    add->setAutoDefault(false);
+    QPushButton *change = makeCaptionButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Изменить"), maroon, 0,
+                                            QRect(216, 184, 73, 33));
+    change->setFocusPolicy(Qt::NoFocus);
+    change->setAutoDefault(false);
+    QPushButton *remove = makeCaptionButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("-"), maroon, 53,
+                                            QRect(216, 224, 73, 33));
+    remove->setToolTip(QStringLiteral("Удаление адресата"));
+    remove->setFocusPolicy(Qt::NoFocus);
+    remove->setAutoDefault(false);
+
+    auto *user = new QPushButton(this);
+    user->setObjectName(QStringLiteral("BitBtn3"));
+    user->setGeometry(312, 144, 89, 65);
+    user->setIcon(icons::user());
+    user->setIconSize(QSize(40, 40));
+    user->setToolTip(QStringLiteral("Информация о пользователе"));
+    user->setAutoDefault(false);
+
+    connect(add, &QPushButton::clicked, this, &TAddressBookForm::BitBtn1Click);
+    connect(change, &QPushButton::clicked, this, &TAddressBookForm::changeButtonClick);
+    connect(remove, &QPushButton::clicked, this, &TAddressBookForm::SpeedButton1Click);
+    connect(user, &QPushButton::clicked, this, &TAddressBookForm::BitBtn3Click);
+
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    FormCreate();
+}
+
+TAddressBookForm::~TAddressBookForm() = default;
+
+void TAddressBookForm::FormCreate()
+{
+    // A missing or unreadable file is reported and the window opens with an empty list.
+    guarded(m_ctx.messages, [&] { addrRefresh(); });
+}
+
+QStringList TAddressBookForm::listedNames() const
+{
+    return m_names;
+}
+
+void TAddressBookForm::showNames(QStringList names)
+{
+    m_order.sort(names);
+    const QScopedValueRollback updating(m_updating, true);
+    m_names = std::move(names);
+    m_model->setStringList(m_names);
+    m_list->selectionModel()->clear();
+}
+
+void TAddressBookForm::addrRefresh()
+{
+    showNames({});
+    m_book.reload();
+    showNames(addressbook::namesOf(m_book.lines()));
+}
+
+void TAddressBookForm::syncWithFile()
+{
+    if (m_book.reloadIfChanged())
+        showNames(addressbook::namesOf(m_book.lines()));
+}
+
+void TAddressBookForm::insertName(const QString &name)
+{
+    const QScopedValueRollback updating(m_updating, true);
+    const qsizetype pos = m_order.insertPosition(m_names, name);
+    m_names.insert(pos, name);
+    m_model->insertRows(int(pos), 1);
+    m_model->setData(m_model->index(int(pos)), name);
+}
+
+void TAddressBookForm::removeName(const QString &name)
+{
+    const QScopedValueRollback updating(m_updating, true);
+    const qsizetype pos = m_order.find(m_names, name);
+    if (pos < 0)
+        return;
+    m_names.remove(pos);
+    m_model->removeRows(int(pos), 1);
+}
+
+void TAddressBookForm::clearSelection()
+{
+    const QScopedValueRollback updating(m_updating, true);
+    m_list->selectionModel()->clear();
+}
+
+QString TAddressBookForm::selectedName() const
+{
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? QString() : rows.first().data().toString();
+}
+
+void TAddressBookForm::ListBox1Click()
+{
+    guarded(m_ctx.messages, [&] {
+        const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+        if (rows.isEmpty())
+            return;
+        const QString name = rows.first().data().toString();
+        if (m_book.find(name) < 0)
+            return;
+        m_memo->setPlainText(m_book.shownFields(name).join(QLatin1Char('\n')));
+    });
+}
+
+void TAddressBookForm::BitBtn1Click()
+{
+    GetNewAddressee();
+}
+
+AddAddresseeDialog *TAddressBookForm::GetNewAddressee()
+{
+    auto *dialog = new AddAddresseeDialog(*this);
+    dialog->show();
+    return dialog;
+}
+
+void TAddressBookForm::changeButtonClick()
+{
+    ChangeOldAddresse();
+}
+
+EditAddresseeDialog *TAddressBookForm::ChangeOldAddresse()
+{
+    EditAddresseeDialog *dialog = nullptr;
+    guarded(m_ctx.messages, [&] {
+        if (m_list->selectionModel()->selectedRows().isEmpty()) {
+            m_ctx.messages.show(QStringLiteral("Адресат не выбран!"));
+            return;
+        }
+        const QString name = selectedName();
+        syncWithFile();
+        dialog = new EditAddresseeDialog(*this, name);
+        dialog->show();
+        // With several records of the name, the last one fills the boxes (and is the one replaced).
+        dialog->setBoxTexts(m_book.boxes(name));
+        clearSelection();
+        m_memo->clear();
+    });
+    return dialog;
+}
+
+DeleteAddresseeDialog *TAddressBookForm::SpeedButton1Click()
+{
+    DeleteAddresseeDialog *dialog = nullptr;
+    guarded(m_ctx.messages, [&] {
+        dialog = new DeleteAddresseeDialog(*this, m_names);
+        dialog->show();
+    });
+    return dialog;
+}
+
+TUserForm *TAddressBookForm::BitBtn3Click()
+{
+    TUserForm *form = nullptr;
+    guarded(m_ctx.messages, [&] {
+        form = new TUserForm(m_ctx, this);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+    });
+    return form;
+}
+
+void TAddressBookForm::OK_onclick(AddAddresseeDialog *dialog)
+{
+    guarded(m_ctx.messages, [&] {
+        const QStringList boxes = dialog->boxTexts();
+        syncWithFile();
+        m_book.add(boxes);
+        dialog->close();
+        insertName(addressbook::listedName(addressbook::recordFromBoxes(boxes).first()));
+        clearSelection();
+    });
+}
+
+void TAddressBookForm::OK1_onclick(EditAddresseeDialog *dialog)
+{
+    guarded(m_ctx.messages, [&] {
+        const QStringList boxes = dialog->boxTexts();
+        syncWithFile();
+        if (m_book.change(dialog->editedName(), boxes))
+            removeName(dialog->editedName());
+        dialog->close();
+        insertName(addressbook::listedName(addressbook::recordFromBoxes(boxes).first()));
+        clearSelection();
+    });
+}
+
+void TAddressBookForm::cancel_onclick(AddresseeDialog *dialog)
+{
+    dialog->close();
+}
+
+void TAddressBookForm::list_onclick(DeleteAddresseeDialog *dialog, int row)
+{
+    dialog->markRow(row);
+}
+
+void TAddressBookForm::BT_ok_onclick(DeleteAddresseeDialog *dialog)
+{
+    guarded(m_ctx.messages, [&] {
+        syncWithFile();
+        const QStringList removed = m_book.remove(dialog->marked());
+        dialog->close();
+        for (const QString &name : removed)
+            removeName(name);
+        clearSelection();
+    });
+}
+
+void TAddressBookForm::BT_cancel_onclick(DeleteAddresseeDialog *dialog)
+{
+    dialog->close();
 }

@@ -1,8 +1,98 @@
 #include "TUserForm.h"
 
 #include "app/AppContext.h"
+#include "app/Guard.h"
+#include "app/WorkDir.h"
 
-TUserForm::TUserForm(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+
+TUserForm::TUserForm(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , m_ctx(ctx)
 {
+    setObjectName(QStringLiteral("UserForm"));
     setWindowTitle(QStringLiteral("Информация о пользователе"));
+    setFixedSize(291, 122);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setGeometry(16, 16, 185, 89);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        int top;
+        void (TUserForm::*slot)();
+    } buttons[] = {{"Button1", "Сохранить", 16, &TUserForm::Button1Click},
+                   {"Button2", "Очистить", 48, &TUserForm::Button2Click},
+                   {"Button3", "Закрыть", 80, &TUserForm::Button3Click}};
+    for (const auto &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(208, b.top, 75, 25);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, b.slot);
+    }
+
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    FormCreate();
+}
+
+QString TUserForm::boxText(const QString &fileText)
+{
+    QString text = fileText;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString TUserForm::fileText(const QString &boxText)
+{
+    QString text = boxText;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString TUserForm::text() const
+{
+    // The raw text keeps non-breaking spaces; paragraph and line separators are line breaks.
+    QString text = m_memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void TUserForm::FormCreate()
+{
+    // A missing file is reported; the window still opens, with an empty box.
+    guarded(m_ctx.messages, [&] { m_memo->setPlainText(boxText(m_ctx.workDir.readText(FileName))); });
+}
+
+void TUserForm::Button1Click()
+{
+    guarded(m_ctx.messages, [&] { m_ctx.workDir.writeText(FileName, fileText(text())); });
+}
+
+void TUserForm::Button2Click()
+{
+    m_memo->clear();
+}
+
+void TUserForm::Button3Click()
+{
+    close();
 }

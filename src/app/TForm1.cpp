@@ -15,10 +15,10 @@ TForm1::TForm1(AppContext &, QWidget *mainWindow)
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     setPalette(pal);
 
-    auto *name = new QLabel(QStringLiteral("<b>Велтора</b> — печать адресов на конвертах"), this);
+    auto *name = new QLabel(QStringLiteral("<b>Велтора</b>, версия %1").arg(QStringLiteral(VELTORA_VERSION)), this);
     name->setGeometry(12, 8, 262, 18);
-    auto *version = new QLabel(QStringLiteral("Версия %1").arg(QStringLiteral(VELTORA_VERSION)), this);
-    version->setGeometry(12, 28, 262, 16);
+    auto *purpose = new QLabel(QStringLiteral("Печать адресов на конвертах"), this);
+    purpose->setGeometry(12, 26, 262, 16);
     auto *credit = new QLabel(QStringLiteral("Почтовые индексы: Укрпошта,\nдовідник поштових індексів (2025)"), this);
     credit->setObjectName(QStringLiteral("Credit"));
     credit->setGeometry(12, 46, 262, 30);

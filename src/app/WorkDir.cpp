@@ -63,7 +63,9 @@ void WorkDir::writeBytes(const QString &name, const QByteArray &bytes) const
 {
     const QString p = path(name);
     QSaveFile file(p);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a short write (disk full half way) shows in write()'s count. Through the buffer
+    // it would be lost and commit() would replace the old file by a truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (file.error() == QFileDevice::PermissionsError || file.error() == QFileDevice::OpenError)
             throw IoError::accessDenied();
         throwOpenError(file, p);

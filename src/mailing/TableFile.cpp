@@ -82,19 +82,23 @@ QChar detectSeparator(const QString &text)
 
 } // namespace
 
+QString decodeText(const QByteArray &bytes, TableEncoding encoding, TableEncoding *used)
+{
+    const TableEncoding enc = encoding == TableEncoding::Detect ? detectEncoding(bytes) : encoding;
+    if (used)
+        *used = enc;
+    if (enc == TableEncoding::Cp1251)
+        return codepage::decode1251(bytes);
+    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (!isValidUtf8(body))
+        throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
+    return QString::fromUtf8(body);
+}
+
 Table parseTable(const QByteArray &bytes, TableEncoding encoding)
 {
     Table table;
-    table.encoding = encoding == TableEncoding::Detect ? detectEncoding(bytes) : encoding;
-    QString text;
-    if (table.encoding == TableEncoding::Utf8) {
-        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        text = QString::fromUtf8(body);
-        if (!isValidUtf8(body))
-            throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
-    } else {
-        text = codepage::decode1251(bytes);
-    }
+    const QString text = decodeText(bytes, encoding, &table.encoding);
     table.separator = detectSeparator(text);
 
     const QChar sep = table.separator;

@@ -36,6 +36,10 @@ struct Table
 // UTF-8, otherwise code page 1251.
 TableEncoding detectEncoding(const QByteArray &bytes);
 
+// The text of bytes in the given encoding (detected when Detect), without a byte-order mark.
+// Throws TableError when bytes said to be UTF-8 are not.
+QString decodeText(const QByteArray &bytes, TableEncoding encoding, TableEncoding *used = nullptr);
+
 // Decodes and splits a table. The separator is the first of tab, ";" and "," found in the first
 // non-empty line. Cells may be quoted with double quotes (a doubled quote inside stands for one);
 // quoted cells may hold separators and line breaks. Empty lines are skipped.

@@ -1,6 +1,7 @@
 #include "Placement.h"
 
 #include "PrintingService.h"
+#include "app/Settings.h"
 #include "app/SharedState.h"
 
 #include <cmath>
@@ -58,4 +59,16 @@ void printBlock(PrintCanvas &canvas, int x, int y, const QStringList &lines)
         canvas.textOut(x, y, lines.at(i));
         y += canvas.textHeight(lines.at(i));
     }
+}
+
+void setCanvasFont(PrintCanvas &canvas, const TFontSetting &font)
+{
+    canvas.setFont(font.Name, font.Size, font.Bold, font.Italic);
+}
+
+void printRecipientBlock(PrintCanvas &canvas, const TFontSetting &font, int x, int y, QStringList &lines)
+{
+    tidyRecipientLines(lines);
+    setCanvasFont(canvas, font);
+    printBlock(canvas, x, y, lines);
 }

@@ -7,6 +7,7 @@
 
 class PrintCanvas;
 class SharedState;
+struct TFontSetting;
 
 // R(v): the nearest integer; halves (which the factor 13.4 never produces with whole millimetres) go to even.
 int roundPrint(double v);
@@ -19,10 +20,10 @@ struct BlockAnchors
 
 struct PlacementInput
 {
-    int EnvWidth = 0;  // mm, the long side
-    int EnvHeight = 0; // mm, the short side
+    int EnvWidth = 0;   // mm, the long side
+    int EnvHeight = 0;  // mm, the short side
     int FeedMethod = 1; // 1 left edge, 4 centre; any other value prints as the left edge
-    int PageWidth = 0; // printable width in printer units
+    int PageWidth = 0;  // printable width in printer units
     int HomeShiftX = 0, HomeShiftY = 0, AddrShiftX = 0, AddrShiftY = 0;
 };
 
@@ -42,3 +43,11 @@ constexpr int MaxBlockLines = 255;
 
 // Prints lines one under the other from (x, y), each moving the next down by its own text height.
 void printBlock(PrintCanvas &canvas, int x, int y, const QStringList &lines);
+
+// Sets the canvas font to a font setting: face, size, and bold and italic each set or cleared.
+// The canvas keeps its font from one job to the next, so every style is given explicitly.
+void setCanvasFont(PrintCanvas &canvas, const TFontSetting &font);
+
+// The recipient block: tidies the lines (the caller's list is changed), then prints them at (x, y)
+// in the recipient font.
+void printRecipientBlock(PrintCanvas &canvas, const TFontSetting &font, int x, int y, QStringList &lines);

@@ -3,15 +3,26 @@
 // test print of the envelope shown in the preview.
 
 #include <QList>
+#include <QStringList>
 
 struct AppContext;
 class QPlainTextEdit;
+class QWidget;
 
 // The envelopes chosen for a batch print: zero-based mailing-list indices in print order.
 using SelectionList = QList<int>;
 
 // The single-envelope print of the main window's two boxes.
 void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2);
+// The sender block of the single print: the lines of the box as it shows them, at (HomeX, HomeY),
+// in the canvas's current font.
+void ThisPrinthome(AppContext &ctx, const QPlainTextEdit &memo1);
+// The recipient block at (AddrX, AddrY) in the recipient font; the lines are tidied first and the
+// caller's list shows the change.
+void PrintAddress(AppContext &ctx, QStringList &lines);
+// When the current printer writes a file and has no file name for the coming job, asks the user
+// for one. False when the user declines: the print does not start.
+bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent);
 // The batch print of a group mailing.
 void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies);
 // The test print of the envelope shown in the preview.

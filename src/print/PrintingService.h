@@ -9,7 +9,15 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 constexpr double PrintScale = 13.4; // printer units per millimetre
+
+// The built-in printer that writes a PDF file, so that a machine without printers still prints.
+inline QString pdfFilePrinterName()
+{
+    return QStringLiteral("PDF file");
+}
 
 class PrintCanvas
 {
@@ -31,8 +39,11 @@ public:
     virtual QStringList printers() const = 0;
     virtual QString currentPrinter() const = 0;
     virtual void setCurrentPrinter(const QString &name) = 0;
-    // Where the "PDF file" printer writes.
+    // Where the "PDF file" printer writes. The name serves one job: ending or aborting the job clears it.
     virtual void setOutputFileName(const QString &path) = 0;
+    virtual QString outputFileName() const { return {}; }
+    // Whether a job on the current printer needs an output file name that has not been set yet.
+    virtual bool needsOutputFileName() const { return false; }
 
     // Whether a job of this program is running.
     virtual bool printing() const = 0;
@@ -42,6 +53,8 @@ public:
     virtual void setPortrait() = 0;
     virtual void setCopies(int copies) = 0;
     virtual void setTitle(const QString &title) = 0;
+    // A job: beginDoc, pages separated by newPage, then endDoc; abort drops a job that failed
+    // half-way so that nothing of it is printed. Each throws IoError when the printer refuses.
     virtual void beginDoc() = 0;
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
@@ -50,4 +63,8 @@ public:
     virtual PrintCanvas &canvas() = 0;
     // The current printer's font names.
     virtual QStringList fontNames() = 0;
+
+    // The Qt printer behind the current printer, for the system's printer set-up dialogs; null in
+    // services that have none. Changes made there (printer, page, resolution) hold for later jobs.
+    virtual QPrinter *qprinter() { return nullptr; }
 };

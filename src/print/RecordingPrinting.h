@@ -24,24 +24,37 @@ class RecordingPrinting : public PrintingService, public PrintCanvas
 public:
     // Settings of the simulated printer.
     QStringList printerNames{QStringLiteral("Recording printer")};
-    int pageWidthUnits = 2814;  // A4 portrait printable width at 13.4 units per mm (210 mm)
-    int lineHeight = 60;        // text height of every line, printer units
+    int pageWidthUnits = 2814; // A4 portrait printable width at 13.4 units per mm (210 mm)
+    int lineHeight = 60;       // text height of every line, printer units
     QStringList faces{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman"),
                       QStringLiteral("Liberation Sans")};
     bool failOnBegin = false;
+    int failAfterTexts = -1;      // textOut throws once this many texts have been drawn (-1: never)
+    bool wantsOutputFile = false; // the current printer writes a file and asks for its name
 
     // What happened.
-    QStringList calls;          // "title Велтора", "copies 3", "portrait", "begin", "newPage", "end", "abort", "font ..."
+    QStringList calls; // "title Велтора", "copies 3", "portrait", "begin", "newPage", "end", "abort", "font ..."
     QList<RecordedText> texts;
     QString title;
+    QString outputFile; // cleared when a job ends, as by the real service
     int copies = 1;
-    int pages = 0;              // pages of the last document begun
+    int pages = 0; // pages of the last document begun
     bool jobRunning = false;
 
     QStringList printers() const override { return printerNames; }
     QString currentPrinter() const override { return m_current.isEmpty() ? printerNames.value(0) : m_current; }
-    void setCurrentPrinter(const QString &name) override { m_current = name; calls.append(QStringLiteral("printer ") + name); }
-    void setOutputFileName(const QString &path) override { calls.append(QStringLiteral("output ") + path); }
+    void setCurrentPrinter(const QString &name) override
+    {
+        m_current = name;
+        calls.append(QStringLiteral("printer ") + name);
+    }
+    void setOutputFileName(const QString &path) override
+    {
+        outputFile = path;
+        calls.append(QStringLiteral("output ") + path);
+    }
+    QString outputFileName() const override { return outputFile; }
+    bool needsOutputFileName() const override { return wantsOutputFile && outputFile.isEmpty(); }
     bool printing() const override { return jobRunning; }
     int pageWidth() override { return pageWidthUnits; }
     void setPortrait() override { calls.append(QStringLiteral("portrait")); }
@@ -64,11 +77,13 @@ public:
     void endDoc() override
     {
         jobRunning = false;
+        outputFile.clear();
         calls.append(QStringLiteral("end"));
     }
     void abort() override
     {
         jobRunning = false;
+        outputFile.clear();
         calls.append(QStringLiteral("abort"));
     }
     PrintCanvas &canvas() override { return *this; }
@@ -80,15 +95,14 @@ public:
         m_size = pointSize;
         m_bold = bold;
         m_italic = italic;
-        calls.append(QStringLiteral("font %1 %2%3%4").arg(face).arg(pointSize)
+        calls.append(QStringLiteral("font %1 %2%3%4")
+                         .arg(face)
+                         .arg(pointSize)
                          .arg(bold ? QStringLiteral(" bold") : QString())
                          .arg(italic ? QStringLiteral(" italic") : QString()));
     }
     int textHeight(const QString &) override { return lineHeight; }
-    void textOut(int x, int y, const QString &text) override
-    {
-        texts.append(RecordedText{pages, x, y, text, m_face, m_size, m_bold, m_italic});
-    }
+    void textOut(int x, int y, const QString &text) override;
 
     // Texts drawn on one page (1-based).
     QList<RecordedText> textsOnPage(int page) const;

@@ -1,0 +1,47 @@
+#include "Shots.h"
+
+#include "app/AppContext.h"
+#include "app/Settings.h"
+#include "app/TMainform.h"
+#include "app/WorkDir.h"
+#include "envelope/TFontSetupForm.h"
+#include "print/PrintActions.h"
+#include "print/PrintingService.h"
+#include "print/TEnvPrintStyleForm.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdio>
+
+static void shotsPrint(ShotEnv &env)
+{
+    AppContext &ctx = env.ctx;
+    settings::writeHomeFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
+    settings::writeAddrFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Serif"), 12, true, false});
+    {
+        TFontSetupForm form(ctx, ctx.mainForm);
+        grab(&form, env, QStringLiteral("font-setup"));
+    }
+
+    TEnvPrintStyleForm *feed = ctx.feedForm;
+    feed->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->setChecked(true);
+    grab(feed, env, QStringLiteral("feed-method"));
+    feed->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+
+    // The main window's envelope printed into a PDF file, to look at with pdftoppm.
+    TMainform *main = ctx.mainForm;
+    settings::writeParfile(ctx.workDir, 110, 220);
+    main->FormCreate();
+    main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
+    main->Memo2()->setPlainText(
+        QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\nХарьковская обл.\n61000"));
+    ctx.printing.setCurrentPrinter(pdfFilePrinterName());
+    const QString pdf = QDir(env.outDir).filePath(QStringLiteral("envelope-110x220.pdf"));
+    ctx.printing.setOutputFileName(pdf);
+    main->N5Click();
+    feed->hide();
+    std::printf("%s\n", qPrintable(pdf));
+}
+static ShotRegistrar registrar("3-print", &shotsPrint);
