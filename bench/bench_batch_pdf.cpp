@@ -16,7 +16,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -57,7 +59,8 @@ QStringList makeBook(QStringList *names)
     for (int i = 0; lines.size() + 7 <= BookLines; ++i) {
         const QString name = QStringLiteral("Адресатов Адресат Адресатович %1").arg(i);
         names->append(name);
-        lines << QStringLiteral("%") + name << QStringLiteral("#ул. Академика Глушкова, %1, кв. %2").arg(i % 200).arg(i % 97)
+        lines << QStringLiteral("%") + name
+              << QStringLiteral("#ул. Академика Глушкова, %1, кв. %2").arg(i % 200).arg(i % 97)
               << QStringLiteral("#г. Киев") << QStringLiteral("#Киево-Святошинский район")
               << QStringLiteral("#Киевская область") << QStringLiteral("#Украина")
               << QStringLiteral("#0%1").arg(1000 + i % 9000);
@@ -76,9 +79,9 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     const WorkDir dir(work.path());
     settings::writeEnvs(dir, 4);
-    dir.writeLines(QStringLiteral("User.txt"), {QStringLiteral("Петренко Ольга Петровна"),
-                                                QStringLiteral("пр. Науки, 45, кв. 17"), QStringLiteral("г. Харьков"),
-                                                QStringLiteral("61000")});
+    dir.writeLines(QStringLiteral("User.txt"),
+                   {QStringLiteral("Петренко Ольга Петровна"), QStringLiteral("пр. Науки, 45, кв. 17"),
+                    QStringLiteral("г. Харьков"), QStringLiteral("61000")});
 
     SharedState state;
     state.EnvWidth = 220;
@@ -99,8 +102,8 @@ int main(int argc, char *argv[])
     bool ok = true;
     NullPrinting null;
     const double loopMs = bench::bestMs(3, [&] { printBatch(null, state, dir, selection, 1); });
-    ok &= bench::report(QStringLiteral("batch loop, 10,000 envelopes, no device"), QStringLiteral("< 500 ms"), loopMs, 500,
-                        QStringLiteral("ms"));
+    ok &= bench::report(QStringLiteral("batch loop, 10,000 envelopes, no device"), QStringLiteral("< 500 ms"), loopMs,
+                        500, QStringLiteral("ms"));
 
     std::unique_ptr<PrintingService> printing = createSystemPrintingService();
     const QString pdfPrinter = QStringLiteral("PDF file");
@@ -113,14 +116,20 @@ int main(int argc, char *argv[])
     printing->setCurrentPrinter(pdfPrinter);
     const QString pdf = QDir(work.path()).filePath(QStringLiteral("batch.pdf"));
     PrintOutcome outcome;
+    double cpuMs = 1e300;
     const double pdfMs = bench::bestMs(3, [&] {
         printing->setOutputFileName(pdf); // the file name serves one job
+        const std::clock_t cpu0 = std::clock();
         outcome = printBatch(*printing, state, dir, selection, 1);
+        cpuMs = std::min(cpuMs, 1000.0 * double(std::clock() - cpu0) / CLOCKS_PER_SEC);
     });
     std::fprintf(stderr, "%d envelopes, PDF of %lld bytes\n", outcome.envelopes, QFileInfo(pdf).size());
     ok &= outcome.envelopes == Envelopes;
     ok &= bench::report(QStringLiteral("batch of 10,000 envelopes into PDF"), QStringLiteral("< 1500 ms"), pdfMs, 1500,
                         QStringLiteral("ms"));
+    // The processor time of the same job: its wall time on a machine with nothing else to do.
+    ok &= bench::report(QStringLiteral("batch of 10,000 envelopes into PDF, processor time"),
+                        QStringLiteral("< 1500 ms"), cpuMs, 1500, QStringLiteral("ms"));
     ok &= bench::report(QStringLiteral("batch of 10,000 envelopes into PDF, peak memory"), QStringLiteral("< 150 MB"),
                         bench::peakRssMb(), 150, QStringLiteral("MB"));
     return ok ? 0 : 1;

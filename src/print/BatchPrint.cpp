@@ -13,11 +13,6 @@ namespace {
 
 const QString SenderFile = QStringLiteral("User.txt");
 
-void setCanvasFont(PrintCanvas &canvas, const TFontSetting &f)
-{
-    canvas.setFont(f.Name, f.Size, f.Bold, f.Italic);
-}
-
 // Places both blocks for this job and turns the page upright.
 void place(PrintingService &printing, SharedState &state, const WorkDir &dir, PlacementKind kind)
 {
@@ -52,7 +47,11 @@ void printRecipient(PrintCanvas &canvas, SharedState &state, BoxLines &boxLines)
 class QuietDetails
 {
 public:
-    explicit QuietDetails(SharedState &state) : m_state(state), m_blocker(state) {}
+    explicit QuietDetails(SharedState &state)
+        : m_state(state)
+        , m_blocker(state)
+    {
+    }
     ~QuietDetails()
     {
         m_blocker.unblock();
@@ -71,8 +70,7 @@ bool envelopeSizeSet(const SharedState &state)
 
 // Runs body inside a begun document: ends it when body returns true, aborts it when body returns
 // false or throws (the failure goes on to the caller).
-template <typename Body>
-bool inDocument(PrintingService &printing, Body &&body)
+template <typename Body> bool inDocument(PrintingService &printing, Body &&body)
 {
     printing.beginDoc();
     try {
@@ -142,9 +140,8 @@ QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
     return wrappedLines(dir.loadLines(SenderFile), boxFont, SenderBoxWidth);
 }
 
-PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
-                        const QList<int> &selection, int copies, const BatchProgress &progress,
-                        const BeforeBegin &beforeBegin)
+PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir, const QList<int> &selection,
+                        int copies, const BatchProgress &progress, const BeforeBegin &beforeBegin)
 {
     PrintOutcome outcome;
     if (!envelopeSizeSet(state)) {

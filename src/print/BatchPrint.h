@@ -58,10 +58,10 @@ private:
 struct PrintOutcome
 {
     enum class Kind {
-        Printed,         // the job ended (or, for an empty selection, nothing needed printing)
-        NoEnvelopeSize,  // EnvWidth or EnvHeight is 0; nothing printed
-        OutsideList,     // a selected envelope is not in the mailing list; nothing printed
-        Cancelled,       // the progress callback cancelled; the job was aborted
+        Printed,        // the job ended (or, for an empty selection, nothing needed printing)
+        NoEnvelopeSize, // EnvWidth or EnvHeight is 0; nothing printed
+        OutsideList,    // a selected envelope is not in the mailing list; nothing printed
+        Cancelled,      // the progress callback cancelled; the job was aborted
     };
     Kind kind = Kind::Printed;
     int envelopeNumber = 0; // OutsideList: the one-based number refused
@@ -77,9 +77,8 @@ using BeforeBegin = std::function<bool()>;
 
 // The batch print of the zero-based mailing-list indices in selection. Failures of files and of
 // the printing service throw; one that happens after the document has begun aborts the job first.
-PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir,
-                        const QList<int> &selection, int copies, const BatchProgress &progress = {},
-                        const BeforeBegin &beforeBegin = {});
+PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir, const QList<int> &selection,
+                        int copies, const BatchProgress &progress = {}, const BeforeBegin &beforeBegin = {});
 
 // The test print: whole centring difference, no title and no copies set.
 PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,

@@ -33,7 +33,8 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
         ctx.messages.show(NoEnvelopeSizeMessage);
         break;
     case PrintOutcome::Kind::OutsideList:
-        ctx.messages.show(numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailing.mailingList.size())));
+        ctx.messages.show(
+            numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailing.mailingList.size())));
         break;
     case PrintOutcome::Kind::Printed:
     case PrintOutcome::Kind::Cancelled: // the user knows
@@ -68,10 +69,13 @@ void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
         dialog->setValue(done); // a modal progress window handles its events here, the cancel button too
         return !dialog->wasCanceled();
     };
-    report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress));
+    // A printer that writes a file asks for its name once the batch is known to print.
+    const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
+    report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress, askFile));
 }
 
 void drucke(AppContext &ctx)
 {
-    report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir));
+    const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
+    report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir, askFile));
 }

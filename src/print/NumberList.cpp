@@ -91,7 +91,9 @@ QString outsideMessage(int number, int envelopeCount)
 {
     if (envelopeCount <= 0)
         return QStringLiteral("Нет конверта с номером %1: список рассылки пуст").arg(number);
-    return QStringLiteral("Нет конверта с номером %1: в списке рассылки конверты с 1 по %2").arg(number).arg(envelopeCount);
+    return QStringLiteral("Нет конверта с номером %1: в списке рассылки конверты с 1 по %2")
+        .arg(number)
+        .arg(envelopeCount);
 }
 
 Reading readNumberList(const WorkDir &dir, const QString &text, int envelopeCount)

@@ -33,7 +33,7 @@ QStringList splitPieces(const QString &text);
 
 struct Expansion
 {
-    QList<int> numbers;        // one-based, ranges expanded, in the order typed
+    QList<int> numbers;         // one-based, ranges expanded, in the order typed
     std::optional<int> outside; // the first number outside 1..envelopeCount; numbers is then empty
 };
 
@@ -48,7 +48,7 @@ struct Reading
 {
     enum class Status { Accepted, Malformed, OutsideList };
     Status status = Status::Malformed;
-    QList<int> selection; // zero-based mailing-list indices, in print order
+    QList<int> selection;  // zero-based mailing-list indices, in print order
     int outsideNumber = 0; // the first number outside the list (OutsideList)
 };
 

@@ -50,12 +50,6 @@ void colourList(QLineEdit *edit, const QColor &colour)
     edit->setPalette(pal);
 }
 
-// The Qt printer behind the printing service, for the system's set-up dialog.
-QPrinter *systemPrinter(PrintingService &)
-{
-    return nullptr; // until the system printing service offers its printer
-}
-
 } // namespace
 
 void PrintSetup(AppContext &ctx)
@@ -66,8 +60,8 @@ void PrintSetup(AppContext &ctx)
 }
 
 PrintSetupDialog::PrintSetupDialog(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PrintSetupDialog"));
@@ -98,7 +92,8 @@ void PrintSetupDialog::buildControls()
     m_status = label(m_ctx.printing.printing() ? QStringLiteral("Занят") : QStringLiteral("Свободен"), printer, 72, 64);
     m_status->setObjectName(QStringLiteral("PrinterStatus"));
 
-    QGroupBox *envelopes = group(QStringLiteral("Конверты"), QStringLiteral("EnvelopesGroup"), this, {8, 104, 265, 137});
+    QGroupBox *envelopes =
+        group(QStringLiteral("Конверты"), QStringLiteral("EnvelopesGroup"), this, {8, 104, 265, 137});
     m_all = new QRadioButton(QStringLiteral("Все"), envelopes);
     m_all->setObjectName(QStringLiteral("EnvAllRB"));
     m_all->setGeometry(8, 16, 49, 17);
@@ -134,7 +129,8 @@ void PrintSetupDialog::buildControls()
     ok->setGeometry(320, 256, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &PrintSetupDialog::PrintSetupOKButtonClick);
-    auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    auto *cancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("PrintSetupCancelButton"));
     cancel->setGeometry(408, 256, 75, 25);
     connect(cancel, &QPushButton::clicked, this, &PrintSetupDialog::PrintSetupCancelButtonClick);
@@ -172,7 +168,7 @@ void PrintSetupDialog::PrinterCmbBoxOnChange(int index)
 void PrintSetupDialog::PrinterSetupButtonClick()
 {
     guarded(m_ctx.messages, [&] {
-        QPrinter *printer = systemPrinter(m_ctx.printing);
+        QPrinter *printer = m_ctx.printing.qprinter();
         if (!printer)
             return;
         QPrintDialog setup(printer, this);

@@ -3,11 +3,11 @@
 
 #include "app/IoError.h"
 #include "app/SharedState.h"
+#include "app/TextLines.h"
 #include "common/TestSupport.h"
 #include "print/BatchPrint.h"
 #include "print/PrintActions.h"
 #include "print/RecordingPrinting.h"
-#include "app/TextLines.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -23,13 +23,27 @@ namespace {
 // Three address records; the second name has no record of its own.
 QStringList bookLines()
 {
-    return {QStringLiteral("%Андреев"),   QStringLiteral("#ул. Липовая, 1"), QStringLiteral("#"),
-            QStringLiteral("#Киев"),      QStringLiteral("#"),               QStringLiteral("#"),
-            QStringLiteral("#01001"),     QStringLiteral("%Борисова"),       QStringLiteral("#пр. Мира, 2"),
-            QStringLiteral("#"),          QStringLiteral("#Львов"),          QStringLiteral("#"),
-            QStringLiteral("#"),          QStringLiteral("#79000"),          QStringLiteral("%Васильев"),
-            QStringLiteral("#ул. Садовая, 3"), QStringLiteral("#"),          QStringLiteral("#Одесса"),
-            QStringLiteral("#"),          QStringLiteral("#"),               QStringLiteral("#65000")};
+    return {QStringLiteral("%Андреев"),
+            QStringLiteral("#ул. Липовая, 1"),
+            QStringLiteral("#"),
+            QStringLiteral("#Киев"),
+            QStringLiteral("#"),
+            QStringLiteral("#"),
+            QStringLiteral("#01001"),
+            QStringLiteral("%Борисова"),
+            QStringLiteral("#пр. Мира, 2"),
+            QStringLiteral("#"),
+            QStringLiteral("#Львов"),
+            QStringLiteral("#"),
+            QStringLiteral("#"),
+            QStringLiteral("#79000"),
+            QStringLiteral("%Васильев"),
+            QStringLiteral("#ул. Садовая, 3"),
+            QStringLiteral("#"),
+            QStringLiteral("#Одесса"),
+            QStringLiteral("#"),
+            QStringLiteral("#"),
+            QStringLiteral("#65000")};
 }
 
 QStringList textsOf(const QList<RecordedText> &texts)
@@ -79,7 +93,8 @@ class TestBatchPrint : public QObject
             p = std::make_unique<RecordingPrinting>();
         printer = p.get();
         program = std::make_unique<TestProgram>(true, std::move(p));
-        program->dir().write(QStringLiteral("user.txt"), crlfLines({QStringLiteral("Отправитель"), QStringLiteral("г. Харьков")}));
+        program->dir().write(QStringLiteral("user.txt"),
+                             crlfLines({QStringLiteral("Отправитель"), QStringLiteral("г. Харьков")}));
         program->start();
         SharedState &s = program->state();
         s.EnvWidth = 220;
@@ -106,7 +121,8 @@ private slots:
         QSignalSpy boxChanges(&program->state(), &SharedState::recipientDetailsChanged);
         PrintSelection(program->ctx(), {2, 0}, 3); // envelopes 3 and 1
         QVERIFY(program->messages().all.isEmpty());
-        QCOMPARE(printer->calls.filter(QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end|abort)"))),
+        QCOMPARE(printer->calls.filter(
+                     QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end|abort)"))),
                  (QStringList{QStringLiteral("copies 3"), QStringLiteral("portrait"), QStringLiteral("title Велтора"),
                               QStringLiteral("begin"), QStringLiteral("newPage"), QStringLiteral("end")}));
         QCOMPARE(printer->copies, 3);
@@ -208,11 +224,14 @@ private slots:
     void testPrintSetsNoTitleNorCopies()
     {
         startProgram();
-        program->state().setRecipientDetails({QStringLiteral("Адресат"), QStringLiteral("Адресат"), QStringLiteral("Киев")});
+        program->state().setRecipientDetails(
+            {QStringLiteral("Адресат"), QStringLiteral("Адресат"), QStringLiteral("Киев")});
         drucke(program->ctx());
-        QCOMPARE(printer->calls.filter(QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end)"))),
-                 (QStringList{QStringLiteral("portrait"), QStringLiteral("begin"), QStringLiteral("end")}));
-        QCOMPARE(textsOf(printer->textsOnPage(1)).mid(2), (QStringList{QStringLiteral("Адресат"), QStringLiteral("Киев")}));
+        QCOMPARE(
+            printer->calls.filter(QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end)"))),
+            (QStringList{QStringLiteral("portrait"), QStringLiteral("begin"), QStringLiteral("end")}));
+        QCOMPARE(textsOf(printer->textsOnPage(1)).mid(2),
+                 (QStringList{QStringLiteral("Адресат"), QStringLiteral("Киев")}));
     }
 
     void refusedBeforeTheJob_data()
@@ -273,11 +292,11 @@ private slots:
     {
         startProgram();
         QList<int> asked;
-        const PrintOutcome outcome = printBatch(*printer, program->state(), program->ctx().workDir, {0, 2, 3}, 1,
-                                                [&](int done, int total) {
-                                                    asked.append(done);
-                                                    return total == 3 && done < 2;
-                                                });
+        const PrintOutcome outcome =
+            printBatch(*printer, program->state(), program->ctx().workDir, {0, 2, 3}, 1, [&](int done, int total) {
+                asked.append(done);
+                return total == 3 && done < 2;
+            });
         QCOMPARE(outcome.kind, PrintOutcome::Kind::Cancelled);
         QCOMPARE(outcome.envelopes, 2);
         QCOMPARE(asked, (QList<int>{0, 1, 2}));
@@ -336,7 +355,8 @@ private slots:
         timer.start();
         PrintSelection(program->ctx(), QList<int>(400, 0), 1);
         QVERIFY(modal);
-        QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("^Печать конверта \\d+ из 400$"))), qPrintable(shown));
+        QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("^Печать конверта \\d+ из 400$"))),
+                 qPrintable(shown));
         QVERIFY(printer->calls.contains(QStringLiteral("abort")));
         QVERIFY(!printer->calls.contains(QStringLiteral("end")));
         QVERIFY(printer->pages < 400);
@@ -390,14 +410,16 @@ private slots:
                 line += unit.at(n % unit.size());
                 QCOMPARE(boxLines({line}), wrappedLines(QStringList{line}, font, RecipientBoxWidth));
             }
-            QCOMPARE(boxLines({line, QString(), line}), wrappedLines(QStringList{line, QString(), line}, font, RecipientBoxWidth));
+            QCOMPARE(boxLines({line, QString(), line}),
+                     wrappedLines(QStringList{line, QString(), line}, font, RecipientBoxWidth));
         }
     }
 
     void longSenderLinesAreWrapped()
     {
         startProgram();
-        const QString longLine = QStringLiteral("Очень длинная строка адреса отправителя, которая не помещается в поле");
+        const QString longLine =
+            QStringLiteral("Очень длинная строка адреса отправителя, которая не помещается в поле");
         program->dir().write(QStringLiteral("user.txt"), crlfLines({longLine}));
         PrintSelection(program->ctx(), {0}, 1);
         const QList<RecordedText> page = printer->textsOnPage(1);

@@ -7,6 +7,7 @@
 #include "app/IoError.h"
 #include "app/Settings.h"
 #include "app/TMainform.h"
+#include "common/PrivateCups.h"
 #include "common/TestSupport.h"
 #include "print/PrintingService.h"
 #include "print/QtPrintingService.h"
@@ -34,175 +35,6 @@
 using namespace testing;
 
 namespace {
-
-constexpr double PointsPerMm = 72.0 / 25.4;
-const QString QueueName = QStringLiteral("VeltoraPDF");
-
-// A CUPS server of the test's own: configuration, spool and socket in a temporary folder, one
-// cups-pdf queue whose A4 page has a printable area with margins (10 mm left and top).
-class PrivateCups
-{
-public:
-    ~PrivateCups()
-    {
-        if (m_cupsd.state() != QProcess::NotRunning) {
-            m_cupsd.terminate();
-            if (!m_cupsd.waitForFinished(5000))
-                m_cupsd.kill();
-            m_cupsd.waitForFinished(2000);
-        }
-    }
-
-    QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
-
-    // Empty on success, else why the server could not be had.
-    QString start()
-    {
-        if (geteuid() != 0)
-            return QStringLiteral("a private cupsd with the cups-pdf backend needs root");
-        for (const char *path : {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/lib/cups/backend/cups-pdf",
-                                 "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) {
-            if (!QFile::exists(QString::fromLatin1(path)))
-                return QStringLiteral("missing %1 (scripts/install-deps installs it)").arg(QString::fromLatin1(path));
-        }
-        const QDir d(m_dir.path());
-        QFile::setPermissions(d.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                            QFileDevice::ExeOther);
-        for (const char *sub : {"root/ppd", "spool/tmp", "state", "cache", "log"})
-            d.mkpath(QString::fromLatin1(sub));
-        write(QStringLiteral("cupsd.conf"),
-              QStringLiteral("Listen %1\n"
-                             "LogLevel warn\n"
-                             "Browsing Off\n"
-                             "DefaultAuthType None\n"
-                             "WebInterface No\n"
-                             "PreserveJobFiles Yes\n"
-                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                             "  </Limit>\n</Policy>\n")
-                  .arg(socket()));
-        write(QStringLiteral("cups-files.conf"),
-              QStringLiteral("ServerRoot %1/root\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nStateDir %1/state\n"
-                             "CacheDir %1/cache\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                             "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
-                             "Sandboxing Relaxed\n")
-                  .arg(d.path()));
-        QFile ppdIn(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
-        if (!ppdIn.open(QIODevice::ReadOnly))
-            return QStringLiteral("cannot read the cups-pdf PPD");
-        QByteArray ppd = ppdIn.readAll();
-        // A4 with a printable area 10 mm in from the left and the top (PPD: llx lly urx ury in points).
-        ppd.replace(QByteArray("*ImageableArea A4/A4: \"0 0 595 842\""),
-                    QByteArray("*ImageableArea A4/A4: \"28.35 42.52 566.93 813.65\""));
-        writeBytes(QStringLiteral("veltora.ppd"), ppd);
-
-        m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-        m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
-                      {QStringLiteral("-f"), QStringLiteral("-c"), d.filePath(QStringLiteral("cupsd.conf")),
-                       QStringLiteral("-s"), d.filePath(QStringLiteral("cups-files.conf"))});
-        if (!m_cupsd.waitForStarted(5000))
-            return QStringLiteral("cupsd did not start");
-        for (int i = 0; i < 100 && !QFile::exists(socket()); ++i)
-            QTest::qWait(50);
-        if (!QFile::exists(socket()))
-            return QStringLiteral("cupsd made no socket: %1").arg(QString::fromLocal8Bit(m_cupsd.readAll()));
-        QProcess lpadmin;
-        lpadmin.setProcessChannelMode(QProcess::MergedChannels);
-        lpadmin.start(QStringLiteral("/usr/sbin/lpadmin"),
-                      {QStringLiteral("-h"), socket(), QStringLiteral("-p"), QueueName, QStringLiteral("-E"),
-                       QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
-                       d.filePath(QStringLiteral("veltora.ppd"))});
-        lpadmin.waitForFinished(20000);
-        if (lpadmin.exitCode() != 0)
-            return QStringLiteral("lpadmin failed: %1").arg(QString::fromLocal8Bit(lpadmin.readAll()));
-        return {};
-    }
-
-    // Jobs of the queue that have not completed.
-    int pendingJobs() const
-    {
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), socket(), QStringLiteral("-o")});
-        lpstat.waitForFinished(10000);
-        return QString::fromLocal8Bit(lpstat.readAllStandardOutput()).count(QueueName);
-    }
-
-    // The last document the queue received, kept in its spool.
-    QString lastSpooledDocument() const
-    {
-        const QFileInfoList files = QDir(m_dir.filePath(QStringLiteral("spool")))
-                                        .entryInfoList({QStringLiteral("d*-001")}, QDir::Files, QDir::Time);
-        return files.isEmpty() ? QString() : files.first().filePath();
-    }
-
-    QString errorLog() const
-    {
-        QFile f(m_dir.filePath(QStringLiteral("log/error_log")));
-        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll().right(3000)) : QString();
-    }
-
-private:
-    void write(const QString &name, const QString &text) { writeBytes(name, text.toUtf8()); }
-    void writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(m_dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(name));
-    }
-
-    QTemporaryDir m_dir{QStringLiteral("/tmp/veltora-cups-XXXXXX")};
-    QProcess m_cupsd;
-};
-
-// Where cups-pdf puts the files of the user running the test: "Out" of its configuration, with
-// ${HOME} the user's home from the password database.
-QString cupsPdfOutDir()
-{
-    QString out = QStringLiteral("${HOME}/PDF");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &raw : conf.readAll().split('\n')) {
-            const QByteArray line = raw.trimmed();
-            if (line.startsWith("Out ") || line.startsWith("Out\t"))
-                out = QString::fromLocal8Bit(line.mid(4).trimmed());
-        }
-    }
-    const passwd *pw = getpwuid(getuid());
-    out.replace(QStringLiteral("${HOME}"), pw ? QString::fromLocal8Bit(pw->pw_dir) : QDir::homePath());
-    out.replace(QStringLiteral("${USER}"), pw ? QString::fromLocal8Bit(pw->pw_name) : QString());
-    return out;
-}
-
-struct Word
-{
-    double xMin = 0, yMin = 0;
-};
-
-// The first word of the page with this text, in points from the top-left corner of the page.
-std::optional<Word> findWord(const QString &pdf, const QString &text)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" yMax=\"[-\\d.]+\">([^<]*)</word>"));
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(3) == text)
-            return Word{m.captured(1).toDouble(), m.captured(2).toDouble()};
-    }
-    return std::nullopt;
-}
-
-QString pdfInfo(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 struct Measured
 {
@@ -287,8 +119,8 @@ private slots:
         service->newPage();
         service->canvas().textOut(70, 290, QStringLiteral("Петренко"));
         service->endDoc();
-        QVERIFY(pdfInfo(pdf).contains(QStringLiteral("Pages:           2")));
-        QVERIFY(findWord(pdf, QStringLiteral("Петренко")));
+        QVERIFY(cups::pdfInfo(pdf).contains(QStringLiteral("Pages:           2")));
+        QVERIFY(cups::findWord(pdf, QStringLiteral("Петренко")));
     }
 
     void cupsQueue_data()
@@ -306,27 +138,13 @@ private slots:
         QFETCH(int, feed);
         if (!m_cupsProblem.isEmpty())
             QSKIP(qPrintable(m_cupsProblem));
-        const QString outDir = cupsPdfOutDir();
         const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
         QString produced;
         QString spooled;
-        const Measured m = printEnvelope(QueueName, 0, height, width, feed, QString(), [&] {
-            // Wait for the queue to finish the job and cups-pdf to write its file.
-            for (int i = 0; i < 600 && produced.isEmpty(); ++i) {
-                QTest::qWait(100);
-                if (m_cups.pendingJobs() > 0)
-                    continue;
-                QDirIterator it(outDir, {QStringLiteral("*.pdf")}, QDir::Files);
-                while (it.hasNext()) {
-                    const QString f = it.next();
-                    if (QFileInfo(f).lastModified() >= started && !m_seen.contains(f))
-                        produced = f;
-                }
-            }
-            if (produced.isEmpty()) {
-                qWarning("%s", qPrintable(m_cups.errorLog()));
+        const Measured m = printEnvelope(PrivateCups::QueueName, 0, height, width, feed, QString(), [&] {
+            produced = m_cups.waitForOutput(started, m_seen);
+            if (produced.isEmpty())
                 return QString();
-            }
             m_seen.insert(produced);
             // cups-pdf's Ghostscript turns the fonts into Type 3 fonts whose text pdftotext cannot
             // read back, so the positions are measured in the document the queue received and
@@ -336,7 +154,7 @@ private slots:
         });
         keep(produced, QStringLiteral("cups-%1.pdf").arg(QString::fromLatin1(QTest::currentDataTag())));
         keep(spooled, QStringLiteral("cups-spooled-%1.pdf").arg(QString::fromLatin1(QTest::currentDataTag())));
-        const QString info = pdfInfo(produced);
+        const QString info = cups::pdfInfo(produced);
         QFile::remove(produced);
         if (QTest::currentTestFailed())
             return;
@@ -388,16 +206,16 @@ private:
         Measured m;
         [&] { QVERIFY2(!pdf.isEmpty() && QFile::exists(pdf), qPrintable(QStringLiteral("no PDF from ") + printer)); }();
         const QPointF area = ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
-        const auto sender = findWord(pdf, QStringLiteral("Иванов"));
-        const auto recipient = findWord(pdf, QStringLiteral("Петренко"));
+        const auto sender = cups::findWord(pdf, QStringLiteral("Иванов"));
+        const auto recipient = cups::findWord(pdf, QStringLiteral("Петренко"));
         [&] {
             QVERIFY(sender);
             QVERIFY(recipient);
         }();
         if (!sender || !recipient)
             return m;
-        const auto mm = [&](const Word &w) {
-            return QPointF((w.xMin - area.x()) / PointsPerMm, (w.yMin - area.y()) / PointsPerMm);
+        const auto mm = [&](const cups::Word &w) {
+            return QPointF((w.xMin - area.x()) / cups::PointsPerMm, (w.yMin - area.y()) / cups::PointsPerMm);
         };
         m.sender = mm(*sender);
         m.recipient = mm(*recipient);

@@ -140,15 +140,16 @@ private slots:
         QTest::newRow("all") << true << QString() << 5 << QStringList{} << true;
         QTest::newRow("numbers") << false << QStringLiteral("5,1-2") << 3 << QStringList{} << true;
         QTest::newRow("backward range") << false << QStringLiteral("4-2") << 0 << QStringList{} << true;
-        QTest::newRow("invalid character") << false << QStringLiteral("1;2") << 0 << QStringList{QStringLiteral("Ошибка!!!")}
-                                           << true;
+        QTest::newRow("invalid character")
+            << false << QStringLiteral("1;2") << 0 << QStringList{QStringLiteral("Ошибка!!!")} << true;
         QTest::newRow("empty piece") << false << QStringLiteral("1,,2") << 0 << QStringList{QStringLiteral("Ошибка!!!")}
                                      << true;
-        QTest::newRow("outside the list") << false << QStringLiteral("2,7") << 0
-                                          << QStringList{QStringLiteral("Нет конверта с номером 7: в списке рассылки конверты с 1 по 5")}
-                                          << false;
+        QTest::newRow("outside the list")
+            << false << QStringLiteral("2,7") << 0
+            << QStringList{QStringLiteral("Нет конверта с номером 7: в списке рассылки конверты с 1 по 5")} << false;
         QTest::newRow("too large") << false << QStringLiteral("99999999999") << 0
-                                   << QStringList{QStringLiteral("'99999999999' is not a valid integer value")} << false;
+                                   << QStringList{QStringLiteral("'99999999999' is not a valid integer value")}
+                                   << false;
     }
     void okPrints()
     {
@@ -196,7 +197,7 @@ private slots:
         bool wasModal = false;
         QTimer::singleShot(0, feed, [&] {
             wasModal = QApplication::activeModalWidget() == feed;
-            feed->reject();
+            static_cast<QDialog *>(feed)->done(QDialog::Rejected);
         });
         button(d, "EnvSetupButton")->click();
         QVERIFY(wasModal);

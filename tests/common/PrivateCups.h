@@ -1,0 +1,63 @@
+#pragma once
+// A CUPS server of the test's own, with one cups-pdf queue, and the tools that read back where text
+// landed in a PDF (pdftotext -bbox, pdfinfo). Print tests that go through a real queue use them.
+
+#include <QDateTime>
+#include <QProcess>
+#include <QSet>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+
+// A CUPS server of the test's own: configuration, spool and socket in a temporary folder, one
+// cups-pdf queue whose A4 page has a printable area with margins (10 mm left and top).
+// Point CUPS_SERVER at socket() before the first printing call of the process.
+class PrivateCups
+{
+public:
+    static inline const QString QueueName = QStringLiteral("VeltoraPDF");
+
+    ~PrivateCups();
+    QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
+    // Empty on success, else why the server could not be had.
+    QString start();
+    // Jobs of the queue that have not completed.
+    int pendingJobs() const;
+    // The last document the queue received, kept in its spool.
+    QString lastSpooledDocument() const;
+    QString errorLog() const;
+    // Waits until the queue has no pending job and cups-pdf has written a file since `since` that is
+    // not in `seen` (up to a minute); its path, or empty (the error log is then shown as a warning).
+    QString waitForOutput(const QDateTime &since, const QSet<QString> &seen) const;
+
+private:
+    void write(const QString &name, const QString &text);
+    void writeBytes(const QString &name, const QByteArray &bytes);
+
+    QTemporaryDir m_dir{QStringLiteral("/tmp/veltora-cups-XXXXXX")};
+    QProcess m_cupsd;
+};
+
+namespace cups {
+
+constexpr double PointsPerMm = 72.0 / 25.4;
+
+// Where cups-pdf puts the files of the user running the test.
+QString cupsPdfOutDir();
+
+struct Word
+{
+    double xMin = 0, yMin = 0;
+    QString text;
+    int page = 0; // 1-based
+};
+
+// Every word of the document with its page and top-left corner, in points from the top-left
+// corner of the page.
+QList<Word> pdfWords(const QString &pdf);
+// The first word of the document with this text.
+std::optional<Word> findWord(const QString &pdf, const QString &text);
+// What pdfinfo says about the document.
+QString pdfInfo(const QString &pdf);
+
+} // namespace cups
