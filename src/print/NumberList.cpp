@@ -2,6 +2,7 @@
 
 #include "app/IoError.h"
 #include "app/WorkDir.h"
+#include "mailing/MailingRecordFile.h"
 
 namespace numberlist {
 
@@ -113,12 +114,7 @@ Reading readNumberList(const WorkDir &dir, const QString &text, int envelopeCoun
         return r;
     }
     const QList<int> &numbers = expansion.numbers;
-    QStringList record;
-    record.reserve(numbers.size() + 1);
-    record.append(QStringLiteral("0"));
-    for (int n : numbers)
-        record.append(QString::number(n));
-    dir.writeLines(RecordFile, record);
+    writeEnvelopeNumbers(dir, numbers);
 
     r.status = Reading::Status::Accepted;
     r.selection.reserve(numbers.size());

@@ -20,7 +20,6 @@ class WorkDir;
 namespace numberlist {
 
 inline const QString ScratchFile = QStringLiteral("ft.txt");
-inline const QString RecordFile = QStringLiteral("txtfile.txt");
 // What the print setup shows for a text it refuses.
 inline const QString MalformedMessage = QStringLiteral("Ошибка!!!");
 
