@@ -5,6 +5,7 @@
 #include "PrintingService.h"
 #include "QtPrintingService.h"
 #include "app/Codepage.h"
+#include "app/FormLook.h"
 #include "app/IoError.h"
 #include "app/SharedState.h"
 #include "app/StartupActions.h"
@@ -341,9 +342,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             throw InputError(QStringLiteral("--workdir «%1»: папки нет / no such folder").arg(workPath));
         dir = std::make_unique<WorkDir>(workPath);
         installFontSubstitutes();
-        QFont mainFont(QStringLiteral("MS Sans Serif"));
-        mainFont.setPointSize(8);
-        state.mainFont = mainFont;
+        state.mainFont = formlook::msSansSerif(11); // the main window's font
         fromWorkDir(QStringLiteral("parfile"), [&] {
             const settings::EnvelopeSize size = settings::readParfile(*dir);
             state.EnvHeight = size.height;
