@@ -10,7 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QStringEncoder>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -43,9 +45,11 @@ Result runOnce(const QString &exe, const QStringList &args)
         qFatal("veltora-batch failed: %s", p.readAllStandardError().constData());
     Result r;
     r.ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
+#ifdef Q_OS_UNIX
     rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
+    getrusage(RUSAGE_CHILDREN, &usage); // the largest child so far
     r.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+#endif
     return r;
 }
 

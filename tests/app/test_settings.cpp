@@ -1,5 +1,6 @@
 // The settings files, byte for byte.
 
+#include "addresses/FailingWrites.h"
 #include "app/IoError.h"
 #include "app/Settings.h"
 #include "common/TestSupport.h"
@@ -103,21 +104,17 @@ private slots:
 
     void failedWriteKeepsOldFile()
     {
+        if (!FailingWrites::supported)
+            QSKIP("no way to make writes fail on this system");
         TempWorkDir dir(false);
-        settings::writeParfile(dir.workDir(), 114, 162);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        bool threw = false;
-        try {
-            settings::writeParfile(dir.workDir(), 1, 2);
-        } catch (const IoError &e) {
-            threw = true;
-            QVERIFY(!e.message().isEmpty());
+        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
+        {
+            FailingWrites full; // the disk fills up half way through the record
+            QVERIFY_THROWS_EXCEPTION(IoError, settings::writeHomeFont(dir.workDir(),
+                                                                      TFontSetting{QStringLiteral("Courier New"), 14, true, true}));
         }
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (!threw && geteuid() == 0)
-            QSKIP("root ignores directory permissions");
-        QVERIFY(threw);
-        QCOMPARE(settings::readParfile(dir.workDir()).width, 162);
+        QCOMPARE(settings::readHomeFont(dir.workDir()), (TFontSetting{QStringLiteral("Arial"), 9, false, false}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HomeFont")});
     }
 
     void unencodableNameRefusedBeforeWriting()
