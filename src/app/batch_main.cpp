@@ -2,7 +2,7 @@
 
 #include "print/BatchCommandActions.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 
@@ -20,6 +20,6 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
 #endif
-    QApplication app(argc, argv);
-    return batchcommand::run(QApplication::arguments().mid(1));
+    QGuiApplication app(argc, argv);
+    return batchcommand::run(QGuiApplication::arguments().mid(1));
 }
