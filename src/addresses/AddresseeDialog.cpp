@@ -1,4 +1,5 @@
 #include "AddresseeDialog.h"
+#include "app/FormLook.h"
 
 #include "AddressBook.h"
 #include "TAddressBookForm.h"
@@ -12,8 +13,7 @@
 
 namespace {
 
-const Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+const Qt::WindowFlags FixedDialogFlags = formlook::FixedDialogFlags;
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, QStyle::StandardPixmap icon,
                         const QRect &geometry)

@@ -1,4 +1,5 @@
 #include "TAddressBookForm.h"
+#include "app/FormLook.h"
 
 #include "AddresseeDialog.h"
 #include "TUserForm.h"
@@ -38,17 +39,14 @@ QPushButton *makeCaptionButton(QWidget *parent, const QString &name, const QStri
 } // namespace
 
 TAddressBookForm::TAddressBookForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
     , m_book(ctx.workDir)
 {
     setObjectName(QStringLiteral("AddressBookForm"));
     setWindowTitle(QStringLiteral("Адресная книга"));
     setFixedSize(471, 294);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
 
     auto *label2 = new QLabel(QStringLiteral("Список адресатов"), this);
     label2->setObjectName(QStringLiteral("Label2"));

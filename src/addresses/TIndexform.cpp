@@ -1,4 +1,5 @@
 #include "TIndexform.h"
+#include "app/FormLook.h"
 
 #include "PostalSearch.h"
 #include "app/AppContext.h"
@@ -19,15 +20,12 @@ const QString kMissingParameters = QStringLiteral("не хватает нужн�
 }
 
 TIndexform::TIndexform(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Indexform"));
     setWindowTitle(QStringLiteral("Справочник почтовых индексов Украины"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
     setFixedSize(398, 232);
 
     m_label1 = new QLabel(QStringLiteral("Область"), this);

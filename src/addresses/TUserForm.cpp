@@ -1,4 +1,5 @@
 #include "TUserForm.h"
+#include "app/FormLook.h"
 
 #include "app/AppContext.h"
 #include "app/Guard.h"
@@ -11,16 +12,13 @@
 #include <QTextDocument>
 
 TUserForm::TUserForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("UserForm"));
     setWindowTitle(QStringLiteral("Информация о пользователе"));
     setFixedSize(291, 122);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
 
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));

@@ -1,11 +1,11 @@
 #include "TForm1.h"
+#include "app/FormLook.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 TForm1::TForm1(AppContext &, QWidget *mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QDialog(mainWindow, formlook::FixedDialogFlags | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("О программе"));

@@ -1,4 +1,5 @@
 #include "TMainform.h"
+#include "app/FormLook.h"
 
 #include "AppContext.h"
 #include "Desktop.h"
@@ -72,10 +73,8 @@ TMainform::TMainform(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
     setWindowTitle(Title);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
-    m_ctx.state.mainFont = font;
+    setFont(formlook::msSansSerif(11));
+    m_ctx.state.mainFont = this->font();
     quitProgram = [] { QCoreApplication::exit(0); };
 
     buildMenu();

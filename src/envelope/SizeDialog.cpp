@@ -1,4 +1,5 @@
 #include "SizeDialog.h"
+#include "app/FormLook.h"
 
 #include "EnvelopeSizes.h"
 #include "app/AppContext.h"
@@ -12,8 +13,7 @@
 #include <QPushButton>
 
 SizeDialog::SizeDialog(AppContext &ctx, QWidget *mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(mainWindow, formlook::FixedDialogFlags)
     , m_ctx(ctx)
     , m_mainWindow(mainWindow)
 {

@@ -1,4 +1,5 @@
 #include "TFontSetupForm.h"
+#include "app/FormLook.h"
 
 #include "app/AppContext.h"
 #include "app/Guard.h"
@@ -36,9 +37,7 @@ TFontSetupForm::TFontSetupForm(AppContext &ctx, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(536, 348);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
 
     buildHalf(
         m_home, 0, 143, QStringLiteral("Шрифт адреса отправителя"),

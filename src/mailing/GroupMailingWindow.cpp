@@ -1,7 +1,7 @@
 #include "GroupMailingWindow.h"
 
 #include "LineOrderDialog.h"
-#include "MailingLook.h"
+#include "app/FormLook.h"
 #include "TBrowseForm.h"
 #include "TDialogForm.h"
 #include "app/AppContext.h"
@@ -34,9 +34,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx)
 {
     setObjectName(QStringLiteral("GroupMailingWindow"));
     setWindowTitle(QStringLiteral("Групповая рассылка"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
     setFixedSize(ClientWidth, ClientHeight);
 
     auto label = [this](const QString &text, int x, int y, int w) {
@@ -93,7 +91,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx)
 
     m_clearButton = button("Button02", QStringLiteral("Очистить"), QRect(416, 300, 121, 27));
     m_createButton = button("GroupSendOK", QStringLiteral("Создать"), QRect(40, 272, 81, 41));
-    m_createButton->setFont(mailinglook::font(QStringLiteral("Arial"), 13));
+    m_createButton->setFont(formlook::font(QStringLiteral("Arial"), 13));
     QPushButton *preview = button("PreviewButton", QStringLiteral("Preview"), QRect(624, 221, 75, 25));
     preview->setToolTip(QStringLiteral("Предварительный просмотр перед печатью"));
     QPushButton *print = button("PrintButton", QStringLiteral("Печать"), QRect(624, 256, 75, 25));

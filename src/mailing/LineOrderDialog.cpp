@@ -1,6 +1,6 @@
 #include "LineOrderDialog.h"
 
-#include "MailingLook.h"
+#include "app/FormLook.h"
 #include "RowSplitter.h"
 #include "app/AppContext.h"
 #include "app/Guard.h"
@@ -44,10 +44,10 @@ constexpr int BoxWidth = 60;
 } // namespace
 
 LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, mailinglook::FixedDialogFlags)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    mailinglook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
+    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
 
     auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
     source->setObjectName(QStringLiteral("SourceLabel"));

@@ -1,6 +1,6 @@
 #include "TBrowseForm.h"
 
-#include "MailingLook.h"
+#include "app/FormLook.h"
 #include "app/AppContext.h"
 #include "app/Desktop.h"
 #include "app/Guard.h"
@@ -17,13 +17,13 @@
 #include <QStandardPaths>
 
 TBrowseForm::TBrowseForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, mailinglook::FixedDialogFlags)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
     QPoint place;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         place = screen->availableGeometry().center() - QPoint(328 / 2, 258 / 2);
-    mailinglook::setUpDialog(this, "BrowseForm", QStringLiteral("Открытие документа"), QSize(328, 258), place);
+    formlook::setUpDialog(this, "BrowseForm", QStringLiteral("Открытие документа"), QSize(328, 258), place);
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System | QDir::AllDirs);

@@ -1,6 +1,6 @@
 #include "TDialogForm.h"
 
-#include "MailingLook.h"
+#include "app/FormLook.h"
 #include "app/AppContext.h"
 #include "app/Guard.h"
 #include "app/Settings.h"
@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 TDialogForm::TDialogForm(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, mailinglook::FixedDialogFlags)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    mailinglook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
+    formlook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
 
     auto label = [this](const char *name, const QString &text, int x, int y) {
         auto *l = new QLabel(text, this);
@@ -23,7 +23,7 @@ TDialogForm::TDialogForm(AppContext &ctx, QWidget *parent)
         return l;
     };
     QLabel *title = label("Label1", QStringLiteral("Внимание!"), 88, 16);
-    QFont bold = mailinglook::msSansSerif(16);
+    QFont bold = formlook::msSansSerif(16);
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();

@@ -1,4 +1,5 @@
 #include "PreviewWindow.h"
+#include "app/FormLook.h"
 
 #include "ArrowPairWidget.h"
 #include "PrintActions.h"
@@ -41,9 +42,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("PreviewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Предварительный просмотр"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formlook::msSansSerif(11));
     // Outer size 560 x 414 with a single fixed border and a caption.
     setFixedSize(554, 385);
     move(192, 107);

@@ -1,4 +1,5 @@
 #include "PrintSetupDialog.h"
+#include "app/FormLook.h"
 
 #include "NumberList.h"
 #include "PrintActions.h"
@@ -60,15 +61,12 @@ void PrintSetup(AppContext &ctx)
 }
 
 PrintSetupDialog::PrintSetupDialog(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PrintSetupDialog"));
     setWindowTitle(QStringLiteral("Настройка печати"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSize(8);
-    setFont(f);
+    setFont(formlook::msSansSerif(11));
     setFixedSize(506, 290);
     move(209, 108);
     buildControls();

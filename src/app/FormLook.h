@@ -1,11 +1,11 @@
 #pragma once
-// The look of the group mailing's windows: their fonts, given as a face and a character height in
+// The look of the program's windows: their fonts, given as a face and a character height in
 // pixels, and the frame of a fixed-size dialog with the system menu only.
 
 #include <QFont>
 #include <QWidget>
 
-namespace mailinglook {
+namespace formlook {
 
 inline QFont font(const QString &face, int pixelHeight)
 {
@@ -34,4 +34,4 @@ inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &
     dialog->move(place);
 }
 
-} // namespace mailinglook
+} // namespace formlook
