@@ -11,8 +11,12 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
 #include <memory>
+#include <unordered_map>
 
 class QPainter;
 class QPrinter;
@@ -26,26 +30,65 @@ public:
 
     // Starts drawing on a painter that is active on the printer; dpi is the printer's resolution.
     void attach(QPainter *painter, int dpi);
+    // Puts the text gathered since the last flush on the page; before a page ends.
+    void flush();
+    // Drops the gathered text and everything learnt about fonts and texts during the job.
     void detach();
 
+    // How many shaped texts the canvas keeps at most: a batch repeats many lines (the sender block,
+    // towns, regions), but every recipient brings new ones.
+    static constexpr int MaxShapedTexts = 2048;
+    int shapedTexts() const { return m_shapedCount; }
+
 private:
+    // Glyphs of one font with their positions: relative to the start of a baseline when shaped,
+    // in printer units on the page when gathered.
+    struct Run
+    {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
     struct FontEntry
     {
         QFont font;
         qreal ascent = 0;
-        int height = 0; // printer units
+        int height = 0;             // printer units
+        QHash<QString, Run> shaped; // texts laid out in this font; no font: drawn by the painter
     };
-    const FontEntry &entry();
+    struct FontKey
+    {
+        QString face;
+        int size = 0;
+        bool bold = false;
+        bool italic = false;
+        bool operator==(const FontKey &) const = default;
+    };
+    struct FontKeyHash
+    {
+        size_t operator()(const FontKey &k) const { return qHashMulti(0, k.face, k.size, k.bold, k.italic); }
+    };
+
+    // Parts of a printer unit that glyph positions are written in.
+    static constexpr int FineUnits = 64;
+
+    FontEntry &entry();
+    // The font scaled up by FineUnits; invalid when the font cannot be scaled.
+    const QRawFont &fineFont(const QRawFont &font);
+    FontEntry makeEntry() const;
+    const Run &shape(FontEntry &e, const QString &text);
 
     QPainter *m_painter = nullptr;
     int m_dpi = 0;
-    QString m_face = QStringLiteral("Arial");
-    int m_size = 8;
-    bool m_bold = false;
-    bool m_italic = false;
-    const FontEntry *m_current = nullptr;
-    QHash<QString, FontEntry> m_fonts; // per face, size and style, at the attached resolution
+    FontKey m_key{QStringLiteral("Arial"), 8, false, false};
+    FontEntry *m_current = nullptr;
+    // Per face, size and style, at the attached resolution. Node-based, so that m_current stays valid.
+    std::unordered_map<FontKey, FontEntry, FontKeyHash> m_fonts;
     FontEntry m_scratch;
+    int m_shapedCount = 0;
+    QList<Run> m_pending; // text of the current page not drawn yet, a run per font in turn
+    QList<QPair<QRawFont, QRawFont>> m_fineFonts;
+    QList<QPointF> m_finePositions;
 };
 
 class QtPrintingService : public PrintingService
