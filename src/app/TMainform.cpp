@@ -191,6 +191,7 @@ void TMainform::buildEnvelope()
     m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel1->setLineWidth(1);
     m_panel1->setAlignment(Qt::AlignCenter);
+    m_panel1->setAutoFillBackground(true); // a panel in the button-face colour, its bevel visible on the cream
     m_panel1->resize(57, 73);
 
     m_label3 = new QLabel(QStringLiteral("Размер конверта"), m_client);
