@@ -17,6 +17,16 @@
 
 namespace testing {
 
+// The control of a window by its object name; a missing one ends the test run.
+template <typename T>
+T *findControl(const QObject *window, const char *name)
+{
+    T *w = window->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
 // The source tree's data folder (the installed defaults) and the test fixtures folder.
 QString installedDataDir();
 QString fixturePath(const QString &relative);

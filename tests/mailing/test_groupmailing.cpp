@@ -51,10 +51,7 @@ class TestGroupMailing : public QObject
     template <typename T>
     T *child(const char *name)
     {
-        T *w = window->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return findControl<T>(window, name);
     }
     QListWidget *names() { return child<QListWidget>("List1"); }
     QListWidget *mailingList() { return child<QListWidget>("List2"); }

@@ -57,10 +57,7 @@ struct Preview
     template <typename T>
     T *child(const char *name)
     {
-        T *w = window->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return findControl<T>(window, name);
     }
     QLineEdit *numberBox() { return child<QLineEdit>("PreviewEditBox"); }
     ArrowPairWidget *arrows(const char *name) { return child<ArrowPairWidget>(name); }
