@@ -51,6 +51,9 @@ QStringList MailingData::recordAt(const QStringList &lines, int slot, int length
 {
     QStringList fields;
     for (int i = slot; i < slot + length && i < lines.size(); ++i) {
+        // A record cut short ends where the next one begins: its name never becomes a field here.
+        if (i > slot && lines.at(i).startsWith(NameMarker))
+            break;
         const QString content = lines.at(i).mid(1);
         if (!content.isEmpty())
             fields.append(content);

@@ -57,6 +57,17 @@ private slots:
         QCOMPARE(data.lookupEntry(name, true), std::optional<QStringList>(expected));
     }
 
+    void recordCutShortInTheMiddle()
+    {
+        // Written by another program: a record of two lines, then the next record.
+        MailingData data;
+        data.setBookLines(lines({"%Короткий", "#ул. Первая, 1", "%Следующий", "#Киев", "#", "#", "#", "#", "#02000"}));
+        QCOMPARE(data.lookupBook(QStringLiteral("Короткий")),
+                 std::optional<QStringList>(lines({"Короткий", "ул. Первая, 1"})));
+        QCOMPARE(data.lookupBook(QStringLiteral("Следующий")),
+                 std::optional<QStringList>(lines({"Следующий", "Киев", "02000"})));
+    }
+
     void bookNoMatch_data()
     {
         QTest::addColumn<QString>("name");
