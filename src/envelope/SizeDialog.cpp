@@ -35,6 +35,11 @@ SizeDialog::SizeDialog(AppContext &ctx, QWidget *mainWindow)
     m_combo->setGeometry(20, 6, 180, m_combo->sizeHint().height());
     m_combo->setCurrentIndex(-1);
     m_combo->setEditText(QStringLiteral("Выберите размер конверта"));
+    // The prompt is shown whole: a face wider than the designed one widens the box within the dialog.
+    const int needed = m_combo->fontMetrics().horizontalAdvance(m_combo->currentText()) + 40;
+    if (needed > m_combo->width())
+        m_combo->resize(std::min(needed, width() - 2 * m_combo->x()), m_combo->height());
+    m_combo->lineEdit()->setCursorPosition(0);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));
