@@ -8,6 +8,7 @@
 #include <QGlyphRun>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextLayout>
@@ -22,6 +23,13 @@ namespace {
 
 // Printer units per inch: 13.4 per millimetre.
 constexpr double UnitsPerInch = PrintScale * 25.4;
+
+// What a QPrinter in high resolution writes a PDF file with: its resolution and its page.
+constexpr int PdfResolution = 1200;
+QPageLayout pdfPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
 
 // A PDF job compresses every page with a fresh zlib stream: a few hundred kilobytes allocated,
 // cleared and freed per page. With glibc's defaults those blocks come from fresh mappings or a heap
@@ -219,7 +227,10 @@ void QtPrintCanvas::flush()
 
 // ---- service ------------------------------------------------------------------------------------
 
-QtPrintingService::QtPrintingService() = default;
+QtPrintingService::QtPrintingService()
+    : m_pdfLayout(pdfPageLayout())
+{
+}
 
 QtPrintingService::~QtPrintingService()
 {
@@ -234,16 +245,26 @@ QtPrintingService::~QtPrintingService()
 QPrinter &QtPrintingService::printer() const
 {
     if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (m_printer->printerName().isEmpty() || QPrinterInfo::availablePrinterNames().isEmpty())
-            m_printer->setOutputFormat(QPrinter::PdfFormat);
+        auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (m_pdfChosen || p->printerName().isEmpty() || QPrinterInfo::availablePrinterNames().isEmpty())
+            p->setOutputFormat(QPrinter::PdfFormat);
+        // Only what was asked of the page carries over: a system printer chosen later keeps its own
+        // page size.
+        if (m_pdfChosen && m_portraitAsked)
+            p->setPageOrientation(QPageLayout::Portrait);
+        m_printer = std::move(p);
     }
     return *m_printer;
 }
 
 bool QtPrintingService::isPdfPrinter() const
 {
-    return printer().outputFormat() == QPrinter::PdfFormat;
+    return pdfWithoutPrinter() || printer().outputFormat() == QPrinter::PdfFormat;
+}
+
+QPageLayout QtPrintingService::pageLayout() const
+{
+    return pdfWithoutPrinter() ? m_pdfLayout : printer().pageLayout();
 }
 
 QStringList QtPrintingService::printers() const
@@ -262,13 +283,17 @@ void QtPrintingService::setCurrentPrinter(const QString &name)
 {
     if (m_running)
         throw IoError(QStringLiteral("Printing in progress"));
-    QPrinter &p = printer();
     if (name == pdfFilePrinterName()) {
-        p.setOutputFormat(QPrinter::PdfFormat);
+        if (m_printer)
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+        else
+            m_pdfChosen = true;
         return;
     }
     if (!QPrinterInfo::availablePrinterNames().contains(name))
         throw IoError(QStringLiteral("Printer selected is not valid"));
+    QPrinter &p = printer();
+    m_pdfChosen = false;
     p.setOutputFileName(QString());
     p.setOutputFormat(QPrinter::NativeFormat);
     p.setPrinterName(name);
@@ -286,13 +311,18 @@ bool QtPrintingService::needsOutputFileName() const
 
 int QtPrintingService::pageWidth()
 {
-    const QRectF area = printer().pageLayout().paintRect(QPageLayout::Millimeter);
+    const QRectF area = pageLayout().paintRect(QPageLayout::Millimeter);
     return static_cast<int>(std::lround(area.width() * PrintScale));
 }
 
 void QtPrintingService::setPortrait()
 {
-    printer().setPageOrientation(QPageLayout::Portrait);
+    if (pdfWithoutPrinter()) {
+        m_pdfLayout.setOrientation(QPageLayout::Portrait);
+        m_portraitAsked = true;
+    } else {
+        printer().setPageOrientation(QPageLayout::Portrait);
+    }
 }
 
 void QtPrintingService::setCopies(int copies)
@@ -310,6 +340,18 @@ void QtPrintingService::beginDoc()
     if (m_running)
         throw IoError(QStringLiteral("Printing in progress"));
     keepAllocatorWarm();
+    if (pdfWithoutPrinter()) {
+        if (m_outputFile.isEmpty())
+            throw IoError(QStringLiteral("No output file for the printer \"%1\"").arg(pdfFilePrinterName()));
+        if (!beginPdfWriter()) {
+            const QString file = m_outputFile;
+            m_outputFile.clear();
+            throw IoError(QStringLiteral("Cannot create file \"%1\"").arg(file));
+        }
+        m_running = true;
+        m_canvas.attach(m_painter.get(), m_pdfWriter->resolution());
+        return;
+    }
     QPrinter &p = printer();
     const bool pdf = isPdfPrinter();
     if (pdf) {
@@ -339,12 +381,35 @@ void QtPrintingService::beginDoc()
     m_canvas.attach(m_painter.get(), p.resolution());
 }
 
+bool QtPrintingService::beginPdfWriter()
+{
+    auto file = std::make_unique<QFile>(m_outputFile);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    auto writer = std::make_unique<QPdfWriter>(file.get());
+    writer->setResolution(PdfResolution);
+    writer->setPageLayout(m_pdfLayout);
+    writer->setTitle(m_title);
+    writer->setCreator(m_title);
+    // A PDF file holds one copy, as QPrinter writes it.
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(writer.get())) {
+        file->close();
+        file->remove();
+        return false;
+    }
+    m_pdfFile = std::move(file);
+    m_pdfWriter = std::move(writer);
+    return true;
+}
+
 void QtPrintingService::newPage()
 {
     if (!m_running)
         throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.flush();
-    if (!printer().newPage())
+    if (m_pdfWriter ? !m_pdfWriter->newPage() : !printer().newPage())
         throw IoError(QStringLiteral("The printer refused a new page"));
 }
 
@@ -353,6 +418,8 @@ void QtPrintingService::finishJob()
     m_canvas.detach();
     m_running = false;
     m_outputFile.clear();
+    m_pdfWriter.reset();
+    m_pdfFile.reset();
 }
 
 void QtPrintingService::endDoc()
@@ -361,7 +428,15 @@ void QtPrintingService::endDoc()
         throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.flush();
     const bool ok = m_painter->end();
-    const bool failed = printer().printerState() == QPrinter::Error;
+    bool failed = false;
+    if (m_pdfWriter) {
+        failed = !m_pdfFile->flush() || m_pdfFile->error() != QFileDevice::NoError;
+        m_pdfFile->close();
+        if (failed)
+            m_pdfFile->remove();
+    } else {
+        failed = printer().printerState() == QPrinter::Error;
+    }
     const QString file = m_outputFile;
     finishJob();
     if (!ok || failed)
@@ -373,10 +448,10 @@ void QtPrintingService::abort()
 {
     if (!m_running)
         return;
-    QPrinter &p = printer();
-    const bool pdf = isPdfPrinter();
+    const bool pdf = m_pdfWriter || isPdfPrinter();
     const QString file = m_outputFile;
-    p.abort();
+    if (!m_pdfWriter)
+        printer().abort();
     if (m_painter->isActive())
         m_painter->end();
     finishJob();

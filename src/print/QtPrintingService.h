@@ -2,6 +2,12 @@
 // The printing service of the system: Qt PrintSupport over CUPS (or the system's spooler), with a
 // built-in "PDF file" printer.
 //
+// A QPrinter asks the system's print support for its default printer when it is made, which loads
+// the spooler's client and tries to reach its server. "PDF file" chosen before anything needed a
+// QPrinter prints through a QPdfWriter instead, with the same page, margins, resolution and
+// document details; the QPrinter is made when a set-up dialog asks for it (qprinter()) or a system
+// printer is used, and from then on every job goes through it.
+//
 // The canvas works in printer units of 1/13.4 mm with the origin at the top-left corner of the
 // printable area; a painter transform maps them to device pixels, so a position lands at its
 // nominal millimetres at every resolution. Fonts are given in true points: the canvas scales the
@@ -12,13 +18,16 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
+#include <QPageLayout>
 #include <QPointF>
 #include <QRawFont>
 #include <QString>
 #include <memory>
 #include <unordered_map>
 
+class QFile;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 class QtPrintCanvas : public PrintCanvas
@@ -119,14 +128,27 @@ public:
     QStringList fontNames() override;
 
     QPrinter *qprinter() override { return &printer(); }
+    // The page of the current printer.
+    QPageLayout pageLayout() const;
 
 private:
     // Made at first use: asking the spooler for its printers can take a moment.
     QPrinter &printer() const;
+    // Whether "PDF file" is chosen and no QPrinter has been made: jobs go to a QPdfWriter.
+    bool pdfWithoutPrinter() const { return m_pdfChosen && !m_printer; }
     bool isPdfPrinter() const;
+    // Starts the painter on a QPdfWriter writing m_outputFile.
+    bool beginPdfWriter();
     void finishJob();
 
     mutable std::unique_ptr<QPrinter> m_printer;
+    // "PDF file" chosen while no QPrinter existed; the page that printer prints on.
+    bool m_pdfChosen = false;
+    QPageLayout m_pdfLayout;
+    bool m_portraitAsked = false;
+    // The running job's writer and its file, when the job goes to a QPdfWriter.
+    std::unique_ptr<QFile> m_pdfFile;
+    std::unique_ptr<QPdfWriter> m_pdfWriter;
     std::unique_ptr<QPainter> m_painter;
     QtPrintCanvas m_canvas;
     QString m_outputFile;

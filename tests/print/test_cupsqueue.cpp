@@ -69,6 +69,9 @@ private slots:
         QTest::newRow("1200 dpi, 110x220, left edge") << 1200 << 110 << 220 << 1;
         QTest::newRow("300 dpi, 114x162, centre") << 300 << 114 << 162 << 4;
         QTest::newRow("1200 dpi, 114x162, centre") << 1200 << 114 << 162 << 4;
+        // Untouched resolution: no QPrinter is made before the job, and the page read afterwards
+        // from the QPrinter made then is the one printed on.
+        QTest::newRow("default, 110x220, left edge") << 0 << 110 << 220 << 1;
     }
     void pdfFilePrinter()
     {
