@@ -191,3 +191,9 @@ QString pdfInfo(const QString &pdf)
 }
 
 } // namespace cups
+
+QString PrivateCups::startForThisProcess()
+{
+    qputenv("CUPS_SERVER", socket().toLocal8Bit());
+    return start();
+}

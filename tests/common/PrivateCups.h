@@ -21,6 +21,8 @@ public:
     QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
     // Empty on success, else why the server could not be had.
     QString start();
+    // Points every printing call of this process at the server (CUPS_SERVER), then starts it.
+    QString startForThisProcess();
     // Jobs of the queue that have not completed.
     int pendingJobs() const;
     // The last document the queue received, kept in its spool.

@@ -44,10 +44,9 @@ class TestBatchQueue : public QObject
 private slots:
     void initTestCase()
     {
-        qputenv("CUPS_SERVER", m_cups.socket().toLocal8Bit());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        m_cupsProblem = m_cups.start();
+        m_cupsProblem = m_cups.startForThisProcess();
     }
 
     void batchOfThree_data()

@@ -52,11 +52,9 @@ class TestCupsQueue : public QObject
 private slots:
     void initTestCase()
     {
-        // Every printing call of this process talks to the private server only.
-        qputenv("CUPS_SERVER", m_cups.socket().toLocal8Bit());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        m_cupsProblem = m_cups.start();
+        m_cupsProblem = m_cups.startForThisProcess();
     }
 
     void pdfFilePrinter_data()
