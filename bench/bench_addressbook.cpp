@@ -4,13 +4,13 @@
 
 #include "BenchSupport.h"
 
-#include "addresses/AddresseeDialog.h"
-#include "addresses/TAddressBookForm.h"
-#include "app/Codepage.h"
-#include "app/Desktop.h"
-#include "app/Messages.h"
-#include "app/StartupActions.h"
-#include "print/RecordingPrinting.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "logic/files/Codepage.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
+#include "ui/main/Program.h"
+#include "support/RecordingPrinting.h"
 
 #include <QApplication>
 #include <QFile>
@@ -88,12 +88,12 @@ int main(int argc, char *argv[])
                     std::make_unique<RecordingDesktop>());
     installFontSubstitutes();
 
-    std::unique_ptr<TAddressBookForm> form;
+    std::unique_ptr<AddressBookDialog> form;
     double openCpuMs = 1e300;
     const double openMs = bench::bestMs(3, [&] {
         form.reset();
         const double cpu0 = cpuMs();
-        form = std::make_unique<TAddressBookForm>(program.ctx());
+        form = std::make_unique<AddressBookDialog>(program.ctx());
         form->show();
         QCoreApplication::processEvents();
         form->ListBox1()->repaint();

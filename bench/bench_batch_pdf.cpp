@@ -5,12 +5,12 @@
 
 #include "BenchSupport.h"
 
-#include "app/Settings.h"
-#include "app/SharedState.h"
-#include "app/StartupActions.h"
-#include "app/WorkDir.h"
-#include "print/BatchPrint.h"
-#include "print/QtPrintingService.h"
+#include "logic/files/SettingsFiles.h"
+#include "logic/state/SharedState.h"
+#include "ui/main/Program.h"
+#include "logic/files/WorkDir.h"
+#include "logic/print/BatchPrint.h"
+#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QDir>

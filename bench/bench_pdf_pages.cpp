@@ -4,9 +4,9 @@
 
 #include "BenchSupport.h"
 
-#include "app/Settings.h"
-#include "print/Placement.h"
-#include "print/QtPrintingService.h"
+#include "logic/files/SettingsFiles.h"
+#include "logic/print/Placement.h"
+#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -3,14 +3,14 @@
 
 #include "BenchSupport.h"
 
-#include "addresses/PostalSearch.h"
-#include "addresses/TIndexform.h"
-#include "app/Desktop.h"
-#include "app/Messages.h"
-#include "app/StartupActions.h"
-#include "app/WorkDir.h"
-#include "print/PrintingService.h"
-#include "print/RecordingPrinting.h"
+#include "logic/addresses/PostalSearch.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
+#include "ui/main/Program.h"
+#include "logic/files/WorkDir.h"
+#include "logic/print/PrintingService.h"
+#include "support/RecordingPrinting.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
 
     Program program(work.path(), defaultDataDir(), std::make_unique<RecordingMessages>(),
                     std::make_unique<RecordingPrinting>(), std::make_unique<RecordingDesktop>());
-    TIndexform form(program.ctx(), nullptr);
+    PostalCodeDialog form(program.ctx(), nullptr);
     form.ComboBox1()->setCurrentIndex(largest);
     form.Edit1()->setText(few);
     const double windowMs = bench::medianUs(51,

@@ -3,15 +3,15 @@
 
 #include "BenchSupport.h"
 
-#include "app/AppContext.h"
-#include "app/Desktop.h"
-#include "app/Messages.h"
-#include "app/SharedState.h"
-#include "app/StartupActions.h"
-#include "app/WorkDir.h"
-#include "print/ArrowPairWidget.h"
-#include "print/PreviewWindow.h"
-#include "print/RecordingPrinting.h"
+#include "ui/common/AppContext.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
+#include "logic/state/SharedState.h"
+#include "ui/main/Program.h"
+#include "logic/files/WorkDir.h"
+#include "ui/print/ArrowPairWidget.h"
+#include "ui/print/PreviewWindow.h"
+#include "support/RecordingPrinting.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

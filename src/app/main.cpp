@@ -1,10 +1,10 @@
 // Veltora: addresses and prints postal envelopes.
 
-#include "app/QtDesktop.h"
-#include "app/QtMessages.h"
-#include "app/StartupActions.h"
-#include "app/TMainform.h"
-#include "print/QtPrintingService.h"
+#include "platform/QtDesktop.h"
+#include "ui/common/QtMessages.h"
+#include "ui/main/Program.h"
+#include "ui/main/MainWindow.h"
+#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
 
     Program program(workDir, dataDir, std::make_unique<QtMessages>(), createSystemPrintingService(),
                     std::make_unique<QtDesktop>());
-    TMainform *main = program.start();
+    MainWindow *main = program.start();
     main->show();
     if (qEnvironmentVariableIsSet("VELTORA_EXIT_WHEN_SHOWN")) // start-up benchmark
         QMetaObject::invokeMethod(&app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);

@@ -16,10 +16,10 @@
 // search key builds it: as written (the key drops і ї є ґ), as typed on a Russian keyboard (и е г
 // for them), the Russian name of a large city; then the postal code.
 
-#include "addresses/PostalSearch.h"
-#include "app/Codepage.h"
-#include "app/IoError.h"
-#include "mailing/TableFile.h"
+#include "logic/addresses/PostalSearch.h"
+#include "logic/files/Codepage.h"
+#include "logic/files/IoError.h"
+#include "logic/mailing/TableFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

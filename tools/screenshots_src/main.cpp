@@ -1,9 +1,9 @@
 #include "Shots.h"
 
-#include "app/Desktop.h"
-#include "app/Messages.h"
-#include "app/StartupActions.h"
-#include "print/QtPrintingService.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
+#include "ui/main/Program.h"
+#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QWidget>

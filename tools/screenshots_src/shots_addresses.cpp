@@ -1,10 +1,10 @@
 #include "Shots.h"
 
-#include "addresses/AddresseeDialog.h"
-#include "addresses/TAddressBookForm.h"
-#include "addresses/TUserForm.h"
-#include "app/AppContext.h"
-#include "app/WorkDir.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/SenderDialog.h"
+#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 
 #include <QAbstractItemModel>
 #include <QListView>
@@ -44,7 +44,7 @@ static void shotsAddresses(ShotEnv &env)
     dir.writeText(QStringLiteral("user.txt"),
                   QStringLiteral("Сидоренко Анна Сергеевна\r\nул. Крещатик, 22, кв. 8\r\nг. Киев\r\n01001"));
 
-    TAddressBookForm book(env.ctx);
+    AddressBookDialog book(env.ctx);
     book.show();
     QListView *list = book.ListBox1();
     const QModelIndex selected = list->model()->index(1, 0);
@@ -68,7 +68,7 @@ static void shotsAddresses(ShotEnv &env)
     grab(del, env, QStringLiteral("addressbook-delete"));
     del->close();
 
-    TUserForm user(env.ctx);
+    SenderDialog user(env.ctx);
     grab(&user, env, QStringLiteral("userform"));
 }
 static ShotRegistrar registrar("5-addresses", &shotsAddresses);

@@ -1,17 +1,17 @@
 #include "Shots.h"
 
-#include "app/AppContext.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
-#include "app/TMainform.h"
-#include "app/WorkDir.h"
-#include "envelope/SizeDialog.h"
+#include "ui/common/AppContext.h"
+#include "logic/files/SettingsFiles.h"
+#include "ui/main/AboutDialog.h"
+#include "ui/main/MainWindow.h"
+#include "logic/files/WorkDir.h"
+#include "ui/envelope/SizeDialog.h"
 
 #include <QPlainTextEdit>
 
 static void shotsApp(ShotEnv &env)
 {
-    TMainform *main = env.ctx.mainForm;
+    MainWindow *main = env.ctx.mainForm;
     main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
     main->Memo2()->setPlainText(
         QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\nХарьковская обл.\n61000"));
@@ -22,7 +22,7 @@ static void shotsApp(ShotEnv &env)
     }
     SizeDialog size(env.ctx, main);
     grab(&size, env, QStringLiteral("size-dialog"));
-    TForm1 about(env.ctx, main);
+    AboutDialog about(env.ctx, main);
     grab(&about, env, QStringLiteral("about"));
 }
 static ShotRegistrar registrar("0-app", &shotsApp);

@@ -1,13 +1,13 @@
 #include "Shots.h"
 
-#include "app/AppContext.h"
-#include "app/Messages.h"
-#include "app/SharedState.h"
-#include "app/WorkDir.h"
-#include "mailing/GroupMailingWindow.h"
-#include "mailing/LineOrderDialog.h"
-#include "mailing/TBrowseForm.h"
-#include "mailing/TDialogForm.h"
+#include "ui/common/AppContext.h"
+#include "support/RecordingMessages.h"
+#include "logic/state/SharedState.h"
+#include "logic/files/WorkDir.h"
+#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/mailing/LineOrderDialog.h"
+#include "ui/mailing/DocumentBrowser.h"
+#include "ui/mailing/RowLimitWarning.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ static void shotsMailing(ShotEnv &env)
     grab(window, env, QStringLiteral("group-mailing-addressbook"));
 
     // The warning as the first switch to another source shows it.
-    TDialogForm warning(ctx, window);
+    RowLimitWarning warning(ctx, window);
     grab(&warning, env, QStringLiteral("line-limit-warning"));
     warning.close();
 
@@ -63,7 +63,7 @@ static void shotsMailing(ShotEnv &env)
     grab(window, env, QStringLiteral("group-mailing-othersource"));
     window->close();
 
-    TBrowseForm *browser = ctx.browseForm;
+    DocumentBrowser *browser = ctx.browseForm;
     browser->showFolder(env.workDir);
     // The folder list loads and sorts in the background.
     browser->show();

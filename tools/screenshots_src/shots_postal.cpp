@@ -1,9 +1,9 @@
 #include "Shots.h"
 
-#include "addresses/PostalSearch.h"
-#include "addresses/TIndexform.h"
-#include "app/AppContext.h"
-#include "app/TMainform.h"
+#include "logic/addresses/PostalSearch.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,10 +11,10 @@
 static void shotsPostal(ShotEnv &env)
 {
     {
-        TIndexform form(env.ctx, env.ctx.mainForm);
+        PostalCodeDialog form(env.ctx, env.ctx.mainForm);
         grab(&form, env, QStringLiteral("postal-empty"));
     }
-    TIndexform form(env.ctx, env.ctx.mainForm);
+    PostalCodeDialog form(env.ctx, env.ctx.mainForm);
     form.ComboBox1()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
     form.Edit1()->setText(QStringLiteral("Біла Церква"));
     form.Button1Click();

@@ -1,9 +1,9 @@
 #include "Shots.h"
 
-#include "app/AppContext.h"
-#include "app/SharedState.h"
-#include "app/WorkDir.h"
-#include "print/PreviewWindow.h"
+#include "ui/common/AppContext.h"
+#include "logic/state/SharedState.h"
+#include "logic/files/WorkDir.h"
+#include "ui/print/PreviewWindow.h"
 
 // The preview of each shape class, with a recipient from the address book and a sender file.
 static void shotsPreview(ShotEnv &env)

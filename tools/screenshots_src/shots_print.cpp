@@ -1,13 +1,13 @@
 #include "Shots.h"
 
-#include "app/AppContext.h"
-#include "app/Settings.h"
-#include "app/TMainform.h"
-#include "app/WorkDir.h"
-#include "envelope/TFontSetupForm.h"
-#include "print/PrintActions.h"
-#include "print/PrintingService.h"
-#include "print/TEnvPrintStyleForm.h"
+#include "ui/common/AppContext.h"
+#include "logic/files/SettingsFiles.h"
+#include "ui/main/MainWindow.h"
+#include "logic/files/WorkDir.h"
+#include "ui/envelope/FontSetupDialog.h"
+#include "ui/print/PrintActions.h"
+#include "logic/print/PrintingService.h"
+#include "ui/print/FeedMethodDialog.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -21,17 +21,17 @@ static void shotsPrint(ShotEnv &env)
     settings::writeHomeFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
     settings::writeAddrFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Serif"), 12, true, false});
     {
-        TFontSetupForm form(ctx, ctx.mainForm);
+        FontSetupDialog form(ctx, ctx.mainForm);
         grab(&form, env, QStringLiteral("font-setup"));
     }
 
-    TEnvPrintStyleForm *feed = ctx.feedForm;
+    FeedMethodDialog *feed = ctx.feedForm;
     feed->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->setChecked(true);
     grab(feed, env, QStringLiteral("feed-method"));
     feed->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
 
     // The main window's envelope printed into a PDF file, to look at with pdftoppm.
-    TMainform *main = ctx.mainForm;
+    MainWindow *main = ctx.mainForm;
     settings::writeParfile(ctx.workDir, 110, 220);
     main->FormCreate();
     main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));

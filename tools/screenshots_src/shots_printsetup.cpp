@@ -1,8 +1,8 @@
 #include "Shots.h"
 
-#include "app/AppContext.h"
-#include "app/TMainform.h"
-#include "print/PrintSetupDialog.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/PrintSetupDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

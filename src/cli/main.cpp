@@ -1,0 +1,25 @@
+// veltora-batch: prints a group mailing without opening a window.
+
+#include "cli/BatchCommand.h"
+
+#include <QGuiApplication>
+#include <QDir>
+#include <QFile>
+
+int main(int argc, char *argv[])
+{
+    // No window is shown: the offscreen platform serves fonts and printing without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_UNIX
+    // Qt wants a private runtime folder; a command run from cron or ssh may have none.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::temp().filePath(QStringLiteral("runtime-%1").arg(qEnvironmentVariable("USER", QStringLiteral("veltora"))));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+#endif
+    QGuiApplication app(argc, argv);
+    return batchcommand::run(QGuiApplication::arguments().mid(1));
+}

@@ -1,0 +1,139 @@
+#include "logic/envelope/EnvelopeDrawing.h"
+
+#include "logic/state/SharedState.h"
+#include "logic/files/TextLines.h"
+#include "logic/files/WorkDir.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+const int StampWidth = 40;
+const int StampHeight = 45;
+
+// 96 dots per inch, so that point sizes on the picture come out as on the screen.
+const int PictureDotsPerMetre = 3780;
+
+} // namespace
+
+QSize previewImageSize(int envType)
+{
+    switch (envType) {
+    case 1:
+        return {417, 299};
+    case 2:
+        return {433, 207};
+    case 3:
+        return {333, 300};
+    default:
+        return {};
+    }
+}
+
+StampPlace stampPlace(QSize image)
+{
+    StampPlace s;
+    s.left = roundPrint(image.width() / 1.16);
+    s.top = roundPrint(image.height() / 11.4);
+    s.right = s.left + StampWidth;
+    s.bottom = s.top + StampHeight;
+    return s;
+}
+
+BlockAnchors previewAnchors(QSize image, const SharedState &state)
+{
+    BlockAnchors a;
+    a.AddrX = roundPrint(image.width() / 1.7) + state.AddrShiftX;
+    a.AddrY = roundPrint(image.height() / 2.1) + state.AddrShiftY;
+    a.HomeX = roundPrint(image.width() / 32.4) + state.HomeShiftX;
+    a.HomeY = roundPrint(image.height() / 8.0) + state.HomeShiftY;
+    return a;
+}
+
+QFont previewTextFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+void drawBlock(QPainter &painter, QPoint origin, const QStringList &lines)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int n = std::min<int>(lines.size(), MaxBlockLines);
+    int y = origin.y();
+    for (int i = 0; i < n; ++i) {
+        painter.drawText(QPoint(origin.x(), y + metrics.ascent()), lines.at(i));
+        y += metrics.height();
+    }
+}
+
+void DrawStamp(QPainter &painter, QSize image)
+{
+    const StampPlace s = stampPlace(image);
+    const QRect rect(s.left, s.top, s.right - s.left, s.bottom - s.top);
+    painter.fillRect(rect, StampColour);
+    painter.setBackground(StampColour);
+    const QString caption = QStringLiteral("Марка");
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int x = s.left + (s.right - s.left) / 2 - metrics.horizontalAdvance(caption) / 2;
+    const int y = s.top + (s.bottom - s.top) / 2;
+    painter.drawText(QPoint(x, y + metrics.ascent()), caption);
+}
+
+void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont)
+{
+    tidyRecipientLines(lines);
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewRecipientBoxWidth));
+}
+
+void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont)
+{
+    const QStringList lines = workDir.loadLines(QStringLiteral("User.txt"));
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewSenderBoxWidth));
+}
+
+void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir)
+{
+    const QSize size = previewImageSize(envType);
+    if (size.isValid() && image.size() != size) {
+        image = QImage(size, QImage::Format_RGB32);
+        image.setDotsPerMeterX(PictureDotsPerMetre);
+        image.setDotsPerMeterY(PictureDotsPerMetre);
+    }
+    if (image.isNull())
+        return;
+
+    QPainter painter(&image);
+    painter.setFont(previewTextFont());
+    painter.setPen(PreviewTextColour);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    if (size.isValid())
+        painter.fillRect(image.rect(), EnvelopeColour);
+
+    DrawStamp(painter, image.size());
+    painter.setBackground(EnvelopeColour);
+
+    const BlockAnchors a = previewAnchors(image.size(), state);
+    state.HomeX = a.HomeX;
+    state.HomeY = a.HomeY;
+    state.AddrX = a.AddrX;
+    state.AddrY = a.AddrY;
+
+    const QStringList &list = state.mailing.mailingList;
+    if (!list.isEmpty()) {
+        state.PreviewIndex = std::clamp<qint32>(state.PreviewIndex, 0, list.size() - 1);
+        if (state.mailing.source != SourceMode::None) {
+            state.lookupRecipient(state.PreviewIndex, false);
+            QStringList lines = state.recipientDetails();
+            WriteAddress(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont);
+            if (lines != state.recipientDetails())
+                state.setRecipientDetails(lines);
+        }
+    }
+
+    WriteHome(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont);
+}

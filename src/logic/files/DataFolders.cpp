@@ -1,0 +1,49 @@
+#include "logic/files/DataFolders.h"
+
+#include "logic/files/WorkDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString defaultDataDir()
+{
+    const QString env = qEnvironmentVariable("VELTORA_DATA");
+    if (!env.isEmpty())
+        return env;
+    const QString besideExe = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data"));
+    if (QFileInfo(besideExe).isDir())
+        return besideExe;
+    return QDir(QStringLiteral(VELTORA_SOURCE_DIR)).filePath(QStringLiteral("data"));
+}
+
+QString defaultWorkDir()
+{
+    const QString env = qEnvironmentVariable("VELTORA_WORKDIR");
+    if (!env.isEmpty())
+        return env;
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(base).filePath(QStringLiteral("veltora"));
+}
+
+QStringList seedWorkDir(const QString &dataDir, const QString &workDir)
+{
+    QDir().mkpath(workDir);
+    const WorkDir target(workDir);
+    QStringList copied;
+    const QDir source(dataDir);
+    const QStringList files = source.entryList(QDir::Files);
+    for (const QString &name : files) {
+        if (target.exists(name))
+            continue;
+        if (QFile::copy(source.filePath(name), QDir(workDir).filePath(name))) {
+            QFile::setPermissions(QDir(workDir).filePath(name),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                      | QFileDevice::ReadOther);
+            copied.append(name);
+        }
+    }
+    return copied;
+}

@@ -1,0 +1,45 @@
+#include "logic/files/TextLines.h"
+
+#include "logic/files/Codepage.h"
+
+#include <QTextLayout>
+#include <QTextOption>
+
+int textAreaWidth(int boxWidth)
+{
+    // A sunken frame of 2 pixels and a margin of 2 pixels on each side.
+    return std::max(1, boxWidth - 8);
+}
+
+QStringList wrappedLines(const QStringList &lines, const QFont &font, int boxWidth)
+{
+    const qreal width = textAreaWidth(boxWidth);
+    QStringList result;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString &line : lines) {
+        if (line.isEmpty()) {
+            result.append(QString());
+            continue;
+        }
+        QTextLayout layout(line, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine tl = layout.createLine(); tl.isValid(); tl = layout.createLine()) {
+            tl.setLineWidth(width);
+            QString piece = line.mid(tl.textStart(), tl.textLength());
+            // A wrapped line keeps the blank it was broken at out of sight, as the box does.
+            if (tl.textStart() + tl.textLength() < line.size())
+                while (piece.endsWith(QLatin1Char(' ')))
+                    piece.chop(1);
+            result.append(piece);
+        }
+        layout.endLayout();
+    }
+    return result;
+}
+
+QStringList wrappedLines(const QString &text, const QFont &font, int boxWidth)
+{
+    return wrappedLines(codepage::splitLines(text), font, boxWidth);
+}

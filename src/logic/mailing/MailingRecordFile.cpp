@@ -1,0 +1,61 @@
+#include "logic/mailing/MailingRecordFile.h"
+
+#include "logic/mailing/RowSplitter.h"
+#include "logic/files/Codepage.h"
+#include "logic/files/WorkDir.h"
+
+ColumnMap emptyColumnMap()
+{
+    ColumnMap map;
+    map.fill(-1);
+    return map;
+}
+
+QStringList pastedRows(const QString &text)
+{
+    QStringList rows = codepage::splitLines(text);
+    rows.removeIf([](const QString &row) { return row.size() < MinimumRowLength; });
+    return rows;
+}
+
+QStringList buildMailingRecords(const QStringList &rows, const ColumnMap &columns)
+{
+    QStringList lines;
+    lines.reserve(rows.size() * MailingData::MailingRecordLines);
+    SplitRow split;
+    for (const QString &row : rows) {
+        split = SplitRow();
+        razbivka(row, split);
+        const QStringList cells = split.cells();
+        for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
+            const int column = columns[field];
+            if (column < 0 || column >= cells.size()) {
+                lines.append(QString());
+                continue;
+            }
+            const QChar marker = field == FieldSurname ? QLatin1Char('%') : QLatin1Char('#');
+            lines.append(marker + cells.at(column));
+        }
+    }
+    return lines;
+}
+
+void writeMailingRecords(const WorkDir &dir, const QStringList &lines)
+{
+    dir.writeLines(SlFileName, lines, TextEncoding::Utf8);
+}
+
+QStringList readMailingRecords(const WorkDir &dir)
+{
+    return dir.readLines(SlFileName, TextEncoding::Utf8);
+}
+
+void writeEnvelopeNumbers(const WorkDir &dir, const QList<int> &numbers)
+{
+    QStringList lines;
+    lines.reserve(numbers.size() + 1);
+    lines.append(QStringLiteral("0"));
+    for (int number : numbers)
+        lines.append(QString::number(number));
+    dir.writeLines(TxtFileName, lines);
+}

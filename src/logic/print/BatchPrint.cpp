@@ -1,0 +1,216 @@
+#include "logic/print/BatchPrint.h"
+
+#include "logic/print/Placement.h"
+#include "logic/print/PrintingService.h"
+#include "logic/files/SettingsFiles.h"
+#include "logic/state/SharedState.h"
+#include "logic/files/TextLines.h"
+#include "logic/files/WorkDir.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const QString SenderFile = QStringLiteral("User.txt");
+
+// Places both blocks for this job and turns the page upright.
+void place(PrintingService &printing, SharedState &state, const WorkDir &dir, PlacementKind kind)
+{
+    const int feedMethod = settings::readEnvsLast(dir);
+    const BlockAnchors a = printPlacement(placementInput(state, feedMethod, printing.pageWidth()), kind);
+    state.HomeX = a.HomeX;
+    state.HomeY = a.HomeY;
+    state.AddrX = a.AddrX;
+    state.AddrY = a.AddrY;
+    printing.setPortrait();
+}
+
+void printSender(PrintCanvas &canvas, const SharedState &state, const QStringList &lines)
+{
+    setCanvasFont(canvas, state.HomeFontSetting);
+    printBlock(canvas, state.HomeX, state.HomeY, lines);
+}
+
+// Tidies the recipient details box as printing leaves it, and prints its lines as the box shows them.
+void printRecipient(PrintCanvas &canvas, SharedState &state, BoxLines &boxLines)
+{
+    QStringList lines = state.recipientDetails();
+    tidyRecipientLines(lines);
+    if (lines != state.recipientDetails())
+        state.setRecipientDetails(lines);
+    setCanvasFont(canvas, state.AddrFontSetting);
+    printBlock(canvas, state.AddrX, state.AddrY, boxLines(lines));
+}
+
+// The recipient details box takes every recipient of a batch in turn; the windows that show it
+// hear of it once, when the batch is over, whichever way it ends.
+class QuietDetails
+{
+public:
+    explicit QuietDetails(SharedState &state)
+        : m_state(state)
+        , m_blocker(state)
+    {
+    }
+    ~QuietDetails()
+    {
+        m_blocker.unblock();
+        m_state.setRecipientDetails(m_state.recipientDetails());
+    }
+
+private:
+    SharedState &m_state;
+    QSignalBlocker m_blocker;
+};
+
+bool envelopeSizeSet(const SharedState &state)
+{
+    return state.EnvWidth != 0 && state.EnvHeight != 0;
+}
+
+// Runs body inside a begun document: ends it when body returns true, aborts it when body returns
+// false or throws (the failure goes on to the caller).
+template <typename Body> bool inDocument(PrintingService &printing, Body &&body)
+{
+    printing.beginDoc();
+    try {
+        if (!body()) {
+            printing.abort();
+            return false;
+        }
+        printing.endDoc();
+    } catch (...) {
+        printing.abort();
+        throw;
+    }
+    return true;
+}
+
+} // namespace
+
+BoxLines::BoxLines(const QFont &font, int boxWidth)
+    : m_font(font)
+    , m_metrics(font)
+    , m_boxWidth(boxWidth)
+    , m_textWidth(textAreaWidth(boxWidth))
+    , m_advance(0x10000, -1.0f)
+{
+}
+
+bool BoxLines::surelyFits(const QString &line)
+{
+    // Kerning and rounding may make a line a little wider than the sum of its characters; the
+    // slack sends every line that could come near the edge the exact way.
+    constexpr qreal SlackPerChar = 0.5;
+    constexpr qreal Slack = 2.0;
+    qreal width = Slack;
+    for (const QChar c : line) {
+        // Tabs advance to stops, surrogates and marks combine: those lines go the exact way.
+        if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark())
+            return false;
+        float &advance = m_advance[c.unicode()];
+        if (advance < 0)
+            advance = m_metrics.inFont(c) ? float(m_metrics.horizontalAdvance(c)) : 1e6f;
+        width += advance + SlackPerChar;
+        if (width > m_textWidth)
+            return false;
+    }
+    return true;
+}
+
+QStringList BoxLines::operator()(const QStringList &lines)
+{
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString &line : lines) {
+        if (surelyFits(line)) {
+            shown.append(line);
+            continue;
+        }
+        auto known = m_wrapped.constFind(line);
+        if (known == m_wrapped.cend())
+            known = m_wrapped.insert(line, wrappedLines(QStringList{line}, m_font, m_boxWidth));
+        shown += *known;
+    }
+    return shown;
+}
+
+QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
+{
+    return wrappedLines(dir.loadLines(SenderFile), boxFont, SenderBoxWidth);
+}
+
+PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir, const QList<int> &selection,
+                        int copies, const BatchProgress &progress, const BeforeBegin &beforeBegin)
+{
+    PrintOutcome outcome;
+    if (!envelopeSizeSet(state)) {
+        outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
+        return outcome;
+    }
+    const qsizetype listSize = state.mailing.mailingList.size();
+    for (int index : selection) {
+        if (index < 0 || index >= listSize) {
+            outcome.kind = PrintOutcome::Kind::OutsideList;
+            outcome.envelopeNumber = index + 1;
+            return outcome;
+        }
+    }
+    printing.setCopies(copies);
+    place(printing, state, dir, PlacementKind::Batch);
+    // The sender file is the same for every envelope: read once, before the job begins, so that a
+    // missing file stops the print before any page.
+    const QStringList sender = senderLines(dir, state.mainFont);
+    if (selection.isEmpty())
+        return outcome;
+
+    const int total = int(selection.size());
+    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    if (beforeBegin && !beforeBegin()) {
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+        return outcome;
+    }
+    printing.setTitle(PrintJobTitle);
+    const QuietDetails quiet(state);
+    const bool ended = inDocument(printing, [&] {
+        PrintCanvas &canvas = printing.canvas();
+        for (int k = 0; k < total; ++k) {
+            if (progress && !progress(k, total))
+                return false;
+            state.lookupRecipient(selection.at(k), true);
+            printSender(canvas, state, sender);
+            printRecipient(canvas, state, recipientLines);
+            ++outcome.envelopes;
+            if (k + 1 < total)
+                printing.newPage();
+        }
+        return !progress || progress(total, total);
+    });
+    if (!ended)
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+    return outcome;
+}
+
+PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,
+                               const BeforeBegin &beforeBegin)
+{
+    PrintOutcome outcome;
+    if (!envelopeSizeSet(state)) {
+        outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
+        return outcome;
+    }
+    place(printing, state, dir, PlacementKind::Single);
+    const QStringList sender = senderLines(dir, state.mainFont);
+    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    if (beforeBegin && !beforeBegin()) {
+        outcome.kind = PrintOutcome::Kind::Cancelled;
+        return outcome;
+    }
+    inDocument(printing, [&] {
+        printSender(printing.canvas(), state, sender);
+        printRecipient(printing.canvas(), state, recipientLines);
+        return true;
+    });
+    outcome.envelopes = 1;
+    return outcome;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The dialogs of the address book window, built at each press of "+", "Изменить" and "-" and
+// shown beside the window without blocking it. Each acts on its own controls only; the work of
+// their buttons is done by the address book window (AddressBookDialog), which they call back.
+
+#include <QDialog>
+#include <QStringList>
+
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStringListModel;
+class AddressBookDialog;
+
+// The seven boxes of an address record with a confirm and a cancel button.
+class AddresseeDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    QStringList boxTexts() const;
+    void setBoxTexts(const QStringList &texts);
+    QLineEdit *box(int field) const { return m_boxes.at(field); }
+    QPushButton *confirmButton() const { return m_confirm; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+protected:
+    AddresseeDialog(AddressBookDialog &form, const QString &caption, const QString &confirmCaption,
+                    Qt::WindowFlags flags);
+
+    AddressBookDialog &m_form;
+
+private:
+    QList<QLineEdit *> m_boxes;
+    QPushButton *m_confirm = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
+
+// "Добавление нового адресата": "Добавить" appends a record.
+class AddAddresseeDialog : public AddresseeDialog
+{
+    Q_OBJECT
+public:
+    explicit AddAddresseeDialog(AddressBookDialog &form);
+};
+
+// "Редактирование адресата": "Coхранить" replaces the record that the dialog was filled from.
+class EditAddresseeDialog : public AddresseeDialog
+{
+    Q_OBJECT
+public:
+    EditAddresseeDialog(AddressBookDialog &form, const QString &editedName);
+    const QString &editedName() const { return m_editedName; }
+
+private:
+    QString m_editedName;
+};
+
+// "Удаление адресата": a click on a name marks one record of that name; "Удалить" deletes the
+// marked records with one rewrite; "Отмена" forgets the marks.
+class DeleteAddresseeDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    DeleteAddresseeDialog(AddressBookDialog &form, const QStringList &names);
+
+    QListView *list() const { return m_list; }
+    QStringList names() const;
+    const QStringList &marked() const { return m_marked; }
+    // Marks the record of the entry at row and takes the entry out of the list.
+    void markRow(int row);
+
+private:
+    AddressBookDialog &m_form;
+    QListView *m_list = nullptr;
+    QStringListModel *m_model = nullptr;
+    QStringList m_marked;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The look of the program's windows: their fonts, given as a face and a character height in
+// pixels, and the frame of a fixed-size dialog with the system menu only.
+
+#include "logic/print/Fonts.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace formlook {
+
+using ::msSansSerif;
+inline QFont font(const QString &face, int pixelHeight)
+{
+    return pixelFont(face, pixelHeight);
+}
+
+// A single fixed border with the system menu and the close box.
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
+                                                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                    | Qt::WindowCloseButtonHint;
+
+// Sets the title, the "MS Sans Serif" font of the given height, the client size and the place.
+inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &title, const QSize &client,
+                        const QPoint &place, int fontHeight = 11)
+{
+    dialog->setObjectName(QString::fromLatin1(objectName));
+    dialog->setWindowTitle(title);
+    dialog->setFont(msSansSerif(fontHeight));
+    dialog->setFixedSize(client);
+    dialog->move(place);
+}
+
+} // namespace formlook

@@ -1,0 +1,237 @@
+#include "ui/envelope/FontSetupDialog.h"
+#include "ui/common/FormLook.h"
+
+#include "ui/common/AppContext.h"
+#include "logic/services/Guard.h"
+#include "logic/files/IoError.h"
+#include "logic/files/SettingsFiles.h"
+#include "logic/files/WorkDir.h"
+#include "logic/print/PrintingService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+QFont sampleFont()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(16);
+    return f;
+}
+
+} // namespace
+
+FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
+    : QDialog(parent)
+    , m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("FontSetupDialog"));
+    setWindowTitle(QStringLiteral("Настройка шрифтов"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(536, 348);
+    setFont(formlook::msSansSerif(11));
+
+    buildHalf(
+        m_home, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
+        {"Label3", "Label4", "ListBox2", "CheckBox5", "CheckBox6", "Label6", "ComboBox2", "Bevel3", "StaticText2"});
+    buildHalf(
+        m_addr, 288, 432, QStringLiteral("Шрифт адреса получателя"),
+        {"Label1", "Label2", "ListBox1", "CheckBox1", "CheckBox2", "Label5", "ComboBox1", "Bevel2", "StaticText1"});
+
+    auto *divider = new QFrame(this);
+    divider->setObjectName(QStringLiteral("Bevel1"));
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setGeometry(264, 0, 9, 313);
+
+    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setGeometry(328, 312, 75, 25);
+    ok->setAutoDefault(false);
+    auto *cancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setGeometry(424, 312, 75, 25);
+    cancel->setAutoDefault(false);
+
+    connect(ok, &QPushButton::clicked, this, &FontSetupDialog::BitBtn1Click);
+    connect(cancel, &QPushButton::clicked, this, &FontSetupDialog::BitBtn2Click);
+    connect(m_home.list, &QListWidget::itemClicked, this, &FontSetupDialog::ListBox2Click);
+    connect(m_addr.list, &QListWidget::itemClicked, this, &FontSetupDialog::ListBox1Click);
+    connect(m_home.bold, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox5Click);
+    connect(m_addr.bold, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox1Click);
+    connect(m_home.italic, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox6Click);
+    connect(m_addr.italic, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox2Click);
+
+    FormCreate();
+}
+
+void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &heading, const HalfNames &names)
+{
+    auto named = [](QWidget *w, const char *name) { w->setObjectName(QString::fromLatin1(name)); };
+
+    half.heading = new QLabel(heading, this);
+    named(half.heading, names.heading);
+    QFont bold = font();
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    half.heading->setFont(bold);
+    half.heading->move(24 + dx, 8);
+    half.heading->adjustSize();
+
+    half.listLabel = new QLabel(QStringLiteral("Список шрифтов:"), this);
+    named(half.listLabel, names.listLabel);
+    half.listLabel->move(16 + dx, 56);
+    half.listLabel->adjustSize();
+
+    half.list = new QListWidget(this);
+    named(half.list, names.list);
+    half.list->setGeometry(16 + dx, 72, 121, 145);
+
+    half.bold = new QCheckBox(QStringLiteral("Полужирный"), this);
+    named(half.bold, names.bold);
+    half.bold->move(checkX, 72);
+    half.bold->adjustSize();
+    half.italic = new QCheckBox(QStringLiteral("Курсив"), this);
+    named(half.italic, names.italic);
+    half.italic->move(checkX, 96);
+    half.italic->adjustSize();
+
+    half.sizeLabel = new QLabel(QStringLiteral("Размер"), this);
+    named(half.sizeLabel, names.sizeLabel);
+    half.sizeLabel->move(144 + dx, 120);
+    half.sizeLabel->adjustSize();
+
+    half.size = new QComboBox(this);
+    named(half.size, names.size);
+    half.size->setEditable(true);
+    half.size->setInsertPolicy(QComboBox::NoInsert);
+    half.size->setGeometry(144 + dx, 136, 57, half.size->sizeHint().height());
+
+    auto *bevel = new QFrame(this);
+    named(bevel, names.bevel);
+    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(16 + dx, 240, 161, 41);
+
+    half.sample = new QLabel(QStringLiteral("АаБбВвГгДд"), this);
+    named(half.sample, names.sample);
+    half.sample->setFont(sampleFont());
+    half.sample->setGeometry(24 + dx, 248, 145, 26);
+}
+
+void FontSetupDialog::FormCreate()
+{
+    const QStringList faces = m_ctx.printing.fontNames();
+    QStringList sizes;
+    for (int size = 8; size <= 36; ++size)
+        sizes.append(QString::number(size));
+    for (Half *half : {&m_home, &m_addr}) {
+        half->list->addItems(faces);
+        half->size->addItems(sizes);
+        half->size->setEditText(QStringLiteral("8"));
+        if (half->list->count() > 2)
+            half->list->setCurrentRow(2);
+    }
+    // The stored choice, when both settings can be read.
+    TFontSetting home, addr;
+    try {
+        home = settings::readHomeFont(m_ctx.workDir);
+        addr = settings::readAddrFont(m_ctx.workDir);
+    } catch (const AppError &) {
+        return;
+    }
+    showStored(m_home, home);
+    showStored(m_addr, addr);
+}
+
+void FontSetupDialog::showStored(Half &half, const TFontSetting &font)
+{
+    half.storedName = font.Name;
+    const QList<QListWidgetItem *> found = half.list->findItems(font.Name, Qt::MatchFixedString);
+    if (!found.isEmpty())
+        half.list->setCurrentItem(found.first());
+    else
+        half.list->setCurrentRow(-1);
+    half.size->setEditText(QString::number(font.Size));
+    half.bold->setChecked(font.Bold);
+    half.italic->setChecked(font.Italic);
+    QFont f = sampleFont();
+    f.setFamily(font.Name);
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    half.sample->setFont(f);
+}
+
+void FontSetupDialog::sampleFollows(Half &half)
+{
+    QFont f = half.sample->font();
+    if (QListWidgetItem *item = half.list->currentItem())
+        f.setFamily(item->text());
+    f.setBold(half.bold->isChecked());
+    f.setItalic(half.italic->isChecked());
+    half.sample->setFont(f);
+}
+
+void FontSetupDialog::ListBox2Click()
+{
+    sampleFollows(m_home);
+}
+
+void FontSetupDialog::ListBox1Click()
+{
+    sampleFollows(m_addr);
+}
+
+void FontSetupDialog::CheckBox5Click()
+{
+    sampleFollows(m_home);
+}
+
+void FontSetupDialog::CheckBox1Click()
+{
+    sampleFollows(m_addr);
+}
+
+void FontSetupDialog::CheckBox6Click()
+{
+    sampleFollows(m_home);
+}
+
+void FontSetupDialog::CheckBox2Click()
+{
+    sampleFollows(m_addr);
+}
+
+TFontSetting FontSetupDialog::settingOf(const Half &half) const
+{
+    TFontSetting f;
+    const QListWidgetItem *item = half.list->currentItem();
+    f.Name = (item ? item->text() : half.storedName).left(255);
+    f.Size = strToInt(half.size->currentText());
+    f.Bold = half.bold->isChecked();
+    f.Italic = half.italic->isChecked();
+    return f;
+}
+
+void FontSetupDialog::BitBtn1Click()
+{
+    guarded(m_ctx.messages, [&] {
+        settings::writeHomeFont(m_ctx.workDir, settingOf(m_home));
+        settings::writeAddrFont(m_ctx.workDir, settingOf(m_addr));
+    });
+    accept(); // closes with the OK result even when storing failed
+}
+
+void FontSetupDialog::BitBtn2Click()
+{
+    reject();
+}

@@ -1,0 +1,179 @@
+#include "ui/mailing/LineOrderDialog.h"
+
+#include "ui/common/FormLook.h"
+#include "logic/mailing/RowSplitter.h"
+#include "ui/common/AppContext.h"
+#include "logic/services/Guard.h"
+#include "logic/services/Messages.h"
+#include "logic/state/SharedState.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+struct FieldBox
+{
+    const char *name;
+    const char *caption;
+};
+
+// In the order of MailingField.
+const FieldBox FieldBoxes[MailingData::MailingRecordLines] = {
+    {"Fio", "Фамилия"},
+    {"das_name", "Имя"},
+    {"Fname", "Отчество"},
+    {"Address", "Улица, дом, квартира"},
+    {"Town", "Населенный пункт"},
+    {"Region", "Район (если нужно)"},
+    {"Oblast", "Область (если нужно)"},
+    {"Country", "Страна (если нужно)"},
+    {"ZipCode", "Почтовый индекс"},
+};
+
+constexpr int CaptionHeight = 13;
+constexpr int BoxHeight = 21;
+constexpr int BoxWidth = 60;
+
+} // namespace
+
+LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, formlook::FixedDialogFlags)
+    , m_ctx(ctx)
+{
+    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
+
+    auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
+    source->setObjectName(QStringLiteral("SourceLabel"));
+    source->move(56, 48);
+    source->adjustSize();
+    auto *hint = new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
+    hint->setObjectName(QStringLiteral("HintLabel"));
+    hint->move(64, 16);
+    hint->adjustSize();
+    m_countLabel = new QLabel(QStringLiteral("Количество строк: "), this);
+    m_countLabel->setObjectName(QStringLiteral("CountLabel"));
+    m_countLabel->move(56, 280);
+    m_countLabel->adjustSize();
+
+    m_columnList = new QListWidget(this);
+    m_columnList->setObjectName(QStringLiteral("ColumnList"));
+    m_columnList->setGeometry(56, 64, 137, 209);
+    m_columnList->setUniformItemSizes(true);
+
+    const int firstLeft = m_columnList->x() + m_columnList->width() + 80;
+    const int firstTop = m_columnList->y() - CaptionHeight;
+    for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
+        int left = firstLeft;
+        int top = firstTop;
+        if (field <= FieldPatronym)
+            left += field * 80;
+        else
+            top += (field - FieldPatronym) * (CaptionHeight + BoxHeight + 2);
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(FieldBoxes[field].name));
+        box->setReadOnly(true);
+        box->setGeometry(left, top, BoxWidth, BoxHeight);
+        box->installEventFilter(this);
+        auto *caption = new QLabel(QString::fromUtf8(FieldBoxes[field].caption), this);
+        caption->adjustSize();
+        caption->move(left, top - CaptionHeight - 1);
+        caption->setBuddy(box);
+        m_boxes[field] = box;
+    }
+
+    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(312, 304, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &LineOrderDialog::SetStringOKClick);
+    auto *cancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(416, 304, 75, 25);
+    connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::SetStringCancelClick);
+
+    setTabOrder(m_columnList, ok);
+    setTabOrder(ok, cancel);
+}
+
+void LineOrderDialog::SetStringFirst()
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    pasteText(clipboard ? clipboard->text() : QString());
+}
+
+void LineOrderDialog::pasteText(const QString &text)
+{
+    m_columnList->clear();
+    m_rows = pastedRows(text);
+    if (m_rows.isEmpty() || !isTab(m_rows.constFirst())) {
+        m_ctx.messages.show(QStringLiteral("Неверный формат данных"));
+        return;
+    }
+    SplitRow split;
+    razbivka(m_rows.constFirst(), split);
+    QStringList cells = split.cells();
+    for (QString &cell : cells)
+        cell = withoutTrailingTab(cell);
+    m_columnList->addItems(cells);
+    m_countLabel->setText(QStringLiteral("Кол-во строк:  %1").arg(m_columnList->count()));
+    m_countLabel->adjustSize();
+}
+
+void LineOrderDialog::fieldClick(int field)
+{
+    QLineEdit *box = m_boxes.at(field);
+    box->clear();
+    const QListWidgetItem *item = m_columnList->currentItem();
+    if (!item || !item->isSelected()) {
+        m_columns[field] = -1;
+        return;
+    }
+    box->setText(item->text());
+    box->setCursorPosition(0);
+    m_columns[field] = m_columnList->row(item);
+}
+
+bool LineOrderDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
+            if (watched == m_boxes[field])
+                guarded(m_ctx.messages, [&] { fieldClick(field); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LineOrderDialog::SetStringOKClick()
+{
+    guarded(m_ctx.messages, [&] {
+        const bool anyField = std::any_of(m_boxes.cbegin(), m_boxes.cend(),
+                                          [](const QLineEdit *box) { return !box->text().isEmpty(); });
+        if (!anyField) {
+            m_ctx.messages.show(QStringLiteral("Не хватает данных!"));
+            close();
+            return;
+        }
+        writeMailingRecords(m_ctx.workDir, buildMailingRecords(m_rows, m_columns));
+        MailingData &mailing = m_ctx.state.mailing;
+        mailing.setMailingRecords(readMailingRecords(m_ctx.workDir));
+        close();
+        mailing.mailingList = mailing.recordKeys();
+        m_ctx.state.notifyMailingListChanged();
+    });
+}
+
+void LineOrderDialog::SetStringCancelClick()
+{
+    m_rows.clear();
+    close();
+}

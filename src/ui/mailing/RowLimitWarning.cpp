@@ -1,0 +1,64 @@
+#include "ui/mailing/RowLimitWarning.h"
+
+#include "ui/common/FormLook.h"
+#include "ui/common/AppContext.h"
+#include "logic/services/Guard.h"
+#include "logic/files/SettingsFiles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, formlook::FixedDialogFlags)
+    , m_ctx(ctx)
+{
+    formlook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
+
+    auto label = [this](const char *name, const QString &text, int x, int y) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    QLabel *title = label("Label1", QStringLiteral("Внимание!"), 88, 16);
+    QFont bold = formlook::msSansSerif(16);
+    bold.setBold(true);
+    title->setFont(bold);
+    title->adjustSize();
+    label("Label3", QStringLiteral("Во избежание ошибок и исключительных ситуаций "), 8, 48);
+    label("Label2", QStringLiteral("при слиянии с внешним источником выделяйте не более"), 8, 64);
+    label("Label4", QStringLiteral("780 строк!"), 8, 80);
+
+    auto *ok = new QPushButton(QStringLiteral("ОК"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setGeometry(216, 96, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &RowLimitWarning::Button1Click);
+
+    m_checkBox = new QCheckBox(QStringLiteral("Больше не выводить  это окно"), this);
+    m_checkBox->setObjectName(QStringLiteral("CheckBox1"));
+    m_checkBox->setGeometry(8, 128, 193, 17);
+    connect(m_checkBox, &QCheckBox::clicked, this, &RowLimitWarning::CheckBox1Click);
+    setTabOrder(ok, m_checkBox);
+}
+
+bool RowLimitWarning::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
+{
+    if (settings::showFileExists(ctx.workDir))
+        return false;
+    RowLimitWarning form(ctx, parent);
+    form.exec();
+    return true;
+}
+
+void RowLimitWarning::Button1Click()
+{
+    close();
+}
+
+void RowLimitWarning::CheckBox1Click()
+{
+    guarded(m_ctx.messages, [&] { settings::writeShowFile(m_ctx.workDir, m_checkBox->isChecked()); });
+}

@@ -1,0 +1,35 @@
+#include "ui/main/AboutDialog.h"
+#include "ui/common/FormLook.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+AboutDialog::AboutDialog(AppContext &, QWidget *mainWindow)
+    : QDialog(mainWindow, formlook::FixedDialogFlags | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(286, 110);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(212, 208, 200));
+    setPalette(pal);
+
+    auto *name = new QLabel(QStringLiteral("<b>Велтора</b>, версия %1").arg(QStringLiteral(VELTORA_VERSION)), this);
+    name->setGeometry(12, 8, 262, 18);
+    auto *purpose = new QLabel(QStringLiteral("Печать адресов на конвертах"), this);
+    purpose->setGeometry(12, 26, 262, 16);
+    auto *credit = new QLabel(QStringLiteral("Почтовые индексы: Укрпошта,\nдовідник поштових індексів (2025)"), this);
+    credit->setObjectName(QStringLiteral("Credit"));
+    credit->setGeometry(12, 46, 262, 30);
+
+    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->setGeometry(286 - 75 - 8, 110 - 25 - 6, 75, 25);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    if (mainWindow) {
+        const QRect g = mainWindow->frameGeometry();
+        move(g.center() - QPoint(width() / 2, height() / 2));
+    }
+}

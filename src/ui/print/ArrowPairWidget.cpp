@@ -1,0 +1,55 @@
+#include "ui/print/ArrowPairWidget.h"
+
+#include <QToolButton>
+
+ArrowPairWidget::ArrowPairWidget(Qt::Orientation orientation, int minimum, int maximum, QWidget *parent)
+    : QWidget(parent), m_orientation(orientation), m_minimum(minimum), m_maximum(maximum)
+{
+    m_position = std::clamp(0, minimum, maximum);
+    const bool vertical = orientation == Qt::Vertical;
+    auto makeArrow = [&](Qt::ArrowType type, const char *name) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setArrowType(type);
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    // Upper or left arrow first, as they sit.
+    if (vertical) {
+        m_raise = makeArrow(Qt::UpArrow, "up");
+        m_lower = makeArrow(Qt::DownArrow, "down");
+    } else {
+        m_lower = makeArrow(Qt::LeftArrow, "left");
+        m_raise = makeArrow(Qt::RightArrow, "right");
+    }
+    connect(m_raise, &QToolButton::clicked, this, &ArrowPairWidget::stepUp);
+    connect(m_lower, &QToolButton::clicked, this, &ArrowPairWidget::stepDown);
+}
+
+void ArrowPairWidget::stepUp()
+{
+    if (m_position < m_maximum)
+        ++m_position;
+    emit clicked();
+}
+
+void ArrowPairWidget::stepDown()
+{
+    if (m_position > m_minimum)
+        --m_position;
+    emit clicked();
+}
+
+void ArrowPairWidget::resizeEvent(QResizeEvent *)
+{
+    if (m_orientation == Qt::Vertical) {
+        const int half = height() / 2;
+        m_raise->setGeometry(0, 0, width(), half);
+        m_lower->setGeometry(0, half, width(), height() - half);
+    } else {
+        const int half = width() / 2;
+        m_lower->setGeometry(0, 0, half, height());
+        m_raise->setGeometry(half, 0, width() - half, height());
+    }
+}

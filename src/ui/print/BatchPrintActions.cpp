@@ -1,0 +1,81 @@
+// The batch print and the test print as the windows start them: messages for the refusals, and a
+// progress window with a cancel button for long batches.
+
+#include "logic/print/BatchPrint.h"
+#include "logic/print/NumberList.h"
+#include "ui/print/PrintActions.h"
+
+#include "ui/common/AppContext.h"
+#include "logic/services/Messages.h"
+#include "logic/state/SharedState.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <memory>
+
+namespace {
+
+// The progress window appears only when a batch takes longer than this.
+constexpr int ProgressDelayMs = 400;
+// Repainting it for every envelope would cost more than printing them.
+constexpr int ProgressUpdateMs = 50;
+
+QString progressText(int done, int total)
+{
+    return QStringLiteral("Печать конверта %1 из %2").arg(std::min(done + 1, total)).arg(total);
+}
+
+void report(AppContext &ctx, const PrintOutcome &outcome)
+{
+    switch (outcome.kind) {
+    case PrintOutcome::Kind::NoEnvelopeSize:
+        ctx.messages.show(NoEnvelopeSizeMessage);
+        break;
+    case PrintOutcome::Kind::OutsideList:
+        ctx.messages.show(
+            numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailing.mailingList.size())));
+        break;
+    case PrintOutcome::Kind::Printed:
+    case PrintOutcome::Kind::Cancelled: // the user knows
+        break;
+    }
+}
+
+} // namespace
+
+void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
+{
+    std::unique_ptr<QProgressDialog> dialog;
+    QElapsedTimer sinceStart, sinceUpdate;
+    sinceStart.start();
+    const auto progress = [&](int done, int total) {
+        if (!dialog) {
+            if (sinceStart.elapsed() < ProgressDelayMs || done >= total)
+                return true;
+            dialog = std::make_unique<QProgressDialog>(progressText(done, total), QStringLiteral("Отмена"), 0, total,
+                                                       QApplication::activeWindow());
+            dialog->setObjectName(QStringLiteral("BatchProgress"));
+            dialog->setWindowTitle(PrintJobTitle);
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setMinimumDuration(0);
+            dialog->setAutoReset(false);
+            dialog->setAutoClose(false);
+        } else if (sinceUpdate.isValid() && sinceUpdate.elapsed() < ProgressUpdateMs && done < total) {
+            return true;
+        }
+        sinceUpdate.start();
+        dialog->setLabelText(progressText(done, total));
+        dialog->setValue(done); // a modal progress window handles its events here, the cancel button too
+        return !dialog->wasCanceled();
+    };
+    // A printer that writes a file asks for its name once the batch is known to print.
+    const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
+    report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress, askFile));
+}
+
+void drucke(AppContext &ctx)
+{
+    const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
+    report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir, askFile));
+}

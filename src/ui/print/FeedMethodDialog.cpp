@@ -1,0 +1,206 @@
+#include "ui/print/FeedMethodDialog.h"
+
+#include "ui/common/AppContext.h"
+#include "logic/services/Guard.h"
+#include "logic/files/SettingsFiles.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace {
+
+// A desktop printer seen from the front, an envelope standing in its rear sheet feeder with the
+// long side horizontal, and a red arrow pointing down into the feeder. The envelope stands either
+// against one side of the feeder or in its middle.
+class FeedPicture : public QWidget
+{
+public:
+    enum Placement { AgainstSide, Middle };
+    FeedPicture(Placement placement, QWidget *parent)
+        : QWidget(parent)
+        , m_placement(placement)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), Qt::white);
+        const QColor outline(60, 60, 60);
+
+        // The drawing is made for 193 x 225 pixels.
+        p.scale(width() / 193.0, height() / 225.0);
+
+        // Rear sheet feeder: a tray rising behind the printer body.
+        const QRectF feeder(30, 62, 133, 70);
+        p.setPen(QPen(outline, 1.5));
+        p.setBrush(QColor(205, 205, 210));
+        p.drawRoundedRect(feeder, 3, 3);
+        p.setBrush(QColor(180, 180, 188));
+        p.drawRect(QRectF(feeder.left() + 4, feeder.bottom() - 10, feeder.width() - 8, 10)); // feed slot
+
+        // The envelope in the feeder, long side horizontal.
+        const qreal envW = 78, envH = 42;
+        const qreal envX = m_placement == AgainstSide ? feeder.left() + 5 : feeder.center().x() - envW / 2;
+        const QRectF env(envX, feeder.bottom() - 8 - envH, envW, envH);
+        p.setBrush(QColor(250, 248, 235));
+        p.setPen(QPen(outline, 1.2));
+        p.drawRect(env);
+        p.setPen(QPen(QColor(150, 145, 120), 1));
+        p.drawLine(env.topLeft(), QPointF(env.center().x(), env.top() + envH * 0.55));
+        p.drawLine(env.topRight(), QPointF(env.center().x(), env.top() + envH * 0.55));
+        // a stamp and a few address lines
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 80, 80));
+        p.drawRect(QRectF(env.right() - 13, env.top() + 4, 9, 10));
+
+        // Paper guides of the feeder.
+        p.setPen(QPen(outline, 1.5));
+        p.setBrush(QColor(150, 150, 160));
+        const qreal guideX = m_placement == AgainstSide ? feeder.left() + 1 : env.left() - 5;
+        p.drawRect(QRectF(guideX, feeder.top() + 20, 4, feeder.height() - 30));
+        p.drawRect(QRectF(env.right() + 1, feeder.top() + 20, 4, feeder.height() - 30));
+
+        // Printer body.
+        const QRectF body(10, 126, 173, 62);
+        p.setPen(QPen(outline, 1.5));
+        QLinearGradient shade(body.topLeft(), body.bottomLeft());
+        shade.setColorAt(0, QColor(238, 238, 240));
+        shade.setColorAt(1, QColor(190, 190, 196));
+        p.setBrush(shade);
+        p.drawRoundedRect(body, 8, 8);
+        // Output slot and tray.
+        p.setBrush(QColor(70, 70, 76));
+        p.drawRoundedRect(QRectF(30, 160, 133, 8), 2, 2);
+        p.setBrush(QColor(215, 215, 220));
+        QPainterPath tray;
+        tray.moveTo(26, 188);
+        tray.lineTo(167, 188);
+        tray.lineTo(175, 206);
+        tray.lineTo(18, 206);
+        tray.closeSubpath();
+        p.drawPath(tray);
+        // Control panel: a button and a green lamp.
+        p.setBrush(QColor(120, 120, 128));
+        p.drawEllipse(QPointF(160, 140), 5, 5);
+        p.setBrush(QColor(60, 190, 80));
+        p.drawEllipse(QPointF(145, 140), 3, 3);
+
+        // The red arrow pointing down into the feeder, above the envelope.
+        const qreal ax = env.center().x();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(220, 20, 20));
+        QPainterPath arrow;
+        arrow.moveTo(ax - 5, 22);
+        arrow.lineTo(ax + 5, 22);
+        arrow.lineTo(ax + 5, 42);
+        arrow.lineTo(ax + 12, 42);
+        arrow.lineTo(ax, env.top() - 2);
+        arrow.lineTo(ax - 12, 42);
+        arrow.lineTo(ax - 5, 42);
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    }
+
+private:
+    Placement m_placement;
+};
+
+QRadioButton *makeRadio(const QString &caption, const char *name, int x, QWidget *parent)
+{
+    auto *radio = new QRadioButton(caption, parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(x, 40, 185, 17);
+    radio->setAutoFillBackground(true);
+    QPalette pal = radio->palette();
+    pal.setColor(QPalette::Window, QColor(0xE3, 0xE3, 0xE3)); // light 3-D grey
+    radio->setPalette(pal);
+    return radio;
+}
+
+} // namespace
+
+FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
+    : QDialog(parent)
+    , m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("EnvPrintStyleForm"));
+    setWindowTitle(QStringLiteral("Способ загрузки конверта"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setFixedSize(465, 317);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    m_label1 = new QLabel(QStringLiteral("Выберите способ загрузки конвертов в принтер"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont heading(QStringLiteral("Arial"));
+    heading.setPixelSize(16);
+    heading.setBold(true);
+    m_label1->setFont(heading);
+    m_label1->setGeometry(32, 8, 391, 19);
+
+    m_picture1 = new FeedPicture(FeedPicture::AgainstSide, this);
+    m_picture1->setObjectName(QStringLiteral("OleContainer1"));
+    m_picture1->setGeometry(24, 40, 193, 225);
+    m_picture3 = new FeedPicture(FeedPicture::Middle, this);
+    m_picture3->setObjectName(QStringLiteral("OleContainer3"));
+    m_picture3->setGeometry(256, 40, 193, 225);
+
+    m_radio1 = makeRadio(QStringLiteral("По левому краю принтера"), "RadioButton1", 24, this);
+    m_radio5 = makeRadio(QStringLiteral("По центру принтера"), "RadioButton5", 256, this);
+
+    m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("BitBtn2"));
+    m_ok->setGeometry(248, 272, 75, 25);
+    m_ok->setAutoDefault(false);
+    m_cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    m_cancel->setObjectName(QStringLiteral("BitBtn1"));
+    m_cancel->setGeometry(352, 272, 73, 25);
+    m_cancel->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &FeedMethodDialog::BitBtn2Click);
+    connect(m_cancel, &QPushButton::clicked, this, &FeedMethodDialog::BitBtn1Click);
+
+    FormCreate();
+}
+
+void FeedMethodDialog::FormCreate()
+{
+    guarded(m_ctx.messages, [&] {
+        settings::writeIssel(m_ctx.workDir, 0);
+        const qint32 value = settings::readEnvsFirst(m_ctx.workDir);
+        m_radio1->setChecked(value == 1);
+        m_radio5->setChecked(value == 4);
+    });
+}
+
+void FeedMethodDialog::BitBtn2Click()
+{
+    guarded(m_ctx.messages, [&] {
+        int value = m_confirmed;
+        if (m_radio1->isChecked())
+            value = 1;
+        else if (m_radio5->isChecked())
+            value = 4;
+        settings::writeEnvs(m_ctx.workDir, value);
+        m_confirmed = value;
+        accept(); // hidden, not destroyed
+        settings::writeIssel(m_ctx.workDir, 1);
+    });
+}
+
+void FeedMethodDialog::BitBtn1Click()
+{
+    QDialog::reject();
+}
+
+void FeedMethodDialog::reject()
+{
+    BitBtn1Click(); // the close box and Esc cancel too
+}

@@ -1,0 +1,312 @@
+// The address book file: records written byte for byte, names and fields read back, changes and
+// deletions through the working copy, and writes that fail leaving the old file whole.
+
+#include "logic/addresses/AddressBook.h"
+#include "support/FailingWrites.h"
+#include "logic/files/Codepage.h"
+#include "logic/files/IoError.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QTest>
+#include <functional>
+#include <optional>
+
+using namespace testing;
+
+namespace {
+
+const QString Book = QStringLiteral("Book.txt");
+
+QStringList boxes(const char *name, const char *street = "", const char *locality = "", const char *district = "",
+                  const char *region = "", const char *country = "", const char *code = "")
+{
+    QStringList b;
+    for (const char *t : {name, street, locality, district, region, country, code})
+        b.append(QString::fromUtf8(t));
+    return b;
+}
+
+QStringList fileLines(const TempWorkDir &dir)
+{
+    return codepage::splitLines(codepage::decode1251(dir.read(Book)));
+}
+
+} // namespace
+
+using Operation = std::function<void(AddressBook &)>;
+Q_DECLARE_METATYPE(Operation)
+
+class TestAddressBook : public QObject
+{
+    Q_OBJECT
+private slots:
+    void appendRecord_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QByteArray>("expected");
+        const QString a250(250, QChar(0x0430));
+        QTest::newRow("name and district") << "book.txt" << boxes("Сидоров", "", "", "Ирпенский")
+                                           << fixtureBytes(QStringLiteral("addresses/book_added_district.txt"));
+        QTest::newRow("every box empty, no file yet")
+            << "" << boxes("")
+            << crlfLines({QStringLiteral("%"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                          QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
+        QTest::newRow("last line left open by another program")
+            << "book_odd.txt" << boxes("Новый") << fixtureBytes(QStringLiteral("addresses/book_odd_added.txt"));
+        QTest::newRow("suffixes cut at 255")
+            << "" << QStringList{a250, a250, a250, a250, a250, a250, a250}
+            << crlfLines({QLatin1Char('%') + a250, QLatin1Char('#') + a250, QLatin1Char('#') + a250,
+                          QLatin1Char('#') + a250 + QStringLiteral(" райо"),
+                          QLatin1Char('#') + a250 + QStringLiteral(" обла"), QLatin1Char('#') + a250,
+                          QLatin1Char('#') + a250});
+    }
+    void appendRecord()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, boxes);
+        QFETCH(QByteArray, expected);
+        TempWorkDir dir(false);
+        if (!start.isEmpty())
+            dir.write(Book, fixtureBytes(QStringLiteral("addresses/") + start));
+        AddressBook book(dir.workDir());
+        if (!start.isEmpty())
+            book.reload();
+        book.add(boxes);
+        QCOMPARE(dir.read(Book), expected);
+        QCOMPARE(book.lines(), fileLines(dir));
+    }
+
+    void readRecords()
+    {
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/book_odd.txt")));
+        const QString longName(300, QChar(0x0414));
+        QCOMPARE(addressbook::listNames(dir.workDir()),
+                 QStringList({longName.left(254), QStringLiteral("Короткий"), QStringLiteral("Иванов Иван"),
+                              QStringLiteral("Последний")}));
+
+        AddressBook book(dir.workDir());
+        book.reload();
+        // Long lines are kept whole; the list's shorter name still finds the record.
+        QCOMPARE(book.lines().at(0), QLatin1Char('%') + longName);
+        QCOMPARE(book.lines().at(1).size(), 405);
+        QCOMPARE(book.shownFields(longName.left(254)).at(1).size(), 404);
+        // A record cut short ends at the next name line; a field may begin with "%".
+        QCOMPARE(book.shownFields(QStringLiteral("Короткий")),
+                 QStringList({QStringLiteral("Короткий"), QStringLiteral("ул. Короткая"), QStringLiteral("Сумы")}));
+        QCOMPARE(book.boxes(QStringLiteral("Короткий")), boxes("Короткий", "ул. Короткая", "Сумы", "", "", "", ""));
+        QCOMPARE(book.shownFields(QStringLiteral("Иванов Иван")),
+                 QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("%15 скидка"), QStringLiteral("Харьков"),
+                              QStringLiteral("61000")}));
+        QVERIFY(book.shownFields(QStringLiteral("%15 скидка")).isEmpty());
+        QCOMPARE(book.find(QStringLiteral("Иванов")), -1);
+    }
+
+    void boxesTakeOffSuffixes_data()
+    {
+        QTest::addColumn<QString>("district");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("districtBox");
+        QTest::addColumn<QString>("regionBox");
+        QTest::newRow("both") << "Броварский район"
+                              << "Киевская область"
+                              << "Броварский"
+                              << "Киевская";
+        QTest::newRow("no space before the word") << "район"
+                                                  << "Крымская,область"
+                                                  << "район"
+                                                  << "Крымская,область";
+        QTest::newRow("only one suffix taken") << "Новый район район"
+                                               << " область"
+                                               << "Новый район"
+                                               << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << "";
+    }
+    void boxesTakeOffSuffixes()
+    {
+        QFETCH(QString, district);
+        QFETCH(QString, region);
+        QFETCH(QString, districtBox);
+        QFETCH(QString, regionBox);
+        const QStringList lines{QStringLiteral("%Имя"),      QStringLiteral("#"),       QStringLiteral("#"),
+                                QLatin1Char('#') + district, QLatin1Char('#') + region, QStringLiteral("#"),
+                                QStringLiteral("#")};
+        const QStringList b = addressbook::boxesFromRecord(lines, 0);
+        QCOMPARE(b.at(addressbook::District), districtBox);
+        QCOMPARE(b.at(addressbook::Region), regionBox);
+    }
+
+    void changeAndRemove_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("change replaces only the last record of the name")
+            << "book.txt" << Operation([](AddressBook &b) {
+                   QStringList x = b.boxes(QStringLiteral("Петров Пётр"));
+                   QCOMPARE(x.at(1), QStringLiteral("ул. Садовая, 7"));
+                   x[1] = QStringLiteral("ул. Садовая, 9");
+                   QVERIFY(b.change(QStringLiteral("Петров Пётр"), x));
+               })
+            << "book_changed_last_petrov.txt";
+        QTest::newRow("rename and empty the region") << "book.txt" << Operation([](AddressBook &b) {
+            QStringList x = b.boxes(QStringLiteral("Ёлкин Егор"));
+            QCOMPARE(x.at(addressbook::Region), QStringLiteral("Одесская"));
+            x[0] = QStringLiteral("Ёлкина Ева");
+            x[addressbook::Region].clear();
+            QVERIFY(b.change(QStringLiteral("Ёлкин Егор"), x));
+        }) << "book_renamed_elkin.txt";
+        QTest::newRow("two deleted with one rewrite") << "book.txt" << Operation([](AddressBook &b) {
+            QCOMPARE(b.remove({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}),
+                     QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("анна")}));
+        }) << "book_deleted_two.txt";
+        QTest::newRow("record cut short deleted, long lines stay whole")
+            << "book_odd.txt" << Operation([](AddressBook &b) {
+                   QCOMPARE(b.remove({QStringLiteral("Короткий"), QStringLiteral("Нет такого")}),
+                            QStringList({QStringLiteral("Короткий")}));
+               })
+            << "book_odd_deleted_short.txt";
+        QTest::newRow("long lines of a changed record written back whole")
+            << "book_odd.txt" << Operation([](AddressBook &b) {
+                   const QString name = QString(300, QChar(0x0414)).left(254);
+                   const QStringList x = b.boxes(name);
+                   QCOMPARE(x.at(0).size(), 300);
+                   QVERIFY(b.change(name, x));
+               })
+            << "book_odd_long_moved.txt";
+        QTest::newRow("unchanged save moves the record to the end")
+            << "book_renamed_elkin.txt" << Operation([](AddressBook &b) {
+                   QVERIFY(b.change(QStringLiteral("Петров Пётр"), b.boxes(QStringLiteral("Петров Пётр"))));
+                   QVERIFY(b.change(QStringLiteral("Ёлкина Ева"), b.boxes(QStringLiteral("Ёлкина Ева"))));
+               })
+            << "book_renamed_elkin.txt";
+    }
+    void changeAndRemove()
+    {
+        QFETCH(QString, start);
+        QFETCH(Operation, operation);
+        QFETCH(QString, expected);
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/") + start));
+        AddressBook book(dir.workDir());
+        book.reload();
+        operation(book);
+        QCOMPARE(dir.read(Book), fixtureBytes(QStringLiteral("addresses/") + expected));
+        QCOMPARE(book.lines(), fileLines(dir));
+        QVERIFY(!book.reloadIfChanged());
+    }
+
+    void sameNameDeletedOneAtATime()
+    {
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/book.txt")));
+        AddressBook book(dir.workDir());
+        book.reload();
+        const QString petrov = QStringLiteral("Петров Пётр");
+        book.remove({petrov});
+        QCOMPARE(book.boxes(petrov).at(addressbook::Locality), QStringLiteral("Киев"));
+        QCOMPARE(addressbook::listNames(dir.workDir()).count(petrov), 1);
+        book.remove({petrov, petrov});
+        QCOMPARE(addressbook::listNames(dir.workDir()),
+                 QStringList({QStringLiteral("Иванов Иван"), QStringLiteral("анна"), QStringLiteral("Ёлкин Егор")}));
+    }
+
+    void missingFile()
+    {
+        TempWorkDir dir(false);
+        AddressBook book(dir.workDir());
+        try {
+            book.reload();
+            QFAIL("no error for a missing file");
+        } catch (const IoError &e) {
+            QCOMPARE(e.message(), QStringLiteral("File not found"));
+        }
+        QVERIFY_THROWS_EXCEPTION(IoError, addressbook::listNames(dir.workDir()));
+        QVERIFY(!book.reloadIfChanged());
+        // A change or a delete creates the file; the book is then what was written.
+        QVERIFY(!book.change(QStringLiteral("Никто"), boxes("Кто-то")));
+        QCOMPARE(addressbook::listNames(dir.workDir()), QStringList({QStringLiteral("Кто-то")}));
+        dir.remove(Book);
+        QVERIFY(book.reloadIfChanged());
+        QVERIFY(book.lines().isEmpty());
+        book.remove({});
+        QCOMPARE(dir.read(Book), QByteArray());
+    }
+
+    void fileChangedBehindTheCopy()
+    {
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/book.txt")));
+        AddressBook book(dir.workDir());
+        book.reload();
+        QVERIFY(!book.reloadIfChanged());
+        dir.write(Book, crlfLines({QStringLiteral("%Чужой")}));
+        QVERIFY(book.reloadIfChanged());
+        QCOMPARE(book.lines(), QStringList({QStringLiteral("%Чужой")}));
+    }
+
+    void failedWritesLeaveOldFile_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<bool>("fullDisk");
+        const auto add = Operation([](AddressBook &b) { b.add(boxes("Новый")); });
+        const auto change = Operation([](AddressBook &b) { b.change(QStringLiteral("анна"), boxes("Анна")); });
+        const auto remove = Operation([](AddressBook &b) { b.remove({QStringLiteral("Иванов Иван")}); });
+        QTest::newRow("add, disk full") << add << true;
+        QTest::newRow("change, disk full") << change << true;
+        QTest::newRow("delete, disk full") << remove << true;
+        QTest::newRow("add, character outside code page 1251")
+            << Operation([](AddressBook &b) { b.add(boxes("Ли 李")); }) << false;
+        QTest::newRow("change, character outside code page 1251")
+            << Operation([](AddressBook &b) { b.change(QStringLiteral("анна"), boxes("Анна ♥")); }) << false;
+    }
+    void failedWritesLeaveOldFile()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(bool, fullDisk);
+        if (fullDisk && !FailingWrites::supported)
+            QSKIP("no way to make writes fail on this system");
+        TempWorkDir dir(false);
+        const QByteArray old = fixtureBytes(QStringLiteral("addresses/book.txt"));
+        dir.write(Book, old);
+        AddressBook book(dir.workDir());
+        book.reload();
+        const QStringList lines = book.lines();
+        {
+            std::optional<FailingWrites> failing;
+            if (fullDisk)
+                failing.emplace();
+            QVERIFY_THROWS_EXCEPTION(IoError, operation(book));
+        }
+        QCOMPARE(dir.read(Book), old);
+        QCOMPARE(book.lines(), lines);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({Book}));
+    }
+
+    void nameOrder()
+    {
+        const addressbook::NameOrder order;
+        QStringList names{QStringLiteral("Яков"),   QStringLiteral("Ёлкин"), QStringLiteral("иванов"),
+                          QStringLiteral("Ельцин"), QStringLiteral("анна"),  QStringLiteral("ежик"),
+                          QStringLiteral("Иванов"), QStringLiteral(""),      QStringLiteral("Анна")};
+        order.sort(names);
+        const QStringList expected{QStringLiteral(""),       QStringLiteral("Анна"),   QStringLiteral("анна"),
+                                   QStringLiteral("ежик"),   QStringLiteral("Ёлкин"),  QStringLiteral("Ельцин"),
+                                   QStringLiteral("Иванов"), QStringLiteral("иванов"), QStringLiteral("Яков")};
+        QCOMPARE(names, expected);
+        for (const QString &name : expected) {
+            QCOMPARE(names.at(order.find(names, name)), name);
+            QCOMPARE(order.insertPosition(names, name), names.indexOf(name) + 1);
+        }
+        QCOMPARE(order.find(names, QStringLiteral("Борис")), -1);
+        QCOMPARE(order.insertPosition(names, QStringLiteral("Борис")), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAddressBook)
+#include "test_addressbook.moc"

@@ -1,0 +1,132 @@
+// The settings files, byte for byte.
+
+#include "support/FailingWrites.h"
+#include "logic/files/IoError.h"
+#include "logic/files/SettingsFiles.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using namespace testing;
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fontRecordLayout()
+    {
+        TempWorkDir dir(false);
+        TFontSetting f{QStringLiteral("Times New Roman"), 14, true, false};
+        settings::writeHomeFont(dir.workDir(), f);
+        const QByteArray bytes = dir.read(QStringLiteral("HomeFont"));
+        QCOMPARE(bytes.size(), 268);
+        QCOMPARE(static_cast<int>(bytes.at(0)), 15);
+        QCOMPARE(bytes.mid(1, 15), QByteArray("Times New Roman"));
+        QCOMPARE(bytes.mid(16, 240), QByteArray(240, '\0'));
+        QCOMPARE(bytes.mid(256, 4), QByteArray("\x0e\x00\x00\x00", 4));
+        QCOMPARE(bytes.mid(260, 4), QByteArray(4, '\0'));
+        QCOMPARE(bytes.mid(264, 4), QByteArray("\x01\x00\x00\x00", 4));
+        QCOMPARE(settings::readHomeFont(dir.workDir()), f);
+    }
+
+    void fontNameCutAndCyrillic()
+    {
+        TempWorkDir dir(false);
+        const QString longName(300, QChar(0x0416)); // Ж
+        settings::writeAddrFont(dir.workDir(), TFontSetting{longName, 8, false, true});
+        const QByteArray bytes = dir.read(QStringLiteral("addrfont"));
+        QCOMPARE(static_cast<quint8>(bytes.at(0)), quint8(255));
+        QCOMPARE(bytes.mid(1, 255), QByteArray(255, '\xc6'));
+        QCOMPARE(bytes.at(265), '\x01');
+        QCOMPARE(settings::readAddrFont(dir.workDir()).Name, longName.left(255));
+    }
+
+    void intRecordsAndFirstLast()
+    {
+        TempWorkDir dir(false);
+        settings::writeParfile(dir.workDir(), 110, 220);
+        QCOMPARE(dir.read(QStringLiteral("parfile")), QByteArray("\x6e\0\0\0\xdc\0\0\0", 8));
+        settings::writeEnvtip(dir.workDir(), 3);
+        QCOMPARE(dir.read(QStringLiteral("envtip")), QByteArray("\x03\0\0\0", 4));
+        settings::writeIssel(dir.workDir(), 1);
+        QCOMPARE(dir.read(QStringLiteral("issel")), QByteArray("\x01", 1));
+        settings::writeShowFile(dir.workDir(), false);
+        QCOMPARE(dir.read(QStringLiteral("ShowFile")), QByteArray("\x00", 1));
+        // Two records: the feed window reads the first, printing the last.
+        dir.write(QStringLiteral("envs"), QByteArray("\x01\0\0\0\x04\0\0\0", 8));
+        QCOMPARE(settings::readEnvsFirst(dir.workDir()), 1);
+        QCOMPARE(settings::readEnvsLast(dir.workDir()), 4);
+    }
+
+    void missingAndShortFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QByteArray() << false << QStringLiteral("File not found");
+        QTest::newRow("empty") << QByteArray() << true << QStringLiteral("Read beyond end of file");
+        QTest::newRow("short") << QByteArray("\x01\x00", 2) << true << QStringLiteral("Read beyond end of file");
+    }
+    void missingAndShortFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        QFETCH(QString, message);
+        TempWorkDir dir(false);
+        if (present) {
+            for (const char *name : {"envtip", "parfile", "envs", "HomeFont"})
+                dir.write(QString::fromLatin1(name), content);
+        }
+        auto expectError = [&](auto fn) {
+            try {
+                fn();
+                QFAIL("no error");
+            } catch (const IoError &e) {
+                QCOMPARE(e.message(), message);
+            }
+        };
+        expectError([&] { settings::readEnvtip(dir.workDir()); });
+        expectError([&] { settings::readParfile(dir.workDir()); });
+        expectError([&] { settings::readEnvsLast(dir.workDir()); });
+        expectError([&] { settings::readHomeFont(dir.workDir()); });
+    }
+
+    void caseInsensitiveNames()
+    {
+        TempWorkDir dir(false);
+        dir.write(QStringLiteral("HOMEFONT"), TFontSetting{QStringLiteral("Arial"), 9, false, false}.toRecord());
+        QCOMPARE(settings::readHomeFont(dir.workDir()).Size, 9);
+        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 11, false, false});
+        // The existing file is replaced under its own name; no second file appears.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEFONT")});
+        QCOMPARE(settings::readHomeFont(dir.workDir()).Size, 11);
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        if (!FailingWrites::supported)
+            QSKIP("no way to make writes fail on this system");
+        TempWorkDir dir(false);
+        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
+        {
+            FailingWrites full; // the disk fills up half way through the record
+            QVERIFY_THROWS_EXCEPTION(IoError, settings::writeHomeFont(dir.workDir(),
+                                                                      TFontSetting{QStringLiteral("Courier New"), 14, true, true}));
+        }
+        QCOMPARE(settings::readHomeFont(dir.workDir()), (TFontSetting{QStringLiteral("Arial"), 9, false, false}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HomeFont")});
+    }
+
+    void unencodableNameRefusedBeforeWriting()
+    {
+        TempWorkDir dir(false);
+        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
+        const QByteArray before = dir.read(QStringLiteral("HomeFont"));
+        QVERIFY_THROWS_EXCEPTION(IoError, settings::writeHomeFont(dir.workDir(),
+                                                                  TFontSetting{QStringLiteral("漢字"), 9, false, false}));
+        QCOMPARE(dir.read(QStringLiteral("HomeFont")), before);
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"

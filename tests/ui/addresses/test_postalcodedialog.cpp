@@ -1,0 +1,226 @@
+// The postal code directory window, driven through its controls.
+
+#include "logic/addresses/PostalSearch.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/main/MainWindow.h"
+#include "support/TestSupport.h"
+#include "logic/print/PrintingService.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace testing;
+
+namespace {
+
+const QString kMissing = QStringLiteral("не хватает нужных параметров для поиска!");
+
+int row(const char *file)
+{
+    return int(postal::regionFiles().indexOf(QString::fromLatin1(file)));
+}
+
+QStringList memoLines(PostalCodeDialog &form)
+{
+    const QString text = form.Memo1()->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+QPushButton *button(PostalCodeDialog &form, const char *name)
+{
+    return form.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+// The entries of the fixture region file for "Суми", in file order.
+QStringList sumyEntries()
+{
+    return {QStringLiteral(" 40000 м. Суми, Сумський р-н"),
+            QStringLiteral(" 40001 м. Суми, Сумський р-н, відділення ВВ Суми 40001"),
+            QStringLiteral(" 41000 с. Сумівка, Сумський р-н"), QString(),
+            QStringLiteral("  42200 с. Суми-Суми, Роменський р-н")};
+}
+
+} // namespace
+
+class TestIndexform : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_program;
+
+    // A program whose Sumy region file is the fixture.
+    TestProgram &program()
+    {
+        m_program = std::make_unique<TestProgram>();
+        m_program->dir().write(QStringLiteral("Sumska.bsd"), fixtureBytes(QStringLiteral("addresses/region.bsd")));
+        return *m_program;
+    }
+
+    void search(PostalCodeDialog &form, int region, const QString &locality)
+    {
+        form.ComboBox1()->setCurrentIndex(region);
+        form.Edit1()->setText(locality);
+        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+    }
+
+private slots:
+    void cleanup() { m_program.reset(); }
+
+    void opening()
+    {
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Справочник почтовых индексов Украины"));
+        QCOMPARE(form.ComboBox1()->count(), 25);
+        QCOMPARE(form.ComboBox1()->itemText(24), QStringLiteral("Винницкая"));
+        QCOMPARE(form.ComboBox1()->currentText(), QStringLiteral("Выберите область"));
+        QCOMPARE(form.selectedRegion(), -1);
+        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+        QVERIFY(p.messages().all.isEmpty());
+    }
+
+    void sameResultsFromEveryTrigger_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("Искать") << QStringLiteral("button");
+        QTest::newRow("Enter") << QStringLiteral("return");
+        QTest::newRow("keypad Enter") << QStringLiteral("enter");
+    }
+    void sameResultsFromEveryTrigger()
+    {
+        QFETCH(QString, trigger);
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        form.show();
+        form.ComboBox1()->setCurrentIndex(row("Sumska.bsd"));
+        form.Edit1()->setText(QStringLiteral("суми"));
+        form.Edit1()->setFocus();
+        if (trigger == QLatin1String("button"))
+            QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        else
+            QTest::keyClick(form.Edit1(), trigger == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter);
+        // Exactly one search: Enter is not also taken by a button of the window.
+        QCOMPARE(memoLines(form), sumyEntries());
+        QVERIFY(form.isVisible());
+        QVERIFY(p.messages().all.isEmpty());
+    }
+
+    void resultsKeptUntilCleared()
+    {
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        search(form, row("Sumska.bsd"), QStringLiteral("Суми"));
+        search(form, row("Sumska.bsd"), QStringLiteral("Ромни"));
+        search(form, row("Sumska.bsd"), QStringLiteral("Полтава")); // finds nothing, adds nothing
+        search(form, row("Sumska.bsd"), QStringLiteral("- '"));     // an empty key: nothing, no message
+        search(form, row("Vinnizka.bsd"), QStringLiteral("21001"));
+        const QStringList later = {QStringLiteral(" 42000 м. Ромни, Роменський р-н"),
+                                   QStringLiteral(" 21001 м. Вінниця, Вінницький р-н")};
+        QCOMPARE(memoLines(form), sumyEntries() + later);
+        QVERIFY(p.messages().all.isEmpty());
+
+        QTest::mouseClick(button(form, "Button3"), Qt::LeftButton);
+        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+        QVERIFY(form.Edit1()->text().isEmpty());
+        QCOMPARE(form.selectedRegion(), row("Vinnizka.bsd"));
+
+        search(form, row("Sumska.bsd"), QStringLiteral("41000"));
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 41000 с. Сумівка, Сумський р-н")});
+    }
+
+    void missingParameters_data()
+    {
+        QTest::addColumn<QString>("regionText"); // empty: the entry of the Sumy region is chosen
+        QTest::addColumn<QString>("locality");
+        QTest::newRow("no region chosen") << QStringLiteral("Выберите область") << QStringLiteral("Суми");
+        QTest::newRow("region text that names none") << QStringLiteral("Сумы") << QStringLiteral("Суми");
+        QTest::newRow("no locality") << QString() << QString();
+        QTest::newRow("neither") << QStringLiteral("Выберите область") << QString();
+    }
+    void missingParameters()
+    {
+        QFETCH(QString, regionText);
+        QFETCH(QString, locality);
+        TestProgram &p = program();
+        p.dir().remove(QStringLiteral("Sumska.bsd")); // nothing is read: no file error either
+        PostalCodeDialog form(p.ctx(), nullptr);
+        form.ComboBox1()->setCurrentIndex(row("Sumska.bsd"));
+        if (!regionText.isEmpty())
+            form.ComboBox1()->setEditText(regionText);
+        form.Edit1()->setText(locality);
+        QTest::keyClick(form.Edit1(), Qt::Key_Return);
+        QCOMPARE(p.messages().all, QStringList{kMissing});
+        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+    }
+
+    void regionTypedInFull()
+    {
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        form.ComboBox1()->setEditText(QStringLiteral("Сумская"));
+        QCOMPARE(form.selectedRegion(), row("Sumska.bsd"));
+        form.Edit1()->setText(QStringLiteral("Ромни"));
+        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 42000 м. Ромни, Роменський р-н")});
+    }
+
+    void missingRegionFile()
+    {
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        search(form, row("Sumska.bsd"), QStringLiteral("Ромни"));
+        p.dir().remove(QStringLiteral("Odeska.bsd"));
+        search(form, row("Odeska.bsd"), QStringLiteral("Одеса"));
+        QCOMPARE(p.messages().errors, QStringList{QStringLiteral("File not found")});
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 42000 м. Ромни, Роменський р-н")});
+    }
+
+    void missingRegionList()
+    {
+        TestProgram &p = program();
+        p.dir().remove(QStringLiteral("oblrus.txt"));
+        PostalCodeDialog form(p.ctx(), nullptr);
+        QCOMPARE(p.messages().errors.size(), 1);
+        QVERIFY2(p.messages().errors.first().startsWith(QStringLiteral("Cannot open file")),
+                 qPrintable(p.messages().errors.first()));
+        QCOMPARE(form.ComboBox1()->count(), 0);
+        QCOMPARE(form.ComboBox1()->currentText(), QStringLiteral("Выберите область"));
+        p.messages().clear();
+        form.Edit1()->setText(QStringLiteral("Суми"));
+        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        QCOMPARE(p.messages().all, QStringList{kMissing});
+    }
+
+    void openedModallyFromMainWindowAndClosed()
+    {
+        TestProgram &p = program();
+        MainWindow *main = p.start();
+        QString title;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto *form = qobject_cast<PostalCodeDialog *>(QApplication::activeModalWidget());
+            if (!form)
+                return;
+            title = form->windowTitle();
+            modal = form->isModal();
+            QTest::mouseClick(button(*form, "Button2"), Qt::LeftButton); // Отмена
+        });
+        QTimer::singleShot(10000, [] { // never hang the suite on a window left open
+            if (QWidget *w = QApplication::activeModalWidget())
+                w->close();
+        });
+        p.messages().clear();
+        main->N8Click(); // returns once the window is closed
+        QCOMPARE(title, QStringLiteral("Справочник почтовых индексов Украины"));
+        QVERIFY(modal);
+        QVERIFY(p.messages().all.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestIndexform)
+#include "test_postalcodedialog.moc"

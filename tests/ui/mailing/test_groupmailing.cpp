@@ -1,0 +1,243 @@
+// The group mailing window: its state at each menu command, the source modes and what a switch
+// empties, the buttons that fill and empty the mailing list, and the details box.
+
+#include "support/MailingTestText.h"
+#include "support/TestSupport.h"
+#include "logic/print/PrintingService.h"
+#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/mailing/LineOrderDialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace testing;
+
+namespace {
+
+const QStringList Book = lines({
+    "%Иванов Иван", "#ул. Ленина, 1", "#Киев", "#", "#", "#", "#01001",
+    "%Петров", "#пр. Мира, 5", "#Харьков", "#", "#Харьковская область", "#", "#61000",
+    "%Иванов Иван", "#ул. Садовая, 7", "#Одесса", "#", "#", "#", "#65000",
+});
+
+QStringList items(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result.append(list->item(i)->text());
+    return result;
+}
+
+} // namespace
+
+class TestGroupMailing : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+    GroupMailingWindow *window = nullptr;
+
+    GroupMailingWindow &open(GroupMailingWindow::Origin origin = GroupMailingWindow::Origin::ExtrasMenu)
+    {
+        GroupMailingWindow::showGroupMailing(program->ctx(), origin, nullptr);
+        window = program->ctx().groupMailing;
+        return *window;
+    }
+    template <typename T>
+    T *child(const char *name)
+    {
+        return findControl<T>(window, name);
+    }
+    QListWidget *names() { return child<QListWidget>("List1"); }
+    QListWidget *mailingList() { return child<QListWidget>("List2"); }
+    QString details() { return child<QPlainTextEdit>("Details")->toPlainText(); }
+    void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void chooseOtherSource() { QTest::mouseClick(child<QRadioButton>("RadioButton2"), Qt::LeftButton); }
+    void chooseAddressBook() { QTest::mouseClick(child<QRadioButton>("RadioButton1"), Qt::LeftButton); }
+    // Three rows pasted and mapped (surname, first name, town) through the line-order dialog.
+    void createRecords()
+    {
+        QGuiApplication::clipboard()->setText(t("Коваль\tОлег\tЛьвов\r\nБойко\tАнна\tДнепр\r\n"));
+        click("GroupSendOK");
+        LineOrderDialog *d = window->lineOrderDialog();
+        QVERIFY(d);
+        for (auto [field, column] : {std::pair{FieldSurname, 0}, {FieldName, 1}, {FieldTown, 2}}) {
+            d->columnList()->setCurrentRow(column);
+            d->fieldClick(field);
+        }
+        d->SetStringOKClick();
+    }
+    // The enabled state of the controls that the source mode decides.
+    QString modeControls()
+    {
+        QString s;
+        for (const char *name : {"List1", "Button01", "Button06", "BrowseButton", "GroupSendOK"})
+            s += child<QWidget>(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    }
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<TestProgram>(false);
+        program->dir().write(QStringLiteral("Book.txt"), crlfLines(Book));
+        program->dir().write(QStringLiteral("ShowFile"), QByteArray(1, '\1'));
+    }
+    void cleanup()
+    {
+        program.reset();
+        window = nullptr;
+    }
+
+    void openedState_data()
+    {
+        QTest::addColumn<GroupMailingWindow::Origin>("origin");
+        QTest::addColumn<int>("clearTop");
+        QTest::addColumn<QString>("browseHint");
+        QTest::newRow("file menu") << GroupMailingWindow::Origin::FileMenu << 310 << QString();
+        QTest::newRow("extras menu") << GroupMailingWindow::Origin::ExtrasMenu << 300
+                                     << t("Выберите нужный файл в окне броузера");
+    }
+    void openedState()
+    {
+        QFETCH(GroupMailingWindow::Origin, origin);
+        QFETCH(int, clearTop);
+        QFETCH(QString, browseHint);
+        GroupMailingWindow &w = open(origin);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.windowTitle(), t("Групповая рассылка"));
+        QCOMPARE(child<QPushButton>("Button02")->y(), clearTop);
+        QCOMPARE(child<QPushButton>("BrowseButton")->toolTip(), browseHint);
+        QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
+        QCOMPARE(modeControls(), QStringLiteral("11100"));
+        QCOMPARE(items(names()), lines({"Иванов Иван", "Петров", "Иванов Иван"}));
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(details(), QString());
+        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
+        QCOMPARE(program->state().mailing.bookLines(), Book);
+        QVERIFY(program->messages().all.isEmpty());
+    }
+
+    void addButtons()
+    {
+        open();
+        click("Button01"); // no name selected: nothing
+        QCOMPARE(mailingList()->count(), 0);
+        names()->setCurrentRow(1);
+        click("Button01");
+        click("Button01");
+        QCOMPARE(items(mailingList()), lines({"Петров", "Петров"}));
+        click("Button06");
+        QCOMPARE(items(mailingList()), lines({"Иванов Иван", "Петров", "Иванов Иван"}));
+        QCOMPARE(program->state().mailing.mailingList, items(mailingList()));
+
+        // A click on either list shows the record; the same name twice shows the later record.
+        names()->setCurrentRow(0);
+        QCOMPARE(details(), t("Иванов Иван\nул. Садовая, 7\nОдесса\n65000"));
+        mailingList()->setCurrentRow(1);
+        QCOMPARE(details(), t("Петров\nпр. Мира, 5\nХарьков\nХарьковская область\n61000"));
+
+        click("Button02"); // "Очистить"
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(details(), QString());
+        QVERIFY(program->state().mailing.mailingList.isEmpty());
+        QVERIFY(program->state().recipientDetails().isEmpty());
+    }
+
+    void modeSwitches()
+    {
+        open();
+        names()->setCurrentRow(1);
+        click("Button06");
+        chooseOtherSource(); // empties both the list and the details
+        QCOMPARE(modeControls(), QStringLiteral("00011"));
+        QCOMPARE(program->state().mailing.source, SourceMode::OtherSource);
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(details(), QString());
+        chooseOtherSource(); // already checked: nothing happens
+        QCOMPARE(program->state().mailing.source, SourceMode::OtherSource);
+
+        createRecords();
+        QCOMPARE(items(mailingList()), lines({"Коваль", "Бойко"}));
+        mailingList()->setCurrentRow(0);
+        QCOMPARE(details(), t("Коваль\nКоваль\t\nОлег\t\nЛьвов"));
+
+        chooseAddressBook(); // empties the list, keeps the details
+        QCOMPARE(modeControls(), QStringLiteral("11100"));
+        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(details(), t("Коваль\nКоваль\t\nОлег\t\nЛьвов"));
+
+        chooseOtherSource(); // the records are still there but not listed until a new "Создать"
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(program->state().mailing.mailingRecords().size(), 18);
+        QVERIFY(program->messages().all.isEmpty());
+    }
+
+    void menuCommandRebuilds()
+    {
+        GroupMailingWindow &first = open();
+        chooseOtherSource();
+        createRecords();
+        mailingList()->setCurrentRow(1);
+        QVERIFY(!details().isEmpty());
+        first.close();
+        QVERIFY(!first.isVisible());
+
+        program->dir().write(QStringLiteral("book.txt"), crlfLines(lines({"%Новый", "#Сумы"})));
+        GroupMailingWindow &second = open(GroupMailingWindow::Origin::FileMenu);
+        QCOMPARE(&second, &first); // one window for the run
+        QVERIFY(second.isVisible());
+        QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
+        QCOMPARE(modeControls(), QStringLiteral("11100"));
+        QCOMPARE(items(names()), lines({"Новый"}));
+        QCOMPARE(mailingList()->count(), 0);
+        QCOMPARE(details(), QString());
+        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
+        // The records outlive the window.
+        QCOMPARE(program->state().mailing.mailingRecords().size(), 18);
+    }
+
+    void openDialogClosesWithTheMode()
+    {
+        open();
+        chooseOtherSource();
+        QGuiApplication::clipboard()->setText(t("Коваль\tОлег\tЛьвов"));
+        click("GroupSendOK");
+        QPointer<LineOrderDialog> d = window->lineOrderDialog();
+        QVERIFY(d && d->isVisible());
+        chooseAddressBook();
+        QTRY_VERIFY(!d); // closed and gone: its OK cannot fill the address-book mailing list
+    }
+
+    void missingBook()
+    {
+        program->dir().remove(QStringLiteral("Book.txt"));
+        GroupMailingWindow &w = open();
+        QCOMPARE(program->messages().errors, QStringList{QStringLiteral("File not found")});
+        QVERIFY(w.isVisible());
+        QCOMPARE(names()->count(), 0);
+        QVERIFY(program->state().mailing.bookLines().isEmpty());
+        click("Button06");
+        QCOMPARE(mailingList()->count(), 0);
+    }
+
+    void detailsFollowTheSharedState()
+    {
+        open();
+        click("Button06");
+        // The prints fill the details box through the shared lookup.
+        QVERIFY(program->state().lookupRecipient(1));
+        QCOMPARE(details(), t("Петров\nпр. Мира, 5\nХарьков\nХарьковская область\n61000"));
+        QVERIFY(!program->state().lookupRecipient(3));
+        QCOMPARE(details(), t("Петров\nпр. Мира, 5\nХарьков\nХарьковская область\n61000"));
+    }
+};
+
+QTEST_MAIN(TestGroupMailing)
+#include "test_groupmailing.moc"

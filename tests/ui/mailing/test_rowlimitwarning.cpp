@@ -1,0 +1,76 @@
+// The line-limit warning and the file "ShowFile" that turns it off.
+
+#include "support/TestSupport.h"
+#include "logic/print/PrintingService.h"
+#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/mailing/RowLimitWarning.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace testing;
+
+class TestWarning : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+
+    // Switches the group mailing window to another source; the warning, if it comes, is handled by
+    // `answer` while it is shown. Returns whether it was shown.
+    bool switchToOtherSource(const std::function<void(RowLimitWarning &)> &answer)
+    {
+        GroupMailingWindow::showGroupMailing(program->ctx(), GroupMailingWindow::Origin::ExtrasMenu, nullptr);
+        GroupMailingWindow *window = program->ctx().groupMailing;
+        bool shown = false;
+        QTimer::singleShot(0, window, [&] {
+            if (auto *form = qobject_cast<RowLimitWarning *>(QApplication::activeModalWidget())) {
+                shown = true;
+                answer(*form);
+            }
+        });
+        window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
+        return shown;
+    }
+
+private slots:
+    void init() { program = std::make_unique<TestProgram>(false); }
+    void cleanup() { program.reset(); }
+
+    void showFileByCheckBox_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QByteArray>("showFile");
+        QTest::newRow("closed untouched") << 0 << QByteArray();
+        QTest::newRow("ticked") << 1 << QByteArray(1, '\1');
+        QTest::newRow("ticked and unticked") << 2 << QByteArray(1, '\0');
+    }
+    void showFileByCheckBox()
+    {
+        QFETCH(int, clicks);
+        QFETCH(QByteArray, showFile);
+        program->dir().write(QStringLiteral("Book.txt"), QByteArray());
+        const bool shown = switchToOtherSource([&](RowLimitWarning &form) {
+            QCOMPARE(form.windowTitle(), QStringLiteral("Велтора"));
+            for (int i = 0; i < clicks; ++i)
+                QTest::mouseClick(form.checkBox(), Qt::LeftButton);
+            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+        });
+        QVERIFY(shown);
+        QCOMPARE(program->dir().exists(QStringLiteral("ShowFile")), !showFile.isEmpty());
+        if (!showFile.isEmpty())
+            QCOMPARE(program->dir().read(QStringLiteral("ShowFile")), showFile);
+
+        // Only the file's existence counts, whatever it holds.
+        const bool shownAgain = switchToOtherSource([](RowLimitWarning &form) { form.close(); });
+        QCOMPARE(shownAgain, showFile.isEmpty());
+        QVERIFY(program->messages().all.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestWarning)
+#include "test_rowlimitwarning.moc"

@@ -1,0 +1,192 @@
+// The main window: start-up from the settings files, the active memo, the exit question.
+
+#include "logic/files/SettingsFiles.h"
+#include "ui/main/MainWindow.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolBar>
+
+using namespace testing;
+
+namespace {
+
+QRect geometryOf(MainWindow *main, const char *name)
+{
+    auto *w = main->findChild<QWidget *>(QString::fromLatin1(name));
+    return w ? w->geometry() : QRect();
+}
+
+} // namespace
+
+class TestMainform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startupWithLongEnvelope()
+    {
+        TestProgram program;
+        settings::writeEnvtip(program.dir().workDir(), 2);
+        settings::writeParfile(program.dir().workDir(), 7, 1234);
+        MainWindow *main = program.start();
+        QVERIFY(program.messages().all.isEmpty());
+        QCOMPARE(program.state().EnvType, 2);
+        QCOMPARE(program.state().EnvHeight, 7);
+        QCOMPARE(program.state().EnvWidth, 1234);
+        QCOMPARE(geometryOf(main, "Shape1"), QRect(24, 40, 650, 310));
+        QCOMPARE(geometryOf(main, "Memo2").topLeft(), QPoint(449, 181));
+        QCOMPARE(geometryOf(main, "Label2").topLeft(), QPoint(449, 165));
+        QCOMPARE(geometryOf(main, "Panel1").topLeft(), QPoint(587, 60));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("7 X 1234мм"));
+        QCOMPARE(main->windowTitle(), QStringLiteral("Велтора"));
+        QCOMPARE(main->Memo2()->font().bold(), true); // the installed recipient font is bold
+    }
+
+    void startupWithoutEnvtip()
+    {
+        TestProgram program;
+        program.dir().remove(QStringLiteral("envtip"));
+        MainWindow *main = program.start();
+        QCOMPARE(program.messages().errors, QStringList{QStringLiteral("File not found")});
+        QCOMPARE(geometryOf(main, "Shape1"), QRect(24, 40, 625, 448));
+        QCOMPARE(geometryOf(main, "Memo2").topLeft(), QPoint(400, 328));
+        QCOMPARE(geometryOf(main, "Label2").topLeft(), QPoint(400, 312));
+        QCOMPARE(geometryOf(main, "Panel1").topLeft(), QPoint(552, 64));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
+        // The later steps were skipped: no size was read.
+        QCOMPARE(program.state().EnvWidth, 0);
+    }
+
+    void startupWithShortFontFile()
+    {
+        TestProgram program;
+        program.dir().write(QStringLiteral("AddrFont"), QByteArray(10, '\0'));
+        MainWindow *main = program.start();
+        QCOMPARE(program.messages().errors, QStringList{QStringLiteral("Read beyond end of file")});
+        // The failure came after the size was read, before the size label was written.
+        QCOMPARE(program.state().EnvWidth, 220);
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
+    }
+
+    void activeMemoFollowsClicksNotFocus()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->Memo1()->setPlainText(QStringLiteral("отправитель"));
+        main->Memo2()->setPlainText(QStringLiteral("получатель"));
+
+        // Before any click the edit commands act on the recipient box.
+        main->N28Click();
+        QCOMPARE(main->Memo2()->textCursor().selectedText(), QStringLiteral("получатель"));
+
+        QApplication::clipboard()->setText(QStringLiteral("Х"));
+        QTest::mouseClick(main->Memo1()->viewport(), Qt::LeftButton);
+        QCOMPARE(main->activeMemo(), main->Memo1());
+        // Moving the focus with the keyboard does not change the active memo.
+        main->Memo2()->setFocus();
+        main->N27Click();
+        QVERIFY(main->Memo1()->toPlainText().contains(QStringLiteral("Х")));
+        QCOMPARE(main->Memo2()->toPlainText(), QStringLiteral("получатель"));
+
+        QTest::mouseClick(main->Memo2()->viewport(), Qt::LeftButton);
+        QCOMPARE(main->activeMemo(), main->Memo2());
+        main->N28Click();
+        main->N26Click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("получатель"));
+    }
+
+    void tabsInSenderBoxOnly()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        QVERIFY(!main->Memo1()->tabChangesFocus());
+        QVERIFY(main->Memo2()->tabChangesFocus());
+    }
+
+    void exitQuestion()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        int quits = 0;
+        main->quitProgram = [&] { ++quits; };
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+
+        program.messages().answers = {false};
+        QVERIFY(!main->close()); // close box, answered No: the window stays
+        QVERIFY(main->isVisible());
+        QCOMPARE(quits, 0);
+
+        program.messages().answers = {false};
+        main->N7Click(); // menu, answered No
+        QCOMPARE(quits, 0);
+
+        program.messages().answers = {true};
+        main->N7Click(); // Yes ends the program, with no second question
+        QCOMPARE(quits, 1);
+        QCOMPARE(program.messages().questions.size(), 3);
+        QCOMPARE(program.messages().questions.last(), QStringLiteral("Вы действительно хотите выйти?"));
+        QVERIFY(main->close());
+        QCOMPARE(program.messages().questions.size(), 3);
+    }
+
+    void nothingWrittenAtExit()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        const QByteArray parfile = program.dir().read(QStringLiteral("parfile"));
+        main->Memo1()->setPlainText(QStringLiteral("текст"));
+        program.messages().answers = {true};
+        main->N7Click();
+        QCOMPARE(program.dir().read(QStringLiteral("parfile")), parfile);
+    }
+
+    void menuAndToolBar()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        QStringList captions;
+        for (QAction *a : main->findChildren<QAction *>()) {
+            if (a->objectName().startsWith(QLatin1Char('N')) || a->objectName() == QStringLiteral("F11"))
+                captions.append(a->text());
+        }
+        for (const char *c : {"Написать письмо", "Данный конверт", "Групповая рассылка", "Выход", "Копировать",
+                              "Вставить", "Выделить всё", "Размер конверта", "Шрифт", "Адресная книга",
+                              "Инф. о пользователе", "Почтовый индекс", "Вызов справки ", "О программе"})
+            QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
+        auto *bar = main->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+        QStringList hints;
+        for (QAction *a : bar->actions())
+            hints.append(a->toolTip());
+        QCOMPARE(hints, (QStringList{QStringLiteral("Написать письмо"), QStringLiteral("Копировать"),
+                                     QStringLiteral("Вставить"), QStringLiteral("Печать данного конверта"),
+                                     QStringLiteral("Размеры конверта"), QStringLiteral("Адресная книга"),
+                                     QStringLiteral("Настройка шрифтов"),
+                                     QStringLiteral("Информация о пользователе"), QStringLiteral("Справка"),
+                                     QStringLiteral("Выход")}));
+        for (QAction *a : bar->actions())
+            QVERIFY(!a->icon().isNull());
+    }
+
+    void helpOpensTheGuide()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        main->F11Click();
+#ifndef Q_OS_WIN
+        QCOMPARE(program.desktop().opened.size(), 1);
+        QVERIFY(program.desktop().opened.first().endsWith(QStringLiteral("help/index.html")));
+        QVERIFY(QFile::exists(program.desktop().opened.first()));
+#endif
+    }
+};
+
+QTEST_MAIN(TestMainform)
+#include "test_mainwindow.moc"
