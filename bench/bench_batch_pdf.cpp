@@ -84,17 +84,17 @@ int main(int argc, char *argv[])
                     QStringLiteral("г. Харьков"), QStringLiteral("61000")});
 
     SharedState state;
-    state.EnvWidth = 220;
-    state.EnvHeight = 110;
-    state.HomeFontSetting = TFontSetting{QStringLiteral("Times New Roman"), 10, false, false};
-    state.AddrFontSetting = TFontSetting{QStringLiteral("Arial"), 12, true, false};
+    state.setEnvelopeSize(220, state.envelopeHeight());
+    state.setEnvelopeSize(state.envelopeWidth(), 110);
+    state.setSenderFont(TFontSetting{QStringLiteral("Times New Roman"), 10, false, false});
+    state.setRecipientFont(TFontSetting{QStringLiteral("Arial"), 12, true, false});
     QFont mainFont(QStringLiteral("MS Sans Serif"));
     mainFont.setPointSize(8);
-    state.mainFont = mainFont;
+    state.setMainFont(mainFont);
     QStringList names;
-    state.mailing.source = SourceMode::AddressBook;
-    state.mailing.setBookLines(makeBook(&names));
-    state.mailing.mailingList = names.mid(0, Envelopes);
+    state.mailing().source = SourceMode::AddressBook;
+    state.mailing().setBookLines(makeBook(&names));
+    state.setMailingList(names.mid(0, Envelopes));
     QList<int> selection;
     for (int i = 0; i < Envelopes; ++i)
         selection.append(i);

@@ -38,12 +38,12 @@ int main(int argc, char *argv[])
         book << QLatin1Char('%') + name << QStringLiteral("#ул. Садовая, %1").arg(i) << QStringLiteral("#кв. 5")
              << QStringLiteral("#г. Львов") << QStringLiteral("#Львовская обл.") << QStringLiteral("#79000")
              << QStringLiteral("#Украина");
-        s.mailing.mailingList.append(name);
+        s.appendToMailingList(name);
     }
-    s.mailing.source = SourceMode::AddressBook;
-    s.mailing.setBookLines(book);
-    s.EnvType = 1;
-    s.PreviewIndex = records - 1;
+    s.mailing().source = SourceMode::AddressBook;
+    s.mailing().setBookLines(book);
+    s.setEnvelope(1, s.envelopeWidth(), s.envelopeHeight());
+    s.setPreviewIndex(records - 1);
 
     PreviewWindow *window = PreviewWindow::open(ctx);
     QApplication::processEvents();

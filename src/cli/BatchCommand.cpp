@@ -1,5 +1,6 @@
 #include "cli/BatchCommand.h"
 
+#include "logic/envelope/EnvelopeGeometry.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
@@ -55,7 +56,7 @@ struct Options
     TableEncoding encoding = TableEncoding::Detect;
     std::optional<QString> select;
     int copies = 1;
-    int homeShiftX = 0, homeShiftY = 0, addrShiftX = 0, addrShiftY = 0;
+    BlockShifts shifts;
     QString printer;
     QString output;
 };
@@ -79,8 +80,8 @@ void parseShift(const QString &text, const QString &option, int &x, int &y)
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
         throw InputError(QStringLiteral("%1: «%2» — нужно X,Y / X,Y expected").arg(option, text));
-    x = parseNumber(parts.at(0), option + QStringLiteral(" X"), -244, 100);
-    y = parseNumber(parts.at(1), option + QStringLiteral(" Y"), -100, 244);
+    x = parseNumber(parts.at(0), option + QStringLiteral(" X"), ShiftXMinimum, ShiftXMaximum);
+    y = parseNumber(parts.at(1), option + QStringLiteral(" Y"), ShiftYMinimum, ShiftYMaximum);
 }
 
 Options parseArguments(const QStringList &args)
@@ -126,9 +127,9 @@ Options parseArguments(const QStringList &args)
         } else if (a == QLatin1String("--copies")) {
             o.copies = parseNumber(value(i), a, 1, 50);
         } else if (a == QLatin1String("--shift-home")) {
-            parseShift(value(i), a, o.homeShiftX, o.homeShiftY);
+            parseShift(value(i), a, o.shifts.homeX, o.shifts.homeY);
         } else if (a == QLatin1String("--shift-addr")) {
-            parseShift(value(i), a, o.addrShiftX, o.addrShiftY);
+            parseShift(value(i), a, o.shifts.addrX, o.shifts.addrY);
         } else if (a == QLatin1String("--printer")) {
             o.printer = value(i);
         } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
@@ -172,7 +173,7 @@ auto fromWorkDir(const QString &file, Fn &&fn)
 void loadBook(const WorkDir &dir, SharedState &state)
 {
     fromWorkDir(QStringLiteral("Book.txt"), [&] {
-        state.mailing.loadBook(dir);
+        state.mailing().loadBook(dir);
         return 0;
     });
 }
@@ -182,12 +183,12 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
     switch (o.source) {
     case Options::Source::Book:
         loadBook(dir, state);
-        state.mailing.source = SourceMode::AddressBook;
-        state.mailing.mailingList = state.mailing.bookNames();
+        state.mailing().source = SourceMode::AddressBook;
+        state.setMailingList(state.mailing().bookNames());
         break;
     case Options::Source::Names: {
         loadBook(dir, state);
-        state.mailing.source = SourceMode::AddressBook;
+        state.mailing().source = SourceMode::AddressBook;
         const QByteArray bytes = readInputFile(o.namesFile, QStringLiteral("--names"));
         const QStringList lines = codepage::splitLines(decodeText(bytes, TableEncoding::Detect));
         QStringList list;
@@ -196,7 +197,7 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
             ++line;
             if (name.trimmed().isEmpty())
                 continue;
-            if (!state.mailing.lookupBook(name))
+            if (!state.mailing().lookupBook(name))
                 throw InputError(QStringLiteral("--names «%1», строка %2: «%3» нет в адресной книге / "
                                                 "line %2: '%3' is not in the address book")
                                      .arg(o.namesFile)
@@ -204,7 +205,7 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
                                      .arg(name));
             list.append(name);
         }
-        state.mailing.mailingList = list;
+        state.setMailingList(list);
         break;
     }
     case Options::Source::Table: {
@@ -238,15 +239,15 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
                                      .arg(rowNumber));
             rows.append(row);
         }
-        state.mailing.setMailingRecords(buildMailingRecords(rows, columns));
-        state.mailing.source = SourceMode::OtherSource;
-        state.mailing.mailingList = state.mailing.recordKeys();
+        state.mailing().setMailingRecords(buildMailingRecords(rows, columns));
+        state.mailing().source = SourceMode::OtherSource;
+        state.setMailingList(state.mailing().recordKeys());
         break;
     }
     case Options::Source::None:
         break;
     }
-    if (state.mailing.mailingList.isEmpty())
+    if (state.mailingList().isEmpty())
         throw InputError(QStringLiteral("список рассылки пуст / the mailing list is empty"));
 }
 
@@ -342,27 +343,24 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             throw InputError(QStringLiteral("--workdir «%1»: папки нет / no such folder").arg(workPath));
         dir = std::make_unique<WorkDir>(workPath);
         installFontSubstitutes();
-        state.mainFont = mainWindowFont();
+        state.setMainFont(mainWindowFont());
         fromWorkDir(QStringLiteral("parfile"), [&] {
             const settings::EnvelopeSize size = settings::readParfile(*dir);
-            state.EnvHeight = size.height;
-            state.EnvWidth = size.width;
+            state.setEnvelopeSize(size.width, size.height);
             return 0;
         });
-        state.EnvType = fromWorkDir(QStringLiteral("envtip"), [&] { return settings::readEnvtip(*dir); });
-        state.HomeFontSetting = fromWorkDir(QStringLiteral("HomeFont"), [&] { return settings::readHomeFont(*dir); });
-        state.AddrFontSetting = fromWorkDir(QStringLiteral("AddrFont"), [&] { return settings::readAddrFont(*dir); });
+        state.setEnvelope(fromWorkDir(QStringLiteral("envtip"), [&] { return settings::readEnvtip(*dir); }),
+                          state.envelopeWidth(), state.envelopeHeight());
+        state.setSenderFont(fromWorkDir(QStringLiteral("HomeFont"), [&] { return settings::readHomeFont(*dir); }));
+        state.setRecipientFont(fromWorkDir(QStringLiteral("AddrFont"), [&] { return settings::readAddrFont(*dir); }));
         fromWorkDir(QStringLiteral("envs"), [&] { return settings::readEnvsLast(*dir); });
-        fromWorkDir(QStringLiteral("User.txt"), [&] { return senderLines(*dir, state.mainFont); });
-        if (state.EnvWidth == 0 || state.EnvHeight == 0)
+        fromWorkDir(QStringLiteral("User.txt"), [&] { return senderLines(*dir, state.mainFont()); });
+        if (state.envelopeWidth() == 0 || state.envelopeHeight() == 0)
             throw InputError(NoEnvelopeSizeMessage);
-        state.HomeShiftX = o.homeShiftX;
-        state.HomeShiftY = o.homeShiftY;
-        state.AddrShiftX = o.addrShiftX;
-        state.AddrShiftY = o.addrShiftY;
+        state.setShifts(o.shifts);
 
         loadRecipients(o, *dir, state);
-        chosen = selection(o, static_cast<int>(state.mailing.mailingList.size()));
+        chosen = selection(o, static_cast<int>(state.mailingList().size()));
 
         if (!printing) {
             ownPrinting = createSystemPrintingService();

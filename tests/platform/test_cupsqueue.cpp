@@ -3,6 +3,7 @@
 // first sender line and the first recipient line start is measured in the produced PDF with
 // pdftotext -bbox, in millimetres from the printable area, and compared with the placement.
 
+#include "logic/print/Placement.h"
 #include "ui/common/AppContext.h"
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
@@ -220,9 +221,10 @@ private:
         };
         m.sender = mm(*sender);
         m.recipient = mm(*recipient);
-        const SharedState &s = program.state();
-        m.senderNominal = QPointF(s.HomeX / PrintScale, s.HomeY / PrintScale);
-        m.recipientNominal = QPointF(s.AddrX / PrintScale, s.AddrY / PrintScale);
+        const BlockAnchors a = printPlacement(placementInput(program.state(), feed, ctx.printing.pageWidth()),
+                                              PlacementKind::Single);
+        m.senderNominal = QPointF(a.HomeX / PrintScale, a.HomeY / PrintScale);
+        m.recipientNominal = QPointF(a.AddrX / PrintScale, a.AddrY / PrintScale);
         return m;
     }
 

@@ -17,29 +17,29 @@ static void shotsPreview(ShotEnv &env)
                                       QStringLiteral("ул. Крещатик, 22, оф. 301"), QStringLiteral("г. Киев"),
                                       QStringLiteral("01001")});
 
-    const MailingData oldMailing = s.mailing;
-    const qint32 oldType = s.EnvType;
-    const qint32 oldIndex = s.PreviewIndex;
+    const MailingData oldMailing = s.mailing();
+    const qint32 oldType = s.envelopeType();
+    const qint32 oldIndex = s.previewIndex();
     const QStringList oldDetails = s.recipientDetails();
-    s.mailing.source = SourceMode::AddressBook;
-    s.mailing.setBookLines({QStringLiteral("%Петренко Ольга Петровна"), QStringLiteral("#пр. Науки, 45, кв. 17"),
+    s.mailing().source = SourceMode::AddressBook;
+    s.mailing().setBookLines({QStringLiteral("%Петренко Ольга Петровна"), QStringLiteral("#пр. Науки, 45, кв. 17"),
                             QStringLiteral("#г. Харьков"), QStringLiteral("#Харьковская обл."), QStringLiteral("#61000"),
                             QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("%Коваль Андрей"),
                             QStringLiteral("#ул. Лесная, 3"), QStringLiteral("#г. Житомир"), QStringLiteral("#10001"),
                             QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
-    s.mailing.mailingList = {QStringLiteral("Коваль Андрей"), QStringLiteral("Петренко Ольга Петровна")};
-    s.PreviewIndex = 1;
+    s.setMailingList({QStringLiteral("Коваль Андрей"), QStringLiteral("Петренко Ольга Петровна")});
+    s.setPreviewIndex(1);
 
     for (int type : {1, 2, 3}) {
-        s.EnvType = type;
+        s.setEnvelope(type, s.envelopeWidth(), s.envelopeHeight());
         PreviewWindow *window = PreviewWindow::open(ctx);
         grab(window, env, QStringLiteral("preview-envtype%1").arg(type));
         delete window;
     }
 
-    s.mailing = oldMailing;
-    s.EnvType = oldType;
-    s.PreviewIndex = oldIndex;
+    s.mailing() = oldMailing;
+    s.setEnvelope(oldType, s.envelopeWidth(), s.envelopeHeight());
+    s.setPreviewIndex(oldIndex);
     s.setRecipientDetails(oldDetails);
     if (hadUser)
         ctx.workDir.writeBytes(userFile, oldUser);

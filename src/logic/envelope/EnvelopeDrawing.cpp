@@ -1,5 +1,6 @@
 #include "logic/envelope/EnvelopeDrawing.h"
 
+#include "logic/envelope/RecipientLines.h"
 #include "logic/state/SharedState.h"
 #include "logic/files/TextLines.h"
 #include "logic/files/WorkDir.h"
@@ -34,8 +35,8 @@ QSize previewImageSize(int envType)
 StampPlace stampPlace(QSize image)
 {
     StampPlace s;
-    s.left = roundPrint(image.width() / 1.16);
-    s.top = roundPrint(image.height() / 11.4);
+    s.left = roundHalfToEven(image.width() / 1.16);
+    s.top = roundHalfToEven(image.height() / 11.4);
     s.right = s.left + StampWidth;
     s.bottom = s.top + StampHeight;
     return s;
@@ -44,10 +45,10 @@ StampPlace stampPlace(QSize image)
 BlockAnchors previewAnchors(QSize image, const SharedState &state)
 {
     BlockAnchors a;
-    a.AddrX = roundPrint(image.width() / 1.7) + state.AddrShiftX;
-    a.AddrY = roundPrint(image.height() / 2.1) + state.AddrShiftY;
-    a.HomeX = roundPrint(image.width() / 32.4) + state.HomeShiftX;
-    a.HomeY = roundPrint(image.height() / 8.0) + state.HomeShiftY;
+    a.AddrX = roundHalfToEven(image.width() / 1.7) + state.shifts().addrX;
+    a.AddrY = roundHalfToEven(image.height() / 2.1) + state.shifts().addrY;
+    a.HomeX = roundHalfToEven(image.width() / 32.4) + state.shifts().homeX;
+    a.HomeY = roundHalfToEven(image.height() / 8.0) + state.shifts().homeY;
     return a;
 }
 
@@ -87,16 +88,16 @@ void DrawStamp(QPainter &painter, QSize image)
 void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont)
 {
     tidyRecipientLines(lines);
-    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewRecipientBoxWidth));
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, RecipientBoxWidth));
 }
 
 void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont)
 {
     const QStringList lines = workDir.loadLines(QStringLiteral("User.txt"));
-    drawBlock(painter, origin, wrappedLines(lines, boxFont, PreviewSenderBoxWidth));
+    drawBlock(painter, origin, wrappedLines(lines, boxFont, SenderBoxWidth));
 }
 
-void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir)
+BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir)
 {
     const QSize size = previewImageSize(envType);
     if (size.isValid() && image.size() != size) {
@@ -105,7 +106,7 @@ void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &work
         image.setDotsPerMeterY(PictureDotsPerMetre);
     }
     if (image.isNull())
-        return;
+        return {};
 
     QPainter painter(&image);
     painter.setFont(previewTextFont());
@@ -118,22 +119,19 @@ void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &work
     painter.setBackground(EnvelopeColour);
 
     const BlockAnchors a = previewAnchors(image.size(), state);
-    state.HomeX = a.HomeX;
-    state.HomeY = a.HomeY;
-    state.AddrX = a.AddrX;
-    state.AddrY = a.AddrY;
 
-    const QStringList &list = state.mailing.mailingList;
+    const QStringList &list = state.mailingList();
     if (!list.isEmpty()) {
-        state.PreviewIndex = std::clamp<qint32>(state.PreviewIndex, 0, list.size() - 1);
-        if (state.mailing.source != SourceMode::None) {
-            state.lookupRecipient(state.PreviewIndex, false);
+        state.setPreviewIndex(std::clamp<int>(state.previewIndex(), 0, int(list.size()) - 1));
+        if (state.mailing().source != SourceMode::None) {
+            state.lookupRecipient(state.previewIndex(), false);
             QStringList lines = state.recipientDetails();
-            WriteAddress(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont);
+            WriteAddress(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont());
             if (lines != state.recipientDetails())
                 state.setRecipientDetails(lines);
         }
     }
 
-    WriteHome(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont);
+    WriteHome(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont());
+    return a;
 }

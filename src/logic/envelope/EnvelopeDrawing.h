@@ -5,13 +5,13 @@
 //
 // The picture is a schematic, not a scaled copy of the page: its size depends only on the shape
 // class, and the block anchors are fixed fractions of it plus the user's nudges (one step is one
-// pixel here, 2 mm on paper). Every drawing paints the whole picture from its inputs and leaves the
-// anchors it computed in the shared state (HomeX, HomeY, AddrX, AddrY, in pixels).
+// pixel here, 2 mm on paper). Every drawing paints the whole picture from its inputs and returns
+// the anchors it computed (in pixels of the picture).
 //
 // The drawing functions take a QPainter, so they work on any paint device; drawEnv owns the
 // QImage because it sizes it.
 
-#include "logic/print/Placement.h"
+#include "logic/envelope/EnvelopeGeometry.h"
 
 #include <QColor>
 #include <QFont>
@@ -46,11 +46,6 @@ inline const QColor PreviewTextColour{0, 0, 0};
 // The 8-point sans-serif interface font (11 pixels high); the print fonts are not used here.
 QFont previewTextFont();
 
-// Outer widths of the boxes whose displayed lines make the blocks: the group mailing window's
-// recipient details box, and the box the sender file is shown in.
-constexpr int PreviewRecipientBoxWidth = 153;
-constexpr int PreviewSenderBoxWidth = 185;
-
 // Paints the stamp place of a picture of the given size.
 void DrawStamp(QPainter &painter, QSize image);
 
@@ -68,11 +63,11 @@ void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const Q
 void drawBlock(QPainter &painter, QPoint origin, const QStringList &lines);
 
 // Repaints the whole picture of shape class envType for mailing-list entry PreviewIndex, and sets
-// the anchors in the state. A PreviewIndex outside a non-empty list is brought to the nearest entry
+// returns the block anchors. A PreviewIndex outside a non-empty list is brought to the nearest entry
 // (the last one for a list shortened since). The recipient lookup fills the details box with the
 // entry's record (without the entry put first), and the tidied lines are written back to it; with
 // an empty list there is no recipient block. For a shape class other than 1, 2 or 3 the picture
-// keeps its size and is drawn over.
+// keeps its size and is drawn over. Returns the block anchors of the picture.
 //
 // A missing "User.txt" throws IoError at the very end: everything but the sender block is drawn.
-void drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir);
+BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir);

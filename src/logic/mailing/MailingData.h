@@ -21,7 +21,6 @@ public:
     static constexpr int BookRecordLines = 7;
     static constexpr int MailingRecordLines = 9;
 
-    QStringList mailingList;                 // entry k is envelope number k + 1
     SourceMode source = SourceMode::AddressBook;
 
     static inline const QString BookFile = QStringLiteral("book.txt");

@@ -13,33 +13,21 @@ namespace {
 
 const QString SenderFile = QStringLiteral("User.txt");
 
-// Places both blocks for this job and turns the page upright.
-void place(PrintingService &printing, SharedState &state, const WorkDir &dir, PlacementKind kind)
+void printSender(PrintCanvas &canvas, const SharedState &state, const BlockAnchors &at, const QStringList &lines)
 {
-    const int feedMethod = settings::readEnvsLast(dir);
-    const BlockAnchors a = printPlacement(placementInput(state, feedMethod, printing.pageWidth()), kind);
-    state.HomeX = a.HomeX;
-    state.HomeY = a.HomeY;
-    state.AddrX = a.AddrX;
-    state.AddrY = a.AddrY;
-    printing.setPortrait();
-}
-
-void printSender(PrintCanvas &canvas, const SharedState &state, const QStringList &lines)
-{
-    setCanvasFont(canvas, state.HomeFontSetting);
-    printBlock(canvas, state.HomeX, state.HomeY, lines);
+    setCanvasFont(canvas, state.senderFont());
+    printBlock(canvas, at.HomeX, at.HomeY, lines);
 }
 
 // Tidies the recipient details box as printing leaves it, and prints its lines as the box shows them.
-void printRecipient(PrintCanvas &canvas, SharedState &state, BoxLines &boxLines)
+void printRecipient(PrintCanvas &canvas, SharedState &state, const BlockAnchors &at, BoxLines &boxLines)
 {
     QStringList lines = state.recipientDetails();
     tidyRecipientLines(lines);
     if (lines != state.recipientDetails())
         state.setRecipientDetails(lines);
-    setCanvasFont(canvas, state.AddrFontSetting);
-    printBlock(canvas, state.AddrX, state.AddrY, boxLines(lines));
+    setCanvasFont(canvas, state.recipientFont());
+    printBlock(canvas, at.AddrX, at.AddrY, boxLines(lines));
 }
 
 // The recipient details box takes every recipient of a batch in turn; the windows that show it
@@ -65,12 +53,20 @@ private:
 
 bool envelopeSizeSet(const SharedState &state)
 {
-    return state.EnvWidth != 0 && state.EnvHeight != 0;
+    return state.envelopeWidth() != 0 && state.envelopeHeight() != 0;
 }
 
-// Runs body inside a begun document: ends it when body returns true, aborts it when body returns
-// false or throws (the failure goes on to the caller).
-template <typename Body> bool inDocument(PrintingService &printing, Body &&body)
+} // namespace
+
+BlockAnchors placeBlocks(PrintingService &printing, const SharedState &state, const WorkDir &dir, PlacementKind kind)
+{
+    const int feedMethod = settings::readEnvsLast(dir);
+    const BlockAnchors anchors = printPlacement(placementInput(state, feedMethod, printing.pageWidth()), kind);
+    printing.setPortrait();
+    return anchors;
+}
+
+bool printDocument(PrintingService &printing, const std::function<bool()> &body)
 {
     printing.beginDoc();
     try {
@@ -80,13 +76,13 @@ template <typename Body> bool inDocument(PrintingService &printing, Body &&body)
         }
         printing.endDoc();
     } catch (...) {
-        printing.abort();
+        // Nothing half-printed stays in the queue.
+        if (printing.printing())
+            printing.abort();
         throw;
     }
     return true;
 }
-
-} // namespace
 
 BoxLines::BoxLines(const QFont &font, int boxWidth)
     : m_font(font)
@@ -148,7 +144,7 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
         outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
         return outcome;
     }
-    const qsizetype listSize = state.mailing.mailingList.size();
+    const qsizetype listSize = state.mailingList().size();
     for (int index : selection) {
         if (index < 0 || index >= listSize) {
             outcome.kind = PrintOutcome::Kind::OutsideList;
@@ -157,29 +153,29 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
         }
     }
     printing.setCopies(copies);
-    place(printing, state, dir, PlacementKind::Batch);
+    const BlockAnchors at = placeBlocks(printing, state, dir, PlacementKind::Batch);
     // The sender file is the same for every envelope: read once, before the job begins, so that a
     // missing file stops the print before any page.
-    const QStringList sender = senderLines(dir, state.mainFont);
+    const QStringList sender = senderLines(dir, state.mainFont());
     if (selection.isEmpty())
         return outcome;
 
     const int total = int(selection.size());
-    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    BoxLines recipientLines(state.mainFont(), RecipientBoxWidth);
     if (beforeBegin && !beforeBegin()) {
         outcome.kind = PrintOutcome::Kind::Cancelled;
         return outcome;
     }
     printing.setTitle(PrintJobTitle);
     const QuietDetails quiet(state);
-    const bool ended = inDocument(printing, [&] {
+    const bool ended = printDocument(printing, [&] {
         PrintCanvas &canvas = printing.canvas();
         for (int k = 0; k < total; ++k) {
             if (progress && !progress(k, total))
                 return false;
             state.lookupRecipient(selection.at(k), true);
-            printSender(canvas, state, sender);
-            printRecipient(canvas, state, recipientLines);
+            printSender(canvas, state, at, sender);
+            printRecipient(canvas, state, at, recipientLines);
             ++outcome.envelopes;
             if (k + 1 < total)
                 printing.newPage();
@@ -199,16 +195,16 @@ PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, co
         outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
         return outcome;
     }
-    place(printing, state, dir, PlacementKind::Single);
-    const QStringList sender = senderLines(dir, state.mainFont);
-    BoxLines recipientLines(state.mainFont, RecipientBoxWidth);
+    const BlockAnchors at = placeBlocks(printing, state, dir, PlacementKind::Single);
+    const QStringList sender = senderLines(dir, state.mainFont());
+    BoxLines recipientLines(state.mainFont(), RecipientBoxWidth);
     if (beforeBegin && !beforeBegin()) {
         outcome.kind = PrintOutcome::Kind::Cancelled;
         return outcome;
     }
-    inDocument(printing, [&] {
-        printSender(printing.canvas(), state, sender);
-        printRecipient(printing.canvas(), state, recipientLines);
+    printDocument(printing, [&] {
+        printSender(printing.canvas(), state, at, sender);
+        printRecipient(printing.canvas(), state, at, recipientLines);
         return true;
     });
     outcome.envelopes = 1;

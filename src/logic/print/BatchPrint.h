@@ -9,6 +9,9 @@
 // 153-pixel box shows it. The batch print fills the box per envelope as a click in the mailing
 // list does; the test print prints what the box holds.
 
+#include "logic/envelope/EnvelopeGeometry.h"
+#include "logic/print/Placement.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -26,9 +29,14 @@ class WorkDir;
 inline const QString PrintJobTitle = QStringLiteral("Велтора");
 inline const QString NoEnvelopeSizeMessage = QStringLiteral("Не установлены параметры конверта");
 
-// Widths of the word-wrapping boxes whose lines are printed.
-constexpr int SenderBoxWidth = 185;
-constexpr int RecipientBoxWidth = 153;
+// Where the blocks of a job start, from the envelope and the nudges of the state, the feed method
+// of "envs" and the printable width of the current printer; the page is turned upright.
+BlockAnchors placeBlocks(PrintingService &printing, const SharedState &state, const WorkDir &dir, PlacementKind kind);
+
+// Runs body inside a begun document of the current printer: ends the document when body returns
+// true; aborts it when body returns false or throws (the failure goes on to the caller), so that
+// nothing half-printed stays in the queue. Returns whether the document ended.
+bool printDocument(PrintingService &printing, const std::function<bool()> &body);
 
 // Asked before envelope `done` (zero-based) of `total` is printed, and once more with done == total
 // before the document ends. Returning false cancels the job: it is aborted and nothing more printed.

@@ -3,28 +3,23 @@
 // (1/13.4 mm, origin at the top-left corner of the printable area), from the envelope size, the feed
 // method, the printable width and the preview's nudges. And block printing, shared by every print.
 
+#include "logic/envelope/EnvelopeGeometry.h"
+#include "logic/envelope/RecipientLines.h"
+#include "logic/state/SharedState.h"
+
 #include <QStringList>
 
 class PrintCanvas;
 class SharedState;
 struct TFontSetting;
 
-// R(v): the nearest integer; halves (which the factor 13.4 never produces with whole millimetres) go to even.
-int roundPrint(double v);
-
-struct BlockAnchors
-{
-    int HomeX = 0, HomeY = 0, AddrX = 0, AddrY = 0;
-    bool operator==(const BlockAnchors &) const = default;
-};
-
 struct PlacementInput
 {
-    int EnvWidth = 0;   // mm, the long side
-    int EnvHeight = 0;  // mm, the short side
-    int FeedMethod = 1; // 1 left edge, 4 centre; any other value prints as the left edge
-    int PageWidth = 0;  // printable width in printer units
-    int HomeShiftX = 0, HomeShiftY = 0, AddrShiftX = 0, AddrShiftY = 0;
+    int envelopeWidth = 0;  // mm, the long side
+    int envelopeHeight = 0; // mm, the short side
+    int feedMethod = 1;     // 1 left edge, 4 centre; any other value prints as the left edge
+    int pageWidth = 0;      // printable width in printer units
+    BlockShifts shifts;     // the preview's nudges, in 2 mm steps
 };
 
 // The single print and the test print add the whole centring difference D for the centre feed;
@@ -33,13 +28,6 @@ enum class PlacementKind { Single, Batch };
 
 BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind);
 PlacementInput placementInput(const SharedState &state, int feedMethod, int pageWidth);
-
-// Removes a tab where it ends a line, and drops a first line that equals the second (a missing
-// second line reads as empty text). Edits the list in place.
-void tidyRecipientLines(QStringList &lines);
-
-// Blocks hold at most this many lines; a longer block prints its first lines.
-constexpr int MaxBlockLines = 255;
 
 // Prints lines one under the other from (x, y), each moving the next down by its own text height.
 void printBlock(PrintCanvas &canvas, int x, int y, const QStringList &lines);

@@ -1,7 +1,8 @@
 #pragma once
-// The state that the windows share: envelope type and size, block anchors and shifts, the preview
-// index, the two font settings, the main window's font and the mailing data. One object, owned by
-// the application and passed by reference; windows that show part of it listen to its signals.
+// The state that the windows share: the chosen envelope, the preview's nudges and position, the
+// two print fonts, the main window's font, the group mailing's data and the recipient details box.
+// One object, owned by the application and passed by reference. Every field has one unit, and
+// every change emits the field's signal by itself, so windows that show a part of it only listen.
 
 #include "logic/files/SettingsFiles.h"
 #include "logic/mailing/MailingData.h"
@@ -10,28 +11,96 @@
 #include <QObject>
 #include <QStringList>
 
+// The preview's nudges of the two blocks, in steps: one step is one pixel of the preview picture
+// and 2 mm on paper. X grows to the right, Y downwards.
+struct BlockShifts
+{
+    int homeX = 0, homeY = 0, addrX = 0, addrY = 0;
+    bool operator==(const BlockShifts &) const = default;
+};
+
 class SharedState : public QObject
 {
     Q_OBJECT
 public:
-    explicit SharedState(QObject *parent = nullptr) : QObject(parent) {}
+    explicit SharedState(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
-    qint32 EnvType = 0;   // 1 standard, 2 long, 3 square
-    qint32 EnvHeight = 0; // millimetres, the short side
-    qint32 EnvWidth = 0;  // millimetres, the long side
+    // The chosen envelope: its shape class (1 standard, 2 long, 3 square) and its size in
+    // millimetres (width the long side, height the short side).
+    int envelopeType() const { return m_envelopeType; }
+    int envelopeWidth() const { return m_envelopeWidth; }
+    int envelopeHeight() const { return m_envelopeHeight; }
+    // Announces the envelope even when it is the one already chosen: a window that shows it
+    // shows it anew.
+    void setEnvelope(int type, int widthMm, int heightMm)
+    {
+        m_envelopeType = type;
+        m_envelopeWidth = widthMm;
+        m_envelopeHeight = heightMm;
+        emit envelopeChanged();
+    }
+    // Only the size, for a size read on its own (the shape class keeps its value).
+    void setEnvelopeSize(int widthMm, int heightMm) { setEnvelope(m_envelopeType, widthMm, heightMm); }
 
-    // Block anchors: preview pixels while the preview draws, printer units while a print runs.
-    qint32 HomeX = 0, HomeY = 0, AddrX = 0, AddrY = 0;
-    // The preview's nudges, in steps (1 preview pixel, 2 mm on paper); memory only.
-    qint32 HomeShiftX = 0, HomeShiftY = 0, AddrShiftX = 0, AddrShiftY = 0;
-    qint32 PreviewIndex = 0;
+    // The preview's nudges; memory only, every later print applies them.
+    const BlockShifts &shifts() const { return m_shifts; }
+    void setShifts(const BlockShifts &shifts)
+    {
+        if (shifts == m_shifts)
+            return;
+        m_shifts = shifts;
+        emit shiftsChanged();
+    }
 
-    TFontSetting HomeFontSetting; // sender block
-    TFontSetting AddrFontSetting; // recipient block
+    // The mailing-list entry that the preview shows, zero-based.
+    int previewIndex() const { return m_previewIndex; }
+    void setPreviewIndex(int index)
+    {
+        if (index == m_previewIndex)
+            return;
+        m_previewIndex = index;
+        emit previewIndexChanged();
+    }
 
-    QFont mainFont; // the main window's font (wrapping of the sender file's lines)
+    // The fonts of the sender and the recipient blocks ("HomeFont", "AddrFont").
+    const TFontSetting &senderFont() const { return m_senderFont; }
+    const TFontSetting &recipientFont() const { return m_recipientFont; }
+    void setSenderFont(const TFontSetting &font)
+    {
+        m_senderFont = font;
+        emit printFontsChanged();
+    }
+    void setRecipientFont(const TFontSetting &font)
+    {
+        m_recipientFont = font;
+        emit printFontsChanged();
+    }
 
-    MailingData mailing;
+    // The main window's font: the boxes whose lines the prints take wrap their text in it.
+    const QFont &mainFont() const { return m_mainFont; }
+    void setMainFont(const QFont &font) { m_mainFont = font; }
+
+    // The group mailing's source, book and records. Changes to the list go through the functions
+    // below, which announce them.
+    const MailingData &mailing() const { return m_mailing; }
+    MailingData &mailing() { return m_mailing; }
+
+    // The mailing list: entry k is envelope number k + 1.
+    const QStringList &mailingList() const { return m_mailingList; }
+    void setMailingList(const QStringList &list)
+    {
+        m_mailingList = list;
+        emit mailingListChanged();
+    }
+    void appendToMailingList(const QString &entry)
+    {
+        m_mailingList.append(entry);
+        emit mailingListChanged();
+    }
+    void clearMailingList() { setMailingList({}); }
 
     // The recipient details box of the group mailing window: the lookup, the prints and the preview fill it.
     const QStringList &recipientDetails() const { return m_recipientDetails; }
@@ -44,20 +113,33 @@ public:
     // Returns false when nothing matches (the box keeps its lines) or the index is outside the list.
     bool lookupRecipient(int index, bool putEntryFirst = true)
     {
-        if (index < 0 || index >= mailing.mailingList.size())
+        if (index < 0 || index >= m_mailingList.size())
             return false;
-        auto record = mailing.lookupEntry(mailing.mailingList.at(index), putEntryFirst);
+        auto record = m_mailing.lookupEntry(m_mailingList.at(index), putEntryFirst);
         if (!record)
             return false;
         setRecipientDetails(*record);
         return true;
     }
-    void notifyMailingListChanged() { emit mailingListChanged(); }
 
 signals:
-    void recipientDetailsChanged();
+    void envelopeChanged();
+    void shiftsChanged();
+    void previewIndexChanged();
+    void printFontsChanged();
     void mailingListChanged();
+    void recipientDetailsChanged();
 
 private:
+    int m_envelopeType = 0;
+    int m_envelopeWidth = 0;
+    int m_envelopeHeight = 0;
+    BlockShifts m_shifts;
+    int m_previewIndex = 0;
+    TFontSetting m_senderFont;
+    TFontSetting m_recipientFont;
+    QFont m_mainFont;
+    MailingData m_mailing;
+    QStringList m_mailingList;
     QStringList m_recipientDetails;
 };

@@ -5,7 +5,6 @@
 #include "ui/common/AppContext.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/MainWindow.h"
 #include "logic/files/WorkDir.h"
 
 #include <QComboBox>
@@ -61,17 +60,11 @@ void SizeDialog::okclick()
             return;
         }
         const EnvelopeSizeRow &row = EnvelopeSizeTable.at(index);
-        SharedState &s = m_ctx.state;
-        if (m_ctx.mainForm)
-            m_ctx.mainForm->set_env(row.envType);
-        s.EnvHeight = row.heightMm;
-        s.EnvWidth = row.widthMm;
+        // The main window follows the shared state: its envelope takes the shape, its label the size.
+        m_ctx.state.setEnvelope(row.envType, row.widthMm, row.heightMm);
         accept();
-        if (m_ctx.mainForm)
-            m_ctx.mainForm->setSizeLabel(sizeLabelFromDialog(s.EnvHeight, s.EnvWidth));
-        settings::writeParfile(m_ctx.workDir, s.EnvHeight, s.EnvWidth);
+        settings::writeParfile(m_ctx.workDir, row.heightMm, row.widthMm);
         settings::writeEnvtip(m_ctx.workDir, row.envType);
-        s.EnvType = row.envType;
     });
 }
 

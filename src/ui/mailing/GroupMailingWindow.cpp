@@ -147,14 +147,13 @@ void GroupMailingWindow::rebuild(Origin origin)
     setAddressBookControls(true);
 
     SharedState &state = m_ctx.state;
-    state.mailing.source = SourceMode::AddressBook;
-    state.mailing.mailingList.clear();
-    state.notifyMailingListChanged();
+    state.mailing().source = SourceMode::AddressBook;
+    state.clearMailingList();
     state.setRecipientDetails({});
     m_names->clear();
-    guarded(m_ctx.messages, [&] { state.mailing.loadBook(m_ctx.workDir); });
+    guarded(m_ctx.messages, [&] { state.mailing().loadBook(m_ctx.workDir); });
     const QSignalBlocker block(m_names);
-    m_names->addItems(state.mailing.bookNames());
+    m_names->addItems(state.mailing().bookNames());
 }
 
 LineOrderDialog *GroupMailingWindow::lineOrderDialog() const
@@ -184,9 +183,8 @@ void GroupMailingWindow::radiobutton1click(bool checked)
     guarded(m_ctx.messages, [&] {
         closeLineOrderDialog();
         setAddressBookControls(true);
-        m_ctx.state.mailing.source = SourceMode::AddressBook;
-        m_ctx.state.mailing.mailingList.clear();
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.mailing().source = SourceMode::AddressBook;
+        m_ctx.state.clearMailingList();
     });
 }
 
@@ -197,9 +195,8 @@ void GroupMailingWindow::radiobutton2click(bool checked)
     guarded(m_ctx.messages, [&] {
         setAddressBookControls(false);
         m_ctx.state.setRecipientDetails({});
-        m_ctx.state.mailing.source = SourceMode::OtherSource;
-        m_ctx.state.mailing.mailingList.clear();
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.mailing().source = SourceMode::OtherSource;
+        m_ctx.state.clearMailingList();
         RowLimitWarning::showUnlessSuppressed(m_ctx, this);
     });
 }
@@ -210,7 +207,7 @@ void GroupMailingWindow::list1click()
         const QListWidgetItem *item = m_names->currentItem();
         if (!item)
             return;
-        if (const auto record = m_ctx.state.mailing.lookupBook(item->text()))
+        if (const auto record = m_ctx.state.mailing().lookupBook(item->text()))
             m_ctx.state.setRecipientDetails(*record);
     });
 }
@@ -230,24 +227,21 @@ void GroupMailingWindow::button01click()
         const QListWidgetItem *item = m_names->currentItem();
         if (!item || !item->isSelected())
             return;
-        m_ctx.state.mailing.mailingList.append(item->text());
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.appendToMailingList(item->text());
     });
 }
 
 void GroupMailingWindow::button06click()
 {
     guarded(m_ctx.messages, [&] {
-        m_ctx.state.mailing.mailingList = m_ctx.state.mailing.bookNames();
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.setMailingList(m_ctx.state.mailing().bookNames());
     });
 }
 
 void GroupMailingWindow::button02click()
 {
     guarded(m_ctx.messages, [&] {
-        m_ctx.state.mailing.mailingList.clear();
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.clearMailingList();
         m_ctx.state.setRecipientDetails({});
     });
 }
@@ -292,7 +286,7 @@ void GroupMailingWindow::showMailingList()
 {
     const QSignalBlocker block(m_mailingList);
     m_mailingList->clear();
-    m_mailingList->addItems(m_ctx.state.mailing.mailingList);
+    m_mailingList->addItems(m_ctx.state.mailingList());
 }
 
 void GroupMailingWindow::showDetails()

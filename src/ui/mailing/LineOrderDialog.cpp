@@ -164,11 +164,10 @@ void LineOrderDialog::SetStringOKClick()
             return;
         }
         writeMailingRecords(m_ctx.workDir, buildMailingRecords(m_rows, m_columns));
-        MailingData &mailing = m_ctx.state.mailing;
+        MailingData &mailing = m_ctx.state.mailing();
         mailing.setMailingRecords(readMailingRecords(m_ctx.workDir));
         close();
-        mailing.mailingList = mailing.recordKeys();
-        m_ctx.state.notifyMailingListChanged();
+        m_ctx.state.setMailingList(mailing.recordKeys());
     });
 }
 

@@ -18,6 +18,7 @@
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/print/PrintActions.h"
 
+#include <QScopeGuard>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -74,7 +75,7 @@ MainWindow::MainWindow(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFont(mainWindowFont());
-    m_ctx.state.mainFont = this->font();
+    m_ctx.state.setMainFont(this->font());
     quitProgram = [] { QCoreApplication::exit(0); };
 
     buildMenu();
@@ -85,6 +86,14 @@ MainWindow::MainWindow(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
     buildEnvelope();
     resize(687, 498 + menuBar()->sizeHint().height());
     move(10, 10);
+
+    // An envelope chosen in the size dialog: the schematic takes its shape, the label its size.
+    connect(&m_ctx.state, &SharedState::envelopeChanged, this, [this] {
+        if (m_starting)
+            return;
+        set_env(m_ctx.state.envelopeType());
+        setSizeLabel(sizeLabelFromDialog(m_ctx.state.envelopeHeight(), m_ctx.state.envelopeWidth()));
+    });
 }
 
 void MainWindow::buildMenu()
@@ -217,22 +226,24 @@ void MainWindow::buildEnvelope()
 
 void MainWindow::FormCreate()
 {
+    // The start-up reads the envelope itself and shows its size in the start-up wording.
+    m_starting = true;
+    const auto started = qScopeGuard([this] { m_starting = false; });
     SharedState &s = m_ctx.state;
     guarded(m_ctx.messages, [&] {
         // drawThisEnv
         set_env(settings::readEnvtip(m_ctx.workDir));
-        s.EnvType = settings::readEnvtip(m_ctx.workDir);
-        s.PreviewIndex = 0;
+        s.setEnvelope(settings::readEnvtip(m_ctx.workDir), s.envelopeWidth(), s.envelopeHeight());
+        s.setPreviewIndex(0);
         move(10, 10);
         const settings::EnvelopeSize size = settings::readParfile(m_ctx.workDir);
-        s.EnvHeight = size.height;
-        s.EnvWidth = size.width;
+        s.setEnvelopeSize(size.width, size.height);
         SetFonts();
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
             if (st == Qt::ApplicationInactive)
                 givek_browser();
         });
-        setSizeLabel(sizeLabelAtStartup(s.EnvHeight, s.EnvWidth));
+        setSizeLabel(sizeLabelAtStartup(s.envelopeHeight(), s.envelopeWidth()));
     });
 }
 
@@ -255,8 +266,8 @@ void MainWindow::set_env(int envType)
 void MainWindow::SetFonts()
 {
     SharedState &s = m_ctx.state;
-    s.HomeFontSetting = settings::readHomeFont(m_ctx.workDir);
-    s.AddrFontSetting = settings::readAddrFont(m_ctx.workDir);
+    s.setSenderFont(settings::readHomeFont(m_ctx.workDir));
+    s.setRecipientFont(settings::readAddrFont(m_ctx.workDir));
     auto apply = [](QPlainTextEdit *memo, const TFontSetting &f) {
         QFont font(f.Name);
         font.setPointSize(f.Size > 0 ? f.Size : 8);
@@ -264,8 +275,8 @@ void MainWindow::SetFonts()
         font.setItalic(f.Italic);
         memo->setFont(font);
     };
-    apply(m_memo1, s.HomeFontSetting);
-    apply(m_memo2, s.AddrFontSetting);
+    apply(m_memo1, s.senderFont());
+    apply(m_memo2, s.recipientFont());
 }
 
 void MainWindow::setSizeLabel(const QString &text)

@@ -74,4 +74,5 @@ private:
     QPlainTextEdit *m_memo2 = nullptr;
     QPlainTextEdit *m_activeMemo = nullptr;
     bool m_exitConfirmed = false;
+    bool m_starting = false; // the creation handler runs
 };

@@ -34,7 +34,7 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
         break;
     case PrintOutcome::Kind::OutsideList:
         ctx.messages.show(
-            numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailing.mailingList.size())));
+            numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailingList().size())));
         break;
     case PrintOutcome::Kind::Printed:
     case PrintOutcome::Kind::Cancelled: // the user knows

@@ -1,4 +1,6 @@
 #include "ui/print/PreviewWindow.h"
+
+#include "logic/envelope/EnvelopeGeometry.h"
 #include "ui/common/FormLook.h"
 
 #include "ui/print/ArrowPairWidget.h"
@@ -24,9 +26,6 @@ const int ImageLeft = 65;
 const int ImageTop = 15;
 const int ArrowThickness = 15;
 const int ArrowLength = 33;
-// Shift range of the arrows: a horizontal shift is the position, a vertical one its negation.
-const int ArrowMinimum = -244;
-const int ArrowMaximum = 100;
 
 const QString EmptyNumberText = QStringLiteral("Ошибка ввода данных. повторите ввод");
 const QString NotDigitsText = QStringLiteral("Ошибка ввода. Повторита ввод");
@@ -49,7 +48,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
 
     m_image = new QLabel(this);
     m_image->setObjectName(QStringLiteral("PreviewImage"));
-    QSize imageSize = previewImageSize(ctx.state.EnvType);
+    QSize imageSize = previewImageSize(ctx.state.envelopeType());
     if (!imageSize.isValid())
         imageSize = previewImageSize(1);
     m_image->setGeometry(QRect(QPoint(ImageLeft, ImageTop), imageSize));
@@ -61,7 +60,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_number = new QLineEdit(this);
     m_number->setObjectName(QStringLiteral("PreviewEditBox"));
     m_number->setGeometry(140, 348, 30, 21);
-    m_number->setText(QString::number(ctx.state.PreviewIndex + 1));
+    m_number->setText(QString::number(ctx.state.previewIndex() + 1));
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("PreviewCountLabel"));
@@ -125,7 +124,7 @@ void previewshow(AppContext &ctx)
 
 int PreviewWindow::entryCount() const
 {
-    return static_cast<int>(m_ctx.state.mailing.mailingList.size());
+    return static_cast<int>(m_ctx.state.mailingList().size());
 }
 
 void PreviewWindow::updateCount()
@@ -152,14 +151,15 @@ void PreviewWindow::drawPicture()
         m_image->resize(m_picture.size());
         placeArrows();
     }
-    m_number->setText(QString::number(m_ctx.state.PreviewIndex + 1));
+    m_number->setText(QString::number(m_ctx.state.previewIndex() + 1));
 }
 
 void PreviewWindow::redraw()
 {
     guarded(m_ctx.messages, [&] {
         try {
-            drawEnv(m_picture, m_ctx.state.EnvType, m_ctx.state, m_ctx.workDir);
+            m_anchors = previewAnchors(previewImageSize(m_ctx.state.envelopeType()), m_ctx.state);
+            m_anchors = drawEnv(m_picture, m_ctx.state.envelopeType(), m_ctx.state, m_ctx.workDir);
         } catch (const IoError &) {
             // Only the sender file can fail here; the rest of the picture is drawn. Its absence is
             // reported once per window, not at every step of an arrow.
@@ -177,9 +177,9 @@ void PreviewWindow::redraw()
 void PreviewWindow::PreviewLeftButtonClick()
 {
     guarded(m_ctx.messages, [&] {
-        if (m_ctx.state.PreviewIndex - 1 < 0)
+        if (m_ctx.state.previewIndex() - 1 < 0)
             return;
-        --m_ctx.state.PreviewIndex;
+        m_ctx.state.setPreviewIndex(m_ctx.state.previewIndex() - 1);
         redraw();
     });
 }
@@ -187,9 +187,9 @@ void PreviewWindow::PreviewLeftButtonClick()
 void PreviewWindow::PreviewRightButtonClick()
 {
     guarded(m_ctx.messages, [&] {
-        if (m_ctx.state.PreviewIndex + 1 >= entryCount())
+        if (m_ctx.state.previewIndex() + 1 >= entryCount())
             return;
-        ++m_ctx.state.PreviewIndex;
+        m_ctx.state.setPreviewIndex(m_ctx.state.previewIndex() + 1);
         redraw();
     });
 }
@@ -211,7 +211,7 @@ void PreviewWindow::PreviewEditBoxKeyPress()
             m_ctx.messages.show(OutsideListText);
             return;
         }
-        m_ctx.state.PreviewIndex = v - 1;
+        m_ctx.state.setPreviewIndex(v - 1);
         redraw();
     });
 }
@@ -228,24 +228,32 @@ void PreviewWindow::PreviewCloseButtonClick()
 
 void PreviewWindow::PreviewHomeUpDownClick()
 {
-    m_ctx.state.HomeShiftY = -m_homeUpDown->position();
+    BlockShifts shifts = m_ctx.state.shifts();
+    shifts.homeY = -m_homeUpDown->position();
+    m_ctx.state.setShifts(shifts);
     redraw();
 }
 
 void PreviewWindow::PreviewHomeLeftRightClick()
 {
-    m_ctx.state.HomeShiftX = m_homeLeftRight->position();
+    BlockShifts shifts = m_ctx.state.shifts();
+    shifts.homeX = m_homeLeftRight->position();
+    m_ctx.state.setShifts(shifts);
     redraw();
 }
 
 void PreviewWindow::PreviewAddrUpDownClick()
 {
-    m_ctx.state.AddrShiftY = -m_addrUpDown->position();
+    BlockShifts shifts = m_ctx.state.shifts();
+    shifts.addrY = -m_addrUpDown->position();
+    m_ctx.state.setShifts(shifts);
     redraw();
 }
 
 void PreviewWindow::PreviewAddrLeftRightClick()
 {
-    m_ctx.state.AddrShiftX = m_addrLeftRight->position();
+    BlockShifts shifts = m_ctx.state.shifts();
+    shifts.addrX = m_addrLeftRight->position();
+    m_ctx.state.setShifts(shifts);
     redraw();
 }

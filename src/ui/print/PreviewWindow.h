@@ -6,6 +6,8 @@
 // Each opening builds a fresh window; the arrows of a new window start at 0, while the shifts and
 // the envelope shown live in the shared state and outlive it. Closing a window disposes of it.
 
+#include "logic/envelope/EnvelopeGeometry.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -26,6 +28,8 @@ public:
 
     // The picture as last drawn.
     const QImage &picture() const { return m_picture; }
+    // Where the blocks start on the picture, in its pixels.
+    const BlockAnchors &anchors() const { return m_anchors; }
 
     static bool isdigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -49,6 +53,7 @@ private:
 
     AppContext &m_ctx;
     QImage m_picture;
+    BlockAnchors m_anchors;
     bool m_senderErrorShown = false;
 
     QLabel *m_image = nullptr;

@@ -14,12 +14,6 @@ using SelectionList = QList<int>;
 
 // The single-envelope print of the main window's two boxes.
 void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2);
-// The sender block of the single print: the lines of the box as it shows them, at (HomeX, HomeY),
-// in the canvas's current font.
-void ThisPrinthome(AppContext &ctx, const QPlainTextEdit &memo1);
-// The recipient block at (AddrX, AddrY) in the recipient font; the lines are tidied first and the
-// caller's list shows the change.
-void PrintAddress(AppContext &ctx, QStringList &lines);
 // When the current printer writes a file and has no file name for the coming job, asks the user
 // for one. False when the user declines: the print does not start.
 bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent);

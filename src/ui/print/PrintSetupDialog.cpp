@@ -200,7 +200,7 @@ void PrintSetupDialog::EnvSetupButtonClick()
 void PrintSetupDialog::PrintSetupOKButtonClick()
 {
     guarded(m_ctx.messages, [&] {
-        const int count = int(m_ctx.state.mailing.mailingList.size());
+        const int count = int(m_ctx.state.mailingList().size());
         SelectionList selection;
         if (m_all->isChecked()) {
             selection.reserve(count);

@@ -2,6 +2,7 @@
 
 #include "ui/print/PrintActions.h"
 
+#include "logic/print/BatchPrint.h"
 #include "logic/print/Placement.h"
 #include "logic/print/PrintingService.h"
 #include "ui/print/FeedMethodDialog.h"
@@ -14,13 +15,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QPlainTextEdit>
-
-namespace {
-
-const QString JobTitle = QStringLiteral("Велтора");
-const QString NoEnvelopeSize = QStringLiteral("Не установлены параметры конверта");
-
-} // namespace
 
 bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent)
 {
@@ -37,16 +31,6 @@ bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent)
     return true;
 }
 
-void ThisPrinthome(AppContext &ctx, const QPlainTextEdit &memo1)
-{
-    printBlock(ctx.printing.canvas(), ctx.state.HomeX, ctx.state.HomeY, displayedLines(memo1));
-}
-
-void PrintAddress(AppContext &ctx, QStringList &lines)
-{
-    printRecipientBlock(ctx.printing.canvas(), ctx.state.AddrFontSetting, ctx.state.AddrX, ctx.state.AddrY, lines);
-}
-
 void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2)
 {
     // The feed-method window comes up at every print, without waiting for it.
@@ -59,39 +43,24 @@ void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2)
         return;
 
     SharedState &s = ctx.state;
-    if (s.EnvWidth == 0 || s.EnvHeight == 0) {
-        ctx.messages.show(NoEnvelopeSize);
+    if (s.envelopeWidth() == 0 || s.envelopeHeight() == 0) {
+        ctx.messages.show(NoEnvelopeSizeMessage);
         return;
     }
-    const int feedMethod = settings::readEnvsLast(ctx.workDir);
-
     PrintingService &printer = ctx.printing;
-    const BlockAnchors anchors =
-        printPlacement(placementInput(s, feedMethod, printer.pageWidth()), PlacementKind::Single);
-    s.HomeX = anchors.HomeX;
-    s.HomeY = anchors.HomeY;
-    s.AddrX = anchors.AddrX;
-    s.AddrY = anchors.AddrY;
-    printer.setPortrait();
-
+    const BlockAnchors at = placeBlocks(printer, s, ctx.workDir, PlacementKind::Single);
     if (!askOutputFileIfNeeded(ctx, memo1.window()))
         return;
-    printer.setTitle(JobTitle);
-    printer.beginDoc();
-    try {
-        setCanvasFont(printer.canvas(), s.HomeFontSetting);
-        ThisPrinthome(ctx, memo1);
-
-        QStringList lines = displayedLines(memo2);
-        const QStringList shown = lines;
-        PrintAddress(ctx, lines);
-        if (lines != shown)
-            setLines(memo2, lines);
-        printer.endDoc();
-    } catch (...) {
-        // Nothing half-printed stays in the queue.
-        if (printer.printing())
-            printer.abort();
-        throw;
-    }
+    printer.setTitle(PrintJobTitle);
+    QStringList recipient = displayedLines(memo2);
+    const QStringList shown = recipient;
+    printDocument(printer, [&] {
+        PrintCanvas &canvas = printer.canvas();
+        setCanvasFont(canvas, s.senderFont());
+        printBlock(canvas, at.HomeX, at.HomeY, displayedLines(memo1));
+        printRecipientBlock(canvas, s.recipientFont(), at.AddrX, at.AddrY, recipient);
+        if (recipient != shown)
+            setLines(memo2, recipient);
+        return true;
+    });
 }

@@ -54,9 +54,10 @@ struct Scene
 
     explicit Scene(int envType = 1)
     {
-        state.EnvType = envType;
-        state.mainFont = QFont(QStringLiteral("MS Sans Serif"));
-        state.mainFont.setPointSize(8);
+        state.setEnvelope(envType, 0, 0);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSize(8);
+        state.setMainFont(font);
         dir.write(QStringLiteral("User.txt"), crlfLines({QStringLiteral("Иванов Иван"), QStringLiteral("г. Киев")}));
     }
     void addressBook(const QStringList &names)
@@ -64,13 +65,20 @@ struct Scene
         QStringList lines;
         for (const QString &n : names)
             lines += bookRecord(n, {QStringLiteral("ул. Садовая, 1"), QStringLiteral("г. Львов")});
-        state.mailing.source = SourceMode::AddressBook;
-        state.mailing.setBookLines(lines);
-        state.mailing.mailingList = names;
+        state.mailing().source = SourceMode::AddressBook;
+        state.mailing().setBookLines(lines);
+        state.setMailingList(names);
     }
-    void draw() { drawEnv(image, state.EnvType, state, dir.workDir()); }
-    QRect recipientArea() const { return {state.AddrX, state.AddrY, 150, 60}; }
-    QRect senderArea() const { return {state.HomeX, state.HomeY, 190, 60}; }
+    // The anchors of the last drawing; a drawing that fails at the sender block has placed them too.
+    BlockAnchors anchors;
+    void draw()
+    {
+        anchors = previewAnchors(previewImageSize(state.envelopeType()), state);
+        anchors = drawEnv(image, state.envelopeType(), state, dir.workDir());
+    }
+    void shift(int homeX, int homeY, int addrX, int addrY) { state.setShifts({homeX, homeY, addrX, addrY}); }
+    QRect recipientArea() const { return {anchors.AddrX, anchors.AddrY, 150, 60}; }
+    QRect senderArea() const { return {anchors.HomeX, anchors.HomeY, 190, 60}; }
 };
 
 } // namespace
@@ -105,8 +113,8 @@ private slots:
         Scene s(envType);
         s.draw();
         QCOMPARE(s.image.size(), size);
-        QCOMPARE(QPoint(s.state.AddrX, s.state.AddrY), addr);
-        QCOMPARE(QPoint(s.state.HomeX, s.state.HomeY), home);
+        QCOMPARE(QPoint(s.anchors.AddrX, s.anchors.AddrY), addr);
+        QCOMPARE(QPoint(s.anchors.HomeX, s.anchors.HomeY), home);
 
         // The stamp place is filled from (left, top) up to but not including (right, bottom).
         const StampPlace place = stampPlace(size);
@@ -158,13 +166,10 @@ private slots:
         QFETCH(QPoint, home);
         QFETCH(QPoint, addr);
         Scene s(envType);
-        s.state.HomeShiftX = homeShiftX;
-        s.state.HomeShiftY = homeShiftY;
-        s.state.AddrShiftX = addrShiftX;
-        s.state.AddrShiftY = addrShiftY;
+        s.shift(homeShiftX, homeShiftY, addrShiftX, addrShiftY);
         s.draw();
-        QCOMPARE(QPoint(s.state.HomeX, s.state.HomeY), home);
-        QCOMPARE(QPoint(s.state.AddrX, s.state.AddrY), addr);
+        QCOMPARE(QPoint(s.anchors.HomeX, s.anchors.HomeY), home);
+        QCOMPARE(QPoint(s.anchors.AddrX, s.anchors.AddrY), addr);
     }
 
     // Moving a block by a nudge moves its pixels exactly and leaves the rest of the picture alone.
@@ -182,7 +187,7 @@ private slots:
         // Two field lines below the name: the block is three text lines high.
         QVERIFY(ink.height() > 2 * QFontMetrics(previewTextFont()).height());
 
-        s.state.AddrShiftY = -5;
+        s.shift(0, 0, 0, -5);
         s.draw();
         QCOMPARE(s.image.copy(block.translated(0, -5)), before.copy(block));
         const QRect sender = s.senderArea();
@@ -237,17 +242,17 @@ private slots:
         QFETCH(int, indexAfter);
         Scene s(1);
         if (otherSource) {
-            s.state.mailing.source = SourceMode::OtherSource;
-            s.state.mailing.setMailingRecords(data);
+            s.state.mailing().source = SourceMode::OtherSource;
+            s.state.mailing().setMailingRecords(data);
         } else {
-            s.state.mailing.setBookLines(data);
+            s.state.mailing().setBookLines(data);
         }
-        s.state.mailing.mailingList = mailingList;
-        s.state.PreviewIndex = previewIndex;
+        s.state.setMailingList(mailingList);
+        s.state.setPreviewIndex(previewIndex);
         s.state.setRecipientDetails(detailsBefore);
         s.draw();
         QCOMPARE(s.state.recipientDetails(), detailsAfter);
-        QCOMPARE(s.state.PreviewIndex, indexAfter);
+        QCOMPARE(s.state.previewIndex(), indexAfter);
         QVERIFY(!inkBox(s.image, s.recipientArea()).isEmpty());
     }
 
@@ -256,11 +261,11 @@ private slots:
         Scene s(2);
         const QStringList stale{QStringLiteral("Прежний адресат"), QStringLiteral("ул. Прежняя")};
         s.state.setRecipientDetails(stale);
-        s.state.PreviewIndex = 3;
+        s.state.setPreviewIndex(3);
         s.draw();
         QVERIFY(inkBox(s.image, s.recipientArea()).isEmpty());
         QCOMPARE(s.state.recipientDetails(), stale);
-        QCOMPARE(s.state.PreviewIndex, 3);
+        QCOMPARE(s.state.previewIndex(), 3);
     }
 
     void senderFile_data()
@@ -296,10 +301,10 @@ private slots:
         QCOMPARE(s.image.pixel(360, 27), StampColour.rgb());
         QVERIFY(!inkBox(s.image, s.recipientArea()).isEmpty());
 
-        const QRect sender = inkBox(s.image, QRect(0, s.state.HomeY, s.state.AddrX, 60));
+        const QRect sender = inkBox(s.image, QRect(0, s.anchors.HomeY, s.anchors.AddrX, 60));
         QCOMPARE(!sender.isEmpty(), inked);
         if (inked) {
-            QVERIFY(sender.right() < s.state.HomeX + PreviewSenderBoxWidth);
+            QVERIFY(sender.right() < s.anchors.HomeX + SenderBoxWidth);
             QVERIFY(sender.height() > QFontMetrics(previewTextFont()).height()); // two lines
         }
     }
@@ -310,7 +315,7 @@ private slots:
         Scene s(1);
         s.addressBook({QStringLiteral("Петренко О. П.")});
         s.draw();
-        s.state.mailing.mailingList.clear();
+        s.state.clearMailingList();
         s.dir.write(QStringLiteral("User.txt"), QByteArray());
         s.draw();
         QVERIFY(inkBox(s.image, QRect(0, 0, 350, 299)).isEmpty());

@@ -97,14 +97,14 @@ class TestBatchPrint : public QObject
                              crlfLines({QStringLiteral("Отправитель"), QStringLiteral("г. Харьков")}));
         program->start();
         SharedState &s = program->state();
-        s.EnvWidth = 220;
-        s.EnvHeight = 110;
-        s.HomeFontSetting = TFontSetting{QStringLiteral("Times New Roman"), 12, true, false};
-        s.AddrFontSetting = TFontSetting{QStringLiteral("Arial"), 14, false, true};
-        s.mailing.source = SourceMode::AddressBook;
-        s.mailing.setBookLines(bookLines());
-        s.mailing.mailingList = {QStringLiteral("Андреев"), QStringLiteral("Нет такого"), QStringLiteral("Васильев"),
-                                 QStringLiteral("Борисова")};
+        s.setEnvelopeSize(220, s.envelopeHeight());
+        s.setEnvelopeSize(s.envelopeWidth(), 110);
+        s.setSenderFont(TFontSetting{QStringLiteral("Times New Roman"), 12, true, false});
+        s.setRecipientFont(TFontSetting{QStringLiteral("Arial"), 14, false, true});
+        s.mailing().source = SourceMode::AddressBook;
+        s.mailing().setBookLines(bookLines());
+        s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Нет такого"), QStringLiteral("Васильев"),
+                                 QStringLiteral("Борисова")});
     }
     void setFeed(int method) { program->dir().write(QStringLiteral("envs"), settings::int32Record(method)); }
 
@@ -167,11 +167,11 @@ private slots:
     {
         startProgram();
         SharedState &s = program->state();
-        s.mailing.source = SourceMode::OtherSource;
-        s.mailing.setMailingRecords({QStringLiteral("%Гончар\t"), QStringLiteral("#Олег\t"), QStringLiteral("#"),
+        s.mailing().source = SourceMode::OtherSource;
+        s.mailing().setMailingRecords({QStringLiteral("%Гончар\t"), QStringLiteral("#Олег\t"), QStringLiteral("#"),
                                      QStringLiteral("#ул. Новая, 5\t"), QStringLiteral("#Полтава"), QStringLiteral("#"),
                                      QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
-        s.mailing.mailingList = {QStringLiteral("Гончар")};
+        s.setMailingList({QStringLiteral("Гончар")});
         PrintSelection(program->ctx(), {0}, 1);
         const QStringList expected{QStringLiteral("Гончар"), QStringLiteral("Олег"), QStringLiteral("ул. Новая, 5"),
                                    QStringLiteral("Полтава")};
@@ -205,7 +205,7 @@ private slots:
         startProgram();
         setFeed(feed);
         printer->pageWidthUnits = pageWidth;
-        program->state().AddrShiftY = 1; // one step: 2 mm
+        { BlockShifts sh = program->state().shifts(); sh.addrY = 1; program->state().setShifts(sh); } // one step: 2 mm
         program->state().setRecipientDetails({QStringLiteral("Адресат")});
         if (batch)
             PrintSelection(program->ctx(), {1}, 1); // no record: the box's line is printed
@@ -217,8 +217,6 @@ private slots:
         QCOMPARE(page.at(0).y, 290);
         QCOMPARE(page.at(2).x, addrX);
         QCOMPARE(page.at(2).y, 817 + 27);
-        QCOMPARE(program->state().HomeX, homeX);
-        QCOMPARE(program->state().AddrX, addrX);
     }
 
     void testPrintSetsNoTitleNorCopies()
@@ -249,7 +247,7 @@ private slots:
         QFETCH(QList<int>, selection);
         QFETCH(QString, message);
         startProgram();
-        program->state().EnvWidth = width;
+        program->state().setEnvelopeSize(width, program->state().envelopeHeight());
         PrintSelection(program->ctx(), selection, 2);
         QCOMPARE(program->messages().shown.size(), 1);
         QVERIFY(program->messages().shown.first().contains(message));
@@ -328,9 +326,9 @@ private slots:
         QCOMPARE(printTestEnvelope(*printer, s, dir, decline).kind, PrintOutcome::Kind::Cancelled);
         QCOMPARE(asked, 2);
         // Asked only once the checks have passed, and not at all for an empty selection.
-        s.EnvHeight = 0;
+        s.setEnvelopeSize(s.envelopeWidth(), 0);
         QCOMPARE(printBatch(*printer, s, dir, {0}, 1, {}, decline).kind, PrintOutcome::Kind::NoEnvelopeSize);
-        s.EnvHeight = 110;
+        s.setEnvelopeSize(s.envelopeWidth(), 110);
         QCOMPARE(printBatch(*printer, s, dir, {}, 1, {}, decline).kind, PrintOutcome::Kind::Printed);
         QCOMPARE(asked, 2);
         QVERIFY(!printer->calls.contains(QStringLiteral("begin")));

@@ -52,14 +52,11 @@ private slots:
         QFETCH(bool, batch);
         QFETCH(QList<int>, expected);
         PlacementInput in;
-        in.EnvWidth = width;
-        in.EnvHeight = height;
-        in.FeedMethod = feed;
-        in.PageWidth = pageWidth;
-        in.HomeShiftX = shifts[0];
-        in.HomeShiftY = shifts[1];
-        in.AddrShiftX = shifts[2];
-        in.AddrShiftY = shifts[3];
+        in.envelopeWidth = width;
+        in.envelopeHeight = height;
+        in.feedMethod = feed;
+        in.pageWidth = pageWidth;
+        in.shifts = {shifts[0], shifts[1], shifts[2], shifts[3]};
         const BlockAnchors a = printPlacement(in, batch ? PlacementKind::Batch : PlacementKind::Single);
         QCOMPARE((QList<int>{a.HomeX, a.HomeY, a.AddrX, a.AddrY}), expected);
     }

@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), QByteArray("\x7d\0\0\0\x7d\0\0\0", 8));
         QCOMPARE(program.dir().read(QStringLiteral("envtip")), QByteArray("\x03\0\0\0", 4));
-        QCOMPARE(program.state().EnvType, 3);
+        QCOMPARE(program.state().envelopeType(), 3);
         QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Shape1"))->size(), QSize(500, 450));
         QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("125 X 125 мм"));
     }
@@ -113,9 +113,9 @@ private slots:
         SizeDialog dialog(program.ctx(), main);
         dialog.comboBox()->setEditText(QString());
         dialog.okclick();
-        QCOMPARE(program.state().EnvWidth, 215);
-        QCOMPARE(program.state().EnvHeight, 145);
-        QCOMPARE(program.state().EnvType, 1);
+        QCOMPARE(program.state().envelopeWidth(), 215);
+        QCOMPARE(program.state().envelopeHeight(), 145);
+        QCOMPARE(program.state().envelopeType(), 1);
     }
 
     void missingCatalogue()

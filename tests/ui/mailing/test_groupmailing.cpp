@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(items(names()), lines({"Иванов Иван", "Петров", "Иванов Иван"}));
         QCOMPARE(mailingList()->count(), 0);
         QCOMPARE(details(), QString());
-        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
-        QCOMPARE(program->state().mailing.bookLines(), Book);
+        QCOMPARE(program->state().mailing().source, SourceMode::AddressBook);
+        QCOMPARE(program->state().mailing().bookLines(), Book);
         QVERIFY(program->messages().all.isEmpty());
     }
 
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(items(mailingList()), lines({"Петров", "Петров"}));
         click("Button06");
         QCOMPARE(items(mailingList()), lines({"Иванов Иван", "Петров", "Иванов Иван"}));
-        QCOMPARE(program->state().mailing.mailingList, items(mailingList()));
+        QCOMPARE(program->state().mailingList(), items(mailingList()));
 
         // A click on either list shows the record; the same name twice shows the later record.
         names()->setCurrentRow(0);
@@ -145,7 +145,7 @@ private slots:
         click("Button02"); // "Очистить"
         QCOMPARE(mailingList()->count(), 0);
         QCOMPARE(details(), QString());
-        QVERIFY(program->state().mailing.mailingList.isEmpty());
+        QVERIFY(program->state().mailingList().isEmpty());
         QVERIFY(program->state().recipientDetails().isEmpty());
     }
 
@@ -156,11 +156,11 @@ private slots:
         click("Button06");
         chooseOtherSource(); // empties both the list and the details
         QCOMPARE(modeControls(), QStringLiteral("00011"));
-        QCOMPARE(program->state().mailing.source, SourceMode::OtherSource);
+        QCOMPARE(program->state().mailing().source, SourceMode::OtherSource);
         QCOMPARE(mailingList()->count(), 0);
         QCOMPARE(details(), QString());
         chooseOtherSource(); // already checked: nothing happens
-        QCOMPARE(program->state().mailing.source, SourceMode::OtherSource);
+        QCOMPARE(program->state().mailing().source, SourceMode::OtherSource);
 
         createRecords();
         QCOMPARE(items(mailingList()), lines({"Коваль", "Бойко"}));
@@ -169,13 +169,13 @@ private slots:
 
         chooseAddressBook(); // empties the list, keeps the details
         QCOMPARE(modeControls(), QStringLiteral("11100"));
-        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
+        QCOMPARE(program->state().mailing().source, SourceMode::AddressBook);
         QCOMPARE(mailingList()->count(), 0);
         QCOMPARE(details(), t("Коваль\nКоваль\t\nОлег\t\nЛьвов"));
 
         chooseOtherSource(); // the records are still there but not listed until a new "Создать"
         QCOMPARE(mailingList()->count(), 0);
-        QCOMPARE(program->state().mailing.mailingRecords().size(), 18);
+        QCOMPARE(program->state().mailing().mailingRecords().size(), 18);
         QVERIFY(program->messages().all.isEmpty());
     }
 
@@ -198,9 +198,9 @@ private slots:
         QCOMPARE(items(names()), lines({"Новый"}));
         QCOMPARE(mailingList()->count(), 0);
         QCOMPARE(details(), QString());
-        QCOMPARE(program->state().mailing.source, SourceMode::AddressBook);
+        QCOMPARE(program->state().mailing().source, SourceMode::AddressBook);
         // The records outlive the window.
-        QCOMPARE(program->state().mailing.mailingRecords().size(), 18);
+        QCOMPARE(program->state().mailing().mailingRecords().size(), 18);
     }
 
     void openDialogClosesWithTheMode()
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(program->messages().errors, QStringList{QStringLiteral("File not found")});
         QVERIFY(w.isVisible());
         QCOMPARE(names()->count(), 0);
-        QVERIFY(program->state().mailing.bookLines().isEmpty());
+        QVERIFY(program->state().mailing().bookLines().isEmpty());
         click("Button06");
         QCOMPARE(mailingList()->count(), 0);
     }

@@ -77,9 +77,9 @@ private slots:
         QVERIFY(!d.isVisible());
         QCOMPARE(program->dir().read(QStringLiteral("Slfile.tmp")),
                  fixtureBytes(QStringLiteral("mailing/three_columns.Slfile.tmp")));
-        const MailingData &mailing = program->state().mailing;
+        const MailingData &mailing = program->state().mailing();
         QCOMPARE(mailing.mailingRecords().size(), 27);
-        QCOMPARE(mailing.mailingList, (QStringList{t("Иванов"), t("Петренко"), t("Коваль")}));
+        QCOMPARE(program->state().mailingList(), (QStringList{t("Иванов"), t("Петренко"), t("Коваль")}));
     }
 
     void reassignAndNoSurname()
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(lines.size(), 27);
         QCOMPARE(lines.mid(9, 9), (QStringList{{}, t("#Ольга\t"), {}, {}, {}, {}, {}, {}, {}}));
         // Without a surname no record has a key, so the mailing list stays empty.
-        QVERIFY(program->state().mailing.mailingList.isEmpty());
+        QVERIFY(program->state().mailingList().isEmpty());
     }
 
     void badPaste_data()
@@ -108,7 +108,7 @@ private slots:
     {
         QFETCH(QString, clipboard);
         program->dir().write(QStringLiteral("Slfile.tmp"), "old");
-        program->state().mailing.mailingList = {t("прежний")};
+        program->state().setMailingList({t("прежний")});
         LineOrderDialog &d = open(clipboard);
         QCOMPARE(program->messages().shown, QStringList{t("Неверный формат данных")});
         QVERIFY(d.isVisible());
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(program->messages().shown, (QStringList{t("Неверный формат данных"), t("Не хватает данных!")}));
         QVERIFY(!d.isVisible());
         QCOMPARE(program->dir().read(QStringLiteral("Slfile.tmp")), QByteArray("old"));
-        QCOMPARE(program->state().mailing.mailingList, QStringList{t("прежний")});
+        QCOMPARE(program->state().mailingList(), QStringList{t("прежний")});
     }
 
     void emptyBoxesCountAsMissing()
@@ -135,13 +135,13 @@ private slots:
 
     void cancelChangesNothing()
     {
-        program->state().mailing.mailingList = {t("прежний")};
+        program->state().setMailingList({t("прежний")});
         LineOrderDialog &d = open(ThreeColumns);
         assign(FieldSurname, 0);
         QTest::mouseClick(d.findChild<QWidget *>(QStringLiteral("CancelButton")), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QVERIFY(!program->dir().exists(QStringLiteral("Slfile.tmp")));
-        QCOMPARE(program->state().mailing.mailingList, QStringList{t("прежний")});
+        QCOMPARE(program->state().mailingList(), QStringList{t("прежний")});
     }
 
     void anyTextAndRaggedRows()
@@ -156,8 +156,8 @@ private slots:
         assign(FieldTown, 1);
         assign(FieldZipCode, 2);
         d.SetStringOKClick();
-        const MailingData &mailing = program->state().mailing;
-        QCOMPARE(mailing.mailingList, (QStringList{t("Łukasz"), t("Новак"), t("w0")}));
+        const MailingData &mailing = program->state().mailing();
+        QCOMPARE(program->state().mailingList(), (QStringList{t("Łukasz"), t("Новак"), t("w0")}));
         QCOMPARE(mailing.mailingRecords().mid(9, 9),
                  (QStringList{t("%Новак\t"), {}, {}, {}, t("#Львов"), {}, {}, {}, {}}));
         QCOMPARE(mailing.mailingRecords().at(26), t("#w2\t"));

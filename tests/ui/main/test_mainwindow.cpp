@@ -35,9 +35,9 @@ private slots:
         settings::writeParfile(program.dir().workDir(), 7, 1234);
         MainWindow *main = program.start();
         QVERIFY(program.messages().all.isEmpty());
-        QCOMPARE(program.state().EnvType, 2);
-        QCOMPARE(program.state().EnvHeight, 7);
-        QCOMPARE(program.state().EnvWidth, 1234);
+        QCOMPARE(program.state().envelopeType(), 2);
+        QCOMPARE(program.state().envelopeHeight(), 7);
+        QCOMPARE(program.state().envelopeWidth(), 1234);
         QCOMPARE(geometryOf(main, "Shape1"), QRect(24, 40, 650, 310));
         QCOMPARE(geometryOf(main, "Memo2").topLeft(), QPoint(449, 181));
         QCOMPARE(geometryOf(main, "Label2").topLeft(), QPoint(449, 165));
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(geometryOf(main, "Panel1").topLeft(), QPoint(552, 64));
         QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
         // The later steps were skipped: no size was read.
-        QCOMPARE(program.state().EnvWidth, 0);
+        QCOMPARE(program.state().envelopeWidth(), 0);
     }
 
     void startupWithShortFontFile()
@@ -69,7 +69,7 @@ private slots:
         MainWindow *main = program.start();
         QCOMPARE(program.messages().errors, QStringList{QStringLiteral("Read beyond end of file")});
         // The failure came after the size was read, before the size label was written.
-        QCOMPARE(program.state().EnvWidth, 220);
+        QCOMPARE(program.state().envelopeWidth(), 220);
         QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
     }
 

@@ -3,6 +3,7 @@
 // The document has one page per envelope, in the order typed, and on every page the first line of
 // each block starts where the batch placement put it (pdftotext -bbox, within 0.5 mm).
 
+#include "logic/print/Placement.h"
 #include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
 #include "logic/state/SharedState.h"
@@ -72,11 +73,11 @@ private slots:
         program.start();
         AppContext &ctx = program.ctx();
         SharedState &s = program.state();
-        s.mailing.setBookLines(
+        s.mailing().setBookLines(
             record(QStringLiteral("Андреев"), QStringLiteral("ул. Липовая, 1"), QStringLiteral("Киев")) +
             record(QStringLiteral("Борисова"), QStringLiteral("пр. Мира, 2"), QStringLiteral("Львов")) +
             record(QStringLiteral("Васильев"), QStringLiteral("ул. Садовая, 3"), QStringLiteral("Одесса")));
-        s.mailing.mailingList = {QStringLiteral("Андреев"), QStringLiteral("Борисова"), QStringLiteral("Васильев")};
+        s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Борисова"), QStringLiteral("Васильев")});
 
         QTemporaryDir out;
         const QString file = out.filePath(QStringLiteral("batch.pdf"));
@@ -114,8 +115,9 @@ private slots:
                  qPrintable(cups::pdfInfo(measured)));
 
         const QPointF area = ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
-        const QPointF sender(s.HomeX / PrintScale, s.HomeY / PrintScale);
-        const QPointF recipient(s.AddrX / PrintScale, s.AddrY / PrintScale);
+        const BlockAnchors a = printPlacement(placementInput(s, feed, ctx.printing.pageWidth()), PlacementKind::Batch);
+        const QPointF sender(a.HomeX / PrintScale, a.HomeY / PrintScale);
+        const QPointF recipient(a.AddrX / PrintScale, a.AddrY / PrintScale);
         const QList<cups::Word> words = cups::pdfWords(measured);
         const QStringList order{QStringLiteral("Васильев"), QStringLiteral("Андреев"), QStringLiteral("Борисова")};
         for (int page = 1; page <= 3; ++page) {
@@ -144,7 +146,7 @@ private slots:
         }
         // The centre feed moves the blocks by half the difference between printable width and envelope.
         const int d = ctx.printing.pageWidth() - 2948;
-        QCOMPARE(s.HomeX, 70 + (feed == 4 ? d / 2 : 0));
+        QCOMPARE(a.HomeX, 70 + (feed == 4 ? d / 2 : 0));
     }
 };
 

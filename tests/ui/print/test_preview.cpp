@@ -35,19 +35,19 @@ struct Preview
                             crlfLines({QStringLiteral("Иванов Иван"), QStringLiteral("г. Киев")}));
         program.start();
         SharedState &s = program.state();
-        s.EnvType = envType;
-        s.EnvWidth = 220;
-        s.EnvHeight = 110;
+        s.setEnvelope(envType, s.envelopeWidth(), s.envelopeHeight());
+        s.setEnvelopeSize(220, s.envelopeHeight());
+        s.setEnvelopeSize(s.envelopeWidth(), 110);
         QStringList book;
         for (int i = 1; i <= n; ++i) {
             const QString name = QStringLiteral("Адресат %1").arg(i);
             book << QLatin1Char('%') + name << QStringLiteral("#ул. Номер %1").arg(i);
             for (int k = 2; k < MailingData::BookRecordLines; ++k)
                 book << QStringLiteral("#");
-            s.mailing.mailingList.append(name);
+            s.appendToMailingList(name);
         }
-        s.mailing.source = SourceMode::AddressBook;
-        s.mailing.setBookLines(book);
+        s.mailing().source = SourceMode::AddressBook;
+        s.mailing().setBookLines(book);
     }
     PreviewWindow *open()
     {
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, error);
         Preview p(5);
-        p.program.state().PreviewIndex = startIndex;
+        p.program.state().setPreviewIndex(startIndex);
         p.open();
         QCOMPARE(p.child<QLabel>("PreviewCountLabel")->text(), QStringLiteral("из 5"));
         const QImage before = p.window->picture();
@@ -129,7 +129,7 @@ private slots:
             p.enter(action);
 
         SharedState &s = p.program.state();
-        QCOMPARE(s.PreviewIndex, index);
+        QCOMPARE(s.previewIndex(), index);
         QCOMPARE(p.numberBox()->text(), box);
         QCOMPARE(p.program.messages().shown, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(p.program.messages().errors, error.isEmpty() ? QStringList() : QStringList{error});
@@ -144,14 +144,14 @@ private slots:
         p.open();
         const BlockAnchors printedBefore = p.printed();
         const QImage before = p.window->picture();
-        QCOMPARE(p.program.state().AddrY, 142);
+        QCOMPARE(p.window->anchors().AddrY, 142);
 
         p.press("PreviewAddrUpDown", true, 3);
         const SharedState &s = p.program.state();
-        QCOMPARE(s.AddrShiftY, -3);
-        QCOMPARE(s.AddrShiftX, 0);
-        QCOMPARE(s.HomeShiftY, 0);
-        QCOMPARE(s.AddrY, 139);
+        QCOMPARE(s.shifts().addrY, -3);
+        QCOMPARE(s.shifts().addrX, 0);
+        QCOMPARE(s.shifts().homeY, 0);
+        QCOMPARE(p.window->anchors().AddrY, 139);
         const QRect block(245, 142, 160, 40);
         QCOMPARE(p.window->picture().copy(block.translated(0, -3)), before.copy(block));
 
@@ -181,7 +181,7 @@ private slots:
         Preview p(1);
         p.open();
         const SharedState &s = p.program.state();
-        auto shifts = [&] { return QList<int>{s.HomeShiftX, s.HomeShiftY, s.AddrShiftX, s.AddrShiftY}; };
+        auto shifts = [&] { return QList<int>{s.shifts().homeX, s.shifts().homeY, s.shifts().addrX, s.shifts().addrY}; };
         const QByteArray name = pair.toLatin1();
         p.press(name.constData(), true, 105);
         QList<int> expected{0, 0, 0, 0};
@@ -213,10 +213,10 @@ private slots:
             QCOMPARE(p.arrows(pair)->position(), 0);
         // The first step of a fresh arrow pair replaces its shift; the other shifts stay.
         p.press("PreviewAddrUpDown", false);
-        QCOMPARE(s.AddrShiftY, 1);
-        QCOMPARE(s.AddrShiftX, 2);
-        QCOMPARE(s.HomeShiftY, 4);
-        QCOMPARE(s.HomeShiftX, 0);
+        QCOMPARE(s.shifts().addrY, 1);
+        QCOMPARE(s.shifts().addrX, 2);
+        QCOMPARE(s.shifts().homeY, 4);
+        QCOMPARE(s.shifts().homeX, 0);
     }
 
     void emptyList()
@@ -234,7 +234,7 @@ private slots:
         p.click("PreviewRightButton");
         p.enter(QStringLiteral("1"));
         QCOMPARE(p.program.messages().shown, QStringList{OutsideList});
-        QCOMPARE(p.program.state().PreviewIndex, 0);
+        QCOMPARE(p.program.state().previewIndex(), 0);
         QCOMPARE(p.window->picture(), before);
         QCOMPARE(p.program.state().recipientDetails(), stale);
     }
@@ -243,15 +243,14 @@ private slots:
     void shortenedList()
     {
         Preview p(3);
-        p.program.state().PreviewIndex = 7;
+        p.program.state().setPreviewIndex(7);
         p.open();
         QCOMPARE(p.numberBox()->text(), QStringLiteral("3"));
         QCOMPARE(p.program.state().recipientDetails().value(1), QStringLiteral("ул. Номер 3"));
         p.click("PreviewLeftButton");
         QCOMPARE(p.numberBox()->text(), QStringLiteral("2"));
         // A list that grows while the window is open updates the count.
-        p.program.state().mailing.mailingList.append(QStringLiteral("Новый"));
-        p.program.state().notifyMailingListChanged();
+        p.program.state().appendToMailingList(QStringLiteral("Новый"));
         QCOMPARE(p.child<QLabel>("PreviewCountLabel")->text(), QStringLiteral("из 4"));
     }
 

@@ -33,10 +33,10 @@ class TestPrintSetup : public QObject
         program = std::make_unique<TestProgram>(true, std::move(p));
         program->start();
         SharedState &s = program->state();
-        s.EnvWidth = 220;
-        s.EnvHeight = 110;
+        s.setEnvelopeSize(220, s.envelopeHeight());
+        s.setEnvelopeSize(s.envelopeWidth(), 110);
         for (int i = 1; i <= entries; ++i)
-            s.mailing.mailingList.append(QStringLiteral("Адресат %1").arg(i));
+            s.appendToMailingList(QStringLiteral("Адресат %1").arg(i));
         printer->setCurrentPrinter(QStringLiteral("Второй"));
         printer->calls.clear();
         PrintSetup(program->ctx());
@@ -181,7 +181,7 @@ private slots:
         QStringList book{QStringLiteral("%Адресат 1"), QStringLiteral("#Первая улица")};
         book += QStringList(5, QStringLiteral("#"));
         book += QStringList{QStringLiteral("%Адресат 3"), QStringLiteral("#Третья улица")};
-        s.mailing.setBookLines(book);
+        s.mailing().setBookLines(book);
         typeList(d, QStringLiteral("3,1"));
         button(d, "PrintSetupOKButton")->click();
         QCOMPARE(printer->pages, 2);

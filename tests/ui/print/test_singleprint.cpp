@@ -88,7 +88,6 @@ private slots:
         QCOMPARE(QPoint(t[1].x, t[1].y), QPoint(70, 290 + h));
         QCOMPARE(QPoint(t[2].x, t[2].y), QPoint(1876, 817));
         QCOMPARE(QPoint(t[4].x, t[4].y), QPoint(1876, 817 + 2 * h));
-        QCOMPARE(f.program.state().AddrX, 1876);
         QVERIFY(!f.rec().printing());
     }
 
@@ -105,8 +104,8 @@ private slots:
         QFETCH(int, width);
         Fixture f;
         f.confirmFeed();
-        f.program.state().EnvHeight = height;
-        f.program.state().EnvWidth = width;
+        f.program.state().setEnvelopeSize(f.program.state().envelopeWidth(), height);
+        f.program.state().setEnvelopeSize(width, f.program.state().envelopeHeight());
         f.main->N5Click();
         QCOMPARE(f.program.messages().shown, QStringList{NoSize});
         QVERIFY(f.rec().calls.isEmpty());
