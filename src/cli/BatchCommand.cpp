@@ -3,7 +3,6 @@
 #include "logic/print/BatchPrint.h"
 #include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
-#include "platform/QtPrintingService.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/IoError.h"
 #include "logic/state/SharedState.h"
@@ -18,6 +17,12 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#include "platform/QtPrintingService.h"
+#else
+#include "platform/CupsPrintingService.h"
+#endif
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -37,6 +42,16 @@ class InputError : public AppError
 public:
     using AppError::AppError;
 };
+
+// The system's printers without windows: CUPS on Unix; Qt PrintSupport on Windows, which has no CUPS.
+std::unique_ptr<PrintingService> systemPrinting()
+{
+#ifdef Q_OS_WIN
+    return createSystemPrintingService();
+#else
+    return std::make_unique<CupsPrintingService>();
+#endif
+}
 
 void printErr(const QString &text)
 {
@@ -365,7 +380,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         chosen = selection(o, static_cast<int>(state.mailing.mailingList.size()));
 
         if (!printing) {
-            ownPrinting = createSystemPrintingService();
+            ownPrinting = systemPrinting();
             printing = ownPrinting.get();
         }
         if (!o.output.isEmpty()) {
