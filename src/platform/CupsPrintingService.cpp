@@ -64,22 +64,61 @@ IoError refused(const QString &why)
     return IoError(QStringLiteral("The printer did not accept the document: %1").arg(why));
 }
 
-// The printer's default media with its margins; none when the queue tells no usable size.
+// A page from a size and margins in hundredths of a millimetre, as CUPS gives them; none when they
+// make no page.
+std::optional<QPageLayout> layoutOf(int width, int length, int left, int top, int right, int bottom)
+{
+    if (width <= 0 || length <= 0 || left < 0 || right < 0 || top < 0 || bottom < 0 || left + right >= width ||
+        top + bottom >= length)
+        return std::nullopt;
+    // A size within a few points of a standard one is that size, as Qt names the page of a PPD; the
+    // printable area keeps its place and size from the top-left corner.
+    const QPageSize page(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter);
+    const QSizeF paper = page.size(QPageSize::Millimeter);
+    const QMarginsF margins(left / 100.0, top / 100.0, std::max(0.0, paper.width() - (width - right) / 100.0),
+                            std::max(0.0, paper.height() - (length - bottom) / 100.0));
+    return QPageLayout(page, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
+int integerIn(ipp_t *collection, const char *name)
+{
+    ipp_attribute_t *attribute = collection ? ippFindAttribute(collection, name, IPP_TAG_INTEGER) : nullptr;
+    return attribute ? ippGetInteger(attribute, 0) : -1;
+}
+
+// The printer's default media with its margins: the media the user chose for the destination
+// (lpoptions), else the queue's media-col-default (as its PPD's default page size and imageable
+// area make it), else its media-default by name. cupsGetDestMediaDefault is not asked: it answers
+// with a size of the locale, US Letter, for a queue whose default is A4.
 std::optional<QPageLayout> defaultMediaLayout(cups_dest_t *dest)
 {
     cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
     if (!info)
         return std::nullopt;
-    cups_size_t size{};
-    const bool found = cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size) != 0;
+    std::optional<QPageLayout> layout;
+    const auto byName = [&](const char *media) {
+        cups_size_t size{};
+        if (media && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            layout = layoutOf(size.width, size.length, size.left, size.top, size.right, size.bottom);
+    };
+    byName(cupsGetOption("media", dest->num_options, dest->options));
+    if (!layout) {
+        if (ipp_attribute_t *col = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media-col")) {
+            ipp_t *media = ippGetCollection(col, 0);
+            ipp_attribute_t *sizeAttribute =
+                media ? ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION) : nullptr;
+            ipp_t *size = sizeAttribute ? ippGetCollection(sizeAttribute, 0) : nullptr;
+            layout = layoutOf(integerIn(size, "x-dimension"), integerIn(size, "y-dimension"),
+                              integerIn(media, "media-left-margin"), integerIn(media, "media-top-margin"),
+                              integerIn(media, "media-right-margin"), integerIn(media, "media-bottom-margin"));
+        }
+    }
+    if (!layout) {
+        if (ipp_attribute_t *name = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media"))
+            byName(ippGetString(name, 0, nullptr));
+    }
     cupsFreeDestInfo(info);
-    // Sizes and margins are in hundredths of a millimetre.
-    if (!found || size.width <= 0 || size.length <= 0 || size.left < 0 || size.right < 0 || size.top < 0 ||
-        size.bottom < 0 || size.left + size.right >= size.width || size.top + size.bottom >= size.length)
-        return std::nullopt;
-    const QPageSize page(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
-    const QMarginsF margins(size.left / 100.0, size.top / 100.0, size.right / 100.0, size.bottom / 100.0);
-    return QPageLayout(page, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+    return layout;
 }
 
 } // namespace
