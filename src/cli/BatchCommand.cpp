@@ -1,24 +1,29 @@
 #include "cli/BatchCommand.h"
 
 #include "logic/envelope/EnvelopeGeometry.h"
-#include "logic/print/BatchPrint.h"
-#include "logic/print/NumberList.h"
-#include "logic/print/PrintingService.h"
-#include "platform/QtPrintingService.h"
 #include "logic/files/Codepage.h"
-#include "logic/files/IoError.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/DataFolders.h"
-#include "logic/print/Fonts.h"
+#include "logic/files/IoError.h"
 #include "logic/files/WorkDir.h"
 #include "logic/mailing/MailingRecordFile.h"
 #include "logic/mailing/TableFile.h"
+#include "logic/print/BatchPrint.h"
+#include "logic/print/Fonts.h"
+#include "logic/print/NumberList.h"
+#include "logic/print/PrintingService.h"
+#include "logic/state/SharedState.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#include "platform/QtPrintingService.h"
+#else
+#include "platform/CupsPrintingService.h"
+#endif
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -38,6 +43,16 @@ class InputError : public AppError
 public:
     using AppError::AppError;
 };
+
+// The system's printers without windows: CUPS on Unix; Qt PrintSupport on Windows, which has no CUPS.
+std::unique_ptr<PrintingService> systemPrinting()
+{
+#ifdef Q_OS_WIN
+    return createSystemPrintingService();
+#else
+    return std::make_unique<CupsPrintingService>();
+#endif
+}
 
 void printErr(const QString &text)
 {
@@ -121,7 +136,8 @@ Options parseArguments(const QStringList &args)
             else if (e == QLatin1String("cp1251") || e == QLatin1String("windows-1251"))
                 o.encoding = TableEncoding::Cp1251;
             else
-                throw InputError(QStringLiteral("--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected").arg(e));
+                throw InputError(
+                    QStringLiteral("--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected").arg(e));
         } else if (a == QLatin1String("--select")) {
             o.select = value(i);
         } else if (a == QLatin1String("--copies")) {
@@ -135,7 +151,8 @@ Options parseArguments(const QStringList &args)
         } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             o.output = value(i);
         } else {
-            throw InputError(QStringLiteral("неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)").arg(a));
+            throw InputError(
+                QStringLiteral("неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)").arg(a));
         }
     }
     if (o.source == Options::Source::None)
@@ -144,7 +161,8 @@ Options parseArguments(const QStringList &args)
     if (o.source == Options::Source::Table && o.columns.isEmpty())
         throw InputError(QStringLiteral("--table требует --columns / --table needs --columns"));
     if (o.source != Options::Source::Table && (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect))
-        throw InputError(QStringLiteral("--columns и --encoding — только с --table / --columns and --encoding go with --table"));
+        throw InputError(
+            QStringLiteral("--columns и --encoding — только с --table / --columns and --encoding go with --table"));
     if (o.printer.isEmpty() == o.output.isEmpty())
         throw InputError(QStringLiteral("нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / "
                                         "give exactly one of --printer NAME or -o FILE.pdf"));
@@ -160,8 +178,7 @@ QByteArray readInputFile(const QString &path, const QString &what)
     return f.readAll();
 }
 
-template <typename Fn>
-auto fromWorkDir(const QString &file, Fn &&fn)
+template <typename Fn> auto fromWorkDir(const QString &file, Fn &&fn)
 {
     try {
         return fn();
@@ -363,7 +380,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         chosen = selection(o, static_cast<int>(state.mailingList().size()));
 
         if (!printing) {
-            ownPrinting = createSystemPrintingService();
+            ownPrinting = systemPrinting();
             printing = ownPrinting.get();
         }
         if (!o.output.isEmpty()) {
@@ -375,8 +392,9 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             partFile = out.absoluteFilePath() + QStringLiteral(".part");
         } else {
             if (!printing->printers().contains(o.printer))
-                throw InputError(QStringLiteral("--printer «%1»: нет такого принтера; есть / no such printer; there are: %2")
-                                     .arg(o.printer, printing->printers().join(QStringLiteral(", "))));
+                throw InputError(
+                    QStringLiteral("--printer «%1»: нет такого принтера; есть / no such printer; there are: %2")
+                        .arg(o.printer, printing->printers().join(QStringLiteral(", "))));
             printing->setCurrentPrinter(o.printer);
         }
     } catch (const AppError &e) {

@@ -2,9 +2,9 @@
 
 #include "cli/BatchCommand.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
 #ifdef Q_OS_UNIX
     // Qt wants a private runtime folder; a command run from cron or ssh may have none.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::temp().filePath(QStringLiteral("runtime-%1").arg(qEnvironmentVariable("USER", QStringLiteral("veltora"))));
+        const QString runtime = QDir::temp().filePath(
+            QStringLiteral("runtime-%1").arg(qEnvironmentVariable("USER", QStringLiteral("veltora"))));
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));

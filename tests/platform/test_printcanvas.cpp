@@ -4,8 +4,8 @@
 // pdftotext -bbox.
 
 #include "logic/files/IoError.h"
-#include "support/PrivateCups.h"
 #include "platform/QtPrintingService.h"
+#include "support/PrivateCups.h"
 
 #include <QPrinter>
 #include <QRegularExpression>
@@ -89,9 +89,9 @@ private slots:
         service.setCurrentPrinter(pdfFilePrinterName());
         service.setOutputFileName(pdf);
         service.beginDoc();
-        auto &canvas = static_cast<QtPrintCanvas &>(service.canvas());
+        auto &canvas = static_cast<PainterCanvas &>(service.canvas());
         constexpr int PerPage = 10;
-        const int pages = (QtPrintCanvas::MaxShapedTexts * 3 / 2) / PerPage;
+        const int pages = (PainterCanvas::MaxShapedTexts * 3 / 2) / PerPage;
         int n = 0;
         for (int page = 0; page < pages; ++page) {
             if (page > 0)
@@ -101,7 +101,7 @@ private slots:
             canvas.setFont(QStringLiteral("Liberation Serif"), 12, true, false);
             for (int i = 0; i < PerPage; ++i)
                 canvas.textOut(1800, 800 + 70 * i, numbered(n++));
-            QVERIFY(canvas.shapedTexts() <= QtPrintCanvas::MaxShapedTexts);
+            QVERIFY(canvas.shapedTexts() <= PainterCanvas::MaxShapedTexts);
         }
         service.endDoc();
         QCOMPARE(canvas.shapedTexts(), 0); // nothing learnt outlives the job

@@ -1,0 +1,310 @@
+#include "platform/CupsPrintingService.h"
+
+#include "logic/files/IoError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cmath>
+
+#include <cups/cups.h>
+
+namespace {
+
+// The destinations of CUPS (queues and their instances), for as long as it lives.
+class Destinations
+{
+public:
+    Destinations() { m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests); }
+    ~Destinations() { cupsFreeDests(m_count, m_dests); }
+    Destinations(const Destinations &) = delete;
+    Destinations &operator=(const Destinations &) = delete;
+
+    // "queue" or "queue/instance", as printers() names them; null when there is no such printer.
+    cups_dest_t *find(const QString &printer) const
+    {
+        const QByteArray name = printer.section(QLatin1Char('/'), 0, 0).toUtf8();
+        const QByteArray instance = printer.section(QLatin1Char('/'), 1).toUtf8();
+        if (name.isEmpty())
+            return nullptr;
+        return cupsGetDest(name.constData(), instance.isEmpty() ? nullptr : instance.constData(), m_count, m_dests);
+    }
+    cups_dest_t *defaultDestination() const { return cupsGetDest(nullptr, nullptr, m_count, m_dests); }
+
+    QStringList names() const
+    {
+        QStringList result;
+        for (int i = 0; i < m_count; ++i)
+            result.append(nameOf(m_dests[i]));
+        return result;
+    }
+
+    static QString nameOf(const cups_dest_t &dest)
+    {
+        QString name = QString::fromUtf8(dest.name);
+        if (dest.instance)
+            name += QLatin1Char('/') + QString::fromUtf8(dest.instance);
+        return name;
+    }
+
+private:
+    cups_dest_t *m_dests = nullptr;
+    int m_count = 0;
+};
+
+QString lastCupsError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+IoError refused(const QString &why)
+{
+    return IoError(QStringLiteral("The printer did not accept the document: %1").arg(why));
+}
+
+// A page from a size and margins in hundredths of a millimetre, as CUPS gives them; none when they
+// make no page.
+std::optional<QPageLayout> layoutOf(int width, int length, int left, int top, int right, int bottom)
+{
+    if (width <= 0 || length <= 0 || left < 0 || right < 0 || top < 0 || bottom < 0 || left + right >= width ||
+        top + bottom >= length)
+        return std::nullopt;
+    // A size within a few points of a standard one is that size, as Qt names the page of a PPD; the
+    // printable area keeps its place and size from the top-left corner.
+    const QPageSize page(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter);
+    const QSizeF paper = page.size(QPageSize::Millimeter);
+    const QMarginsF margins(left / 100.0, top / 100.0, std::max(0.0, paper.width() - (width - right) / 100.0),
+                            std::max(0.0, paper.height() - (length - bottom) / 100.0));
+    return QPageLayout(page, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
+int integerIn(ipp_t *collection, const char *name)
+{
+    ipp_attribute_t *attribute = collection ? ippFindAttribute(collection, name, IPP_TAG_INTEGER) : nullptr;
+    return attribute ? ippGetInteger(attribute, 0) : -1;
+}
+
+// The printer's default media with its margins: the media the user chose for the destination
+// (lpoptions), else the queue's media-col-default (as its PPD's default page size and imageable
+// area make it), else its media-default by name. cupsGetDestMediaDefault is not asked: it answers
+// with a size of the locale, US Letter, for a queue whose default is A4.
+std::optional<QPageLayout> defaultMediaLayout(cups_dest_t *dest)
+{
+    cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    if (!info)
+        return std::nullopt;
+    std::optional<QPageLayout> layout;
+    const auto byName = [&](const char *media) {
+        cups_size_t size{};
+        if (media && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            layout = layoutOf(size.width, size.length, size.left, size.top, size.right, size.bottom);
+    };
+    byName(cupsGetOption("media", dest->num_options, dest->options));
+    if (!layout) {
+        if (ipp_attribute_t *col = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media-col")) {
+            ipp_t *media = ippGetCollection(col, 0);
+            ipp_attribute_t *sizeAttribute =
+                media ? ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION) : nullptr;
+            ipp_t *size = sizeAttribute ? ippGetCollection(sizeAttribute, 0) : nullptr;
+            layout = layoutOf(integerIn(size, "x-dimension"), integerIn(size, "y-dimension"),
+                              integerIn(media, "media-left-margin"), integerIn(media, "media-top-margin"),
+                              integerIn(media, "media-right-margin"), integerIn(media, "media-bottom-margin"));
+        }
+    }
+    if (!layout) {
+        if (ipp_attribute_t *name = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media"))
+            byName(ippGetString(name, 0, nullptr));
+    }
+    cupsFreeDestInfo(info);
+    return layout;
+}
+
+} // namespace
+
+CupsPrintingService::CupsPrintingService() = default;
+
+CupsPrintingService::~CupsPrintingService()
+{
+    abort();
+}
+
+QStringList CupsPrintingService::printers() const
+{
+    QStringList names = Destinations().names();
+    names.append(pdfFilePrinterName());
+    return names;
+}
+
+QString CupsPrintingService::currentPrinter() const
+{
+    if (m_printer.isEmpty()) {
+        const Destinations dests;
+        const cups_dest_t *dest = dests.defaultDestination();
+        m_printer = dest ? Destinations::nameOf(*dest) : pdfFilePrinterName();
+    }
+    return m_printer;
+}
+
+void CupsPrintingService::setCurrentPrinter(const QString &name)
+{
+    if (printing())
+        throw IoError(QStringLiteral("Printing in progress"));
+    if (name != pdfFilePrinterName() && !Destinations().find(name))
+        throw IoError(QStringLiteral("Printer selected is not valid"));
+    if (name != m_printer)
+        m_printerLayout.reset();
+    m_printer = name;
+}
+
+bool CupsPrintingService::needsOutputFileName() const
+{
+    return pdfFileChosen() && m_outputFile.isEmpty();
+}
+
+QPageLayout CupsPrintingService::pageLayout() const
+{
+    if (pdfFileChosen())
+        return pdfPageLayout();
+    if (!m_printerLayout) {
+        const Destinations dests;
+        cups_dest_t *dest = dests.find(m_printer);
+        std::optional<QPageLayout> layout = dest ? defaultMediaLayout(dest) : std::nullopt;
+        m_printerLayout = layout ? *layout : pdfPageLayout();
+    }
+    return *m_printerLayout;
+}
+
+int CupsPrintingService::pageWidth()
+{
+    const QRectF area = pageLayout().paintRect(QPageLayout::Millimeter);
+    return static_cast<int>(std::lround(area.width() * PrintScale));
+}
+
+void CupsPrintingService::setCopies(int copies)
+{
+    m_copies = std::max(1, copies);
+}
+
+void CupsPrintingService::beginDoc()
+{
+    if (printing())
+        throw IoError(QStringLiteral("Printing in progress"));
+    if (pdfFileChosen()) {
+        try {
+            m_job.beginFile(m_outputFile, pdfPageLayout(), m_title);
+        } catch (const IoError &) {
+            m_outputFile.clear();
+            throw;
+        }
+        return;
+    }
+    if (!Destinations().find(m_printer))
+        throw IoError(QStringLiteral("Printer selected is not valid"));
+    const QPageLayout layout = pageLayout();
+    m_spoolFile = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("veltora-XXXXXX.pdf")));
+    if (!m_spoolFile->open()) {
+        const QString why = m_spoolFile->errorString();
+        m_spoolFile.reset();
+        throw IoError(QStringLiteral("Cannot create a temporary file: %1").arg(why));
+    }
+    m_spoolFile->close(); // the job writes it by name; the file stays until the job is sent
+    if (!m_job.begin(m_spoolFile->fileName(), layout, m_title)) {
+        const QString file = m_spoolFile->fileName();
+        m_spoolFile.reset();
+        throw IoError(QStringLiteral("Cannot create file \"%1\"").arg(file));
+    }
+}
+
+void CupsPrintingService::newPage()
+{
+    if (!printing())
+        throw IoError(QStringLiteral("Printer is not currently printing"));
+    m_job.newPage();
+}
+
+void CupsPrintingService::endDoc()
+{
+    if (!printing())
+        throw IoError(QStringLiteral("Printer is not currently printing"));
+    try {
+        m_job.end();
+        if (m_spoolFile)
+            submit();
+    } catch (const IoError &) {
+        finishJob();
+        throw;
+    }
+    finishJob();
+}
+
+void CupsPrintingService::submit()
+{
+    const Destinations dests;
+    cups_dest_t *dest = dests.find(m_printer);
+    if (!dest)
+        throw IoError(QStringLiteral("Printer selected is not valid"));
+    // The destination's own options (an instance's, the user's lpoptions) go with the job, as lp
+    // sends them; then the copies.
+    int count = 0;
+    cups_option_t *options = nullptr;
+    for (int i = 0; i < dest->num_options; ++i)
+        count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, &options);
+    count = cupsAddOption("copies", QByteArray::number(m_copies).constData(), count, &options);
+    const QByteArray title = m_title.toUtf8();
+    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, title.constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (job <= 0)
+        throw refused(lastCupsError());
+
+    const auto fail = [&](const QString &why) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, dest->name, job, 0);
+        return refused(why);
+    };
+    QFile document(m_spoolFile->fileName());
+    if (!document.open(QIODevice::ReadOnly))
+        throw fail(document.errorString());
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, dest->name, job, title.constData(), CUPS_FORMAT_PDF, 1) !=
+        HTTP_STATUS_CONTINUE)
+        throw fail(lastCupsError());
+    bool sent = true;
+    QString why;
+    for (;;) {
+        const QByteArray chunk = document.read(64 * 1024);
+        if (chunk.isEmpty()) {
+            if (document.error() != QFileDevice::NoError) {
+                sent = false;
+                why = document.errorString();
+            }
+            break;
+        }
+        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(chunk.size())) != HTTP_STATUS_CONTINUE) {
+            sent = false;
+            why = lastCupsError();
+            break;
+        }
+    }
+    // Finishing the document also ends the request after a failed write.
+    const ipp_status_t status = cupsFinishDocument(CUPS_HTTP_DEFAULT, dest->name);
+    if (sent && status > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        sent = false;
+        why = lastCupsError();
+    }
+    if (!sent)
+        throw fail(why);
+}
+
+void CupsPrintingService::abort()
+{
+    if (!printing())
+        return;
+    m_job.abort();
+    finishJob();
+}
+
+void CupsPrintingService::finishJob()
+{
+    m_outputFile.clear();
+    m_spoolFile.reset();
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A print job written into a PDF file by a QPdfWriter, drawn on the services' canvas (Qt Gui only).
+// It is what the built-in "PDF file" printer writes, in every printing service, and what
+// CupsPrintingService sends to a system printer.
+
+#include "platform/PainterCanvas.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+class QFile;
+class QPdfWriter;
+
+// The page and resolution of the "PDF file" printer: what a QPrinter in high resolution writes a
+// PDF file with.
+constexpr int PdfResolution = 1200;
+QPageLayout pdfPageLayout();
+
+// A PDF job compresses every page with a fresh zlib stream: a few hundred kilobytes allocated,
+// cleared and freed per page. With glibc's defaults those blocks come from fresh mappings or a heap
+// that is trimmed after every page, and the job spends most of its time in page faults. Keeping
+// such blocks on the heap, and the heap untrimmed, makes them reused instead. Called before a job.
+void keepAllocatorWarm();
+
+class PdfJob
+{
+public:
+    explicit PdfJob(PainterCanvas &canvas);
+    // A running job is dropped.
+    ~PdfJob();
+    PdfJob(const PdfJob &) = delete;
+    PdfJob &operator=(const PdfJob &) = delete;
+
+    // Starts a job of the "PDF file" printer into `path`: IoError when no file is named or the file
+    // cannot be created (nothing is left behind).
+    void beginFile(const QString &path, const QPageLayout &layout, const QString &title);
+    // Starts writing `path` on `layout` at PdfResolution and attaches the canvas; false when the
+    // file cannot be created.
+    bool begin(const QString &path, const QPageLayout &layout, const QString &title);
+    bool running() const { return m_writer != nullptr; }
+
+    // Ends the page (the canvas's gathered text goes on it) and starts the next; IoError when refused.
+    void newPage();
+    // Ends the job and closes the file; IoError when the file could not be written whole, and the
+    // file is then removed.
+    void end();
+    // Drops the job and removes its file.
+    void abort();
+
+private:
+    void finish();
+
+    PainterCanvas &m_canvas;
+    QPainter m_painter;
+    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+};

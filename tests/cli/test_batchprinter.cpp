@@ -1,0 +1,135 @@
+// veltora-batch printing on a system printer: a private CUPS server's cups-pdf queue, reached
+// through the CUPS_SERVER the test passes on. The envelopes land on the queue one a page, the
+// number of copies reaches the queue, and a printer that is not there or refuses the job gives
+// the exit status and the reason.
+
+#include "support/PrivateCups.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace testing;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString err;
+};
+
+Run runBatch(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(); // CUPS_SERVER included
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
+    if (!p.waitForFinished(120000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+bool admin(const PrivateCups &server, const QString &program)
+{
+    QProcess p;
+    p.start(program, {QStringLiteral("-h"), server.socket(), PrivateCups::QueueName});
+    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// The server's page log: a line per completed job.
+QString pageLog(const PrivateCups &server)
+{
+    QFile f(QFileInfo(server.socket()).dir().filePath(QStringLiteral("log/page_log")));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
+}
+
+} // namespace
+
+class TestBatchPrinter : public QObject
+{
+    Q_OBJECT
+
+    PrivateCups m_cups;
+    QSet<QString> m_seen;
+    std::unique_ptr<TempWorkDir> m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString problem = m_cups.startForThisProcess();
+        if (!problem.isEmpty())
+            QSKIP(qPrintable(problem));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<TempWorkDir>();
+        m_dir->write(QStringLiteral("user.txt"), cp1251(QStringLiteral("ООО Велтора\r\nул. Садовая, 1\r\nКиев")));
+        m_dir->write(
+            QStringLiteral("Book.txt"),
+            crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
+                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
+                       QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
+                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
+    }
+
+    void bookOnTheQueue()
+    {
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        const Run r =
+            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--copies"),
+                      QStringLiteral("2"), QStringLiteral("--printer"), PrivateCups::QueueName});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QString produced = m_cups.waitForOutput(started, m_seen);
+        QVERIFY(!produced.isEmpty());
+        m_seen.insert(produced);
+        QFile::remove(produced);
+
+        const QString spooled = m_cups.lastSpooledDocument();
+        const QString info = cups::pdfInfo(spooled);
+        QVERIFY2(info.contains(QStringLiteral("Pages:           2")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info)); // the queue's default page
+        const auto first = cups::findWord(spooled, QStringLiteral("Петров"));
+        const auto second = cups::findWord(spooled, QStringLiteral("Сидорова"));
+        const auto sender = cups::findWord(spooled, QStringLiteral("Велтора"));
+        QVERIFY(first && second && sender);
+        QCOMPARE(first->page, 1);
+        QCOMPARE(second->page, 2);
+        // page_log: "<queue> <user> <job> [<date>] total <pages>", the pages counted once a copy.
+        static const QRegularExpression total(
+            QStringLiteral("%1 \\S+ (\\d+) \\[[^]]*\\] total (\\d+)").arg(PrivateCups::QueueName));
+        QString lastTotal;
+        for (auto it = total.globalMatch(pageLog(m_cups)); it.hasNext();)
+            lastTotal = it.next().captured(2);
+        QCOMPARE(lastTotal, QStringLiteral("4"));
+    }
+
+    void unknownOrRefusingPrinter()
+    {
+        Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                          QStringLiteral("--printer"), QStringLiteral("NoSuchQueue")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("NoSuchQueue")) && r.err.contains(PrivateCups::QueueName),
+                 qPrintable(r.err));
+
+        QVERIFY(admin(m_cups, QStringLiteral("cupsreject")));
+        r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--printer"),
+                      PrivateCups::QueueName});
+        QVERIFY(admin(m_cups, QStringLiteral("cupsaccept")));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("accepting")), qPrintable(r.err));
+        QCOMPARE(m_cups.pendingJobs(), 0);
+    }
+};
+
+QTEST_MAIN(TestBatchPrinter)
+#include "test_batchprinter.moc"

@@ -1,0 +1,201 @@
+// The printing service of veltora-batch on a private CUPS server (one cups-pdf queue whose A4 page
+// has a printable area 10 mm in from the left and the top, 15 mm from the bottom): the printers and
+// the page the queue reports, jobs that land on the queue where they were drawn, and jobs the
+// queue refuses or that are dropped. The spooled document is read back with pdftotext -bbox.
+
+#include "logic/files/IoError.h"
+#include "platform/CupsPrintingService.h"
+#include "support/PrivateCups.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The queue's printable area, from its PPD's ImageableArea ("28.35 42.52 566.93 813.65" on A4).
+const QRectF PrintableMm(QPointF(28.35, 842 - 813.65) / cups::PointsPerMm,
+                         QPointF(566.93, 842 - 42.52) / cups::PointsPerMm);
+
+QStringList spoolFiles()
+{
+    return QDir::temp().entryList({QStringLiteral("veltora-*.pdf")}, QDir::Files);
+}
+
+// Runs a CUPS administration command (cupsreject, cupsaccept) on the private server.
+bool admin(const PrivateCups &server, const QString &program)
+{
+    QProcess p;
+    p.start(program, {QStringLiteral("-h"), server.socket(), PrivateCups::QueueName});
+    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+} // namespace
+
+class TestCupsPrinting : public QObject
+{
+    Q_OBJECT
+
+    PrivateCups m_cups;
+    QSet<QString> m_seen;
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString problem = m_cups.startForThisProcess();
+        if (!problem.isEmpty())
+            QSKIP(qPrintable(problem));
+    }
+
+    // The queue is listed before the built-in printer, and its page is its default media with the
+    // margins of the PPD: the width that the placement works with is the printable area's.
+    void printersAndTheQueuesPage()
+    {
+        CupsPrintingService service;
+        const QStringList printers = service.printers();
+        QVERIFY2(printers.contains(PrivateCups::QueueName), qPrintable(printers.join(u',')));
+        QCOMPARE(printers.constLast(), pdfFilePrinterName());
+
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        QCOMPARE(service.currentPrinter(), PrivateCups::QueueName);
+        QVERIFY(!service.needsOutputFileName());
+        const QPageLayout page = service.pageLayout();
+        QCOMPARE(page.pageSize().id(), QPageSize::A4);
+        const QRectF area = page.paintRect(QPageLayout::Millimeter);
+        QVERIFY2(qAbs(area.left() - PrintableMm.left()) < 0.1 && qAbs(area.top() - PrintableMm.top()) < 0.1 &&
+                     qAbs(area.width() - PrintableMm.width()) < 0.1 && qAbs(area.height() - PrintableMm.height()) < 0.1,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 mm")
+                                .arg(area.left())
+                                .arg(area.top())
+                                .arg(area.width())
+                                .arg(area.height())));
+        QCOMPARE(service.pageWidth(), qRound(PrintableMm.width() * PrintScale));
+
+        // Back on the built-in printer: its own page and an output file again.
+        service.setCurrentPrinter(pdfFilePrinterName());
+        QVERIFY(service.needsOutputFileName());
+        QCOMPARE(service.pageLayout(), pdfPageLayout());
+    }
+
+    void unknownPrinterIsRefused()
+    {
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        try {
+            service.setCurrentPrinter(QStringLiteral("NoSuchQueue"));
+            QFAIL("an unknown printer was taken");
+        } catch (const IoError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Printer selected is not valid"));
+        }
+        QCOMPARE(service.currentPrinter(), PrivateCups::QueueName);
+    }
+
+    // Two pages sent to the queue: the queue prints them, and in the document it received every
+    // line starts at its millimetres from the printable area; the temporary document is gone.
+    void jobLandsWhereItWasDrawn()
+    {
+        const QStringList spoolBefore = spoolFiles();
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        service.setTitle(QStringLiteral("Велтора"));
+        service.beginDoc();
+        QVERIFY(service.printing());
+        service.canvas().setFont(QStringLiteral("Liberation Sans"), 12, false, false);
+        service.canvas().textOut(qRound(20 * PrintScale), qRound(30 * PrintScale), QStringLiteral("Андреев"));
+        service.newPage();
+        service.canvas().textOut(qRound(50 * PrintScale), qRound(70 * PrintScale), QStringLiteral("Борисова"));
+        service.endDoc();
+        QVERIFY(!service.printing());
+        QCOMPARE(spoolFiles(), spoolBefore);
+
+        const QString produced = m_cups.waitForOutput(started, m_seen);
+        QVERIFY(!produced.isEmpty());
+        m_seen.insert(produced);
+        QFile::remove(produced);
+        // cups-pdf's own output has its text turned into Type 3 fonts that pdftotext cannot read:
+        // the document the queue received is measured.
+        const QString spooled = m_cups.lastSpooledDocument();
+        const QString info = cups::pdfInfo(spooled);
+        QVERIFY2(info.contains(QStringLiteral("Pages:           2")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Title:           Велтора")), qPrintable(info));
+        const auto first = cups::findWord(spooled, QStringLiteral("Андреев"));
+        const auto second = cups::findWord(spooled, QStringLiteral("Борисова"));
+        QVERIFY(first && second);
+        QCOMPARE(first->page, 1);
+        QCOMPARE(second->page, 2);
+        const auto at = [](const cups::Word &w) {
+            return QPointF(w.xMin / cups::PointsPerMm, w.yMin / cups::PointsPerMm) - PrintableMm.topLeft();
+        };
+        const auto near = [](QPointF a, QPointF b) { return qAbs(a.x() - b.x()) <= 0.5 && qAbs(a.y() - b.y()) <= 0.5; };
+        QVERIFY2(near(at(*first), QPointF(20, 30)),
+                 qPrintable(QStringLiteral("%1,%2").arg(at(*first).x()).arg(at(*first).y())));
+        QVERIFY2(near(at(*second), QPointF(50, 70)),
+                 qPrintable(QStringLiteral("%1,%2").arg(at(*second).x()).arg(at(*second).y())));
+    }
+
+    // A queue that accepts no jobs refuses the document with the reason CUPS gives; nothing stays
+    // behind and the service takes the next job. A dropped job sends nothing.
+    void refusedAndDroppedJobs()
+    {
+        const QStringList spoolBefore = spoolFiles();
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        QVERIFY(admin(m_cups, QStringLiteral("cupsreject")));
+        service.beginDoc();
+        service.canvas().textOut(100, 100, QStringLiteral("Отказ"));
+        QString message;
+        try {
+            service.endDoc();
+        } catch (const IoError &e) {
+            message = e.message();
+        }
+        QVERIFY(admin(m_cups, QStringLiteral("cupsaccept")));
+        QVERIFY2(message.startsWith(QStringLiteral("The printer did not accept the document: ")) &&
+                     message.contains(QStringLiteral("accepting")),
+                 qPrintable(message));
+        QVERIFY(!service.printing());
+        QCOMPARE(spoolFiles(), spoolBefore);
+        QCOMPARE(m_cups.pendingJobs(), 0);
+
+        const QString lastSpooled = m_cups.lastSpooledDocument();
+        service.beginDoc();
+        service.canvas().textOut(100, 100, QStringLiteral("Брошено"));
+        service.abort();
+        QVERIFY(!service.printing());
+        QCOMPARE(spoolFiles(), spoolBefore);
+        QCOMPARE(m_cups.pendingJobs(), 0);
+        QCOMPARE(m_cups.lastSpooledDocument(), lastSpooled);
+    }
+
+    // The built-in printer of this service writes its file as the windows' service does (PdfJob):
+    // the file named for the job, which serves that job only.
+    void pdfFilePrinter()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("envelope.pdf"));
+        CupsPrintingService service;
+        service.setCurrentPrinter(pdfFilePrinterName());
+        QVERIFY_THROWS_EXCEPTION(IoError, service.beginDoc()); // no file named
+        service.setOutputFileName(pdf);
+        service.beginDoc();
+        service.canvas().textOut(qRound(20 * PrintScale), qRound(30 * PrintScale), QStringLiteral("Андреев"));
+        service.endDoc();
+        QVERIFY(service.needsOutputFileName());
+        const auto word = cups::findWord(pdf, QStringLiteral("Андреев"));
+        QVERIFY(word);
+        const QPointF origin = pdfPageLayout().paintRect(QPageLayout::Point).topLeft();
+        QVERIFY(qAbs((word->xMin - origin.x()) / cups::PointsPerMm - 20) <= 0.5);
+        QVERIFY(qAbs((word->yMin - origin.y()) / cups::PointsPerMm - 30) <= 0.5);
+    }
+};
+
+QTEST_MAIN(TestCupsPrinting)
+#include "test_cupsprinting.moc"
