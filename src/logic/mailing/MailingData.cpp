@@ -23,6 +23,16 @@ void indexRecords(const QStringList &lines, KeyOf keyOf, QStringList &keys, QHas
     }
 }
 
+// The texts of the record indexed under key, or nothing.
+std::optional<QStringList> lookup(const QStringList &lines, const QHash<QString, int> &index, const QString &key,
+                                  int recordLines)
+{
+    const auto it = index.constFind(key);
+    if (it == index.cend())
+        return std::nullopt;
+    return addressbook::shownFields(lines, it.value(), recordLines);
+}
+
 } // namespace
 
 void MailingData::loadBook(const WorkDir &dir)
@@ -51,18 +61,12 @@ void MailingData::setMailingRecords(QStringList lines)
 
 std::optional<QStringList> MailingData::lookupBook(const QString &name) const
 {
-    const auto it = m_bookIndex.constFind(name);
-    if (it == m_bookIndex.cend())
-        return std::nullopt;
-    return addressbook::shownFields(m_bookLines, it.value());
+    return lookup(m_bookLines, m_bookIndex, name, addressbook::RecordLines);
 }
 
 std::optional<QStringList> MailingData::lookupRecord(const QString &entry) const
 {
-    const auto it = m_recordIndex.constFind(entry);
-    if (it == m_recordIndex.cend())
-        return std::nullopt;
-    return addressbook::shownFields(m_records, it.value(), MailingRecordLines);
+    return lookup(m_records, m_recordIndex, entry, MailingRecordLines);
 }
 
 std::optional<QStringList> MailingData::lookupEntry(const QString &entry, bool putEntryFirst) const
