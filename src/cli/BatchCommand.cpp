@@ -1,11 +1,14 @@
 #include "cli/BatchCommand.h"
 
+#include "logic/addresses/BookRecord.h"
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/DataFolders.h"
 #include "logic/files/IoError.h"
+#include "logic/files/SettingsFiles.h"
 #include "logic/files/WorkDir.h"
 #include "logic/mailing/MailingRecordFile.h"
+#include "logic/mailing/RowSplitter.h"
 #include "logic/mailing/TableFile.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/Fonts.h"
@@ -189,7 +192,7 @@ template <typename Fn> auto fromWorkDir(const QString &file, Fn &&fn)
 
 void loadBook(const WorkDir &dir, SharedState &state)
 {
-    fromWorkDir(QStringLiteral("Book.txt"), [&] {
+    fromWorkDir(addressbook::FileName, [&] {
         state.mailing().loadBook(dir);
         return 0;
     });
@@ -249,7 +252,7 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
                                      .arg(rowNumber)
                                      .arg(keyColumn + 1));
             const QString row = cells.join(QLatin1Char('\t'));
-            if (row.size() < 5)
+            if (row.size() < MinimumRowLength)
                 throw InputError(QStringLiteral("--table «%1», строка %2, столбец 1: строка короче пяти знаков / "
                                                 "row %2, column 1: the row is shorter than five characters")
                                      .arg(o.tableFile)
@@ -361,16 +364,16 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         dir = std::make_unique<WorkDir>(workPath);
         installFontSubstitutes();
         state.setMainFont(mainWindowFont());
-        fromWorkDir(QStringLiteral("parfile"), [&] {
+        fromWorkDir(settings::ParfileFile, [&] {
             const settings::EnvelopeSize size = settings::readParfile(*dir);
             state.setEnvelopeSize(size.width, size.height);
             return 0;
         });
-        state.setEnvelope(fromWorkDir(QStringLiteral("envtip"), [&] { return settings::readEnvtip(*dir); }),
+        state.setEnvelope(fromWorkDir(settings::EnvtipFile, [&] { return settings::readEnvtip(*dir); }),
                           state.envelopeWidth(), state.envelopeHeight());
-        state.setSenderFont(fromWorkDir(QStringLiteral("HomeFont"), [&] { return settings::readHomeFont(*dir); }));
-        state.setRecipientFont(fromWorkDir(QStringLiteral("AddrFont"), [&] { return settings::readAddrFont(*dir); }));
-        fromWorkDir(QStringLiteral("envs"), [&] { return settings::readEnvsLast(*dir); });
+        state.setSenderFont(fromWorkDir(settings::HomeFontFile, [&] { return settings::readHomeFont(*dir); }));
+        state.setRecipientFont(fromWorkDir(settings::AddrFontFile, [&] { return settings::readAddrFont(*dir); }));
+        fromWorkDir(settings::EnvsFile, [&] { return settings::readEnvsLast(*dir); });
         fromWorkDir(QStringLiteral("User.txt"), [&] { return senderLines(*dir, state.mainFont()); });
         if (state.envelopeWidth() == 0 || state.envelopeHeight() == 0)
             throw InputError(NoEnvelopeSizeMessage);

@@ -24,7 +24,8 @@ Run runBatch(const QStringList &args)
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
     if (!p.waitForFinished(120000))
         return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 QString pdfText(const QString &pdf)
@@ -61,26 +62,44 @@ private slots:
     {
         m_dir = std::make_unique<TempWorkDir>();
         m_dir->write(QStringLiteral("user.txt"), cp1251(QStringLiteral("ООО Велтора\r\nул. Садовая, 1\r\nКиев")));
-        m_dir->write(QStringLiteral("Book.txt"),
-                     crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
-                                QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
-                                QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
-                                QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
+        m_dir->write(
+            QStringLiteral("Book.txt"),
+            crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
+                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
+                       QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
+                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
     }
 
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("says");
-        QTest::newRow("no source") << QStringList{QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("--book");
+        QTest::newRow("no source") << QStringList{QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                                   << QStringLiteral("--book");
         QTest::newRow("no output") << QStringList{QStringLiteral("--book")} << QStringLiteral("--printer");
-        QTest::newRow("unknown") << QStringList{QStringLiteral("--book"), QStringLiteral("--frobnicate")} << QStringLiteral("--frobnicate");
-        QTest::newRow("copies") << QStringList{QStringLiteral("--book"), QStringLiteral("--copies"), QStringLiteral("51"), QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("--copies");
-        QTest::newRow("select malformed") << QStringList{QStringLiteral("--book"), QStringLiteral("--select"), QStringLiteral("1;2"), QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("Ошибка!!!");
-        QTest::newRow("select outside") << QStringList{QStringLiteral("--book"), QStringLiteral("--select"), QStringLiteral("1,5"), QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("5");
-        QTest::newRow("shift range") << QStringList{QStringLiteral("--book"), QStringLiteral("--shift-addr"), QStringLiteral("101,0"), QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("--shift-addr");
-        QTest::newRow("table without columns") << QStringList{QStringLiteral("--table"), QStringLiteral("t.txt"), QStringLiteral("-o"), QStringLiteral("x.pdf")} << QStringLiteral("--columns");
-        QTest::newRow("unknown printer") << QStringList{QStringLiteral("--book"), QStringLiteral("--printer"), QStringLiteral("Nope")} << QStringLiteral("Nope");
+        QTest::newRow("unknown") << QStringList{QStringLiteral("--book"), QStringLiteral("--frobnicate")}
+                                 << QStringLiteral("--frobnicate");
+        QTest::newRow("copies") << QStringList{QStringLiteral("--book"), QStringLiteral("--copies"),
+                                               QStringLiteral("51"), QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                                << QStringLiteral("--copies");
+        QTest::newRow("select malformed")
+            << QStringList{QStringLiteral("--book"), QStringLiteral("--select"), QStringLiteral("1;2"),
+                           QStringLiteral("-o"), QStringLiteral("x.pdf")}
+            << QStringLiteral("Ошибка!!!");
+        QTest::newRow("select outside") << QStringList{QStringLiteral("--book"), QStringLiteral("--select"),
+                                                       QStringLiteral("1,5"), QStringLiteral("-o"),
+                                                       QStringLiteral("x.pdf")}
+                                        << QStringLiteral("5");
+        QTest::newRow("shift range") << QStringList{QStringLiteral("--book"), QStringLiteral("--shift-addr"),
+                                                    QStringLiteral("101,0"), QStringLiteral("-o"),
+                                                    QStringLiteral("x.pdf")}
+                                     << QStringLiteral("--shift-addr");
+        QTest::newRow("table without columns") << QStringList{QStringLiteral("--table"), QStringLiteral("t.txt"),
+                                                              QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                                               << QStringLiteral("--columns");
+        QTest::newRow("unknown printer") << QStringList{QStringLiteral("--book"), QStringLiteral("--printer"),
+                                                        QStringLiteral("Nope")}
+                                         << QStringLiteral("Nope");
     }
     void badArguments()
     {
@@ -104,8 +123,9 @@ private slots:
         f.write(QStringLiteral("Шевченко;Київ;01001\n;Львів;79000\n").toUtf8());
         f.close();
         const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
-        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"), table,
-                                QStringLiteral("--columns"), QStringLiteral("0,-,-,-,1,-,-,-,2"), QStringLiteral("-o"), out});
+        const Run r =
+            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"), table,
+                      QStringLiteral("--columns"), QStringLiteral("0,-,-,-,1,-,-,-,2"), QStringLiteral("-o"), out});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QStringLiteral("строка 2, столбец 1")), qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
@@ -151,7 +171,8 @@ private slots:
     void bookAndNames()
     {
         const QString out = m_dir->filePath(QStringLiteral("book.pdf"));
-        Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("-o"), out});
+        Run r =
+            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("-o"), out});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(pdfPages(out), 2);
         QVERIFY(pdfText(out).contains(QStringLiteral("Сидорова Анна")));
@@ -163,13 +184,28 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("Никто")) && r.err.contains(QStringLiteral("2")), qPrintable(r.err));
     }
 
-    void missingSenderFileIsBadInput()
+    void missingWorkingFileIsBadInput_data()
     {
-        m_dir->remove(QStringLiteral("user.txt"));
-        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("-o"),
-                                m_dir->filePath(QStringLiteral("out.pdf"))});
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("sender") << QStringLiteral("user.txt") << QStringLiteral("«User.txt»");
+        QTest::newRow("book") << QStringLiteral("Book.txt") << QStringLiteral("«Book.txt»");
+        QTest::newRow("envelope size") << QStringLiteral("parfile") << QStringLiteral("«parfile»");
+        QTest::newRow("envelope type") << QStringLiteral("envtip") << QStringLiteral("«envtip»");
+        QTest::newRow("sender font") << QStringLiteral("HomeFont") << QStringLiteral("«HomeFont»");
+        QTest::newRow("recipient font") << QStringLiteral("AddrFont") << QStringLiteral("«AddrFont»");
+        QTest::newRow("feed method") << QStringLiteral("envs") << QStringLiteral("«envs»");
+    }
+    void missingWorkingFileIsBadInput()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, named);
+        m_dir->remove(file);
+        QVERIFY(!m_dir->exists(file));
+        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                                QStringLiteral("-o"), m_dir->filePath(QStringLiteral("out.pdf"))});
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("User.txt")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(named), qPrintable(r.err));
     }
 
     void helpInBothLanguages()
@@ -181,8 +217,8 @@ private slots:
         QCOMPARE(p.exitStatus(), ok);
         QCOMPARE(p.exitCode(), 0);
         const QString help = QString::fromLocal8Bit(p.readAllStandardOutput());
-        for (const char *word : {"--table", "--columns", "--select", "--copies", "--shift-home", "--printer", "--workdir",
-                                 "Печать", "Printing", "Exit status"})
+        for (const char *word : {"--table", "--columns", "--select", "--copies", "--shift-home", "--printer",
+                                 "--workdir", "Печать", "Printing", "Exit status"})
             QVERIFY2(help.contains(QString::fromUtf8(word)), word);
     }
 

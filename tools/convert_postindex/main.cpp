@@ -194,7 +194,7 @@ struct Converter
 
         QStringList forms;
         auto addForm = [&forms](const QString &text) {
-            const QString key = postal::MyUpcase(text);
+            const QString key = postal::searchKey(text);
             if (!key.isEmpty() && !forms.contains(key))
                 forms.append(key);
         };

@@ -6,162 +6,13 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <vector>
 
 namespace addressbook {
 
-namespace {
-
-const QString DistrictSuffix = QStringLiteral(" район");
-const QString RegionSuffix = QStringLiteral(" область");
-
-// Decodes code page 1251 a byte at a time through a table taken from the codec, which is several
-// times faster than the codec on a book of many megabytes.
-QString decodeBytes(const QByteArray &bytes)
-{
-    static const std::optional<std::array<char16_t, 256>> table = []() -> std::optional<std::array<char16_t, 256>> {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const QString one = codepage::decode1251(QByteArray(1, char(b)));
-            if (one.size() != 1)
-                return std::nullopt;
-            t[b] = one.at(0).unicode();
-        }
-        return t;
-    }();
-    if (!table)
-        return codepage::decode1251(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const uchar *in = reinterpret_cast<const uchar *>(bytes.constData());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = (*table)[in[i]];
-    return text;
-}
-
-QString fieldText(const QStringList &lines, qsizetype slot, qsizetype length, int field)
-{
-    return field < length ? lines.at(slot + field).mid(1) : QString();
-}
-
-} // namespace
-
-QStringList namesOf(const QStringList &lines)
-{
-    QStringList names;
-    for (const QString &line : lines) {
-        if (isNameLine(line))
-            names.append(listedName(line));
-    }
-    return names;
-}
-
-qsizetype recordLength(const QStringList &lines, qsizetype slot)
-{
-    qsizetype length = 1;
-    while (length < RecordLines && slot + length < lines.size() && !isNameLine(lines.at(slot + length)))
-        ++length;
-    return length;
-}
-
-qsizetype findLast(const QStringList &lines, const QString &name)
-{
-    for (qsizetype slot = lines.size() - 1; slot >= 0; --slot) {
-        const QString &line = lines.at(slot);
-        if (isNameLine(line) && QStringView(line).mid(1, ListedNameLength) == name)
-            return slot;
-    }
-    return -1;
-}
-
-QStringList recordFromBoxes(const QStringList &boxes)
-{
-    QStringList record;
-    record.reserve(RecordLines);
-    for (int field = 0; field < RecordLines; ++field) {
-        const QString box = field < boxes.size() ? boxes.at(field) : QString();
-        QString text = box;
-        if (!box.isEmpty() && field == District)
-            text += DistrictSuffix;
-        else if (!box.isEmpty() && field == Region)
-            text += RegionSuffix;
-        // A box holds more than it accepts only when it was filled from a longer line of the file;
-        // such a text is written back whole.
-        if (box.size() <= BoxLength)
-            text.truncate(FieldLength);
-        record.append((field == Name ? QLatin1Char('%') : QLatin1Char('#')) + text);
-    }
-    return record;
-}
-
-QStringList boxesFromRecord(const QStringList &lines, qsizetype slot)
-{
-    const qsizetype length = recordLength(lines, slot);
-    QStringList boxes;
-    for (int field = 0; field < RecordLines; ++field) {
-        QString text = fieldText(lines, slot, length, field);
-        if (field == District && text.endsWith(DistrictSuffix))
-            text.chop(DistrictSuffix.size());
-        else if (field == Region && text.endsWith(RegionSuffix))
-            text.chop(RegionSuffix.size());
-        boxes.append(text);
-    }
-    return boxes;
-}
-
-QStringList shownFields(const QStringList &lines, qsizetype slot)
-{
-    const qsizetype length = recordLength(lines, slot);
-    QStringList fields;
-    for (int field = 0; field < length; ++field) {
-        const QString text = fieldText(lines, slot, length, field);
-        if (!text.isEmpty())
-            fields.append(text);
-    }
-    return fields;
-}
-
 QStringList listNames(const WorkDir &dir)
 {
     return namesOf(dir.readLines(FileName));
-}
-
-QStringList readAllLines(const WorkDir &dir)
-{
-    return dir.readLines(FileName);
-}
-
-QByteArray withRecord(QByteArray bytes, const QStringList &record)
-{
-    QString text;
-    for (const QString &line : record) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    const QByteArray added = WorkDir::encode(text, TextEncoding::Cp1251, FileName);
-    // A last line left open by another program would otherwise swallow the new name line.
-    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
-        bytes += "\r\n";
-    bytes += added;
-    return bytes;
-}
-
-void appendRecord(const WorkDir &dir, const QStringList &record)
-{
-    dir.writeBytes(FileName, withRecord(dir.exists(FileName) ? dir.readBytes(FileName) : QByteArray(), record));
-}
-
-void rewrite(const WorkDir &dir, const QStringList &table)
-{
-    QStringList lines;
-    lines.reserve(table.size());
-    for (const QString &line : table) {
-        if (!line.isEmpty())
-            lines.append(line);
-    }
-    dir.writeLines(FileName, lines);
 }
 
 NameOrder::NameOrder()
@@ -209,6 +60,20 @@ qsizetype NameOrder::find(const QStringList &sorted, const QString &name) const
 
 using namespace addressbook;
 
+namespace {
+
+// The bytes of the file with the record's lines added at the end.
+QByteArray withRecord(QByteArray bytes, const QStringList &record)
+{
+    // A last line left open by another program would otherwise swallow the new name line.
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += "\r\n";
+    bytes += WorkDir::encode(codepage::joinLines(record), TextEncoding::Cp1251, FileName);
+    return bytes;
+}
+
+} // namespace
+
 AddressBook::AddressBook(const WorkDir &dir)
     : m_dir(dir)
 {
@@ -227,28 +92,14 @@ void AddressBook::setFile(QByteArray bytes)
     m_bytes = std::move(bytes);
     m_lines.clear();
     m_spans.clear();
-    const QString text = decodeBytes(m_bytes);
+    const QString text = codepage::decode1251(m_bytes);
     // Code page 1251 gives one character for each byte, so a line's place in the text is its
     // place in the bytes as well.
     const bool sameOffsets = text.size() == m_bytes.size();
-    const qsizetype n = text.size();
-    const QChar *chars = text.constData();
-    qsizetype start = 0;
-    auto addLine = [&](qsizetype end) {
+    codepage::forEachLine(text, [&](qsizetype start, qsizetype end) {
         m_lines.append(text.mid(start, end - start));
         m_spans.append(sameOffsets ? Span{start, end - start} : Span{});
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = chars[i].unicode();
-        if (c == u'\r' || c == u'\n') {
-            addLine(i);
-            if (c == u'\r' && i + 1 < n && chars[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        addLine(n);
+    });
 }
 
 void AddressBook::reload()

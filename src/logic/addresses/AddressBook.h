@@ -1,15 +1,12 @@
 #pragma once
-// The address book file "Book.txt" and its address records.
-//
-// The file is code page 1251 text, every line ended by CR LF. A record is seven lines: the name
-// line marked "%", then street, locality, district, region, country and postal code, each marked
-// "#". An empty field is the marker alone; the district and the region carry the words " район"
-// and " область" when they are not empty. Records are found by their name lines alone.
+// The address book file "Book.txt" (its records: BookRecord.h) and its working copy.
 //
 // AddressBook is the working copy that the address book window edits: every line of the file,
 // kept whole however long it is, with no fixed capacity. Every change is written as one atomic
 // replacement of the file, so that a failed write leaves the old file whole; after a write the
 // copy holds exactly the lines written.
+
+#include "logic/addresses/BookRecord.h"
 
 #include <QCollator>
 #include <QDateTime>
@@ -20,54 +17,8 @@ class WorkDir;
 
 namespace addressbook {
 
-inline constexpr int RecordLines = 7;
-// Characters that a box of the add and edit dialogs accepts.
-inline constexpr int BoxLength = 250;
-// Characters of a field text written from the boxes (a suffix may take a box beyond the box length).
-inline constexpr int FieldLength = 255;
-// Characters of a name that the lists of names show.
-inline constexpr int ListedNameLength = 254;
-
-inline const QString FileName = QStringLiteral("Book.txt");
-
-enum Field { Name, Street, Locality, District, Region, Country, PostalCode };
-
-inline bool isNameLine(const QString &line)
-{
-    return line.startsWith(QLatin1Char('%'));
-}
-
-// The name as the lists show it: the text after the marker, at most ListedNameLength characters.
-inline QString listedName(const QString &nameLine)
-{
-    return nameLine.mid(1, ListedNameLength);
-}
-
-// The listed names of the lines, in file order.
-QStringList namesOf(const QStringList &lines);
-
-// The lines of the record whose name line is at slot: the name line and up to six lines after it,
-// stopping before the next name line or at the end of the table.
-qsizetype recordLength(const QStringList &lines, qsizetype slot);
-
-// The slot of the last name line whose listed name equals name, or -1.
-qsizetype findLast(const QStringList &lines, const QString &name);
-
-// The seven lines of a record made from the texts of the seven boxes.
-QStringList recordFromBoxes(const QStringList &boxes);
-// The seven box texts of the record at slot: markers dropped, suffixes of district and region
-// taken off, missing lines empty.
-QStringList boxesFromRecord(const QStringList &lines, qsizetype slot);
-// The field texts of the record at slot that are not empty, in record order.
-QStringList shownFields(const QStringList &lines, qsizetype slot);
-
-// Whole-file operations.
+// The listed names of the file, in file order. Throws IoError.
 QStringList listNames(const WorkDir &dir);
-QStringList readAllLines(const WorkDir &dir);
-// Adds a record at the end of the file (created when missing), replacing the file atomically.
-void appendRecord(const WorkDir &dir, const QStringList &record);
-// Writes every line of the table that is not blank, replacing the file atomically.
-void rewrite(const WorkDir &dir, const QStringList &table);
 
 // The order of the lists of names: alphabetical in the Russian way, case ignored first.
 class NameOrder

@@ -52,7 +52,7 @@ QString regionFileName(int row)
     return row >= 0 && row < files.size() ? files.at(row) : QString();
 }
 
-QString MyUpcase(const QString &text)
+QString searchKey(const QString &text)
 {
     QString key;
     key.reserve(text.size());
@@ -108,7 +108,7 @@ QStringList searchRegion(const WorkDir &dir, int row, const QString &locality)
     if (file.isEmpty())
         throw IoError::fileNotFound();
     const QByteArray text = dir.readBytes(file);
-    return findEntries(text, MyUpcase(locality));
+    return findEntries(text, searchKey(locality));
 }
 
 } // namespace postal

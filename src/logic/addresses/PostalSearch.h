@@ -25,7 +25,7 @@ QString regionFileName(int row);
 // The search key of a typed text: digits stay, capital letters А to Я stay, small letters а to я
 // become capitals, and every other character (space, hyphen, apostrophe, Latin letters, Ё ё and the
 // Ukrainian letters Ґ ґ Є є І і Ї ї) is dropped.
-QString MyUpcase(const QString &text);
+QString searchKey(const QString &text);
 
 // The entries of a region file's text (code page 1251) that hold the key: for each line that begins
 // with a space and contains the key, in file order, the text before its first "<br>" (an empty text

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+#include <array>
 
 namespace codepage {
 
@@ -14,8 +15,29 @@ const char *const kName = "windows-1251";
 
 QString decode1251(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kName);
-    return decoder.decode(bytes);
+    // Code page 1251 gives one character for each byte: decoding through a table taken from the
+    // codec is several times faster than the codec on a file of many megabytes.
+    static const std::optional<std::array<char16_t, 256>> table = []() -> std::optional<std::array<char16_t, 256>> {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder decoder(kName);
+            const QString one = decoder.decode(QByteArray(1, char(b)));
+            if (one.size() != 1)
+                return std::nullopt;
+            t[b] = one.at(0).unicode();
+        }
+        return t;
+    }();
+    if (!table || bytes.isEmpty()) {
+        QStringDecoder decoder(kName);
+        return decoder.decode(bytes);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = (*table)[in[i]];
+    return text;
 }
 
 std::optional<QByteArray> encode1251(const QString &text)
@@ -58,20 +80,22 @@ QByteArray encode1251OrThrow(const QString &text, const QString &fileName)
 QStringList splitLines(const QString &text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(text.mid(start, i - start));
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    forEachLine(text, [&](qsizetype start, qsizetype end) { lines.append(text.mid(start, end - start)); });
     return lines;
+}
+
+QString joinLines(const QStringList &lines)
+{
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    QString text;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return text;
 }
 
 } // namespace codepage

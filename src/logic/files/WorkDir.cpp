@@ -24,7 +24,10 @@ namespace {
 
 } // namespace
 
-WorkDir::WorkDir(QString root) : m_root(std::move(root)) {}
+WorkDir::WorkDir(QString root)
+    : m_root(std::move(root))
+{
+}
 
 QString WorkDir::path(const QString &name) const
 {
@@ -125,16 +128,7 @@ void WorkDir::writeText(const QString &name, const QString &text, TextEncoding e
 
 void WorkDir::writeLines(const QString &name, const QStringList &lines, TextEncoding enc) const
 {
-    QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QString &line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    writeText(name, text, enc);
+    writeText(name, codepage::joinLines(lines), enc);
 }
 
 void WorkDir::appendLines(const QString &name, const QStringList &lines, bool createIfMissing) const
@@ -142,12 +136,7 @@ void WorkDir::appendLines(const QString &name, const QStringList &lines, bool cr
     QByteArray bytes;
     if (exists(name) || !createIfMissing)
         bytes = readBytes(name);
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    bytes += encode(text, TextEncoding::Cp1251, name);
+    bytes += encode(codepage::joinLines(lines), TextEncoding::Cp1251, name);
     writeBytes(name, bytes);
 }
 

@@ -1,80 +1,72 @@
 #include "logic/mailing/MailingData.h"
 
+#include "logic/addresses/BookRecord.h"
 #include "logic/files/WorkDir.h"
+#include "logic/mailing/RowSplitter.h"
 
 namespace {
-const QChar NameMarker = QLatin1Char('%');
-const QChar Tab = QLatin1Char('\t');
+
+// Indexes the records of lines by key: the keys of the name lines in order, and each key's slot of
+// its last name line.
+template <typename KeyOf>
+void indexRecords(const QStringList &lines, KeyOf keyOf, QStringList &keys, QHash<QString, int> &index)
+{
+    keys.clear();
+    index.clear();
+    const QList<qsizetype> starts = addressbook::recordStarts(lines);
+    keys.reserve(starts.size());
+    index.reserve(starts.size());
+    for (const qsizetype slot : starts) {
+        QString key = keyOf(lines.at(slot));
+        index.insert(key, int(slot));
+        keys.append(std::move(key));
+    }
+}
+
+// The texts of the record indexed under key, or nothing.
+std::optional<QStringList> lookup(const QStringList &lines, const QHash<QString, int> &index, const QString &key,
+                                  int recordLines)
+{
+    const auto it = index.constFind(key);
+    if (it == index.cend())
+        return std::nullopt;
+    return addressbook::shownFields(lines, it.value(), recordLines);
+}
+
 } // namespace
 
 void MailingData::loadBook(const WorkDir &dir)
 {
     setBookLines({});
-    setBookLines(dir.readLines(BookFile));
+    // The group mailing opens the book by the name in small letters. The working directory finds
+    // the same file by either spelling, unless a directory that tells case apart holds both
+    // "Book.txt" and "book.txt": then this reads "book.txt" and the address book "Book.txt".
+    setBookLines(dir.readLines(addressbook::FileName.toLower()));
 }
 
 void MailingData::setBookLines(QStringList lines)
 {
     m_bookLines = std::move(lines);
-    m_bookNames.clear();
-    m_bookIndex.clear();
-    m_bookIndex.reserve(m_bookLines.size() / BookRecordLines + 1);
-    for (int i = 0; i < m_bookLines.size(); ++i) {
-        const QString &line = m_bookLines.at(i);
-        if (!line.startsWith(NameMarker))
-            continue;
-        QString name = line.mid(1);
-        m_bookIndex.insert(name, i);
-        m_bookNames.append(std::move(name));
-    }
+    // The whole name is the key here, where the address book's lists cut it to their length.
+    indexRecords(m_bookLines, addressbook::textOf, m_bookNames, m_bookIndex);
 }
 
 void MailingData::setMailingRecords(QStringList lines)
 {
     m_records = std::move(lines);
-    m_recordKeys.clear();
-    m_recordIndex.clear();
-    m_recordIndex.reserve(m_records.size() / MailingRecordLines + 1);
-    for (int i = 0; i < m_records.size(); ++i) {
-        const QString &line = m_records.at(i);
-        if (!line.startsWith(NameMarker))
-            continue;
-        QString key = line.mid(1);
-        if (key.endsWith(Tab))
-            key.chop(1);
-        m_recordIndex.insert(key, i);
-        m_recordKeys.append(std::move(key));
-    }
-}
-
-QStringList MailingData::recordAt(const QStringList &lines, int slot, int length)
-{
-    QStringList fields;
-    for (int i = slot; i < slot + length && i < lines.size(); ++i) {
-        // A record cut short ends where the next one begins: its name never becomes a field here.
-        if (i > slot && lines.at(i).startsWith(NameMarker))
-            break;
-        const QString content = lines.at(i).mid(1);
-        if (!content.isEmpty())
-            fields.append(content);
-    }
-    return fields;
+    indexRecords(
+        m_records, [](const QString &line) { return withoutTrailingTab(addressbook::textOf(line)); }, m_recordKeys,
+        m_recordIndex);
 }
 
 std::optional<QStringList> MailingData::lookupBook(const QString &name) const
 {
-    const auto it = m_bookIndex.constFind(name);
-    if (it == m_bookIndex.cend())
-        return std::nullopt;
-    return recordAt(m_bookLines, it.value(), BookRecordLines);
+    return lookup(m_bookLines, m_bookIndex, name, addressbook::RecordLines);
 }
 
 std::optional<QStringList> MailingData::lookupRecord(const QString &entry) const
 {
-    const auto it = m_recordIndex.constFind(entry);
-    if (it == m_recordIndex.cend())
-        return std::nullopt;
-    return recordAt(m_records, it.value(), MailingRecordLines);
+    return lookup(m_records, m_recordIndex, entry, MailingRecordLines);
 }
 
 std::optional<QStringList> MailingData::lookupEntry(const QString &entry, bool putEntryFirst) const

@@ -2,9 +2,12 @@
 // The data of a group mailing: the mailing list, the chosen source, the book line array, the
 // mailing record array, and the recipient lookup that finds an entry's record.
 //
-// Both arrays keep their lines with the one-character markers ("%" name or key line, "#" field
-// line). Each load builds an index from key to the last matching record, so that a lookup costs
-// the same whatever the size of the arrays ("the last matching record wins").
+// Both arrays hold records in the form of the address book's (BookRecord.h): book records of seven
+// lines, mailing records of nine with the key as their name line. Each load builds an index from
+// key to the last matching record, so that a lookup costs the same whatever the size of the arrays
+// ("the last matching record wins").
+
+#include "logic/addresses/BookRecord.h"
 
 #include <QHash>
 #include <QString>
@@ -18,12 +21,11 @@ enum class SourceMode { None, AddressBook, OtherSource };
 class MailingData
 {
 public:
-    static constexpr int BookRecordLines = 7;
+    // The address book's record length (addressbook::RecordLines), for the callers that name it so.
+    static constexpr int BookRecordLines = addressbook::RecordLines;
     static constexpr int MailingRecordLines = 9;
 
     SourceMode source = SourceMode::AddressBook;
-
-    static inline const QString BookFile = QStringLiteral("book.txt");
 
     // Reads "book.txt" into the book line array. The array is emptied first, so that a file that
     // cannot be read (IoError, thrown on) leaves an empty array and an empty name list.
@@ -51,8 +53,6 @@ public:
     std::optional<QStringList> lookupEntry(const QString &entry, bool putEntryFirst) const;
 
 private:
-    static QStringList recordAt(const QStringList &lines, int slot, int length);
-
     QStringList m_bookLines;
     QStringList m_bookNames;
     QStringList m_records;

@@ -1,8 +1,9 @@
 #include "logic/mailing/MailingRecordFile.h"
 
-#include "logic/mailing/RowSplitter.h"
+#include "logic/addresses/BookRecord.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/WorkDir.h"
+#include "logic/mailing/RowSplitter.h"
 
 ColumnMap emptyColumnMap()
 {
@@ -25,7 +26,7 @@ QStringList buildMailingRecords(const QStringList &rows, const ColumnMap &column
     SplitRow split;
     for (const QString &row : rows) {
         split = SplitRow();
-        razbivka(row, split);
+        splitRow(row, split);
         const QStringList cells = split.cells();
         for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
             const int column = columns[field];
@@ -33,7 +34,7 @@ QStringList buildMailingRecords(const QStringList &rows, const ColumnMap &column
                 lines.append(QString());
                 continue;
             }
-            const QChar marker = field == FieldSurname ? QLatin1Char('%') : QLatin1Char('#');
+            const QChar marker = field == FieldSurname ? addressbook::NameMarker : addressbook::FieldMarker;
             lines.append(marker + cells.at(column));
         }
     }
@@ -42,12 +43,12 @@ QStringList buildMailingRecords(const QStringList &rows, const ColumnMap &column
 
 void writeMailingRecords(const WorkDir &dir, const QStringList &lines)
 {
-    dir.writeLines(SlFileName, lines, TextEncoding::Utf8);
+    dir.writeLines(MailingRecordsFile, lines, TextEncoding::Utf8);
 }
 
 QStringList readMailingRecords(const WorkDir &dir)
 {
-    return dir.readLines(SlFileName, TextEncoding::Utf8);
+    return dir.readLines(MailingRecordsFile, TextEncoding::Utf8);
 }
 
 void writeEnvelopeNumbers(const WorkDir &dir, const QList<int> &numbers)
@@ -57,5 +58,5 @@ void writeEnvelopeNumbers(const WorkDir &dir, const QList<int> &numbers)
     lines.append(QStringLiteral("0"));
     for (int number : numbers)
         lines.append(QString::number(number));
-    dir.writeLines(TxtFileName, lines);
+    dir.writeLines(EnvelopeNumbersFile, lines);
 }

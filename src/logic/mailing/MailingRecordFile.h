@@ -34,8 +34,8 @@ enum MailingField {
 using ColumnMap = std::array<int, MailingData::MailingRecordLines>;
 ColumnMap emptyColumnMap();
 
-inline const QString SlFileName = QStringLiteral("Slfile.tmp");
-inline const QString TxtFileName = QStringLiteral("txtfile.txt");
+inline const QString MailingRecordsFile = QStringLiteral("Slfile.tmp");
+inline const QString EnvelopeNumbersFile = QStringLiteral("txtfile.txt");
 
 // The rows of pasted text: its lines, without those shorter than five characters.
 QStringList pastedRows(const QString &text);

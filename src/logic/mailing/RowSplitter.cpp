@@ -18,7 +18,7 @@ QStringList SplitRow::cells() const
     return result;
 }
 
-void razbivka(const QString &row, SplitRow &split)
+void splitRow(const QString &row, SplitRow &split)
 {
     if (row.size() < MinimumRowLength)
         return;
@@ -37,7 +37,7 @@ void razbivka(const QString &row, SplitRow &split)
     split.count = n + 1;
 }
 
-bool isTab(const QString &text)
+bool containsTab(const QString &text)
 {
     return text.contains(Tab);
 }

@@ -15,7 +15,7 @@ struct SplitRow
     static constexpr int SlotLength = 255;
 
     QStringList cellSlots; // the slots of the layout above
-    int count = 0; // number of cells: the number of tabs plus one
+    int count = 0;         // number of cells: the number of tabs plus one
 
     // The cells in row order, each but the last still ending in its tab.
     QStringList cells() const;
@@ -25,10 +25,10 @@ struct SplitRow
 inline constexpr int MinimumRowLength = 5;
 
 // Fills split from row. A row of fewer than five characters leaves split exactly as it was.
-void razbivka(const QString &row, SplitRow &split);
+void splitRow(const QString &row, SplitRow &split);
 
 // True when the text holds at least one tab character.
-bool isTab(const QString &text);
+bool containsTab(const QString &text);
 
 // The text of a cell without its trailing tab.
 QString withoutTrailingTab(const QString &cell);

@@ -90,7 +90,7 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
 
 QString PostalCodeDialog::MyUpcase(const QString &text)
 {
-    return postal::MyUpcase(text);
+    return postal::searchKey(text);
 }
 
 void PostalCodeDialog::FormCreate()

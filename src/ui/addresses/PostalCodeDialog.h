@@ -18,7 +18,7 @@ class PostalCodeDialog : public QDialog
 public:
     explicit PostalCodeDialog(AppContext &ctx, QWidget *parent = nullptr);
 
-    // The search key of a typed locality (see postal::MyUpcase).
+    // The search key of a typed locality (see postal::searchKey).
     static QString MyUpcase(const QString &text);
 
     // The row of the region file table that the region box selects, or -1 when none is

@@ -113,12 +113,12 @@ void LineOrderDialog::pasteText(const QString &text)
 {
     m_columnList->clear();
     m_rows = pastedRows(text);
-    if (m_rows.isEmpty() || !isTab(m_rows.constFirst())) {
+    if (m_rows.isEmpty() || !containsTab(m_rows.constFirst())) {
         m_ctx.messages.show(QStringLiteral("Неверный формат данных"));
         return;
     }
     SplitRow split;
-    razbivka(m_rows.constFirst(), split);
+    splitRow(m_rows.constFirst(), split);
     QStringList cells = split.cells();
     for (QString &cell : cells)
         cell = withoutTrailingTab(cell);

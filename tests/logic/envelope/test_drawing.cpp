@@ -1,11 +1,11 @@
 // The preview picture: sizes, stamp place and anchors per shape class, nudges, the recipient block
 // through the lookup, the sender block from "User.txt".
 
+#include "logic/envelope/EnvelopeDrawing.h"
 #include "logic/files/IoError.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/Program.h"
 #include "support/TestSupport.h"
-#include "logic/envelope/EnvelopeDrawing.h"
+#include "ui/main/Program.h"
 
 #include <QTest>
 
@@ -33,7 +33,7 @@ QRect inkBox(const QImage &image, const QRect &area)
 QStringList bookRecord(const QString &name, const QStringList &fields)
 {
     QStringList lines{QLatin1Char('%') + name};
-    for (int i = 0; i < MailingData::BookRecordLines - 1; ++i)
+    for (int i = 0; i < addressbook::RecordLines - 1; ++i)
         lines.append(QLatin1Char('#') + fields.value(i));
     return lines;
 }
@@ -96,12 +96,12 @@ private slots:
         QTest::addColumn<QRect>("stamp"); // left, top, right, bottom
         QTest::addColumn<QPoint>("addr");
         QTest::addColumn<QPoint>("home");
-        QTest::newRow("standard") << 1 << QSize(417, 299) << QRect(QPoint(359, 26), QPoint(399, 71))
-                                  << QPoint(245, 142) << QPoint(13, 37);
+        QTest::newRow("standard") << 1 << QSize(417, 299) << QRect(QPoint(359, 26), QPoint(399, 71)) << QPoint(245, 142)
+                                  << QPoint(13, 37);
         QTest::newRow("long") << 2 << QSize(433, 207) << QRect(QPoint(373, 18), QPoint(413, 63)) << QPoint(255, 99)
                               << QPoint(13, 26);
-        QTest::newRow("square") << 3 << QSize(333, 300) << QRect(QPoint(287, 26), QPoint(327, 71))
-                                << QPoint(196, 143) << QPoint(10, 38);
+        QTest::newRow("square") << 3 << QSize(333, 300) << QRect(QPoint(287, 26), QPoint(327, 71)) << QPoint(196, 143)
+                                << QPoint(10, 38);
     }
     void sizesStampAndAnchors()
     {
@@ -207,12 +207,12 @@ private slots:
 
         const QString ivanov = QStringLiteral("Иванов");
         const QString petrov = QStringLiteral("Петров");
-        QStringList twoSame = bookRecord(ivanov, {QStringLiteral("старый адрес")})
-                              + bookRecord(petrov, {QStringLiteral("ул. Мира, 3")})
-                              + bookRecord(ivanov, {QStringLiteral("новый адрес"), QString(), QStringLiteral("Одесса")});
+        QStringList twoSame = bookRecord(ivanov, {QStringLiteral("старый адрес")}) +
+                              bookRecord(petrov, {QStringLiteral("ул. Мира, 3")}) +
+                              bookRecord(ivanov, {QStringLiteral("новый адрес"), QString(), QStringLiteral("Одесса")});
         QTest::newRow("same name twice: the later record")
-            << twoSame << false << QStringList{petrov, ivanov} << 1 << QStringList() << QStringList{ivanov,
-                   QStringLiteral("новый адрес"), QStringLiteral("Одесса")} << 1;
+            << twoSame << false << QStringList{petrov, ivanov} << 1 << QStringList()
+            << QStringList{ivanov, QStringLiteral("новый адрес"), QStringLiteral("Одесса")} << 1;
         QTest::newRow("index past a shortened list: the last entry")
             << twoSame << false << QStringList{ivanov, petrov} << 7 << QStringList()
             << QStringList{petrov, QStringLiteral("ул. Мира, 3")} << 1;

@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <QTest>
 
 using namespace testing;
@@ -22,10 +23,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-        QTest::newRow("no final break") << QStringLiteral("a\r\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-        QTest::newRow("lone lf and cr") << QStringLiteral("a\nb\rc") << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-        QTest::newRow("empty lines kept") << QStringLiteral("\r\n\r\nx") << QStringList{QString(), QString(), QStringLiteral("x")};
-        QTest::newRow("lf cr is two breaks") << QStringLiteral("a\n\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
+        QTest::newRow("no final break") << QStringLiteral("a\r\nb")
+                                        << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("lone lf and cr") << QStringLiteral("a\nb\rc")
+                                        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        QTest::newRow("empty lines kept")
+            << QStringLiteral("\r\n\r\nx") << QStringList{QString(), QString(), QStringLiteral("x")};
+        QTest::newRow("lf cr is two breaks")
+            << QStringLiteral("a\n\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
         QTest::newRow("empty") << QString() << QStringList{};
     }
     void splitLines()
@@ -35,11 +40,24 @@ private slots:
         QCOMPARE(codepage::splitLines(text), lines);
     }
 
+    void everyByteDecodedAsTheCodecDecodesIt()
+    {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+        bytes += bytes;
+        QStringDecoder codec("windows-1251");
+        QCOMPARE(codepage::decode1251(bytes), codec.decode(bytes));
+        QCOMPARE(codepage::decode1251(QByteArray("\xc0\xff")), QStringLiteral("Ая"));
+    }
+
     void textFilesInCodePage1251()
     {
         TempWorkDir dir(false);
-        dir.workDir().writeLines(QStringLiteral("Book.txt"), {QStringLiteral("%Іван Їжак"), QStringLiteral("#Ёлка №5")});
-        QCOMPARE(dir.read(QStringLiteral("Book.txt")), QByteArray("%\xb2\xe2\xe0\xed \xaf\xe6\xe0\xea\r\n#\xa8\xeb\xea\xe0 \xb9\x35\r\n"));
+        dir.workDir().writeLines(QStringLiteral("Book.txt"),
+                                 {QStringLiteral("%Іван Їжак"), QStringLiteral("#Ёлка №5")});
+        QCOMPARE(dir.read(QStringLiteral("Book.txt")),
+                 QByteArray("%\xb2\xe2\xe0\xed \xaf\xe6\xe0\xea\r\n#\xa8\xeb\xea\xe0 \xb9\x35\r\n"));
         // Opened under another spelling, the same file is read and replaced.
         QCOMPARE(dir.workDir().readLines(QStringLiteral("book.txt")).size(), 2);
         dir.workDir().appendLines(QStringLiteral("BOOK.TXT"), {QStringLiteral("#x")});
@@ -79,7 +97,8 @@ private slots:
             QVERIFY(e.message().contains(QDir::toNativeSeparators(dir.path())));
         }
         // Appending needs the file unless asked to create it.
-        QVERIFY_THROWS_EXCEPTION(IoError, dir.workDir().appendLines(QStringLiteral("Book.txt"), {QStringLiteral("%a")}));
+        QVERIFY_THROWS_EXCEPTION(IoError,
+                                 dir.workDir().appendLines(QStringLiteral("Book.txt"), {QStringLiteral("%a")}));
         QVERIFY(!dir.exists(QStringLiteral("Book.txt")));
         dir.workDir().appendLines(QStringLiteral("Book.txt"), {QStringLiteral("%a")}, true);
         QCOMPARE(dir.read(QStringLiteral("Book.txt")), QByteArray("%a\r\n"));
@@ -129,7 +148,8 @@ private slots:
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(11);
         const QString longLine = QStringLiteral("Киевская область, Белоцерковский район, село Малая Вильшанка");
-        const QStringList lines = wrappedLines(QStringLiteral("Иванов\r\n") + longLine + QStringLiteral("\r\n\r\n01001"), font, 185);
+        const QStringList lines =
+            wrappedLines(QStringLiteral("Иванов\r\n") + longLine + QStringLiteral("\r\n\r\n01001"), font, 185);
         QVERIFY(lines.size() > 4);
         QCOMPARE(lines.first(), QStringLiteral("Иванов"));
         QCOMPARE(lines.last(), QStringLiteral("01001"));

@@ -1,10 +1,11 @@
 // The recipient lookup in the book line array and in the mailing record array.
 
 #include "logic/files/IoError.h"
+#include "logic/mailing/MailingData.h"
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
-#include "logic/mailing/MailingData.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace testing;
@@ -13,20 +14,79 @@ namespace {
 
 // Two records of one name (the later one wins), one with empty fields, one cut short by the end.
 const QStringList Book = lines({
-    "%Иванов Иван", "#ул. Ленина, 1", "#Киев", "#", "#", "#Украина", "#01001",
-    "%Петров", "#пр. Мира, 5", "#Харьков", "#Змиевской район", "#Харьковская область", "#", "#61000",
-    "%Иванов Иван", "#ул. Садовая, 7", "#Одесса", "#", "#", "#", "#65000",
-    "%Сидоров", "#ул. Короткая",
+    "%Иванов Иван",
+    "#ул. Ленина, 1",
+    "#Киев",
+    "#",
+    "#",
+    "#Украина",
+    "#01001",
+    "%Петров",
+    "#пр. Мира, 5",
+    "#Харьков",
+    "#Змиевской район",
+    "#Харьковская область",
+    "#",
+    "#61000",
+    "%Иванов Иван",
+    "#ул. Садовая, 7",
+    "#Одесса",
+    "#",
+    "#",
+    "#",
+    "#65000",
+    "%Сидоров",
+    "#ул. Короткая",
 });
 
 // Records as the line-order dialog writes them: key lines with a trailing tab, except a key taken
 // from the last column.
 const QStringList Records = lines({
-    "%Коваль\t", "#Олег\t", "", "", "#Львов", "", "", "", "",
-    "%Бойко\t", "", "", "#ул. Зеленая, 3\t", "#Днепр\t", "", "", "", "#49000",
-    "%Коваль\t", "#Анна\t", "", "", "#Полтава", "", "", "", "",
-    "%Мельник", "", "", "", "#Сумы\t", "", "", "", "",
-    "", "#без фамилии\t", "", "", "#Ровно", "", "", "", "",
+    "%Коваль\t",
+    "#Олег\t",
+    "",
+    "",
+    "#Львов",
+    "",
+    "",
+    "",
+    "",
+    "%Бойко\t",
+    "",
+    "",
+    "#ул. Зеленая, 3\t",
+    "#Днепр\t",
+    "",
+    "",
+    "",
+    "#49000",
+    "%Коваль\t",
+    "#Анна\t",
+    "",
+    "",
+    "#Полтава",
+    "",
+    "",
+    "",
+    "",
+    "%Мельник",
+    "",
+    "",
+    "",
+    "#Сумы\t",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "#без фамилии\t",
+    "",
+    "",
+    "#Ровно",
+    "",
+    "",
+    "",
+    "",
 });
 
 } // namespace
@@ -39,11 +99,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("later duplicate wins") << QStringLiteral("Иванов Иван")
-                                              << lines({"Иванов Иван", "ул. Садовая, 7", "Одесса", "65000"});
-        QTest::newRow("all seven lines")
-            << QStringLiteral("Петров")
-            << lines({"Петров", "пр. Мира, 5", "Харьков", "Змиевской район", "Харьковская область", "61000"});
+        QTest::newRow("later duplicate wins")
+            << QStringLiteral("Иванов Иван") << lines({"Иванов Иван", "ул. Садовая, 7", "Одесса", "65000"});
+        QTest::newRow("all seven lines") << QStringLiteral("Петров")
+                                         << lines({"Петров", "пр. Мира, 5", "Харьков", "Змиевской район",
+                                                   "Харьковская область", "61000"});
         QTest::newRow("cut short by the end") << QStringLiteral("Сидоров") << lines({"Сидоров", "ул. Короткая"});
     }
     void bookLookup()
@@ -93,6 +153,18 @@ private slots:
         data.setBookLines(lines({"%Новый", "#Львов"}));
         QCOMPARE(data.bookNames(), lines({"Новый"}));
         QVERIFY(!data.lookupBook(QStringLiteral("Петров")));
+    }
+
+    void wholeNameIsTheKey()
+    {
+        // The address book's lists cut a name to 254 characters and find a record by the cut name;
+        // the group mailing keys a record by the whole name.
+        const QString longName(300, QChar(0x0414));
+        MailingData data;
+        data.setBookLines({QLatin1Char('%') + longName, QStringLiteral("#Киев")});
+        QCOMPARE(data.bookNames(), QStringList{longName});
+        QCOMPARE(data.lookupBook(longName), std::optional<QStringList>({longName, QStringLiteral("Киев")}));
+        QVERIFY(!data.lookupBook(longName.left(254)));
     }
 
     void recordLookup_data()
@@ -159,6 +231,20 @@ private slots:
         QVERIFY(data.bookLines().isEmpty());
         QVERIFY(data.bookNames().isEmpty());
         QVERIFY(!data.lookupBook(QStringLiteral("Петров")));
+    }
+
+    void bookOpenedByTheSpellingInSmallLetters()
+    {
+        // Where the file system tells case apart and holds both spellings, the group mailing reads
+        // "book.txt" (the address book window reads "Book.txt").
+        TempWorkDir dir(false);
+        dir.write(QStringLiteral("Book.txt"), crlfLines(Book));
+        dir.write(QStringLiteral("book.txt"), crlfLines(lines({"%Новый", "#Сумы"})));
+        if (QDir(dir.path()).entryList(QDir::Files).size() != 2)
+            QSKIP("the file system does not tell case apart");
+        MailingData data;
+        data.loadBook(dir.workDir());
+        QCOMPARE(data.bookNames(), lines({"Новый"}));
     }
 };
 

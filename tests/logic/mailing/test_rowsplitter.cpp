@@ -1,9 +1,9 @@
 // The row splitter's slots and the mailing records built from split rows.
 
-#include "support/MailingTestText.h"
-#include "support/TestSupport.h"
 #include "logic/mailing/MailingRecordFile.h"
 #include "logic/mailing/RowSplitter.h"
+#include "support/MailingTestText.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -23,8 +23,7 @@ private slots:
                                      << QStringList{t("Иванов\t"), t("Иван\t"), QString(), t("Киев")} << 3;
         QTest::newRow("ends in a tab") << t("Иванов\tКиев\t")
                                        << QStringList{t("Иванов\t"), t("Киев\t"), QString(), QString()} << 3;
-        QTest::newRow("empty cells") << t("\t\tabcde")
-                                     << QStringList{t("\t"), t("\t"), QString(), t("abcde")} << 3;
+        QTest::newRow("empty cells") << t("\t\tabcde") << QStringList{t("\t"), t("\t"), QString(), t("abcde")} << 3;
         QTest::newRow("five characters") << t("ab\tcd") << QStringList{t("ab\t"), QString(), t("cd")} << 2;
     }
     void slotLayout()
@@ -33,23 +32,23 @@ private slots:
         QFETCH(QStringList, expectedSlots);
         QFETCH(int, count);
         SplitRow split;
-        razbivka(row, split);
+        splitRow(row, split);
         QCOMPARE(split.cellSlots, expectedSlots);
         QCOMPARE(split.count, count);
         // The callers' view: the slots without the empty one, i.e. the cells in row order.
         QStringList cells = expectedSlots;
         cells.removeAt(count - 1);
         QCOMPARE(split.cells(), cells);
-        QCOMPARE(isTab(row), count > 1);
+        QCOMPARE(containsTab(row), count > 1);
     }
 
     void shortRowLeavesBufferAlone()
     {
         SplitRow split;
-        razbivka(t("abc\tdefgh"), split);
+        splitRow(t("abc\tdefgh"), split);
         const SplitRow before = split;
-        razbivka(t("a\tbc"), split);
-        razbivka(QString(), split);
+        splitRow(t("a\tbc"), split);
+        splitRow(QString(), split);
         QCOMPARE(split.cellSlots, before.cellSlots);
         QCOMPARE(split.count, before.count);
     }
@@ -61,7 +60,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             cells.append(QStringLiteral("c%1").arg(i));
         SplitRow split;
-        razbivka(cells.join(QLatin1Char('\t')), split);
+        splitRow(cells.join(QLatin1Char('\t')), split);
         QCOMPARE(split.count, 40);
         QCOMPARE(split.cells().size(), 40);
         QCOMPARE(split.cells().at(39), QStringLiteral("c39"));
@@ -69,7 +68,7 @@ private slots:
 
         // A slot holds at most 255 characters; a cut cell loses its tab, the next cell is whole.
         const QString longCell(300, QLatin1Char('x'));
-        razbivka(longCell + QLatin1Char('\t') + t("next"), split);
+        splitRow(longCell + QLatin1Char('\t') + t("next"), split);
         QCOMPARE(split.cells(), (QStringList{longCell.left(255), t("next")}));
     }
 
@@ -79,9 +78,8 @@ private slots:
         QTest::addColumn<QList<int>>("columns");
         QTest::addColumn<QStringList>("expected");
         const QString row = t("Иванов\tИван\tКиев");
-        QTest::newRow("surname and town")
-            << row << QList<int>{0, -1, -1, -1, 2, -1, -1, -1, -1}
-            << QStringList{t("%Иванов\t"), {}, {}, {}, t("#Киев"), {}, {}, {}, {}};
+        QTest::newRow("surname and town") << row << QList<int>{0, -1, -1, -1, 2, -1, -1, -1, -1}
+                                          << QStringList{t("%Иванов\t"), {}, {}, {}, t("#Киев"), {}, {}, {}, {}};
         QTest::newRow("one column twice, no surname")
             << row << QList<int>{-1, 1, 1, -1, -1, -1, -1, -1, -1}
             << QStringList{{}, t("#Иван\t"), t("#Иван\t"), {}, {}, {}, {}, {}, {}};

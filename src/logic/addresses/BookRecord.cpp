@@ -1,0 +1,100 @@
+#include "logic/addresses/BookRecord.h"
+
+namespace addressbook {
+
+namespace {
+
+const QString DistrictSuffix = QStringLiteral(" район");
+const QString RegionSuffix = QStringLiteral(" область");
+
+QString fieldText(const QStringList &lines, qsizetype slot, qsizetype length, int field)
+{
+    return field < length ? textOf(lines.at(slot + field)) : QString();
+}
+
+} // namespace
+
+QList<qsizetype> recordStarts(const QStringList &lines)
+{
+    QList<qsizetype> starts;
+    for (qsizetype slot = 0; slot < lines.size(); ++slot) {
+        if (isNameLine(lines.at(slot)))
+            starts.append(slot);
+    }
+    return starts;
+}
+
+QStringList namesOf(const QStringList &lines)
+{
+    QStringList names;
+    for (const qsizetype slot : recordStarts(lines))
+        names.append(listedName(lines.at(slot)));
+    return names;
+}
+
+qsizetype recordLength(const QStringList &lines, qsizetype slot, int recordLines)
+{
+    qsizetype length = 1;
+    while (length < recordLines && slot + length < lines.size() && !isNameLine(lines.at(slot + length)))
+        ++length;
+    return length;
+}
+
+QStringList shownFields(const QStringList &lines, qsizetype slot, int recordLines)
+{
+    const qsizetype length = recordLength(lines, slot, recordLines);
+    QStringList fields;
+    for (int field = 0; field < length; ++field) {
+        QString text = fieldText(lines, slot, length, field);
+        if (!text.isEmpty())
+            fields.append(std::move(text));
+    }
+    return fields;
+}
+
+qsizetype findLast(const QStringList &lines, const QString &name)
+{
+    for (qsizetype slot = lines.size() - 1; slot >= 0; --slot) {
+        const QString &line = lines.at(slot);
+        if (isNameLine(line) && QStringView(line).mid(1, ListedNameLength) == name)
+            return slot;
+    }
+    return -1;
+}
+
+QStringList recordFromBoxes(const QStringList &boxes)
+{
+    QStringList record;
+    record.reserve(RecordLines);
+    for (int field = 0; field < RecordLines; ++field) {
+        const QString box = field < boxes.size() ? boxes.at(field) : QString();
+        QString text = box;
+        if (!box.isEmpty() && field == District)
+            text += DistrictSuffix;
+        else if (!box.isEmpty() && field == Region)
+            text += RegionSuffix;
+        // A box holds more than it accepts only when it was filled from a longer line of the file;
+        // such a text is written back whole.
+        if (box.size() <= BoxLength)
+            text.truncate(FieldLength);
+        record.append((field == Name ? NameMarker : FieldMarker) + text);
+    }
+    return record;
+}
+
+QStringList boxesFromRecord(const QStringList &lines, qsizetype slot)
+{
+    const qsizetype length = recordLength(lines, slot);
+    QStringList boxes;
+    for (int field = 0; field < RecordLines; ++field) {
+        QString text = fieldText(lines, slot, length, field);
+        if (field == District && text.endsWith(DistrictSuffix))
+            text.chop(DistrictSuffix.size());
+        else if (field == Region && text.endsWith(RegionSuffix))
+            text.chop(RegionSuffix.size());
+        boxes.append(text);
+    }
+    return boxes;
+}
+
+} // namespace addressbook
