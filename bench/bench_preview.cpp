@@ -12,6 +12,7 @@
 #include "ui/print/ArrowPairWidget.h"
 #include "ui/print/PreviewWindow.h"
 #include "support/RecordingPrinting.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -45,9 +46,9 @@ int main(int argc, char *argv[])
     s.setEnvelope(1, s.envelopeWidth(), s.envelopeHeight());
     s.setPreviewIndex(records - 1);
 
-    PreviewWindow *window = PreviewWindow::open(ctx);
+    PreviewWindow *window = PreviewWindow::open(ctx, program.mainWindow());
     QApplication::processEvents();
-    auto *arrows = window->findChild<ArrowPairWidget *>(QStringLiteral("PreviewAddrUpDown"));
+    auto *arrows = window->findChild<ArrowPairWidget *>(QStringLiteral("recipientUpDown"));
     bool up = true;
     const double ms = bench::medianUs(200, [&] {
         (up ? arrows->raiseButton() : arrows->lowerButton())->click();

@@ -63,6 +63,10 @@ public:
     ~TestProgram();
     MainWindow *start();
     AppContext &ctx() { return m_program->ctx(); }
+    // The windows that the program makes at start; null before start().
+    MainWindow *mainWindow() const { return m_program->mainWindow(); }
+    FeedMethodDialog *feedMethodDialog() const { return m_program->feedMethodDialog(); }
+    DocumentBrowser *documentBrowser() const { return m_program->documentBrowser(); }
     SharedState &state() { return m_program->ctx().state; }
     RecordingMessages &messages() { return *m_messages; }
     RecordingDesktop &desktop() { return *m_desktop; }

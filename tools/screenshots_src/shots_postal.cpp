@@ -1,5 +1,6 @@
 #include "Shots.h"
 
+#include "ui/main/Program.h"
 #include "logic/addresses/PostalSearch.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/common/AppContext.h"
@@ -11,15 +12,15 @@
 static void shotsPostal(ShotEnv &env)
 {
     {
-        PostalCodeDialog form(env.ctx, env.ctx.mainForm);
+        PostalCodeDialog form(env.ctx, env.program.mainWindow());
         grab(&form, env, QStringLiteral("postal-empty"));
     }
-    PostalCodeDialog form(env.ctx, env.ctx.mainForm);
-    form.ComboBox1()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
-    form.Edit1()->setText(QStringLiteral("Біла Церква"));
-    form.Button1Click();
-    form.Edit1()->setText(QStringLiteral("Городещина"));
-    form.Button1Click();
+    PostalCodeDialog form(env.ctx, env.program.mainWindow());
+    form.regionBox()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
+    form.localityBox()->setText(QStringLiteral("Біла Церква"));
+    form.search();
+    form.localityBox()->setText(QStringLiteral("Городещина"));
+    form.search();
     grab(&form, env, QStringLiteral("postal-results"));
 }
 static ShotRegistrar registrar("5-postal", &shotsPostal);

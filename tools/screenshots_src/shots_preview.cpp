@@ -1,9 +1,11 @@
 #include "Shots.h"
 
+#include "ui/main/Program.h"
 #include "ui/common/AppContext.h"
 #include "logic/state/SharedState.h"
 #include "logic/files/WorkDir.h"
 #include "ui/print/PreviewWindow.h"
+#include "ui/main/MainWindow.h"
 
 // The preview of each shape class, with a recipient from the address book and a sender file.
 static void shotsPreview(ShotEnv &env)
@@ -32,7 +34,7 @@ static void shotsPreview(ShotEnv &env)
 
     for (int type : {1, 2, 3}) {
         s.setEnvelope(type, s.envelopeWidth(), s.envelopeHeight());
-        PreviewWindow *window = PreviewWindow::open(ctx);
+        PreviewWindow *window = PreviewWindow::open(ctx, env.program.mainWindow());
         grab(window, env, QStringLiteral("preview-envtype%1").arg(type));
         delete window;
     }

@@ -1,10 +1,13 @@
 #pragma once
 // The look of the program's windows: their fonts, given as a face and a character height in
-// pixels, and the frame of a fixed-size dialog with the system menu only.
+// pixels, the frame of a fixed-size dialog with the system menu only, and the centring of a window
+// on the screen.
 
 #include "logic/print/Fonts.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace formlook {
@@ -29,6 +32,14 @@ inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &
     dialog->setFont(msSansSerif(fontHeight));
     dialog->setFixedSize(client);
     dialog->move(place);
+}
+
+// Moves the window to the middle of the available area of a screen: that of `onScreenOf` when one
+// is given, else the primary screen. Without a screen the window stays where it is.
+inline void centreOnScreen(QWidget *window, const QWidget *onScreenOf = nullptr)
+{
+    if (const QScreen *screen = onScreenOf ? onScreenOf->screen() : QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 } // namespace formlook

@@ -44,7 +44,7 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
 
 } // namespace
 
-void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
+void printSelection(AppContext &ctx, const SelectionList &selection, int copies)
 {
     std::unique_ptr<QProgressDialog> dialog;
     QElapsedTimer sinceStart, sinceUpdate;
@@ -74,7 +74,7 @@ void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
     report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress, askFile));
 }
 
-void drucke(AppContext &ctx)
+void printPreviewedEnvelope(AppContext &ctx)
 {
     const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
     report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir, askFile));

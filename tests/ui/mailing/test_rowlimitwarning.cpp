@@ -19,27 +19,33 @@ class TestWarning : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> program;
+    std::unique_ptr<GroupMailingWindow> window;
 
     // Switches the group mailing window to another source; the warning, if it comes, is handled by
     // `answer` while it is shown. Returns whether it was shown.
     bool switchToOtherSource(const std::function<void(RowLimitWarning &)> &answer)
     {
-        GroupMailingWindow::showGroupMailing(program->ctx(), GroupMailingWindow::Origin::ExtrasMenu, nullptr);
-        GroupMailingWindow *window = program->ctx().groupMailing;
+        if (!window)
+            window = std::make_unique<GroupMailingWindow>(program->ctx(), nullptr, nullptr, nullptr);
+        window->showFor(GroupMailingWindow::Origin::ExtrasMenu);
         bool shown = false;
-        QTimer::singleShot(0, window, [&] {
+        QTimer::singleShot(0, window.get(), [&] {
             if (auto *form = qobject_cast<RowLimitWarning *>(QApplication::activeModalWidget())) {
                 shown = true;
                 answer(*form);
             }
         });
-        window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
+        window->findChild<QRadioButton *>(QStringLiteral("otherSourceButton"))->click();
         return shown;
     }
 
 private slots:
     void init() { program = std::make_unique<TestProgram>(false); }
-    void cleanup() { program.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        program.reset();
+    }
 
     void showFileByCheckBox_data()
     {
@@ -58,7 +64,7 @@ private slots:
             QCOMPARE(form.windowTitle(), QStringLiteral("Велтора"));
             for (int i = 0; i < clicks; ++i)
                 QTest::mouseClick(form.checkBox(), Qt::LeftButton);
-            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
         });
         QVERIFY(shown);
         QCOMPARE(program->dir().exists(QStringLiteral("ShowFile")), !showFile.isEmpty());
