@@ -4,13 +4,13 @@
 
 #include "BenchSupport.h"
 
-#include "ui/addresses/AddresseeDialog.h"
-#include "ui/addresses/AddressBookDialog.h"
 #include "logic/files/Codepage.h"
 #include "support/RecordingDesktop.h"
 #include "support/RecordingMessages.h"
-#include "ui/main/Program.h"
 #include "support/RecordingPrinting.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,13 +4,13 @@
 #include "BenchSupport.h"
 
 #include "logic/addresses/PostalSearch.h"
-#include "ui/addresses/PostalCodeDialog.h"
-#include "support/RecordingDesktop.h"
-#include "support/RecordingMessages.h"
-#include "ui/main/Program.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/PrintingService.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
 #include "support/RecordingPrinting.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -192,7 +192,8 @@ private:
         if (!file.isEmpty())
             ctx.printing.setOutputFileName(file);
 
-        main->senderBox()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
+        main->senderBox()->setPlainText(
+            QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
         main->recipientBox()->setPlainText(
             QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\n61000"));
         // Confirm the feed method, as the user does before the first print of a run.

@@ -1,10 +1,10 @@
 #include "Shots.h"
 
-#include "ui/addresses/AddresseeDialog.h"
+#include "logic/files/WorkDir.h"
 #include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
-#include "logic/files/WorkDir.h"
 
 #include <QAbstractItemModel>
 #include <QListView>

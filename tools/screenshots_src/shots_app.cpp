@@ -1,12 +1,12 @@
 #include "Shots.h"
 
-#include "ui/main/Program.h"
-#include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
+#include "ui/envelope/SizeDialog.h"
 #include "ui/main/AboutDialog.h"
 #include "ui/main/MainWindow.h"
-#include "logic/files/WorkDir.h"
-#include "ui/envelope/SizeDialog.h"
+#include "ui/main/Program.h"
 
 #include <QPlainTextEdit>
 

@@ -1,12 +1,12 @@
 #include "Shots.h"
 
-#include "ui/common/AppContext.h"
-#include "support/RecordingMessages.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/WorkDir.h"
+#include "logic/state/SharedState.h"
+#include "support/RecordingMessages.h"
+#include "ui/common/AppContext.h"
+#include "ui/mailing/DocumentBrowser.h"
 #include "ui/mailing/GroupMailingWindow.h"
 #include "ui/mailing/LineOrderDialog.h"
-#include "ui/mailing/DocumentBrowser.h"
 #include "ui/mailing/RowLimitWarning.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/Program.h"
@@ -22,12 +22,27 @@ static void shotsMailing(ShotEnv &env)
 {
     AppContext &ctx = env.ctx;
     const QStringList book{
-        QStringLiteral("%Иванов Иван Иванович"), QStringLiteral("#ул. Шевченко, 12, кв. 5"), QStringLiteral("#г. Киев"),
-        QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#Украина"), QStringLiteral("#01001"),
-        QStringLiteral("%Петренко Ольга"), QStringLiteral("#пр. Науки, 45, кв. 17"), QStringLiteral("#г. Харьков"),
-        QStringLiteral("#"), QStringLiteral("#Харьковская область"), QStringLiteral("#"), QStringLiteral("#61000"),
-        QStringLiteral("%ООО \"Сфера\""), QStringLiteral("#ул. Садовая, 3"), QStringLiteral("#г. Одесса"),
-        QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#65000"),
+        QStringLiteral("%Иванов Иван Иванович"),
+        QStringLiteral("#ул. Шевченко, 12, кв. 5"),
+        QStringLiteral("#г. Киев"),
+        QStringLiteral("#"),
+        QStringLiteral("#"),
+        QStringLiteral("#Украина"),
+        QStringLiteral("#01001"),
+        QStringLiteral("%Петренко Ольга"),
+        QStringLiteral("#пр. Науки, 45, кв. 17"),
+        QStringLiteral("#г. Харьков"),
+        QStringLiteral("#"),
+        QStringLiteral("#Харьковская область"),
+        QStringLiteral("#"),
+        QStringLiteral("#61000"),
+        QStringLiteral("%ООО \"Сфера\""),
+        QStringLiteral("#ул. Садовая, 3"),
+        QStringLiteral("#г. Одесса"),
+        QStringLiteral("#"),
+        QStringLiteral("#"),
+        QStringLiteral("#"),
+        QStringLiteral("#65000"),
     };
     ctx.workDir.writeLines(QStringLiteral("Book.txt"), book);
 

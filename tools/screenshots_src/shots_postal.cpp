@@ -1,10 +1,10 @@
 #include "Shots.h"
 
-#include "ui/main/Program.h"
 #include "logic/addresses/PostalSearch.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/common/AppContext.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 #include "Shots.h"
 
-#include "ui/main/Program.h"
-#include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
 #include "logic/files/WorkDir.h"
-#include "ui/envelope/FontSetupDialog.h"
-#include "ui/print/PrintActions.h"
 #include "logic/print/PrintingService.h"
+#include "ui/common/AppContext.h"
+#include "ui/envelope/FontSetupDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QDir>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 #include "Shots.h"
 
-#include "ui/main/Program.h"
 #include "ui/common/AppContext.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QLineEdit>

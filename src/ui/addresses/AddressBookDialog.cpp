@@ -1,11 +1,11 @@
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/common/FormLook.h"
 
+#include "logic/services/Guard.h"
+#include "logic/services/Messages.h"
 #include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
-#include "logic/services/Messages.h"
 #include "ui/common/QtIcons.h"
 
 #include <QLabel>
@@ -226,13 +226,13 @@ DeleteAddresseeDialog *AddressBookDialog::openDeleteDialog()
 
 SenderDialog *AddressBookDialog::openSenderDialog()
 {
-    SenderDialog *form = nullptr;
+    SenderDialog *dialog = nullptr;
     guarded(m_ctx.messages, [&] {
-        form = new SenderDialog(m_ctx, this);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->show();
+        dialog = new SenderDialog(m_ctx, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
     });
-    return form;
+    return dialog;
 }
 
 void AddressBookDialog::addRecord(AddAddresseeDialog *dialog)

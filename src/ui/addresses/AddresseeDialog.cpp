@@ -54,14 +54,13 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
     {
         const char *label, *box, *caption;
     };
-    static const Field fields[addressbook::RecordLines] = {
-        {"nameLabel", "nameBox", "Ф.И.О или назване организации"},
-        {"addressLabel", "addressBox", "Улица, дом, квартира"},
-        {"townLabel", "townBox", "Населенный пункт"},
-        {"districtLabel", "districtBox", "Район"},
-        {"regionLabel", "regionBox", "Область"},
-        {"countryLabel", "countryBox", "Страна"},
-        {"postalCodeLabel", "postalCodeBox", "Почтовый индекс"}};
+    static const Field fields[addressbook::RecordLines] = {{"nameLabel", "nameBox", "Ф.И.О или назване организации"},
+                                                           {"addressLabel", "addressBox", "Улица, дом, квартира"},
+                                                           {"townLabel", "townBox", "Населенный пункт"},
+                                                           {"districtLabel", "districtBox", "Район"},
+                                                           {"regionLabel", "regionBox", "Область"},
+                                                           {"countryLabel", "countryBox", "Страна"},
+                                                           {"postalCodeLabel", "postalCodeBox", "Почтовый индекс"}};
     for (int field = 0; field < addressbook::RecordLines; ++field) {
         const int top = 24 + 40 * field;
         auto *label = new QLabel(QString::fromUtf8(fields[field].caption), this);
@@ -76,11 +75,11 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
         m_boxes.append(box);
     }
 
-    m_confirm =
-        makeButton(this, QStringLiteral("confirmButton"), confirmCaption, QStyle::SP_DialogOkButton, QRect(198, 144, 85, 25));
+    m_confirm = makeButton(this, QStringLiteral("confirmButton"), confirmCaption, QStyle::SP_DialogOkButton,
+                           QRect(198, 144, 85, 25));
     m_confirm->setDefault(true);
-    m_cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"),
-                          QStyle::SP_DialogCancelButton, QRect(198, 184, 85, 25));
+    m_cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton,
+                          QRect(198, 184, 85, 25));
     connect(m_confirm, &QPushButton::clicked, this, &AddresseeDialog::confirmed);
     connect(m_cancel, &QPushButton::clicked, this, &AddresseeDialog::close);
 

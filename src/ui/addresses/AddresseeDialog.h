@@ -28,8 +28,7 @@ signals:
 
 protected:
     // Shown beside `addressBook`, in its font.
-    AddresseeDialog(QWidget *addressBook, const QString &caption, const QString &confirmCaption,
-                    Qt::WindowFlags flags);
+    AddresseeDialog(QWidget *addressBook, const QString &caption, const QString &confirmCaption, Qt::WindowFlags flags);
 
 private:
     QList<QLineEdit *> m_boxes;

@@ -2,10 +2,10 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/addresses/PostalSearch.h"
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
-#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
 
 #include <QComboBox>
 #include <QLabel>

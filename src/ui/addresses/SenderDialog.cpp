@@ -1,9 +1,9 @@
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/WorkDir.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

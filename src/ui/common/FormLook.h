@@ -19,9 +19,9 @@ inline QFont font(const QString &face, int pixelHeight)
 }
 
 // A single fixed border with the system menu and the close box.
-inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
-                                                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                                    | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                    Qt::WindowCloseButtonHint;
 
 // Sets the title, the "MS Sans Serif" font of the given height, the client size and the place.
 inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &title, const QSize &client,

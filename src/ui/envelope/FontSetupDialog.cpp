@@ -1,12 +1,12 @@
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/PrintingService.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,9 +43,8 @@ FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
               {"senderHeading", "senderListLabel", "senderFontList", "senderBoldBox", "senderItalicBox",
                "senderSizeLabel", "senderSizeBox", "senderSampleFrame", "senderSample"});
     buildHalf(m_recipient, 288, 432, QStringLiteral("Шрифт адреса получателя"),
-              {"recipientHeading", "recipientListLabel", "recipientFontList", "recipientBoldBox",
-               "recipientItalicBox", "recipientSizeLabel", "recipientSizeBox", "recipientSampleFrame",
-               "recipientSample"});
+              {"recipientHeading", "recipientListLabel", "recipientFontList", "recipientBoldBox", "recipientItalicBox",
+               "recipientSizeLabel", "recipientSizeBox", "recipientSampleFrame", "recipientSample"});
 
     auto *divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("divider"));

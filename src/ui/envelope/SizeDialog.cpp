@@ -2,10 +2,10 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/envelope/EnvelopeSizes.h"
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
-#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "ui/mailing/DocumentBrowser.h"
 
-#include "ui/common/FormLook.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -29,9 +29,8 @@ DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
     m_folderBox->setObjectName(QStringLiteral("folderBox"));
     m_folderBox->setGeometry(16, 8, 297, 22);
     m_folderBox->setMaxVisibleItems(8);
-    connect(m_folderBox, &QComboBox::activated, this, [this](int i) {
-        guarded(m_ctx.messages, [&] { showFolder(m_folderBox->itemData(i).toString()); });
-    });
+    connect(m_folderBox, &QComboBox::activated, this,
+            [this](int i) { guarded(m_ctx.messages, [&] { showFolder(m_folderBox->itemData(i).toString()); }); });
 
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("folderList"));

@@ -1,13 +1,13 @@
 #include "ui/mailing/GroupMailingWindow.h"
 
-#include "ui/mailing/LineOrderDialog.h"
-#include "ui/common/FormLook.h"
-#include "ui/mailing/DocumentBrowser.h"
-#include "ui/mailing/RowLimitWarning.h"
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
-#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
+#include "ui/mailing/DocumentBrowser.h"
+#include "ui/mailing/LineOrderDialog.h"
+#include "ui/mailing/RowLimitWarning.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
@@ -30,8 +30,8 @@ constexpr int ClientHeight = 340;
 
 GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, FeedMethodDialog *feedMethod,
                                        DocumentBrowser *documentBrowser)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
     , m_mainWindow(mainWindow)
     , m_feedMethod(feedMethod)
@@ -235,9 +235,7 @@ void GroupMailingWindow::addSelectedName()
 
 void GroupMailingWindow::addAllNames()
 {
-    guarded(m_ctx.messages, [&] {
-        m_ctx.state.setMailingList(m_ctx.state.mailing().bookNames());
-    });
+    guarded(m_ctx.messages, [&] { m_ctx.state.setMailingList(m_ctx.state.mailing().bookNames()); });
 }
 
 void GroupMailingWindow::clearMailingList()

@@ -47,8 +47,8 @@ public slots:
     // A click on a name of the address book, or on an entry of the mailing list: its details.
     void showBookRecord();
     void showMailingRecord();
-    void addSelectedName(); // ">"
-    void addAllNames();     // ">>"
+    void addSelectedName();  // ">"
+    void addAllNames();      // ">>"
     void clearMailingList(); // "Очистить"
     // "Создать": the line-order dialog for the rows on the clipboard.
     void openLineOrderDialog();

@@ -1,11 +1,11 @@
 #include "ui/mailing/LineOrderDialog.h"
 
-#include "ui/common/FormLook.h"
 #include "logic/mailing/RowSplitter.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -47,13 +47,15 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
+    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348),
+                          QPoint(192, 107));
 
     auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
     source->setObjectName(QStringLiteral("sourceLabel"));
     source->move(56, 48);
     source->adjustSize();
-    auto *hint = new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
+    auto *hint =
+        new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
     hint->setObjectName(QStringLiteral("hintLabel"));
     hint->move(64, 16);
     hint->adjustSize();
@@ -143,8 +145,7 @@ void LineOrderDialog::assignSelectedColumn(int field)
 
 bool LineOrderDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
             if (watched == m_boxes[field])
                 guarded(m_ctx.messages, [&] { assignSelectedColumn(field); });
@@ -156,8 +157,8 @@ bool LineOrderDialog::eventFilter(QObject *watched, QEvent *event)
 void LineOrderDialog::createRecords()
 {
     guarded(m_ctx.messages, [&] {
-        const bool anyField = std::any_of(m_boxes.cbegin(), m_boxes.cend(),
-                                          [](const QLineEdit *box) { return !box->text().isEmpty(); });
+        const bool anyField =
+            std::any_of(m_boxes.cbegin(), m_boxes.cend(), [](const QLineEdit *box) { return !box->text().isEmpty(); });
         if (!anyField) {
             m_ctx.messages.show(QStringLiteral("Не хватает данных!"));
             close();

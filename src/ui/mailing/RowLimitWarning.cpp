@@ -1,9 +1,9 @@
 #include "ui/mailing/RowLimitWarning.h"
 
-#include "ui/common/FormLook.h"
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -48,8 +48,8 @@ bool RowLimitWarning::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
 {
     if (settings::showFileExists(ctx.workDir))
         return false;
-    RowLimitWarning form(ctx, parent);
-    form.exec();
+    RowLimitWarning dialog(ctx, parent);
+    dialog.exec();
     return true;
 }
 

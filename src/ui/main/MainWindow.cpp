@@ -1,24 +1,23 @@
 #include "ui/main/MainWindow.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
+#include "logic/envelope/EnvelopeSizes.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
-#include "ui/common/QtIcons.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/AboutDialog.h"
-#include "logic/files/WorkDir.h"
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
-#include "logic/envelope/EnvelopeSizes.h"
-#include "ui/envelope/SizeDialog.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/QtIcons.h"
 #include "ui/envelope/FontSetupDialog.h"
+#include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
+#include "ui/main/AboutDialog.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PrintActions.h"
 
-#include <QScopeGuard>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +27,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
@@ -68,12 +68,14 @@ QLabel *makeBoxLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
+MainWindow::MainWindow(AppContext &ctx)
+    : QMainWindow(nullptr)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Title);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(mainWindowFont());
     m_ctx.state.setMainFont(this->font());
     quitProgram = [] { QCoreApplication::exit(0); };
@@ -423,8 +425,8 @@ void MainWindow::chooseEnvelopeSize()
 void MainWindow::chooseFonts()
 {
     guarded(m_ctx.messages, [&] {
-        FontSetupDialog form(m_ctx, this);
-        form.exec();
+        FontSetupDialog dialog(m_ctx, this);
+        dialog.exec();
     });
     guarded(m_ctx.messages, [&] { applyFonts(); });
 }
@@ -432,24 +434,24 @@ void MainWindow::chooseFonts()
 void MainWindow::openAddressBook()
 {
     guarded(m_ctx.messages, [&] {
-        AddressBookDialog form(m_ctx, this);
-        form.exec();
+        AddressBookDialog dialog(m_ctx, this);
+        dialog.exec();
     });
 }
 
 void MainWindow::editSender()
 {
     guarded(m_ctx.messages, [&] {
-        SenderDialog form(m_ctx, this);
-        form.exec();
+        SenderDialog dialog(m_ctx, this);
+        dialog.exec();
     });
 }
 
 void MainWindow::findPostalCode()
 {
     guarded(m_ctx.messages, [&] {
-        PostalCodeDialog form(m_ctx, this);
-        form.exec();
+        PostalCodeDialog dialog(m_ctx, this);
+        dialog.exec();
     });
 }
 

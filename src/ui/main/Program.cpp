@@ -16,8 +16,8 @@ Program::Program(const QString &workDir, const QString &dataDir, std::unique_ptr
     , m_printing(std::move(printing))
     , m_desktop(std::move(desktop))
     , m_state(std::make_unique<SharedState>())
-    , m_ctx(std::make_unique<AppContext>(
-          AppContext{*m_workDir, *m_messages, *m_printing, *m_desktop, *m_state, dataDir}))
+    , m_ctx(
+          std::make_unique<AppContext>(AppContext{*m_workDir, *m_messages, *m_printing, *m_desktop, *m_state, dataDir}))
 {
 }
 

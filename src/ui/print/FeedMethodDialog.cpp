@@ -1,8 +1,8 @@
 #include "ui/print/FeedMethodDialog.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -17,7 +17,8 @@ class FeedMethodDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Runs the creation handler: reports a failure through the messages and goes on.
+    // Marks the method unconfirmed and shows the stored choice; a failure is reported and the
+    // window is made all the same.
     explicit FeedMethodDialog(AppContext &ctx, QWidget *parent = nullptr);
 
     // The feed method last confirmed in this run (0 before the first confirmation).

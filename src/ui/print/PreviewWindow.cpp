@@ -3,14 +3,14 @@
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/print/ArrowPairWidget.h"
-#include "ui/print/PrintActions.h"
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
+#include "logic/envelope/EnvelopeDrawing.h"
 #include "logic/files/IoError.h"
+#include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
-#include "logic/envelope/EnvelopeDrawing.h"
+#include "ui/common/AppContext.h"
+#include "ui/print/ArrowPairWidget.h"
+#include "ui/print/PrintActions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +38,8 @@ bool isAsciiDigit(QChar c)
 } // namespace
 
 PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
@@ -98,7 +98,8 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_senderUpDown = makeArrows(Qt::Vertical, "senderUpDown", "Перемещение адреса отправителя вверх/вниз");
     m_senderLeftRight = makeArrows(Qt::Horizontal, "senderLeftRight", "Перемещение адреса отправителя влево/вправо");
     m_recipientUpDown = makeArrows(Qt::Vertical, "recipientUpDown", "Перемещение адреса получателя вверх/вниз");
-    m_recipientLeftRight = makeArrows(Qt::Horizontal, "recipientLeftRight", "Перемещение адреса получателя влево/вправо");
+    m_recipientLeftRight =
+        makeArrows(Qt::Horizontal, "recipientLeftRight", "Перемещение адреса получателя влево/вправо");
     placeArrows();
 
     connect(m_previousButton, &QPushButton::clicked, this, &PreviewWindow::showPrevious);

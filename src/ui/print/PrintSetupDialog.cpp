@@ -2,12 +2,12 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/print/NumberList.h"
-#include "ui/print/PrintActions.h"
 #include "logic/print/PrintingService.h"
-#include "ui/print/FeedMethodDialog.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QApplication>
 #include <QComboBox>

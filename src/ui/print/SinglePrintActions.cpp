@@ -2,15 +2,15 @@
 
 #include "ui/print/PrintActions.h"
 
+#include "logic/files/SettingsFiles.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/Placement.h"
 #include "logic/print/PrintingService.h"
-#include "ui/print/FeedMethodDialog.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Messages.h"
-#include "ui/common/QtBoxLines.h"
-#include "logic/files/SettingsFiles.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/QtBoxLines.h"
+#include "ui/print/FeedMethodDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -2,14 +2,14 @@
 // beside it, and "Book.txt" as each confirmed action leaves it, byte for byte.
 
 #include "logic/addresses/AddressBook.h"
-#include "ui/addresses/AddresseeDialog.h"
-#include "support/FailingWrites.h"
-#include "ui/addresses/AddressBookDialog.h"
-#include "ui/addresses/SenderDialog.h"
 #include "logic/files/Codepage.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
 #include "logic/print/PrintingService.h"
+#include "support/FailingWrites.h"
+#include "support/TestSupport.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/addresses/SenderDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,7 +115,7 @@ void settle()
 
 } // namespace
 
-class TestAddressBookForm : public QObject
+class TestAddressBookDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -354,6 +354,33 @@ private slots:
         QVERIFY(!w.fileNamesSorted().contains(QStringLiteral("анна")));
     }
 
+    void cancelledAddOrEditWritesNothing_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("add") << false;
+        QTest::newRow("edit") << true;
+    }
+    void cancelledAddOrEditWritesNothing()
+    {
+        QFETCH(bool, edit);
+        const QByteArray book = fixture("book.txt");
+        Window w(&book);
+        w.select(QStringLiteral("Иванов Иван"));
+        QPointer<AddresseeDialog> dialog;
+        if (edit)
+            dialog = w.form->openEditDialog();
+        else
+            dialog = w.form->openAddDialog();
+        QVERIFY(dialog);
+        fill(dialog, {QStringLiteral("Сидоров")});
+        dialog->cancelButton()->click();
+        settle();
+        QVERIFY(dialog.isNull());
+        QCOMPARE(w.file(), book);
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+        QVERIFY(w.messages().all.isEmpty());
+    }
+
     void dialogsOpenTogetherActOnTheirOwnControls()
     {
         const QByteArray book = fixture("book.txt");
@@ -439,7 +466,7 @@ private slots:
         QVERIFY(!w.shown().contains(QStringLiteral("анна")));
     }
 
-    void senderButtonOpensUserFormBeside()
+    void senderButtonOpensSenderDialogBeside()
     {
         const QByteArray book = fixture("book.txt");
         Window w(&book);
@@ -473,5 +500,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAddressBookForm)
+QTEST_MAIN(TestAddressBookDialog)
 #include "test_addressbookdialog.moc"

@@ -1,10 +1,10 @@
 // The postal code directory window, driven through its controls.
 
 #include "logic/addresses/PostalSearch.h"
+#include "logic/print/PrintingService.h"
+#include "support/TestSupport.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -47,7 +47,7 @@ QStringList sumyEntries()
 
 } // namespace
 
-class TestIndexform : public QObject
+class TestPostalCodeDialog : public QObject
 {
     Q_OBJECT
 
@@ -222,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIndexform)
+QTEST_MAIN(TestPostalCodeDialog)
 #include "test_postalcodedialog.moc"

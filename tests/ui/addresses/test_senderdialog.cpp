@@ -1,10 +1,10 @@
 // The sender information window and "user.txt", byte for byte.
 
+#include "logic/print/PrintingService.h"
 #include "support/FailingWrites.h"
+#include "support/TestSupport.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@ QPushButton *button(SenderDialog &form, const char *name)
 
 } // namespace
 
-class TestUserForm : public QObject
+class TestSenderDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -156,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUserForm)
+QTEST_MAIN(TestSenderDialog)
 #include "test_senderdialog.moc"

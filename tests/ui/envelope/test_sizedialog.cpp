@@ -1,10 +1,10 @@
 // The size dialog: captions of "envs.txt", exact comparison, the layout and the files it writes.
 
-#include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
 #include "logic/envelope/EnvelopeSizes.h"
+#include "logic/files/SettingsFiles.h"
+#include "support/TestSupport.h"
 #include "ui/envelope/SizeDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -133,7 +133,8 @@ private slots:
         QFile file(QDir(installedDataDir()).filePath(QStringLiteral("envs.txt")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("\xd1" "6  114x162\r\n")); // Cyrillic С in code page 1251
+        QVERIFY(bytes.startsWith("\xd1"
+                                 "6  114x162\r\n")); // Cyrillic С in code page 1251
         QCOMPARE(bytes.count("\r\n"), 10);
         QVERIFY(bytes.endsWith("K8  150x150\r\n"));
     }

@@ -1,8 +1,8 @@
 // The line-order dialog: the paste, the column assignment and the records written on OK.
 
+#include "logic/print/PrintingService.h"
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 #include "ui/mailing/LineOrderDialog.h"
 
 #include <QClipboard>
@@ -46,10 +46,7 @@ class TestLineOrder : public QObject
     }
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<TestProgram>(false);
-    }
+    void init() { program = std::make_unique<TestProgram>(false); }
     void cleanup()
     {
         dialog.reset();

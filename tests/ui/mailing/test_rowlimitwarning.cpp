@@ -1,7 +1,7 @@
 // The line-limit warning and the file "ShowFile" that turns it off.
 
-#include "support/TestSupport.h"
 #include "logic/print/PrintingService.h"
+#include "support/TestSupport.h"
 #include "ui/mailing/GroupMailingWindow.h"
 #include "ui/mailing/RowLimitWarning.h"
 
@@ -14,7 +14,7 @@
 
 using namespace testing;
 
-class TestWarning : public QObject
+class TestRowLimitWarning : public QObject
 {
     Q_OBJECT
 
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWarning)
+QTEST_MAIN(TestRowLimitWarning)
 #include "test_rowlimitwarning.moc"

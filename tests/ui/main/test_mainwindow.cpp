@@ -1,15 +1,28 @@
-// The main window: start-up from the settings files, the active memo, the exit question.
+// The main window: start-up from the settings files, the active box, the exit question, and the
+// windows it opens: the group mailing window it owns, handed the program's document browser and
+// feed-method window, and the dialogs it centres on the screen.
 
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
 #include "support/TestSupport.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/addresses/SenderDialog.h"
+#include "ui/mailing/DocumentBrowser.h"
+#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PreviewWindow.h"
+#include "ui/print/PrintSetupDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace testing;
@@ -22,9 +35,19 @@ QRect geometryOf(MainWindow *main, const char *name)
     return w ? w->geometry() : QRect();
 }
 
+// The visible top-level windows of a class.
+template <typename T> QList<T *> openWindows()
+{
+    QList<T *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
+            found.append(t);
+    return found;
+}
+
 } // namespace
 
-class TestMainform : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -168,9 +191,8 @@ private slots:
         QCOMPARE(hints, (QStringList{QStringLiteral("Написать письмо"), QStringLiteral("Копировать"),
                                      QStringLiteral("Вставить"), QStringLiteral("Печать данного конверта"),
                                      QStringLiteral("Размеры конверта"), QStringLiteral("Адресная книга"),
-                                     QStringLiteral("Настройка шрифтов"),
-                                     QStringLiteral("Информация о пользователе"), QStringLiteral("Справка"),
-                                     QStringLiteral("Выход")}));
+                                     QStringLiteral("Настройка шрифтов"), QStringLiteral("Информация о пользователе"),
+                                     QStringLiteral("Справка"), QStringLiteral("Выход")}));
         for (QAction *a : bar->actions())
             QVERIFY(!a->icon().isNull());
     }
@@ -186,7 +208,88 @@ private slots:
         QVERIFY(QFile::exists(program.desktop().opened.first()));
 #endif
     }
+
+    void groupMailingWindowIsOneForTheRun()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        QVERIFY(!main->groupMailingWindow()); // made at the first menu command
+        main->openGroupMailing();
+        QPointer<GroupMailingWindow> first = main->groupMailingWindow();
+        QVERIFY(first && first->isVisible());
+        first->close();
+        main->printGroupMailing();
+        QCOMPARE(main->groupMailingWindow(), first.data());
+        QVERIFY(first->isVisible());
+    }
+
+    // The group mailing window opens the windows that the program made, and its preview and print
+    // setup belong to the main window.
+    void groupMailingWindowUsesTheProgramsWindows()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        main->openGroupMailing();
+        GroupMailingWindow *mailing = main->groupMailingWindow();
+
+        QWidget *modal = nullptr;
+        QTimer::singleShot(0, [&] {
+            modal = QApplication::activeModalWidget();
+            if (modal)
+                modal->close();
+        });
+        mailing->openDocumentBrowser();
+        QCOMPARE(modal, static_cast<QWidget *>(program.documentBrowser()));
+
+        mailing->openPreview();
+        const QList<PreviewWindow *> previews = openWindows<PreviewWindow>();
+        QCOMPARE(previews.size(), 1);
+        QCOMPARE(previews.first()->parentWidget(), main);
+
+        mailing->openPrintSetup();
+        const QList<PrintSetupDialog *> setups = openWindows<PrintSetupDialog>();
+        QCOMPARE(setups.size(), 1);
+        QCOMPARE(setups.first()->parentWidget(), main);
+        modal = nullptr;
+        QTimer::singleShot(0, [&] {
+            modal = QApplication::activeModalWidget();
+            if (modal)
+                modal->close();
+        });
+        findControl<QPushButton>(setups.first(), "feedMethodButton")->click();
+        QCOMPARE(modal, static_cast<QWidget *>(program.feedMethodDialog()));
+    }
+
+    void documentBrowserClosesWhenTheFocusIsLost()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        program.documentBrowser()->show();
+        main->closeDocumentBrowser();
+        QVERIFY(!program.documentBrowser()->isVisible());
+        main->closeDocumentBrowser(); // already closed: nothing happens
+        QVERIFY(!program.documentBrowser()->isVisible());
+    }
+
+    // The windows that open in the middle of the screen, whatever their size.
+    void dialogsOpenCentredOnTheScreen()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        auto verifyCentred = [&](const QWidget &w) {
+            const QRect g = w.geometry();
+            const int left = g.left() - area.left(), right = area.right() - g.right();
+            const int top = g.top() - area.top(), bottom = area.bottom() - g.bottom();
+            // QRect::center() rounds down: the margins may differ by two pixels.
+            QVERIFY2(qAbs(left - right) <= 2 && qAbs(top - bottom) <= 2, qPrintable(w.objectName()));
+        };
+        verifyCentred(AddressBookDialog(program.ctx(), main));
+        verifyCentred(SenderDialog(program.ctx(), main));
+        verifyCentred(PostalCodeDialog(program.ctx(), main));
+        verifyCentred(*program.documentBrowser());
+    }
 };
 
-QTEST_MAIN(TestMainform)
+QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

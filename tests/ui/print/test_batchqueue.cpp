@@ -3,16 +3,16 @@
 // The document has one page per envelope, in the order typed, and on every page the first line of
 // each block starts where the batch placement put it (pdftotext -bbox, within 0.5 mm).
 
-#include "logic/print/Placement.h"
-#include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/print/Placement.h"
+#include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
+#include "platform/QtPrintingService.h"
 #include "support/PrivateCups.h"
 #include "support/TestSupport.h"
+#include "ui/common/AppContext.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/PrintSetupDialog.h"
-#include "logic/print/PrintingService.h"
-#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // The preview window: paging, the envelope number box, the nudge arrows and what they leave for the
 // prints, and a window opened again.
 
+#include "logic/envelope/EnvelopeDrawing.h"
+#include "logic/print/Placement.h"
+#include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
 #include "support/TestSupport.h"
 #include "ui/main/MainWindow.h"
-#include "logic/envelope/EnvelopeDrawing.h"
 #include "ui/print/ArrowPairWidget.h"
-#include "logic/print/Placement.h"
-#include "logic/print/PrintingService.h"
 #include "ui/print/PreviewWindow.h"
 
 #include <QLabel>
@@ -55,11 +55,7 @@ struct Preview
         window = PreviewWindow::open(program.ctx(), program.mainWindow());
         return window;
     }
-    template <typename T>
-    T *child(const char *name)
-    {
-        return findControl<T>(window, name);
-    }
+    template <typename T> T *child(const char *name) { return findControl<T>(window, name); }
     QLineEdit *numberBox() { return child<QLineEdit>("numberBox"); }
     ArrowPairWidget *arrows(const char *name) { return child<ArrowPairWidget>(name); }
     void click(const char *name) { child<QPushButton>(name)->click(); }
@@ -182,7 +178,9 @@ private slots:
         Preview p(1);
         p.open();
         const SharedState &s = p.program.state();
-        auto shifts = [&] { return QList<int>{s.shifts().homeX, s.shifts().homeY, s.shifts().addrX, s.shifts().addrY}; };
+        auto shifts = [&] {
+            return QList<int>{s.shifts().homeX, s.shifts().homeY, s.shifts().addrX, s.shifts().addrY};
+        };
         const QByteArray name = pair.toLatin1();
         p.press(name.constData(), true, 105);
         QList<int> expected{0, 0, 0, 0};

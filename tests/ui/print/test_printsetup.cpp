@@ -1,11 +1,11 @@
 // The print setup dialog: its states, the printer choice, the selection modes and what OK prints.
 
 #include "logic/state/SharedState.h"
+#include "support/RecordingPrinting.h"
 #include "support/TestSupport.h"
 #include "ui/main/MainWindow.h"
-#include "ui/print/PrintSetupDialog.h"
-#include "support/RecordingPrinting.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // The single-envelope print of the main window on the recording printer: the feed-method gate,
 // the size check, the placement, fonts, the recipient tidying, wrapped lines, failures.
 
-#include "ui/common/QtBoxLines.h"
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "ui/print/PrintActions.h"
 #include "support/RecordingPrinting.h"
+#include "support/TestSupport.h"
+#include "ui/common/QtBoxLines.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
