@@ -4,13 +4,13 @@
 
 #include "BenchSupport.h"
 
-#include "ui/addresses/AddresseeDialog.h"
-#include "ui/addresses/AddressBookDialog.h"
 #include "logic/files/Codepage.h"
 #include "support/RecordingDesktop.h"
 #include "support/RecordingMessages.h"
-#include "ui/main/Program.h"
 #include "support/RecordingPrinting.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -96,15 +96,15 @@ int main(int argc, char *argv[])
         form = std::make_unique<AddressBookDialog>(program.ctx());
         form->show();
         QCoreApplication::processEvents();
-        form->ListBox1()->repaint();
+        form->namesList()->repaint();
         openCpuMs = std::min(openCpuMs, cpuMs() - cpu0);
     });
-    if (form->ListBox1()->model()->rowCount() != Records || !messages.all.isEmpty())
+    if (form->namesList()->model()->rowCount() != Records || !messages.all.isEmpty())
         return 3;
 
     int serial = 0;
     const double addMs = bench::bestMs(3, [&] {
-        AddAddresseeDialog *add = form->GetNewAddressee();
+        AddAddresseeDialog *add = form->openAddDialog();
         add->box(0)->setText(QStringLiteral("Новиков %1").arg(++serial));
         add->box(3)->setText(QStringLiteral("Ирпенский"));
         add->confirmButton()->click();
@@ -112,23 +112,23 @@ int main(int argc, char *argv[])
     });
 
     const double changeMs = bench::bestMs(3, [&] {
-        const QModelIndex index = form->ListBox1()->model()->index(Records / 2 + serial, 0);
-        form->ListBox1()->setCurrentIndex(index);
-        EditAddresseeDialog *edit = form->ChangeOldAddresse();
+        const QModelIndex index = form->namesList()->model()->index(Records / 2 + serial, 0);
+        form->namesList()->setCurrentIndex(index);
+        EditAddresseeDialog *edit = form->openEditDialog();
         edit->box(1)->setText(QStringLiteral("ул. Новая, %1").arg(++serial));
         edit->confirmButton()->click();
         QCoreApplication::processEvents();
     });
 
     const double deleteMs = bench::bestMs(3, [&] {
-        DeleteAddresseeDialog *del = form->SpeedButton1Click();
-        form->list_onclick(del, 1000 + serial);
-        form->list_onclick(del, Records / 3 + serial);
+        DeleteAddresseeDialog *del = form->openDeleteDialog();
+        del->markRow(1000 + serial);
+        del->markRow(Records / 3 + serial);
         ++serial;
-        form->BT_ok_onclick(del);
+        del->deleteButton()->click();
         QCoreApplication::processEvents();
     });
-    if (!messages.all.isEmpty() || form->ListBox1()->model()->rowCount() != Records + 3 - 6)
+    if (!messages.all.isEmpty() || form->namesList()->model()->rowCount() != Records + 3 - 6)
         return 4;
 
     bool ok = true;

@@ -4,13 +4,13 @@
 #include "BenchSupport.h"
 
 #include "logic/addresses/PostalSearch.h"
-#include "ui/addresses/PostalCodeDialog.h"
-#include "support/RecordingDesktop.h"
-#include "support/RecordingMessages.h"
-#include "ui/main/Program.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/PrintingService.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
 #include "support/RecordingPrinting.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,19 +51,19 @@ int main(int argc, char *argv[])
     Program program(work.path(), defaultDataDir(), std::make_unique<RecordingMessages>(),
                     std::make_unique<RecordingPrinting>(), std::make_unique<RecordingDesktop>());
     PostalCodeDialog form(program.ctx(), nullptr);
-    form.ComboBox1()->setCurrentIndex(largest);
-    form.Edit1()->setText(few);
+    form.regionBox()->setCurrentIndex(largest);
+    form.localityBox()->setText(few);
     const double windowMs = bench::medianUs(51,
                                             [&] {
-                                                form.Memo1()->clear();
-                                                form.Button1Click();
+                                                form.resultsBox()->clear();
+                                                form.search();
                                             }) /
                             1000;
-    form.Edit1()->setText(many);
+    form.localityBox()->setText(many);
     const double windowManyMs = bench::medianUs(21,
                                                 [&] {
-                                                    form.Memo1()->clear();
-                                                    form.Button1Click();
+                                                    form.resultsBox()->clear();
+                                                    form.search();
                                                 }) /
                                 1000;
 

@@ -3,15 +3,16 @@
 
 #include "BenchSupport.h"
 
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
+#include "logic/state/SharedState.h"
 #include "support/RecordingDesktop.h"
 #include "support/RecordingMessages.h"
-#include "logic/state/SharedState.h"
+#include "support/RecordingPrinting.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/Program.h"
-#include "logic/files/WorkDir.h"
 #include "ui/print/ArrowPairWidget.h"
 #include "ui/print/PreviewWindow.h"
-#include "support/RecordingPrinting.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -21,8 +22,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir work;
-    Program program(work.path(), QString(), std::make_unique<RecordingMessages>(), std::make_unique<RecordingPrinting>(),
-                    std::make_unique<RecordingDesktop>());
+    Program program(work.path(), QString(), std::make_unique<RecordingMessages>(),
+                    std::make_unique<RecordingPrinting>(), std::make_unique<RecordingDesktop>());
     program.start();
     AppContext &ctx = program.ctx();
     SharedState &s = ctx.state;
@@ -45,15 +46,17 @@ int main(int argc, char *argv[])
     s.setEnvelope(1, s.envelopeWidth(), s.envelopeHeight());
     s.setPreviewIndex(records - 1);
 
-    PreviewWindow *window = PreviewWindow::open(ctx);
+    PreviewWindow *window = PreviewWindow::open(ctx, program.mainWindow());
     QApplication::processEvents();
-    auto *arrows = window->findChild<ArrowPairWidget *>(QStringLiteral("PreviewAddrUpDown"));
+    auto *arrows = window->findChild<ArrowPairWidget *>(QStringLiteral("recipientUpDown"));
     bool up = true;
-    const double ms = bench::medianUs(200, [&] {
-        (up ? arrows->raiseButton() : arrows->lowerButton())->click();
-        up = !up;
-        window->repaint();
-    }) / 1000.0;
+    const double ms = bench::medianUs(200,
+                                      [&] {
+                                          (up ? arrows->raiseButton() : arrows->lowerButton())->click();
+                                          up = !up;
+                                          window->repaint();
+                                      }) /
+                      1000.0;
     return bench::report(QStringLiteral("preview: one nudge's redraw (median)"), QStringLiteral("< 16 ms"), ms, 16,
                          QStringLiteral("ms"))
                ? 0

@@ -192,16 +192,17 @@ private:
         if (!file.isEmpty())
             ctx.printing.setOutputFileName(file);
 
-        main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
-        main->Memo2()->setPlainText(
+        main->senderBox()->setPlainText(
+            QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
+        main->recipientBox()->setPlainText(
             QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\n61000"));
         // Confirm the feed method, as the user does before the first print of a run.
-        ctx.feedForm
-            ->findChild<QRadioButton *>(feed == 4 ? QStringLiteral("RadioButton5") : QStringLiteral("RadioButton1"))
+        program.feedMethodDialog()
+            ->findChild<QRadioButton *>(feed == 4 ? QStringLiteral("centreButton") : QStringLiteral("leftEdgeButton"))
             ->setChecked(true);
-        ctx.feedForm->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+        program.feedMethodDialog()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
 
-        main->N5Click();
+        main->printEnvelope();
         [&] { QVERIFY2(program.messages().all.isEmpty(), qPrintable(program.messages().all.join(u'\n'))); }();
 
         const QString pdf = waitForFile();

@@ -2,13 +2,13 @@
 // Helpers shared by the tests: a fresh working directory per case, fixture files, byte-exact
 // comparison, and a whole program started on test doubles.
 
-#include "ui/common/AppContext.h"
-#include "support/RecordingDesktop.h"
-#include "support/RecordingMessages.h"
-#include "logic/state/SharedState.h"
-#include "ui/main/Program.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/PrintingService.h"
+#include "logic/state/SharedState.h"
+#include "support/RecordingDesktop.h"
+#include "support/RecordingMessages.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/Program.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +18,7 @@
 namespace testing {
 
 // The control of a window by its object name; a missing one ends the test run.
-template <typename T>
-T *findControl(const QObject *window, const char *name)
+template <typename T> T *findControl(const QObject *window, const char *name)
 {
     T *w = window->findChild<T *>(QString::fromLatin1(name));
     if (!w)
@@ -63,6 +62,10 @@ public:
     ~TestProgram();
     MainWindow *start();
     AppContext &ctx() { return m_program->ctx(); }
+    // The windows that the program makes at start; null before start().
+    MainWindow *mainWindow() const { return m_program->mainWindow(); }
+    FeedMethodDialog *feedMethodDialog() const { return m_program->feedMethodDialog(); }
+    DocumentBrowser *documentBrowser() const { return m_program->documentBrowser(); }
     SharedState &state() { return m_program->ctx().state; }
     RecordingMessages &messages() { return *m_messages; }
     RecordingDesktop &desktop() { return *m_desktop; }

@@ -1,10 +1,10 @@
 #include "Shots.h"
 
-#include "ui/addresses/AddresseeDialog.h"
+#include "logic/files/WorkDir.h"
 #include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
-#include "logic/files/WorkDir.h"
 
 #include <QAbstractItemModel>
 #include <QListView>
@@ -46,12 +46,12 @@ static void shotsAddresses(ShotEnv &env)
 
     AddressBookDialog book(env.ctx);
     book.show();
-    QListView *list = book.ListBox1();
+    QListView *list = book.namesList();
     const QModelIndex selected = list->model()->index(1, 0);
     list->setCurrentIndex(selected);
     grab(&book, env, QStringLiteral("addressbook"));
 
-    AddAddresseeDialog *add = book.GetNewAddressee();
+    AddAddresseeDialog *add = book.openAddDialog();
     add->setBoxTexts({QStringLiteral("Коваль Марина"), QStringLiteral("ул. Липовая, 8"), QStringLiteral("г. Ирпень"),
                       QStringLiteral("Бучанский"), QStringLiteral("Киевская"), QStringLiteral("Украина"),
                       QStringLiteral("08200")});
@@ -59,12 +59,12 @@ static void shotsAddresses(ShotEnv &env)
     add->close();
 
     list->setCurrentIndex(selected);
-    if (EditAddresseeDialog *edit = book.ChangeOldAddresse()) {
+    if (EditAddresseeDialog *edit = book.openEditDialog()) {
         grab(edit, env, QStringLiteral("addressbook-edit"));
         edit->close();
     }
 
-    DeleteAddresseeDialog *del = book.SpeedButton1Click();
+    DeleteAddresseeDialog *del = book.openDeleteDialog();
     grab(del, env, QStringLiteral("addressbook-delete"));
     del->close();
 

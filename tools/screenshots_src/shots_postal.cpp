@@ -4,6 +4,7 @@
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/common/AppContext.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,15 +12,15 @@
 static void shotsPostal(ShotEnv &env)
 {
     {
-        PostalCodeDialog form(env.ctx, env.ctx.mainForm);
+        PostalCodeDialog form(env.ctx, env.program.mainWindow());
         grab(&form, env, QStringLiteral("postal-empty"));
     }
-    PostalCodeDialog form(env.ctx, env.ctx.mainForm);
-    form.ComboBox1()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
-    form.Edit1()->setText(QStringLiteral("Біла Церква"));
-    form.Button1Click();
-    form.Edit1()->setText(QStringLiteral("Городещина"));
-    form.Button1Click();
+    PostalCodeDialog form(env.ctx, env.program.mainWindow());
+    form.regionBox()->setCurrentIndex(int(postal::regionFiles().indexOf(QStringLiteral("Kievska.bsd"))));
+    form.localityBox()->setText(QStringLiteral("Біла Церква"));
+    form.search();
+    form.localityBox()->setText(QStringLiteral("Городещина"));
+    form.search();
     grab(&form, env, QStringLiteral("postal-results"));
 }
 static ShotRegistrar registrar("5-postal", &shotsPostal);

@@ -1,8 +1,10 @@
 #include "Shots.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/WorkDir.h"
+#include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 #include "ui/print/PreviewWindow.h"
 
 // The preview of each shape class, with a recipient from the address book and a sender file.
@@ -23,16 +25,17 @@ static void shotsPreview(ShotEnv &env)
     const QStringList oldDetails = s.recipientDetails();
     s.mailing().source = SourceMode::AddressBook;
     s.mailing().setBookLines({QStringLiteral("%Петренко Ольга Петровна"), QStringLiteral("#пр. Науки, 45, кв. 17"),
-                            QStringLiteral("#г. Харьков"), QStringLiteral("#Харьковская обл."), QStringLiteral("#61000"),
-                            QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("%Коваль Андрей"),
-                            QStringLiteral("#ул. Лесная, 3"), QStringLiteral("#г. Житомир"), QStringLiteral("#10001"),
-                            QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
+                              QStringLiteral("#г. Харьков"), QStringLiteral("#Харьковская обл."),
+                              QStringLiteral("#61000"), QStringLiteral("#"), QStringLiteral("#"),
+                              QStringLiteral("%Коваль Андрей"), QStringLiteral("#ул. Лесная, 3"),
+                              QStringLiteral("#г. Житомир"), QStringLiteral("#10001"), QStringLiteral("#"),
+                              QStringLiteral("#"), QStringLiteral("#")});
     s.setMailingList({QStringLiteral("Коваль Андрей"), QStringLiteral("Петренко Ольга Петровна")});
     s.setPreviewIndex(1);
 
     for (int type : {1, 2, 3}) {
         s.setEnvelope(type, s.envelopeWidth(), s.envelopeHeight());
-        PreviewWindow *window = PreviewWindow::open(ctx);
+        PreviewWindow *window = PreviewWindow::open(ctx, env.program.mainWindow());
         grab(window, env, QStringLiteral("preview-envtype%1").arg(type));
         delete window;
     }

@@ -1,13 +1,14 @@
 #include "Shots.h"
 
-#include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
 #include "logic/files/WorkDir.h"
-#include "ui/envelope/FontSetupDialog.h"
-#include "ui/print/PrintActions.h"
 #include "logic/print/PrintingService.h"
+#include "ui/common/AppContext.h"
+#include "ui/envelope/FontSetupDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -21,26 +22,26 @@ static void shotsPrint(ShotEnv &env)
     settings::writeHomeFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
     settings::writeAddrFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Serif"), 12, true, false});
     {
-        FontSetupDialog form(ctx, ctx.mainForm);
+        FontSetupDialog form(ctx, env.program.mainWindow());
         grab(&form, env, QStringLiteral("font-setup"));
     }
 
-    FeedMethodDialog *feed = ctx.feedForm;
-    feed->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->setChecked(true);
+    FeedMethodDialog *feed = env.program.feedMethodDialog();
+    feed->findChild<QRadioButton *>(QStringLiteral("leftEdgeButton"))->setChecked(true);
     grab(feed, env, QStringLiteral("feed-method"));
-    feed->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+    feed->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
 
     // The main window's envelope printed into a PDF file, to look at with pdftoppm.
-    MainWindow *main = ctx.mainForm;
+    MainWindow *main = env.program.mainWindow();
     settings::writeParfile(ctx.workDir, 110, 220);
-    main->FormCreate();
-    main->Memo1()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
-    main->Memo2()->setPlainText(
+    main->loadSettings();
+    main->senderBox()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
+    main->recipientBox()->setPlainText(
         QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\nХарьковская обл.\n61000"));
     ctx.printing.setCurrentPrinter(pdfFilePrinterName());
     const QString pdf = QDir(env.outDir).filePath(QStringLiteral("envelope-110x220.pdf"));
     ctx.printing.setOutputFileName(pdf);
-    main->N5Click();
+    main->printEnvelope();
     feed->hide();
     std::printf("%s\n", qPrintable(pdf));
 }

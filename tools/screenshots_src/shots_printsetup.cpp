@@ -2,6 +2,7 @@
 
 #include "ui/common/AppContext.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QLineEdit>
@@ -10,10 +11,10 @@
 
 static void shotsPrintSetup(ShotEnv &env)
 {
-    PrintSetupDialog all(env.ctx, env.ctx.mainForm);
+    PrintSetupDialog all(env.ctx, env.program.feedMethodDialog(), env.program.mainWindow());
     grab(&all, env, QStringLiteral("printsetup-all"));
 
-    PrintSetupDialog numbers(env.ctx, env.ctx.mainForm);
+    PrintSetupDialog numbers(env.ctx, env.program.feedMethodDialog(), env.program.mainWindow());
     numbers.numbersButton()->click();
     numbers.numberEdit()->setText(QStringLiteral("1,3-5,8"));
     numbers.copiesBox()->setValue(2);

@@ -11,6 +11,15 @@ int textAreaWidth(int boxWidth)
     return std::max(1, boxWidth - 8);
 }
 
+QString wrappedPiece(const QString &paragraph, int start, int length)
+{
+    QString piece = paragraph.mid(start, length);
+    if (start + length < paragraph.size())
+        while (piece.endsWith(QLatin1Char(' ')))
+            piece.chop(1);
+    return piece;
+}
+
 QStringList wrappedLines(const QStringList &lines, const QFont &font, int boxWidth)
 {
     const qreal width = textAreaWidth(boxWidth);
@@ -27,12 +36,7 @@ QStringList wrappedLines(const QStringList &lines, const QFont &font, int boxWid
         layout.beginLayout();
         for (QTextLine tl = layout.createLine(); tl.isValid(); tl = layout.createLine()) {
             tl.setLineWidth(width);
-            QString piece = line.mid(tl.textStart(), tl.textLength());
-            // A wrapped line keeps the blank it was broken at out of sight, as the box does.
-            if (tl.textStart() + tl.textLength() < line.size())
-                while (piece.endsWith(QLatin1Char(' ')))
-                    piece.chop(1);
-            result.append(piece);
+            result.append(wrappedPiece(line, tl.textStart(), tl.textLength()));
         }
         layout.endLayout();
     }

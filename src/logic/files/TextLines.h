@@ -9,6 +9,10 @@
 // Width of the text area inside a box of the given outer width (frame and margins taken off).
 int textAreaWidth(int boxWidth);
 
+// One line of a wrapped paragraph: `length` characters from `start`. A line that ends before the
+// paragraph does keeps the blanks it was broken at out of sight, as the box does.
+QString wrappedPiece(const QString &paragraph, int start, int length);
+
 // Lines shown by a box of the given outer width.
 QStringList wrappedLines(const QString &text, const QFont &font, int boxWidth);
 // The same for text already split into lines.

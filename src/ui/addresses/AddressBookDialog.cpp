@@ -1,20 +1,18 @@
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/common/FormLook.h"
 
+#include "logic/services/Guard.h"
+#include "logic/services/Messages.h"
 #include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
-#include "logic/services/Messages.h"
 #include "ui/common/QtIcons.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QStringListModel>
 
 namespace {
@@ -43,83 +41,77 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     , m_ctx(ctx)
     , m_book(ctx.workDir)
 {
-    setObjectName(QStringLiteral("AddressBookForm"));
+    setObjectName(QStringLiteral("AddressBookDialog"));
     setWindowTitle(QStringLiteral("Адресная книга"));
     setFixedSize(471, 294);
     setFont(formlook::msSansSerif(11));
 
-    auto *label2 = new QLabel(QStringLiteral("Список адресатов"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->move(24, 24);
-    label2->adjustSize();
+    auto *namesLabel = new QLabel(QStringLiteral("Список адресатов"), this);
+    namesLabel->setObjectName(QStringLiteral("namesLabel"));
+    namesLabel->move(24, 24);
+    namesLabel->adjustSize();
 
     m_model = new QStringListModel(this);
-    m_list = new QListView(this);
-    m_list->setObjectName(QStringLiteral("ListBox1"));
-    m_list->setGeometry(24, 40, 153, 225);
-    m_list->setUniformItemSizes(true);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setModel(m_model);
-    connect(m_list, &QListView::clicked, this, &AddressBookDialog::ListBox1Click);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    m_namesList = new QListView(this);
+    m_namesList->setObjectName(QStringLiteral("namesList"));
+    m_namesList->setGeometry(24, 40, 153, 225);
+    m_namesList->setUniformItemSizes(true);
+    m_namesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_namesList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_namesList->setModel(m_model);
+    connect(m_namesList, &QListView::clicked, this, &AddressBookDialog::showSelectedRecord);
+    connect(m_namesList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         if (!m_updating)
-            ListBox1Click();
+            showSelectedRecord();
     });
 
-    auto *label1 = new QLabel(QStringLiteral("Данные об адресате"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->move(232, 24);
-    label1->adjustSize();
+    auto *detailsLabel = new QLabel(QStringLiteral("Данные об адресате"), this);
+    detailsLabel->setObjectName(QStringLiteral("detailsLabel"));
+    detailsLabel->move(232, 24);
+    detailsLabel->adjustSize();
 
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setGeometry(232, 40, 225, 89);
-    m_memo->setReadOnly(true);
-    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_detailsBox = new QPlainTextEdit(this);
+    m_detailsBox->setObjectName(QStringLiteral("detailsBox"));
+    m_detailsBox->setGeometry(232, 40, 225, 89);
+    m_detailsBox->setReadOnly(true);
+    m_detailsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     const QColor purple(128, 0, 128);
     const QColor maroon(128, 0, 0);
     QPushButton *add =
-        makeCaptionButton(this, QStringLiteral("BitBtn1"), QStringLiteral("+"), purple, 53, QRect(216, 144, 73, 33));
+        makeCaptionButton(this, QStringLiteral("addButton"), QStringLiteral("+"), purple, 53, QRect(216, 144, 73, 33));
     add->setToolTip(QStringLiteral("Добавить адресата"));
     add->setAutoDefault(false);
-    QPushButton *change = makeCaptionButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Изменить"), maroon, 0,
+    QPushButton *change = makeCaptionButton(this, QStringLiteral("editButton"), QStringLiteral("Изменить"), maroon, 0,
                                             QRect(216, 184, 73, 33));
     change->setFocusPolicy(Qt::NoFocus);
     change->setAutoDefault(false);
-    QPushButton *remove = makeCaptionButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("-"), maroon, 53,
+    QPushButton *remove = makeCaptionButton(this, QStringLiteral("deleteButton"), QStringLiteral("-"), maroon, 53,
                                             QRect(216, 224, 73, 33));
     remove->setToolTip(QStringLiteral("Удаление адресата"));
     remove->setFocusPolicy(Qt::NoFocus);
     remove->setAutoDefault(false);
 
     auto *user = new QPushButton(this);
-    user->setObjectName(QStringLiteral("BitBtn3"));
+    user->setObjectName(QStringLiteral("senderButton"));
     user->setGeometry(312, 144, 89, 65);
     user->setIcon(icons::user());
     user->setIconSize(QSize(40, 40));
     user->setToolTip(QStringLiteral("Информация о пользователе"));
     user->setAutoDefault(false);
 
-    connect(add, &QPushButton::clicked, this, &AddressBookDialog::BitBtn1Click);
-    connect(change, &QPushButton::clicked, this, &AddressBookDialog::changeButtonClick);
-    connect(remove, &QPushButton::clicked, this, &AddressBookDialog::SpeedButton1Click);
-    connect(user, &QPushButton::clicked, this, &AddressBookDialog::BitBtn3Click);
+    connect(add, &QPushButton::clicked, this, &AddressBookDialog::openAddDialog);
+    connect(change, &QPushButton::clicked, this, &AddressBookDialog::openEditDialog);
+    connect(remove, &QPushButton::clicked, this, &AddressBookDialog::openDeleteDialog);
+    connect(user, &QPushButton::clicked, this, &AddressBookDialog::openSenderDialog);
 
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    formlook::centreOnScreen(this, parent);
 
-    FormCreate();
+    // A missing or unreadable file is reported and the window opens with an empty list.
+    guarded(m_ctx.messages, [&] { reloadNames(); });
 }
 
 AddressBookDialog::~AddressBookDialog() = default;
-
-void AddressBookDialog::FormCreate()
-{
-    // A missing or unreadable file is reported and the window opens with an empty list.
-    guarded(m_ctx.messages, [&] { addrRefresh(); });
-}
 
 QStringList AddressBookDialog::listedNames() const
 {
@@ -132,10 +124,10 @@ void AddressBookDialog::showNames(QStringList names)
     const QScopedValueRollback updating(m_updating, true);
     m_names = std::move(names);
     m_model->setStringList(m_names);
-    m_list->selectionModel()->clear();
+    m_namesList->selectionModel()->clear();
 }
 
-void AddressBookDialog::addrRefresh()
+void AddressBookDialog::reloadNames()
 {
     showNames({});
     m_book.reload();
@@ -170,87 +162,80 @@ void AddressBookDialog::removeName(const QString &name)
 void AddressBookDialog::clearSelection()
 {
     const QScopedValueRollback updating(m_updating, true);
-    m_list->selectionModel()->clear();
+    m_namesList->selectionModel()->clear();
 }
 
 QString AddressBookDialog::selectedName() const
 {
-    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_namesList->selectionModel()->selectedRows();
     return rows.isEmpty() ? QString() : rows.first().data().toString();
 }
 
-void AddressBookDialog::ListBox1Click()
+void AddressBookDialog::showSelectedRecord()
 {
     guarded(m_ctx.messages, [&] {
-        const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+        const QModelIndexList rows = m_namesList->selectionModel()->selectedRows();
         if (rows.isEmpty())
             return;
         const QString name = rows.first().data().toString();
         if (m_book.find(name) < 0)
             return;
-        m_memo->setPlainText(m_book.shownFields(name).join(QLatin1Char('\n')));
+        m_detailsBox->setPlainText(m_book.shownFields(name).join(QLatin1Char('\n')));
     });
 }
 
-void AddressBookDialog::BitBtn1Click()
+AddAddresseeDialog *AddressBookDialog::openAddDialog()
 {
-    GetNewAddressee();
-}
-
-AddAddresseeDialog *AddressBookDialog::GetNewAddressee()
-{
-    auto *dialog = new AddAddresseeDialog(*this);
+    auto *dialog = new AddAddresseeDialog(this);
+    connect(dialog, &AddresseeDialog::confirmed, this, [this, dialog] { addRecord(dialog); });
     dialog->show();
     return dialog;
 }
 
-void AddressBookDialog::changeButtonClick()
-{
-    ChangeOldAddresse();
-}
-
-EditAddresseeDialog *AddressBookDialog::ChangeOldAddresse()
+EditAddresseeDialog *AddressBookDialog::openEditDialog()
 {
     EditAddresseeDialog *dialog = nullptr;
     guarded(m_ctx.messages, [&] {
-        if (m_list->selectionModel()->selectedRows().isEmpty()) {
+        if (m_namesList->selectionModel()->selectedRows().isEmpty()) {
             m_ctx.messages.show(QStringLiteral("Адресат не выбран!"));
             return;
         }
         const QString name = selectedName();
         syncWithFile();
-        dialog = new EditAddresseeDialog(*this, name);
+        dialog = new EditAddresseeDialog(this, name);
+        connect(dialog, &AddresseeDialog::confirmed, this, [this, dialog] { replaceRecord(dialog); });
         dialog->show();
         // With several records of the name, the last one fills the boxes (and is the one replaced).
         dialog->setBoxTexts(m_book.boxes(name));
         clearSelection();
-        m_memo->clear();
+        m_detailsBox->clear();
     });
     return dialog;
 }
 
-DeleteAddresseeDialog *AddressBookDialog::SpeedButton1Click()
+DeleteAddresseeDialog *AddressBookDialog::openDeleteDialog()
 {
     DeleteAddresseeDialog *dialog = nullptr;
     guarded(m_ctx.messages, [&] {
-        dialog = new DeleteAddresseeDialog(*this, m_names);
+        dialog = new DeleteAddresseeDialog(this, m_names);
+        connect(dialog, &DeleteAddresseeDialog::confirmed, this, [this, dialog] { deleteMarkedRecords(dialog); });
         dialog->show();
     });
     return dialog;
 }
 
-SenderDialog *AddressBookDialog::BitBtn3Click()
+SenderDialog *AddressBookDialog::openSenderDialog()
 {
-    SenderDialog *form = nullptr;
+    SenderDialog *dialog = nullptr;
     guarded(m_ctx.messages, [&] {
-        form = new SenderDialog(m_ctx, this);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->show();
+        dialog = new SenderDialog(m_ctx, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
     });
-    return form;
+    return dialog;
 }
 
-void AddressBookDialog::OK_onclick(AddAddresseeDialog *dialog)
+void AddressBookDialog::addRecord(AddAddresseeDialog *dialog)
 {
     guarded(m_ctx.messages, [&] {
         const QStringList boxes = dialog->boxTexts();
@@ -262,7 +247,7 @@ void AddressBookDialog::OK_onclick(AddAddresseeDialog *dialog)
     });
 }
 
-void AddressBookDialog::OK1_onclick(EditAddresseeDialog *dialog)
+void AddressBookDialog::replaceRecord(EditAddresseeDialog *dialog)
 {
     guarded(m_ctx.messages, [&] {
         const QStringList boxes = dialog->boxTexts();
@@ -275,17 +260,7 @@ void AddressBookDialog::OK1_onclick(EditAddresseeDialog *dialog)
     });
 }
 
-void AddressBookDialog::cancel_onclick(AddresseeDialog *dialog)
-{
-    dialog->close();
-}
-
-void AddressBookDialog::list_onclick(DeleteAddresseeDialog *dialog, int row)
-{
-    dialog->markRow(row);
-}
-
-void AddressBookDialog::BT_ok_onclick(DeleteAddresseeDialog *dialog)
+void AddressBookDialog::deleteMarkedRecords(DeleteAddresseeDialog *dialog)
 {
     guarded(m_ctx.messages, [&] {
         syncWithFile();
@@ -295,9 +270,4 @@ void AddressBookDialog::BT_ok_onclick(DeleteAddresseeDialog *dialog)
             removeName(name);
         clearSelection();
     });
-}
-
-void AddressBookDialog::BT_cancel_onclick(DeleteAddresseeDialog *dialog)
-{
-    dialog->close();
 }

@@ -15,7 +15,6 @@ class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QStringListModel;
-class AddresseeDialog;
 class AddAddresseeDialog;
 class EditAddresseeDialog;
 class DeleteAddresseeDialog;
@@ -28,33 +27,32 @@ public:
     explicit AddressBookDialog(AppContext &ctx, QWidget *parent = nullptr);
     ~AddressBookDialog() override;
 
-    QListView *ListBox1() const { return m_list; }
-    QPlainTextEdit *Memo1() const { return m_memo; }
-    // The entries of ListBox1, in the order shown.
+    QListView *namesList() const { return m_namesList; }
+    QPlainTextEdit *detailsBox() const { return m_detailsBox; }
+    // The entries of the name list, in the order shown.
     QStringList listedNames() const;
     const AddressBook &book() const { return m_book; }
 
 public slots:
-    // Reads the file again and shows its names; Memo1 is left as it is.
-    void addrRefresh();
-    void ListBox1Click();
-    void BitBtn1Click();
-    AddAddresseeDialog *GetNewAddressee();
-    void changeButtonClick();
-    EditAddresseeDialog *ChangeOldAddresse();
-    DeleteAddresseeDialog *SpeedButton1Click();
-    SenderDialog *BitBtn3Click();
-
-    // The buttons of the dialogs.
-    void OK_onclick(AddAddresseeDialog *dialog);
-    void OK1_onclick(EditAddresseeDialog *dialog);
-    void cancel_onclick(AddresseeDialog *dialog);
-    void list_onclick(DeleteAddresseeDialog *dialog, int row);
-    void BT_ok_onclick(DeleteAddresseeDialog *dialog);
-    void BT_cancel_onclick(DeleteAddresseeDialog *dialog);
+    // Reads the file again and shows its names; the details box is left as it is.
+    void reloadNames();
+    // A click on a name: its record in the details box.
+    void showSelectedRecord();
+    // "+": a new add dialog beside the window.
+    AddAddresseeDialog *openAddDialog();
+    // "Изменить": an edit dialog for the selected name ("Адресат не выбран!" without one).
+    EditAddresseeDialog *openEditDialog();
+    // "-": a delete dialog listing the names.
+    DeleteAddresseeDialog *openDeleteDialog();
+    // The user button: the sender information window beside the window.
+    SenderDialog *openSenderDialog();
 
 private:
-    void FormCreate();
+    // The confirm buttons of the dialogs: the book is changed, the dialog closed, the list updated.
+    void addRecord(AddAddresseeDialog *dialog);
+    void replaceRecord(EditAddresseeDialog *dialog);
+    void deleteMarkedRecords(DeleteAddresseeDialog *dialog);
+
     void showNames(QStringList names);
     // Reads the file again when it changed behind the window's back.
     void syncWithFile();
@@ -66,9 +64,9 @@ private:
     AppContext &m_ctx;
     AddressBook m_book;
     addressbook::NameOrder m_order;
-    QStringList m_names; // sorted, what ListBox1 shows
+    QStringList m_names; // sorted, what the name list shows
     QStringListModel *m_model = nullptr;
-    QListView *m_list = nullptr;
-    QPlainTextEdit *m_memo = nullptr;
+    QListView *m_namesList = nullptr;
+    QPlainTextEdit *m_detailsBox = nullptr;
     bool m_updating = false;
 };

@@ -2,7 +2,6 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/addresses/AddressBook.h"
-#include "ui/addresses/AddressBookDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,45 +40,51 @@ int besideLeft(const QWidget &window)
 
 } // namespace
 
-AddresseeDialog::AddresseeDialog(AddressBookDialog &form, const QString &caption, const QString &confirmCaption,
+AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, const QString &confirmCaption,
                                  Qt::WindowFlags flags)
-    : QDialog(&form, flags)
-    , m_form(form)
+    : QDialog(addressBook, flags)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(form.font());
+    if (addressBook)
+        setFont(addressBook->font());
     setWindowTitle(caption);
     setFixedSize(outerToClient(QSize(303, 342)));
 
-    static const char *const captions[addressbook::RecordLines] = {"Ф.И.О или назване организации",
-                                                                   "Улица, дом, квартира",
-                                                                   "Населенный пункт",
-                                                                   "Район",
-                                                                   "Область",
-                                                                   "Страна",
-                                                                   "Почтовый индекс"};
+    struct Field
+    {
+        const char *label, *box, *caption;
+    };
+    static const Field fields[addressbook::RecordLines] = {{"nameLabel", "nameBox", "Ф.И.О или назване организации"},
+                                                           {"addressLabel", "addressBox", "Улица, дом, квартира"},
+                                                           {"townLabel", "townBox", "Населенный пункт"},
+                                                           {"districtLabel", "districtBox", "Район"},
+                                                           {"regionLabel", "regionBox", "Область"},
+                                                           {"countryLabel", "countryBox", "Страна"},
+                                                           {"postalCodeLabel", "postalCodeBox", "Почтовый индекс"}};
     for (int field = 0; field < addressbook::RecordLines; ++field) {
         const int top = 24 + 40 * field;
-        auto *label = new QLabel(QString::fromUtf8(captions[field]), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(field + 1));
+        auto *label = new QLabel(QString::fromUtf8(fields[field].caption), this);
+        label->setObjectName(QString::fromLatin1(fields[field].label));
         label->move(32, top - 16);
         label->adjustSize();
         auto *box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("Edit%1").arg(field + 1));
+        box->setObjectName(QString::fromLatin1(fields[field].box));
         box->setGeometry(32, top, 121, 21);
         box->setMaxLength(addressbook::BoxLength);
         label->setBuddy(box);
         m_boxes.append(box);
     }
 
-    m_confirm =
-        makeButton(this, QStringLiteral("OK"), confirmCaption, QStyle::SP_DialogOkButton, QRect(198, 144, 85, 25));
+    m_confirm = makeButton(this, QStringLiteral("confirmButton"), confirmCaption, QStyle::SP_DialogOkButton,
+                           QRect(198, 144, 85, 25));
     m_confirm->setDefault(true);
-    m_cancel = makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton,
+    m_cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton,
                           QRect(198, 184, 85, 25));
-    connect(m_cancel, &QPushButton::clicked, this, [this] { m_form.cancel_onclick(this); });
+    connect(m_confirm, &QPushButton::clicked, this, &AddresseeDialog::confirmed);
+    connect(m_cancel, &QPushButton::clicked, this, &AddresseeDialog::close);
 
-    move(besideLeft(form), 107);
+    if (addressBook)
+        move(besideLeft(*addressBook), 107);
 }
 
 QStringList AddresseeDialog::boxTexts() const
@@ -102,59 +107,57 @@ void AddresseeDialog::setBoxTexts(const QStringList &texts)
     }
 }
 
-AddAddresseeDialog::AddAddresseeDialog(AddressBookDialog &form)
-    : AddresseeDialog(form, QStringLiteral("Добавление нового адресата"), QStringLiteral("Добавить"),
+AddAddresseeDialog::AddAddresseeDialog(QWidget *addressBook)
+    : AddresseeDialog(addressBook, QStringLiteral("Добавление нового адресата"), QStringLiteral("Добавить"),
                       Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("AddDialog"));
-    connect(confirmButton(), &QPushButton::clicked, this, [this] { m_form.OK_onclick(this); });
+    setObjectName(QStringLiteral("AddAddresseeDialog"));
 }
 
-EditAddresseeDialog::EditAddresseeDialog(AddressBookDialog &form, const QString &editedName)
-    : AddresseeDialog(form, QStringLiteral("Редактирование адресата"),
+EditAddresseeDialog::EditAddresseeDialog(QWidget *addressBook, const QString &editedName)
+    : AddresseeDialog(addressBook, QStringLiteral("Редактирование адресата"),
                       // The first two letters are Latin, as the program has always had them.
                       QStringLiteral("C") + QStringLiteral("oхранить"), FixedDialogFlags)
     , m_editedName(editedName)
 {
-    setObjectName(QStringLiteral("EditDialog"));
-    connect(confirmButton(), &QPushButton::clicked, this, [this] { m_form.OK1_onclick(this); });
+    setObjectName(QStringLiteral("EditAddresseeDialog"));
 }
 
-DeleteAddresseeDialog::DeleteAddresseeDialog(AddressBookDialog &form, const QStringList &names)
-    : QDialog(&form, FixedDialogFlags)
-    , m_form(form)
+DeleteAddresseeDialog::DeleteAddresseeDialog(QWidget *addressBook, const QStringList &names)
+    : QDialog(addressBook, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(form.font());
-    setObjectName(QStringLiteral("DeleteDialog"));
+    if (addressBook)
+        setFont(addressBook->font());
+    setObjectName(QStringLiteral("DeleteAddresseeDialog"));
     setWindowTitle(QStringLiteral("Удаление адресата"));
     setFixedSize(outerToClient(QSize(247, 341)));
 
     auto *label = new QLabel(QStringLiteral("Выберите записи, подлежащие удалению"), this);
-    label->setObjectName(QStringLiteral("Label1"));
+    label->setObjectName(QStringLiteral("hintLabel"));
     label->move(12, 8);
     label->adjustSize();
 
     m_model = new QStringListModel(names, this);
     m_list = new QListView(this);
-    m_list->setObjectName(QStringLiteral("ListBox"));
+    m_list->setObjectName(QStringLiteral("namesList"));
     m_list->setGeometry(24, 32, 193, 217);
     m_list->setUniformItemSizes(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);
-    connect(m_list, &QListView::clicked, this,
-            [this](const QModelIndex &index) { m_form.list_onclick(this, index.row()); });
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) { markRow(index.row()); });
 
-    QPushButton *ok = makeButton(this, QStringLiteral("BT_ok"), QStringLiteral("Удалить"), QStyle::SP_DialogOkButton,
-                                 QRect(40, 264, 75, 25));
-    ok->setDefault(true);
-    QPushButton *cancel = makeButton(this, QStringLiteral("BT_cancel"), QStringLiteral("Отмена"),
+    m_delete = makeButton(this, QStringLiteral("deleteButton"), QStringLiteral("Удалить"), QStyle::SP_DialogOkButton,
+                          QRect(40, 264, 75, 25));
+    m_delete->setDefault(true);
+    QPushButton *cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"),
                                      QStyle::SP_DialogCancelButton, QRect(144, 264, 75, 25));
-    connect(ok, &QPushButton::clicked, this, [this] { m_form.BT_ok_onclick(this); });
-    connect(cancel, &QPushButton::clicked, this, [this] { m_form.BT_cancel_onclick(this); });
+    connect(m_delete, &QPushButton::clicked, this, &DeleteAddresseeDialog::confirmed);
+    connect(cancel, &QPushButton::clicked, this, &DeleteAddresseeDialog::close);
 
-    move(besideLeft(form), form.frameGeometry().top());
+    if (addressBook)
+        move(besideLeft(*addressBook), addressBook->frameGeometry().top());
 }
 
 QStringList DeleteAddresseeDialog::names() const

@@ -1,7 +1,8 @@
 #pragma once
 // The dialogs of the address book window, built at each press of "+", "Изменить" and "-" and
-// shown beside the window without blocking it. Each acts on its own controls only; the work of
-// their buttons is done by the address book window (AddressBookDialog), which they call back.
+// shown beside the window without blocking it. Each acts on its own controls only: "Отмена" closes
+// it, and its confirm button emits confirmed(), on which the address book window does the work and
+// closes the dialog.
 
 #include <QDialog>
 #include <QStringList>
@@ -10,7 +11,6 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QStringListModel;
-class AddressBookDialog;
 
 // The seven boxes of an address record with a confirm and a cancel button.
 class AddresseeDialog : public QDialog
@@ -23,11 +23,12 @@ public:
     QPushButton *confirmButton() const { return m_confirm; }
     QPushButton *cancelButton() const { return m_cancel; }
 
-protected:
-    AddresseeDialog(AddressBookDialog &form, const QString &caption, const QString &confirmCaption,
-                    Qt::WindowFlags flags);
+signals:
+    void confirmed();
 
-    AddressBookDialog &m_form;
+protected:
+    // Shown beside `addressBook`, in its font.
+    AddresseeDialog(QWidget *addressBook, const QString &caption, const QString &confirmCaption, Qt::WindowFlags flags);
 
 private:
     QList<QLineEdit *> m_boxes;
@@ -40,7 +41,7 @@ class AddAddresseeDialog : public AddresseeDialog
 {
     Q_OBJECT
 public:
-    explicit AddAddresseeDialog(AddressBookDialog &form);
+    explicit AddAddresseeDialog(QWidget *addressBook);
 };
 
 // "Редактирование адресата": "Coхранить" replaces the record that the dialog was filled from.
@@ -48,30 +49,34 @@ class EditAddresseeDialog : public AddresseeDialog
 {
     Q_OBJECT
 public:
-    EditAddresseeDialog(AddressBookDialog &form, const QString &editedName);
+    EditAddresseeDialog(QWidget *addressBook, const QString &editedName);
     const QString &editedName() const { return m_editedName; }
 
 private:
     QString m_editedName;
 };
 
-// "Удаление адресата": a click on a name marks one record of that name; "Удалить" deletes the
-// marked records with one rewrite; "Отмена" forgets the marks.
+// "Удаление адресата": a click on a name marks one record of that name; "Удалить" (confirmed())
+// deletes the marked records with one rewrite; "Отмена" forgets the marks.
 class DeleteAddresseeDialog : public QDialog
 {
     Q_OBJECT
 public:
-    DeleteAddresseeDialog(AddressBookDialog &form, const QStringList &names);
+    DeleteAddresseeDialog(QWidget *addressBook, const QStringList &names);
 
     QListView *list() const { return m_list; }
+    QPushButton *deleteButton() const { return m_delete; }
     QStringList names() const;
     const QStringList &marked() const { return m_marked; }
     // Marks the record of the entry at row and takes the entry out of the list.
     void markRow(int row);
 
+signals:
+    void confirmed();
+
 private:
-    AddressBookDialog &m_form;
     QListView *m_list = nullptr;
     QStringListModel *m_model = nullptr;
+    QPushButton *m_delete = nullptr;
     QStringList m_marked;
 };

@@ -2,18 +2,16 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/addresses/PostalSearch.h"
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
-#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QString kMissingParameters = QStringLiteral("не хватает нужных параметров для поиска!");
@@ -23,37 +21,37 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("Indexform"));
+    setObjectName(QStringLiteral("PostalCodeDialog"));
     setWindowTitle(QStringLiteral("Справочник почтовых индексов Украины"));
     setFont(formlook::msSansSerif(11));
     setFixedSize(398, 232);
 
-    m_label1 = new QLabel(QStringLiteral("Область"), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->move(16, 24);
-    m_label1->adjustSize();
+    m_regionLabel = new QLabel(QStringLiteral("Область"), this);
+    m_regionLabel->setObjectName(QStringLiteral("regionLabel"));
+    m_regionLabel->move(16, 24);
+    m_regionLabel->adjustSize();
 
-    m_comboBox1 = new QComboBox(this);
-    m_comboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    m_comboBox1->setEditable(true);
-    m_comboBox1->setInsertPolicy(QComboBox::NoInsert);
-    m_comboBox1->setMaxVisibleItems(25);
-    m_comboBox1->setGeometry(16, 40, 145, 21);
+    m_regionBox = new QComboBox(this);
+    m_regionBox->setObjectName(QStringLiteral("regionBox"));
+    m_regionBox->setEditable(true);
+    m_regionBox->setInsertPolicy(QComboBox::NoInsert);
+    m_regionBox->setMaxVisibleItems(25);
+    m_regionBox->setGeometry(16, 40, 145, 21);
 
-    m_label2 = new QLabel(QStringLiteral("Населенный пункт (на укр. языке)"), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->move(200, 24);
-    m_label2->adjustSize();
+    m_localityLabel = new QLabel(QStringLiteral("Населенный пункт (на укр. языке)"), this);
+    m_localityLabel->setObjectName(QStringLiteral("localityLabel"));
+    m_localityLabel->move(200, 24);
+    m_localityLabel->adjustSize();
 
-    m_edit1 = new QLineEdit(this);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setToolTip(QStringLiteral("Нажмите ENTER для поиска"));
-    m_edit1->setGeometry(200, 40, 121, 21);
+    m_localityBox = new QLineEdit(this);
+    m_localityBox->setObjectName(QStringLiteral("localityBox"));
+    m_localityBox->setToolTip(QStringLiteral("Нажмите ENTER для поиска"));
+    m_localityBox->setGeometry(200, 40, 121, 21);
 
-    m_memo1 = new QPlainTextEdit(this);
-    m_memo1->setObjectName(QStringLiteral("Memo1"));
-    m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memo1->setGeometry(16, 80, 337, 89);
+    m_resultsBox = new QPlainTextEdit(this);
+    m_resultsBox->setObjectName(QStringLiteral("resultsBox"));
+    m_resultsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_resultsBox->setGeometry(16, 80, 337, 89);
 
     auto button = [this](const char *name, const QString &caption, int left) {
         auto *b = new QPushButton(caption, this);
@@ -64,89 +62,60 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
         b->setDefault(false);
         return b;
     };
-    m_button1 = button("Button1", QStringLiteral("Искать"), 128);
-    m_button2 = button("Button2", QStringLiteral("Отмена"), 224);
-    m_button3 = button("Button3", QStringLiteral("Очистить"), 312);
+    m_searchButton = button("searchButton", QStringLiteral("Искать"), 128);
+    m_cancelButton = button("cancelButton", QStringLiteral("Отмена"), 224);
+    m_clearButton = button("clearButton", QStringLiteral("Очистить"), 312);
 
-    setTabOrder(m_comboBox1, m_edit1);
-    setTabOrder(m_edit1, m_button1);
-    setTabOrder(m_button1, m_button2);
-    setTabOrder(m_button2, m_button3);
-    setTabOrder(m_button3, m_memo1);
+    setTabOrder(m_regionBox, m_localityBox);
+    setTabOrder(m_localityBox, m_searchButton);
+    setTabOrder(m_searchButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_clearButton);
+    setTabOrder(m_clearButton, m_resultsBox);
 
-    connect(m_button1, &QPushButton::clicked, this, &PostalCodeDialog::Button1Click);
-    connect(m_button2, &QPushButton::clicked, this, &PostalCodeDialog::Button2Click);
-    connect(m_button3, &QPushButton::clicked, this, &PostalCodeDialog::Button3Click);
-    connect(m_edit1, &QLineEdit::returnPressed, this, &PostalCodeDialog::Edit1KeyPress);
-    connect(m_comboBox1, &QComboBox::currentIndexChanged, this, &PostalCodeDialog::ComboBox1Change);
+    connect(m_searchButton, &QPushButton::clicked, this, &PostalCodeDialog::search);
+    connect(m_cancelButton, &QPushButton::clicked, this, &PostalCodeDialog::close);
+    connect(m_clearButton, &QPushButton::clicked, this, &PostalCodeDialog::clearResults);
+    connect(m_localityBox, &QLineEdit::returnPressed, this, &PostalCodeDialog::search);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    formlook::centreOnScreen(this);
 
-    FormCreate();
+    loadRegions();
 }
 
-QString PostalCodeDialog::MyUpcase(const QString &text)
-{
-    return postal::searchKey(text);
-}
-
-void PostalCodeDialog::FormCreate()
+void PostalCodeDialog::loadRegions()
 {
     // A missing region list is reported; the window still opens, with an empty region box.
-    guarded(m_ctx.messages, [&] { m_comboBox1->addItems(m_ctx.workDir.loadLines(postal::regionListFile())); });
-    m_comboBox1->setCurrentIndex(-1);
-    m_comboBox1->setEditText(QStringLiteral("Выберите область"));
+    guarded(m_ctx.messages, [&] { m_regionBox->addItems(m_ctx.workDir.loadLines(postal::regionListFile())); });
+    m_regionBox->setCurrentIndex(-1);
+    m_regionBox->setEditText(QStringLiteral("Выберите область"));
 }
 
 int PostalCodeDialog::selectedRegion() const
 {
-    const QString text = m_comboBox1->currentText();
-    const int current = m_comboBox1->currentIndex();
-    if (current >= 0 && m_comboBox1->itemText(current) == text)
+    const QString text = m_regionBox->currentText();
+    const int current = m_regionBox->currentIndex();
+    if (current >= 0 && m_regionBox->itemText(current) == text)
         return current;
     // A region name typed in full selects its entry, as a choice from the list would.
-    return m_comboBox1->findText(text, Qt::MatchExactly);
+    return m_regionBox->findText(text, Qt::MatchExactly);
 }
 
 void PostalCodeDialog::search()
 {
     guarded(m_ctx.messages, [&] {
         const int row = selectedRegion();
-        if (row < 0 || m_edit1->text().isEmpty()) {
+        if (row < 0 || m_localityBox->text().isEmpty()) {
             m_ctx.messages.show(kMissingParameters);
             return;
         }
-        const QStringList found = postal::searchRegion(m_ctx.workDir, row, m_edit1->text());
+        const QStringList found = postal::searchRegion(m_ctx.workDir, row, m_localityBox->text());
         if (!found.isEmpty())
-            m_memo1->appendPlainText(found.join(QLatin1Char('\n')));
+            m_resultsBox->appendPlainText(found.join(QLatin1Char('\n')));
     });
 }
 
-void PostalCodeDialog::Button1Click()
+void PostalCodeDialog::clearResults()
 {
-    search();
-}
-
-void PostalCodeDialog::Edit1KeyPress()
-{
-    search();
-}
-
-void PostalCodeDialog::Button2Click()
-{
-    close();
-}
-
-void PostalCodeDialog::Button3Click()
-{
-    m_memo1->clear();
-    m_edit1->clear();
-}
-
-void PostalCodeDialog::ComboBox1Change()
-{
-    // Nothing to show: the next search uses the region chosen now.
+    m_resultsBox->clear();
+    m_localityBox->clear();
 }

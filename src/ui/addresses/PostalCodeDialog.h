@@ -18,35 +18,31 @@ class PostalCodeDialog : public QDialog
 public:
     explicit PostalCodeDialog(AppContext &ctx, QWidget *parent = nullptr);
 
-    // The search key of a typed locality (see postal::searchKey).
-    static QString MyUpcase(const QString &text);
-
     // The row of the region file table that the region box selects, or -1 when none is
     // (the box still shows "Выберите область", or its text names no region).
     int selectedRegion() const;
 
-    QComboBox *ComboBox1() const { return m_comboBox1; }
-    QLineEdit *Edit1() const { return m_edit1; }
-    QPlainTextEdit *Memo1() const { return m_memo1; }
+    QComboBox *regionBox() const { return m_regionBox; }
+    QLineEdit *localityBox() const { return m_localityBox; }
+    QPlainTextEdit *resultsBox() const { return m_resultsBox; }
 
 public slots:
-    void Button1Click();  // Искать
-    void Button2Click();  // Отмена
-    void Button3Click();  // Очистить
-    void Edit1KeyPress(); // Enter in the locality box
-    void ComboBox1Change();
+    // "Искать", or Enter in the locality box: the entries found are added to the results.
+    void search();
+    // "Очистить": empties the results and the locality box.
+    void clearResults();
 
 private:
-    void FormCreate();
-    void search();
+    // The region list into the region box (a failure is reported and leaves the box empty).
+    void loadRegions();
 
     AppContext &m_ctx;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QComboBox *m_comboBox1 = nullptr;
-    QLineEdit *m_edit1 = nullptr;
-    QPlainTextEdit *m_memo1 = nullptr;
-    QPushButton *m_button1 = nullptr;
-    QPushButton *m_button2 = nullptr;
-    QPushButton *m_button3 = nullptr;
+    QLabel *m_regionLabel = nullptr;
+    QLabel *m_localityLabel = nullptr;
+    QComboBox *m_regionBox = nullptr;
+    QLineEdit *m_localityBox = nullptr;
+    QPlainTextEdit *m_resultsBox = nullptr;
+    QPushButton *m_searchButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
 };

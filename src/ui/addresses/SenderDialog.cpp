@@ -1,53 +1,45 @@
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/WorkDir.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextDocument>
 
 SenderDialog::SenderDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("UserForm"));
+    setObjectName(QStringLiteral("SenderDialog"));
     setWindowTitle(QStringLiteral("Информация о пользователе"));
     setFixedSize(291, 122);
     setFont(formlook::msSansSerif(11));
 
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setGeometry(16, 16, 185, 89);
-    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_senderBox = new QPlainTextEdit(this);
+    m_senderBox->setObjectName(QStringLiteral("senderBox"));
+    m_senderBox->setGeometry(16, 16, 185, 89);
+    m_senderBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_senderBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    const struct
-    {
-        const char *name;
-        const char *caption;
-        int top;
-        void (SenderDialog::*slot)();
-    } buttons[] = {{"Button1", "Сохранить", 16, &SenderDialog::Button1Click},
-                   {"Button2", "Очистить", 48, &SenderDialog::Button2Click},
-                   {"Button3", "Закрыть", 80, &SenderDialog::Button3Click}};
-    for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setGeometry(208, b.top, 75, 25);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.slot);
-    }
+    auto button = [this](const char *name, const QString &caption, int top) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(208, top, 75, 25);
+        b->setAutoDefault(false);
+        return b;
+    };
+    connect(button("saveButton", QStringLiteral("Сохранить"), 16), &QPushButton::clicked, this, &SenderDialog::save);
+    connect(button("clearButton", QStringLiteral("Очистить"), 48), &QPushButton::clicked, this,
+            &SenderDialog::clearText);
+    connect(button("closeButton", QStringLiteral("Закрыть"), 80), &QPushButton::clicked, this, &SenderDialog::close);
 
-    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    formlook::centreOnScreen(this, parent);
 
-    FormCreate();
+    load();
 }
 
 QString SenderDialog::boxText(const QString &fileText)
@@ -68,29 +60,24 @@ QString SenderDialog::fileText(const QString &boxText)
 QString SenderDialog::text() const
 {
     // The raw text keeps non-breaking spaces; paragraph and line separators are line breaks.
-    QString text = m_memo->document()->toRawText();
+    QString text = m_senderBox->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
 }
 
-void SenderDialog::FormCreate()
+void SenderDialog::load()
 {
     // A missing file is reported; the window still opens, with an empty box.
-    guarded(m_ctx.messages, [&] { m_memo->setPlainText(boxText(m_ctx.workDir.readText(FileName))); });
+    guarded(m_ctx.messages, [&] { m_senderBox->setPlainText(boxText(m_ctx.workDir.readText(FileName))); });
 }
 
-void SenderDialog::Button1Click()
+void SenderDialog::save()
 {
     guarded(m_ctx.messages, [&] { m_ctx.workDir.writeText(FileName, fileText(text())); });
 }
 
-void SenderDialog::Button2Click()
+void SenderDialog::clearText()
 {
-    m_memo->clear();
-}
-
-void SenderDialog::Button3Click()
-{
-    close();
+    m_senderBox->clear();
 }

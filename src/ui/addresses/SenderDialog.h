@@ -14,7 +14,7 @@ class SenderDialog : public QDialog
 public:
     explicit SenderDialog(AppContext &ctx, QWidget *parent = nullptr);
 
-    QPlainTextEdit *Memo1() const { return m_memo; }
+    QPlainTextEdit *senderBox() const { return m_senderBox; }
     // The text of the box, lines separated by LF.
     QString text() const;
 
@@ -25,13 +25,15 @@ public:
     static QString fileText(const QString &boxText);
 
 public slots:
-    void Button1Click(); // Сохранить
-    void Button2Click(); // Очистить
-    void Button3Click(); // Закрыть
+    // "Сохранить": the text of the box into "user.txt".
+    void save();
+    // "Очистить": empties the box; the file stays as it is.
+    void clearText();
 
 private:
-    void FormCreate();
+    // The text of "user.txt" into the box (a failure is reported and leaves the box empty).
+    void load();
 
     AppContext &m_ctx;
-    QPlainTextEdit *m_memo = nullptr;
+    QPlainTextEdit *m_senderBox = nullptr;
 };

@@ -1,8 +1,8 @@
 #pragma once
-// What every window of the program is given: the working directory, the message boxes, the
-// printing service, the desktop, the shared state, and the windows that live for the whole run.
+// The services that every window of the program is given: the working directory, the message
+// boxes, the printing service, the desktop and the shared state. Windows are no part of it: a
+// window that needs another one is handed it by the window that creates it.
 
-#include <QPointer>
 #include <QString>
 
 class WorkDir;
@@ -10,11 +10,6 @@ class Messages;
 class PrintingService;
 class Desktop;
 class SharedState;
-class QWidget;
-class MainWindow;
-class FeedMethodDialog;
-class DocumentBrowser;
-class GroupMailingWindow;
 
 struct AppContext
 {
@@ -26,9 +21,4 @@ struct AppContext
 
     // Where the installed defaults and the help live.
     QString dataDir;
-
-    MainWindow *mainForm = nullptr;
-    FeedMethodDialog *feedForm = nullptr;  // created hidden at start-up
-    DocumentBrowser *browseForm = nullptr;       // created hidden at start-up
-    GroupMailingWindow *groupMailing = nullptr; // one window, built at the first menu command
 };

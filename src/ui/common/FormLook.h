@@ -1,10 +1,13 @@
 #pragma once
 // The look of the program's windows: their fonts, given as a face and a character height in
-// pixels, and the frame of a fixed-size dialog with the system menu only.
+// pixels, the frame of a fixed-size dialog with the system menu only, and the centring of a window
+// on the screen.
 
 #include "logic/print/Fonts.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace formlook {
@@ -16,9 +19,9 @@ inline QFont font(const QString &face, int pixelHeight)
 }
 
 // A single fixed border with the system menu and the close box.
-inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
-                                                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                                    | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                    Qt::WindowCloseButtonHint;
 
 // Sets the title, the "MS Sans Serif" font of the given height, the client size and the place.
 inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &title, const QSize &client,
@@ -29,6 +32,14 @@ inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &
     dialog->setFont(msSansSerif(fontHeight));
     dialog->setFixedSize(client);
     dialog->move(place);
+}
+
+// Moves the window to the middle of the available area of a screen: that of `onScreenOf` when one
+// is given, else the primary screen. Without a screen the window stays where it is.
+inline void centreOnScreen(QWidget *window, const QWidget *onScreenOf = nullptr)
+{
+    if (const QScreen *screen = onScreenOf ? onScreenOf->screen() : QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 } // namespace formlook

@@ -10,7 +10,7 @@
 
 namespace {
 
-// The lines of one laid-out paragraph; a line broken at a blank keeps that blank out of sight.
+// The lines of one laid-out paragraph, as the box shows them.
 void appendLaidOutLines(const QTextBlock &block, QStringList &out)
 {
     const QString text = block.text();
@@ -21,11 +21,7 @@ void appendLaidOutLines(const QTextBlock &block, QStringList &out)
     }
     for (int i = 0; i < layout->lineCount(); ++i) {
         const QTextLine line = layout->lineAt(i);
-        QString piece = text.mid(line.textStart(), line.textLength());
-        if (line.textStart() + line.textLength() < text.size())
-            while (piece.endsWith(QLatin1Char(' ')))
-                piece.chop(1);
-        out.append(piece);
+        out.append(wrappedPiece(text, line.textStart(), line.textLength()));
     }
 }
 

@@ -1,12 +1,12 @@
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/PrintingService.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,39 +39,39 @@ FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
     setFixedSize(536, 348);
     setFont(formlook::msSansSerif(11));
 
-    buildHalf(
-        m_home, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
-        {"Label3", "Label4", "ListBox2", "CheckBox5", "CheckBox6", "Label6", "ComboBox2", "Bevel3", "StaticText2"});
-    buildHalf(
-        m_addr, 288, 432, QStringLiteral("Шрифт адреса получателя"),
-        {"Label1", "Label2", "ListBox1", "CheckBox1", "CheckBox2", "Label5", "ComboBox1", "Bevel2", "StaticText1"});
+    buildHalf(m_sender, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
+              {"senderHeading", "senderListLabel", "senderFontList", "senderBoldBox", "senderItalicBox",
+               "senderSizeLabel", "senderSizeBox", "senderSampleFrame", "senderSample"});
+    buildHalf(m_recipient, 288, 432, QStringLiteral("Шрифт адреса получателя"),
+              {"recipientHeading", "recipientListLabel", "recipientFontList", "recipientBoldBox", "recipientItalicBox",
+               "recipientSizeLabel", "recipientSizeBox", "recipientSampleFrame", "recipientSample"});
 
     auto *divider = new QFrame(this);
-    divider->setObjectName(QStringLiteral("Bevel1"));
+    divider->setObjectName(QStringLiteral("divider"));
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(264, 0, 9, 313);
 
     auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(328, 312, 75, 25);
     ok->setAutoDefault(false);
     auto *cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(424, 312, 75, 25);
     cancel->setAutoDefault(false);
 
-    connect(ok, &QPushButton::clicked, this, &FontSetupDialog::BitBtn1Click);
-    connect(cancel, &QPushButton::clicked, this, &FontSetupDialog::BitBtn2Click);
-    connect(m_home.list, &QListWidget::itemClicked, this, &FontSetupDialog::ListBox2Click);
-    connect(m_addr.list, &QListWidget::itemClicked, this, &FontSetupDialog::ListBox1Click);
-    connect(m_home.bold, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox5Click);
-    connect(m_addr.bold, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox1Click);
-    connect(m_home.italic, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox6Click);
-    connect(m_addr.italic, &QCheckBox::clicked, this, &FontSetupDialog::CheckBox2Click);
+    connect(ok, &QPushButton::clicked, this, &FontSetupDialog::storeFonts);
+    connect(cancel, &QPushButton::clicked, this, &FontSetupDialog::reject);
+    connect(m_sender.list, &QListWidget::itemClicked, this, &FontSetupDialog::updateSenderSample);
+    connect(m_recipient.list, &QListWidget::itemClicked, this, &FontSetupDialog::updateRecipientSample);
+    connect(m_sender.bold, &QCheckBox::clicked, this, &FontSetupDialog::updateSenderSample);
+    connect(m_recipient.bold, &QCheckBox::clicked, this, &FontSetupDialog::updateRecipientSample);
+    connect(m_sender.italic, &QCheckBox::clicked, this, &FontSetupDialog::updateSenderSample);
+    connect(m_recipient.italic, &QCheckBox::clicked, this, &FontSetupDialog::updateRecipientSample);
 
-    FormCreate();
+    fillHalves();
 }
 
 void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &heading, const HalfNames &names)
@@ -116,11 +116,11 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     half.size->setInsertPolicy(QComboBox::NoInsert);
     half.size->setGeometry(144 + dx, 136, 57, half.size->sizeHint().height());
 
-    auto *bevel = new QFrame(this);
-    named(bevel, names.bevel);
-    bevel->setFrameShape(QFrame::Box);
-    bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(16 + dx, 240, 161, 41);
+    auto *sampleFrame = new QFrame(this);
+    named(sampleFrame, names.sampleFrame);
+    sampleFrame->setFrameShape(QFrame::Box);
+    sampleFrame->setFrameShadow(QFrame::Sunken);
+    sampleFrame->setGeometry(16 + dx, 240, 161, 41);
 
     half.sample = new QLabel(QStringLiteral("АаБбВвГгДд"), this);
     named(half.sample, names.sample);
@@ -128,13 +128,13 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     half.sample->setGeometry(24 + dx, 248, 145, 26);
 }
 
-void FontSetupDialog::FormCreate()
+void FontSetupDialog::fillHalves()
 {
     const QStringList faces = m_ctx.printing.fontNames();
     QStringList sizes;
     for (int size = 8; size <= 36; ++size)
         sizes.append(QString::number(size));
-    for (Half *half : {&m_home, &m_addr}) {
+    for (Half *half : {&m_sender, &m_recipient}) {
         half->list->addItems(faces);
         half->size->addItems(sizes);
         half->size->setEditText(QStringLiteral("8"));
@@ -149,8 +149,8 @@ void FontSetupDialog::FormCreate()
     } catch (const AppError &) {
         return;
     }
-    showStored(m_home, home);
-    showStored(m_addr, addr);
+    showStored(m_sender, home);
+    showStored(m_recipient, addr);
 }
 
 void FontSetupDialog::showStored(Half &half, const TFontSetting &font)
@@ -171,7 +171,7 @@ void FontSetupDialog::showStored(Half &half, const TFontSetting &font)
     half.sample->setFont(f);
 }
 
-void FontSetupDialog::sampleFollows(Half &half)
+void FontSetupDialog::updateSample(Half &half)
 {
     QFont f = half.sample->font();
     if (QListWidgetItem *item = half.list->currentItem())
@@ -181,34 +181,14 @@ void FontSetupDialog::sampleFollows(Half &half)
     half.sample->setFont(f);
 }
 
-void FontSetupDialog::ListBox2Click()
+void FontSetupDialog::updateSenderSample()
 {
-    sampleFollows(m_home);
+    updateSample(m_sender);
 }
 
-void FontSetupDialog::ListBox1Click()
+void FontSetupDialog::updateRecipientSample()
 {
-    sampleFollows(m_addr);
-}
-
-void FontSetupDialog::CheckBox5Click()
-{
-    sampleFollows(m_home);
-}
-
-void FontSetupDialog::CheckBox1Click()
-{
-    sampleFollows(m_addr);
-}
-
-void FontSetupDialog::CheckBox6Click()
-{
-    sampleFollows(m_home);
-}
-
-void FontSetupDialog::CheckBox2Click()
-{
-    sampleFollows(m_addr);
+    updateSample(m_recipient);
 }
 
 TFontSetting FontSetupDialog::settingOf(const Half &half) const
@@ -222,16 +202,11 @@ TFontSetting FontSetupDialog::settingOf(const Half &half) const
     return f;
 }
 
-void FontSetupDialog::BitBtn1Click()
+void FontSetupDialog::storeFonts()
 {
     guarded(m_ctx.messages, [&] {
-        settings::writeHomeFont(m_ctx.workDir, settingOf(m_home));
-        settings::writeAddrFont(m_ctx.workDir, settingOf(m_addr));
+        settings::writeHomeFont(m_ctx.workDir, settingOf(m_sender));
+        settings::writeAddrFont(m_ctx.workDir, settingOf(m_recipient));
     });
     accept(); // closes with the OK result even when storing failed
-}
-
-void FontSetupDialog::BitBtn2Click()
-{
-    reject();
 }

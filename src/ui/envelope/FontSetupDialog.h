@@ -1,7 +1,8 @@
 #pragma once
-// The font setup window: one font for the sender block (left half) and one for the recipient block
-// (right half), chosen from the current printer's fonts. OK writes "HomeFont" and "AddrFont"; the
-// caller applies them with SetFonts after the window has closed, whatever button closed it.
+// The font setup window ("Настройка шрифтов"): one font for the sender block (left half) and one for
+// the recipient block (right half), chosen from the current printer's fonts. OK writes "HomeFont"
+// and "AddrFont"; the main window applies them (MainWindow::applyFonts) after the window has
+// closed, whatever button closed it.
 
 #include <QDialog>
 
@@ -20,14 +21,11 @@ public:
     explicit FontSetupDialog(AppContext &ctx, QWidget *parent = nullptr);
 
 public slots:
-    void ListBox2Click();
-    void ListBox1Click();
-    void CheckBox5Click();
-    void CheckBox1Click();
-    void CheckBox6Click();
-    void CheckBox2Click();
-    void BitBtn1Click(); // OK
-    void BitBtn2Click(); // Отмена
+    // The sample of a half follows its face list and its bold and italic boxes.
+    void updateSenderSample();
+    void updateRecipientSample();
+    // "OK": both fonts are stored, and the window closes even when storing failed.
+    void storeFonts();
 
 private:
     struct Half
@@ -44,15 +42,16 @@ private:
     };
     struct HalfNames
     {
-        const char *heading, *listLabel, *list, *bold, *italic, *sizeLabel, *size, *bevel, *sample;
+        const char *heading, *listLabel, *list, *bold, *italic, *sizeLabel, *size, *sampleFrame, *sample;
     };
     void buildHalf(Half &half, int dx, int checkX, const QString &heading, const HalfNames &names);
-    void FormCreate();
+    // The faces and sizes into both halves, then the stored choice when both settings can be read.
+    void fillHalves();
     void showStored(Half &half, const TFontSetting &font);
-    void sampleFollows(Half &half);
+    void updateSample(Half &half);
     TFontSetting settingOf(const Half &half) const;
 
     AppContext &m_ctx;
-    Half m_home; // left half: sender
-    Half m_addr; // right half: recipient
+    Half m_sender;    // left half
+    Half m_recipient; // right half
 };

@@ -1,5 +1,7 @@
 #pragma once
-// The size dialog: one of the ten envelope sizes, picked by its caption from "envs.txt".
+// The size dialog ("Настройка размера конверта"): one of the ten envelope sizes, picked by its
+// caption from "envs.txt". OK sets the envelope of the shared state, which the main window follows,
+// and stores it ("parfile", "envtip").
 
 #include <QDialog>
 
@@ -10,18 +12,18 @@ class SizeDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Reads "envs.txt"; throws IoError when it cannot (the dialog is then not shown).
-    SizeDialog(AppContext &ctx, QWidget *mainWindow);
+    // Reads "envs.txt"; throws IoError when it cannot (the dialog is then not shown). Placed
+    // relative to the parent (the main window).
+    SizeDialog(AppContext &ctx, QWidget *parent);
 
-    QComboBox *comboBox() const { return m_combo; }
+    QComboBox *sizeBox() const { return m_sizeBox; }
 
 public slots:
-    void okclick();
-    void button2click();
+    // "OK": the size chosen becomes the envelope ("Выберите размер конверта" without one).
+    void applyChosenSize();
 
 private:
     AppContext &m_ctx;
-    QWidget *m_mainWindow;
-    QComboBox *m_combo = nullptr;
+    QComboBox *m_sizeBox = nullptr;
     QStringList m_captions;
 };

@@ -1,44 +1,39 @@
 #include "ui/mailing/DocumentBrowser.h"
 
-#include "ui/common/FormLook.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardPaths>
 
 DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    QPoint place;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        place = screen->availableGeometry().center() - QPoint(328 / 2, 258 / 2);
-    formlook::setUpDialog(this, "BrowseForm", QStringLiteral("Открытие документа"), QSize(328, 258), place);
+    formlook::setUpDialog(this, "DocumentBrowser", QStringLiteral("Открытие документа"), QSize(328, 258), QPoint());
+    formlook::centreOnScreen(this);
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System | QDir::AllDirs);
     m_model->setReadOnly(false); // names can be edited in place
 
     m_folderBox = new QComboBox(this);
-    m_folderBox->setObjectName(QStringLiteral("ShellComboBox1"));
+    m_folderBox->setObjectName(QStringLiteral("folderBox"));
     m_folderBox->setGeometry(16, 8, 297, 22);
     m_folderBox->setMaxVisibleItems(8);
-    connect(m_folderBox, &QComboBox::activated, this, [this](int i) {
-        guarded(m_ctx.messages, [&] { showFolder(m_folderBox->itemData(i).toString()); });
-    });
+    connect(m_folderBox, &QComboBox::activated, this,
+            [this](int i) { guarded(m_ctx.messages, [&] { showFolder(m_folderBox->itemData(i).toString()); }); });
 
     m_list = new QListView(this);
-    m_list->setObjectName(QStringLiteral("ShellListView1"));
+    m_list->setObjectName(QStringLiteral("folderList"));
     m_list->setGeometry(16, 40, 297, 169);
     m_list->setModel(m_model);
     m_list->setViewMode(QListView::ListMode);
@@ -50,9 +45,9 @@ DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
             [this](const QModelIndex &index) { guarded(m_ctx.messages, [&] { activateItem(index); }); });
 
     auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
-    close->setObjectName(QStringLiteral("Button1"));
+    close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(248, 224, 75, 25);
-    connect(close, &QPushButton::clicked, this, &DocumentBrowser::Button1Click);
+    connect(close, &QPushButton::clicked, this, &DocumentBrowser::close);
 
     setTabOrder(m_list, m_folderBox);
     setTabOrder(m_folderBox, close);
@@ -128,9 +123,4 @@ void DocumentBrowser::fillFolderBox()
         add(folder, QString(depth * 2, QLatin1Char(' ')) + name);
     }
     m_folderBox->setCurrentIndex(m_folderBox->count() - 1);
-}
-
-void DocumentBrowser::Button1Click()
-{
-    close();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The document browser: a folder box and a folder list rooted at the user's desktop (or home
 // folder). A double-click on a folder shows it; a double-click on a file opens it with the
-// application the desktop associates with it. One window for the whole run, shown modally; it
-// keeps the folder it showed last. The main window closes it when the program loses the focus.
+// application the desktop associates with it. One window for the whole run, made at program start
+// and shown modally by the group mailing window; it keeps the folder it showed last. The main
+// window closes it when the program loses the focus.
 
 #include <QDialog>
 
@@ -28,9 +29,6 @@ public:
 
     QComboBox *folderBox() const { return m_folderBox; }
     QListView *folderList() const { return m_list; }
-
-public slots:
-    void Button1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

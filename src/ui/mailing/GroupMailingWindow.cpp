@@ -1,13 +1,14 @@
 #include "ui/mailing/GroupMailingWindow.h"
 
-#include "ui/mailing/LineOrderDialog.h"
-#include "ui/common/FormLook.h"
-#include "ui/mailing/DocumentBrowser.h"
-#include "ui/mailing/RowLimitWarning.h"
-#include "ui/common/AppContext.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
-#include "logic/files/WorkDir.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
+#include "ui/mailing/DocumentBrowser.h"
+#include "ui/mailing/LineOrderDialog.h"
+#include "ui/mailing/RowLimitWarning.h"
+#include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
 
@@ -27,10 +28,14 @@ constexpr int ClientHeight = 340;
 
 } // namespace
 
-GroupMailingWindow::GroupMailingWindow(AppContext &ctx)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint)
+GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, FeedMethodDialog *feedMethod,
+                                       DocumentBrowser *documentBrowser)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
+    , m_mainWindow(mainWindow)
+    , m_feedMethod(feedMethod)
+    , m_documentBrowser(documentBrowser)
 {
     setObjectName(QStringLiteral("GroupMailingWindow"));
     setWindowTitle(QStringLiteral("Групповая рассылка"));
@@ -61,76 +66,73 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx)
         return b;
     };
 
-    m_otherRadio = new QRadioButton(QStringLiteral("Другой источник"), this);
-    m_otherRadio->setObjectName(QStringLiteral("RadioButton2"));
-    m_otherRadio->setGeometry(56, 104, 113, 17);
-    m_browseButton = button("BrowseButton", QStringLiteral("..."), QRect(170, 104, 25, 25));
-    m_bookRadio = new QRadioButton(QStringLiteral("Адресная книга"), this);
-    m_bookRadio->setObjectName(QStringLiteral("RadioButton1"));
-    m_bookRadio->setGeometry(56, 64, 113, 17);
-    m_bookRadio->setChecked(true);
+    m_otherSourceButton = new QRadioButton(QStringLiteral("Другой источник"), this);
+    m_otherSourceButton->setObjectName(QStringLiteral("otherSourceButton"));
+    m_otherSourceButton->setGeometry(56, 104, 113, 17);
+    m_browseButton = button("browseButton", QStringLiteral("..."), QRect(170, 104, 25, 25));
+    m_addressBookButton = new QRadioButton(QStringLiteral("Адресная книга"), this);
+    m_addressBookButton->setObjectName(QStringLiteral("addressBookButton"));
+    m_addressBookButton->setGeometry(56, 64, 113, 17);
+    m_addressBookButton->setChecked(true);
 
-    m_names = new QListWidget(this);
-    m_names->setObjectName(QStringLiteral("List1"));
-    m_names->setGeometry(232, 48, 121, 273);
-    m_names->setUniformItemSizes(true);
+    m_namesList = new QListWidget(this);
+    m_namesList->setObjectName(QStringLiteral("namesList"));
+    m_namesList->setGeometry(232, 48, 121, 273);
+    m_namesList->setUniformItemSizes(true);
     m_mailingList = new QListWidget(this);
-    m_mailingList->setObjectName(QStringLiteral("List2"));
+    m_mailingList->setObjectName(QStringLiteral("mailingList"));
     m_mailingList->setGeometry(416, 48, 121, 235);
     m_mailingList->setUniformItemSizes(true);
 
-    m_addButton = button("Button01", QStringLiteral(">"), QRect(360, 176, 41, 25));
+    m_addButton = button("addButton", QStringLiteral(">"), QRect(360, 176, 41, 25));
     m_addButton->setToolTip(QStringLiteral("Добавить адрес в список рассылки"));
-    m_addAllButton = button("Button06", QStringLiteral(">>"), QRect(360, 206, 41, 25));
+    m_addAllButton = button("addAllButton", QStringLiteral(">>"), QRect(360, 206, 41, 25));
     m_addAllButton->setToolTip(QStringLiteral("Добавить все адреса в список рассылки"));
 
-    m_details = new QPlainTextEdit(this);
-    m_details->setObjectName(QStringLiteral("Details"));
-    m_details->setGeometry(544, 48, 153, 97);
-    m_details->setReadOnly(true);
+    m_detailsBox = new QPlainTextEdit(this);
+    m_detailsBox->setObjectName(QStringLiteral("detailsBox"));
+    m_detailsBox->setGeometry(544, 48, 153, 97);
+    m_detailsBox->setReadOnly(true);
 
-    m_clearButton = button("Button02", QStringLiteral("Очистить"), QRect(416, 300, 121, 27));
-    m_createButton = button("GroupSendOK", QStringLiteral("Создать"), QRect(40, 272, 81, 41));
+    m_clearButton = button("clearButton", QStringLiteral("Очистить"), QRect(416, 300, 121, 27));
+    m_createButton = button("createButton", QStringLiteral("Создать"), QRect(40, 272, 81, 41));
     m_createButton->setFont(formlook::font(QStringLiteral("Arial"), 13));
-    QPushButton *preview = button("PreviewButton", QStringLiteral("Preview"), QRect(624, 221, 75, 25));
+    QPushButton *preview = button("previewButton", QStringLiteral("Preview"), QRect(624, 221, 75, 25));
     preview->setToolTip(QStringLiteral("Предварительный просмотр перед печатью"));
-    QPushButton *print = button("PrintButton", QStringLiteral("Печать"), QRect(624, 256, 75, 25));
-    QPushButton *exit = button("Button05", QStringLiteral("Выход"), QRect(624, 288, 75, 25));
+    QPushButton *print = button("printButton", QStringLiteral("Печать"), QRect(624, 256, 75, 25));
+    QPushButton *exit = button("exitButton", QStringLiteral("Выход"), QRect(624, 288, 75, 25));
 
     setTabOrder(m_clearButton, m_createButton);
     setTabOrder(m_createButton, print);
     setTabOrder(print, exit);
 
-    connect(m_bookRadio, &QRadioButton::toggled, this, &GroupMailingWindow::radiobutton1click);
-    connect(m_otherRadio, &QRadioButton::toggled, this, &GroupMailingWindow::radiobutton2click);
-    connect(m_names, &QListWidget::itemClicked, this, &GroupMailingWindow::list1click);
-    connect(m_names, &QListWidget::currentRowChanged, this, &GroupMailingWindow::list1click);
-    connect(m_mailingList, &QListWidget::itemClicked, this, &GroupMailingWindow::list2click);
-    connect(m_mailingList, &QListWidget::currentRowChanged, this, &GroupMailingWindow::list2click);
-    connect(m_addButton, &QPushButton::clicked, this, &GroupMailingWindow::button01click);
-    connect(m_addAllButton, &QPushButton::clicked, this, &GroupMailingWindow::button06click);
-    connect(m_clearButton, &QPushButton::clicked, this, &GroupMailingWindow::button02click);
-    connect(exit, &QPushButton::clicked, this, &GroupMailingWindow::button05click);
-    connect(m_createButton, &QPushButton::clicked, this, &GroupMailingWindow::GroupSendOKClick);
-    connect(m_browseButton, &QPushButton::clicked, this, &GroupMailingWindow::BrowseButtonClick);
-    connect(preview, &QPushButton::clicked, this, &GroupMailingWindow::PreviewButtonClick);
-    connect(print, &QPushButton::clicked, this, &GroupMailingWindow::PrintButtonClick);
+    connect(m_addressBookButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseAddressBook);
+    connect(m_otherSourceButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseOtherSource);
+    connect(m_namesList, &QListWidget::itemClicked, this, &GroupMailingWindow::showBookRecord);
+    connect(m_namesList, &QListWidget::currentRowChanged, this, &GroupMailingWindow::showBookRecord);
+    connect(m_mailingList, &QListWidget::itemClicked, this, &GroupMailingWindow::showMailingRecord);
+    connect(m_mailingList, &QListWidget::currentRowChanged, this, &GroupMailingWindow::showMailingRecord);
+    connect(m_addButton, &QPushButton::clicked, this, &GroupMailingWindow::addSelectedName);
+    connect(m_addAllButton, &QPushButton::clicked, this, &GroupMailingWindow::addAllNames);
+    connect(m_clearButton, &QPushButton::clicked, this, &GroupMailingWindow::clearMailingList);
+    connect(exit, &QPushButton::clicked, this, &GroupMailingWindow::close);
+    connect(m_createButton, &QPushButton::clicked, this, &GroupMailingWindow::openLineOrderDialog);
+    connect(m_browseButton, &QPushButton::clicked, this, &GroupMailingWindow::openDocumentBrowser);
+    connect(preview, &QPushButton::clicked, this, &GroupMailingWindow::openPreview);
+    connect(print, &QPushButton::clicked, this, &GroupMailingWindow::openPrintSetup);
 
     SharedState &state = m_ctx.state;
     connect(&state, &SharedState::mailingListChanged, this, &GroupMailingWindow::showMailingList);
     connect(&state, &SharedState::recipientDetailsChanged, this, &GroupMailingWindow::showDetails);
 }
 
-void GroupMailingWindow::showGroupMailing(AppContext &ctx, Origin origin, QWidget *)
+void GroupMailingWindow::showFor(Origin origin)
 {
-    if (!ctx.groupMailing)
-        ctx.groupMailing = new GroupMailingWindow(ctx);
-    GroupMailingWindow *window = ctx.groupMailing;
-    window->show();
-    window->move(38, 128);
-    window->raise();
-    window->activateWindow();
-    window->rebuild(origin);
+    show();
+    move(38, 128);
+    raise();
+    activateWindow();
+    rebuild(origin);
 }
 
 void GroupMailingWindow::rebuild(Origin origin)
@@ -140,9 +142,9 @@ void GroupMailingWindow::rebuild(Origin origin)
     m_browseButton->setToolTip(origin == Origin::FileMenu ? QString() : BrowseHint);
 
     {
-        const QSignalBlocker block1(m_bookRadio);
-        const QSignalBlocker block2(m_otherRadio);
-        m_bookRadio->setChecked(true);
+        const QSignalBlocker block1(m_addressBookButton);
+        const QSignalBlocker block2(m_otherSourceButton);
+        m_addressBookButton->setChecked(true);
     }
     setAddressBookControls(true);
 
@@ -150,10 +152,10 @@ void GroupMailingWindow::rebuild(Origin origin)
     state.mailing().source = SourceMode::AddressBook;
     state.clearMailingList();
     state.setRecipientDetails({});
-    m_names->clear();
+    m_namesList->clear();
     guarded(m_ctx.messages, [&] { state.mailing().loadBook(m_ctx.workDir); });
-    const QSignalBlocker block(m_names);
-    m_names->addItems(state.mailing().bookNames());
+    const QSignalBlocker block(m_namesList);
+    m_namesList->addItems(state.mailing().bookNames());
 }
 
 LineOrderDialog *GroupMailingWindow::lineOrderDialog() const
@@ -163,7 +165,7 @@ LineOrderDialog *GroupMailingWindow::lineOrderDialog() const
 
 void GroupMailingWindow::setAddressBookControls(bool addressBook)
 {
-    m_names->setEnabled(addressBook);
+    m_namesList->setEnabled(addressBook);
     m_addButton->setEnabled(addressBook);
     m_addAllButton->setEnabled(addressBook);
     m_browseButton->setEnabled(!addressBook);
@@ -176,7 +178,7 @@ void GroupMailingWindow::closeLineOrderDialog()
         m_lineOrder->close();
 }
 
-void GroupMailingWindow::radiobutton1click(bool checked)
+void GroupMailingWindow::chooseAddressBook(bool checked)
 {
     if (!checked)
         return;
@@ -188,7 +190,7 @@ void GroupMailingWindow::radiobutton1click(bool checked)
     });
 }
 
-void GroupMailingWindow::radiobutton2click(bool checked)
+void GroupMailingWindow::chooseOtherSource(bool checked)
 {
     if (!checked)
         return;
@@ -201,10 +203,10 @@ void GroupMailingWindow::radiobutton2click(bool checked)
     });
 }
 
-void GroupMailingWindow::list1click()
+void GroupMailingWindow::showBookRecord()
 {
     guarded(m_ctx.messages, [&] {
-        const QListWidgetItem *item = m_names->currentItem();
+        const QListWidgetItem *item = m_namesList->currentItem();
         if (!item)
             return;
         if (const auto record = m_ctx.state.mailing().lookupBook(item->text()))
@@ -212,7 +214,7 @@ void GroupMailingWindow::list1click()
     });
 }
 
-void GroupMailingWindow::list2click()
+void GroupMailingWindow::showMailingRecord()
 {
     guarded(m_ctx.messages, [&] {
         const int row = m_mailingList->currentRow();
@@ -221,24 +223,22 @@ void GroupMailingWindow::list2click()
     });
 }
 
-void GroupMailingWindow::button01click()
+void GroupMailingWindow::addSelectedName()
 {
     guarded(m_ctx.messages, [&] {
-        const QListWidgetItem *item = m_names->currentItem();
+        const QListWidgetItem *item = m_namesList->currentItem();
         if (!item || !item->isSelected())
             return;
         m_ctx.state.appendToMailingList(item->text());
     });
 }
 
-void GroupMailingWindow::button06click()
+void GroupMailingWindow::addAllNames()
 {
-    guarded(m_ctx.messages, [&] {
-        m_ctx.state.setMailingList(m_ctx.state.mailing().bookNames());
-    });
+    guarded(m_ctx.messages, [&] { m_ctx.state.setMailingList(m_ctx.state.mailing().bookNames()); });
 }
 
-void GroupMailingWindow::button02click()
+void GroupMailingWindow::clearMailingList()
 {
     guarded(m_ctx.messages, [&] {
         m_ctx.state.clearMailingList();
@@ -246,12 +246,7 @@ void GroupMailingWindow::button02click()
     });
 }
 
-void GroupMailingWindow::button05click()
-{
-    close();
-}
-
-void GroupMailingWindow::GroupSendOKClick()
+void GroupMailingWindow::openLineOrderDialog()
 {
     guarded(m_ctx.messages, [&] {
         closeLineOrderDialog();
@@ -259,27 +254,26 @@ void GroupMailingWindow::GroupSendOKClick()
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         m_lineOrder = dialog;
         dialog->show();
-        dialog->SetStringFirst();
+        dialog->pasteClipboard();
     });
 }
 
-void GroupMailingWindow::BrowseButtonClick()
+void GroupMailingWindow::openDocumentBrowser()
 {
     guarded(m_ctx.messages, [&] {
-        if (!m_ctx.browseForm)
-            m_ctx.browseForm = new DocumentBrowser(m_ctx, nullptr);
-        m_ctx.browseForm->exec();
+        if (m_documentBrowser)
+            m_documentBrowser->exec();
     });
 }
 
-void GroupMailingWindow::PreviewButtonClick()
+void GroupMailingWindow::openPreview()
 {
-    guarded(m_ctx.messages, [&] { previewshow(m_ctx); });
+    guarded(m_ctx.messages, [&] { PreviewWindow::open(m_ctx, m_mainWindow); });
 }
 
-void GroupMailingWindow::PrintButtonClick()
+void GroupMailingWindow::openPrintSetup()
 {
-    guarded(m_ctx.messages, [&] { PrintSetup(m_ctx); });
+    guarded(m_ctx.messages, [&] { PrintSetupDialog::open(m_ctx, m_feedMethod, m_mainWindow); });
 }
 
 void GroupMailingWindow::showMailingList()
@@ -291,5 +285,5 @@ void GroupMailingWindow::showMailingList()
 
 void GroupMailingWindow::showDetails()
 {
-    m_details->setPlainText(m_ctx.state.recipientDetails().join(QLatin1Char('\n')));
+    m_detailsBox->setPlainText(m_ctx.state.recipientDetails().join(QLatin1Char('\n')));
 }

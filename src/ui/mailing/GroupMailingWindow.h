@@ -1,13 +1,16 @@
 #pragma once
 // The group mailing window: the source of the addresses (the address book or rows pasted from
 // another program), the address-book name list, the mailing list and the recipient details box.
-// One window for the whole run; each menu command rebuilds its state and shows it. The lists and
-// the details box are views of the shared mailing data, which printing and the preview read.
+// One window for the whole run, made by the main window at the first menu command; each menu
+// command rebuilds its state and shows it. The lists and the details box are views of the shared
+// mailing data, which printing and the preview read.
 
 #include <QPointer>
 #include <QWidget>
 
 struct AppContext;
+class DocumentBrowser;
+class FeedMethodDialog;
 class LineOrderDialog;
 class QLabel;
 class QListWidget;
@@ -22,11 +25,13 @@ public:
     // Which menu command opened the window ("Файл" > "Печать" or "Дополнительно").
     enum class Origin { FileMenu, ExtrasMenu };
 
-    explicit GroupMailingWindow(AppContext &ctx);
+    // The windows it opens: the preview and the print setup belong to `mainWindow`; the print setup
+    // shows `feedMethod`; "..." shows `documentBrowser`. Any of them may be absent.
+    GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, FeedMethodDialog *feedMethod,
+                       DocumentBrowser *documentBrowser);
 
-    // Builds the window's state anew (empty lists, address-book mode, the book read again) and shows it.
-    // Creates the one window of the run on first use.
-    static void showGroupMailing(AppContext &ctx, Origin origin, QWidget *owner);
+    // Shows the window at its place, in front, with its state built anew (see rebuild).
+    void showFor(Origin origin);
 
     // Empty lists and details, address-book mode, "book.txt" read again (a failure is reported and
     // leaves the name list empty).
@@ -36,18 +41,20 @@ public:
     LineOrderDialog *lineOrderDialog() const;
 
 public slots:
-    void radiobutton1click(bool checked);
-    void radiobutton2click(bool checked);
-    void list1click();
-    void list2click();
-    void button01click();
-    void button06click();
-    void button02click();
-    void button05click();
-    void GroupSendOKClick();
-    void BrowseButtonClick();
-    void PreviewButtonClick();
-    void PrintButtonClick();
+    // "Адресная книга" and "Другой источник": the source of the addresses; the mailing list is emptied.
+    void chooseAddressBook(bool checked);
+    void chooseOtherSource(bool checked);
+    // A click on a name of the address book, or on an entry of the mailing list: its details.
+    void showBookRecord();
+    void showMailingRecord();
+    void addSelectedName();  // ">"
+    void addAllNames();      // ">>"
+    void clearMailingList(); // "Очистить"
+    // "Создать": the line-order dialog for the rows on the clipboard.
+    void openLineOrderDialog();
+    void openDocumentBrowser(); // "..."
+    void openPreview();         // "Preview"
+    void openPrintSetup();      // "Печать"
 
 private:
     void setAddressBookControls(bool addressBook);
@@ -56,14 +63,17 @@ private:
     void showDetails();
 
     AppContext &m_ctx;
-    QRadioButton *m_bookRadio = nullptr;
-    QRadioButton *m_otherRadio = nullptr;
+    QPointer<QWidget> m_mainWindow;
+    QPointer<FeedMethodDialog> m_feedMethod;
+    QPointer<DocumentBrowser> m_documentBrowser;
+    QRadioButton *m_addressBookButton = nullptr;
+    QRadioButton *m_otherSourceButton = nullptr;
     QPushButton *m_browseButton = nullptr;
-    QListWidget *m_names = nullptr;
+    QListWidget *m_namesList = nullptr;
     QListWidget *m_mailingList = nullptr;
     QPushButton *m_addButton = nullptr;
     QPushButton *m_addAllButton = nullptr;
-    QPlainTextEdit *m_details = nullptr;
+    QPlainTextEdit *m_detailsBox = nullptr;
     QPushButton *m_clearButton = nullptr;
     QPushButton *m_createButton = nullptr;
     QPointer<LineOrderDialog> m_lineOrder;

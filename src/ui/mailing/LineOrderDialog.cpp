@@ -1,11 +1,11 @@
 #include "ui/mailing/LineOrderDialog.h"
 
-#include "ui/common/FormLook.h"
 #include "logic/mailing/RowSplitter.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,15 +26,15 @@ struct FieldBox
 
 // In the order of MailingField.
 const FieldBox FieldBoxes[MailingData::MailingRecordLines] = {
-    {"Fio", "Фамилия"},
-    {"das_name", "Имя"},
-    {"Fname", "Отчество"},
-    {"Address", "Улица, дом, квартира"},
-    {"Town", "Населенный пункт"},
-    {"Region", "Район (если нужно)"},
-    {"Oblast", "Область (если нужно)"},
-    {"Country", "Страна (если нужно)"},
-    {"ZipCode", "Почтовый индекс"},
+    {"surnameBox", "Фамилия"},
+    {"nameBox", "Имя"},
+    {"patronymBox", "Отчество"},
+    {"addressBox", "Улица, дом, квартира"},
+    {"townBox", "Населенный пункт"},
+    {"districtBox", "Район (если нужно)"},
+    {"regionBox", "Область (если нужно)"},
+    {"countryBox", "Страна (если нужно)"},
+    {"postalCodeBox", "Почтовый индекс"},
 };
 
 constexpr int CaptionHeight = 13;
@@ -47,23 +47,25 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
+    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348),
+                          QPoint(192, 107));
 
     auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
-    source->setObjectName(QStringLiteral("SourceLabel"));
+    source->setObjectName(QStringLiteral("sourceLabel"));
     source->move(56, 48);
     source->adjustSize();
-    auto *hint = new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
-    hint->setObjectName(QStringLiteral("HintLabel"));
+    auto *hint =
+        new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
+    hint->setObjectName(QStringLiteral("hintLabel"));
     hint->move(64, 16);
     hint->adjustSize();
     m_countLabel = new QLabel(QStringLiteral("Количество строк: "), this);
-    m_countLabel->setObjectName(QStringLiteral("CountLabel"));
+    m_countLabel->setObjectName(QStringLiteral("countLabel"));
     m_countLabel->move(56, 280);
     m_countLabel->adjustSize();
 
     m_columnList = new QListWidget(this);
-    m_columnList->setObjectName(QStringLiteral("ColumnList"));
+    m_columnList->setObjectName(QStringLiteral("columnList"));
     m_columnList->setGeometry(56, 64, 137, 209);
     m_columnList->setUniformItemSizes(true);
 
@@ -89,21 +91,21 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     }
 
     auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(312, 304, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &LineOrderDialog::SetStringOKClick);
+    connect(ok, &QPushButton::clicked, this, &LineOrderDialog::createRecords);
     auto *cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(416, 304, 75, 25);
-    connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::SetStringCancelClick);
+    connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::cancel);
 
     setTabOrder(m_columnList, ok);
     setTabOrder(ok, cancel);
 }
 
-void LineOrderDialog::SetStringFirst()
+void LineOrderDialog::pasteClipboard()
 {
     const QClipboard *clipboard = QGuiApplication::clipboard();
     pasteText(clipboard ? clipboard->text() : QString());
@@ -127,7 +129,7 @@ void LineOrderDialog::pasteText(const QString &text)
     m_countLabel->adjustSize();
 }
 
-void LineOrderDialog::fieldClick(int field)
+void LineOrderDialog::assignSelectedColumn(int field)
 {
     QLineEdit *box = m_boxes.at(field);
     box->clear();
@@ -143,21 +145,20 @@ void LineOrderDialog::fieldClick(int field)
 
 bool LineOrderDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
             if (watched == m_boxes[field])
-                guarded(m_ctx.messages, [&] { fieldClick(field); });
+                guarded(m_ctx.messages, [&] { assignSelectedColumn(field); });
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void LineOrderDialog::SetStringOKClick()
+void LineOrderDialog::createRecords()
 {
     guarded(m_ctx.messages, [&] {
-        const bool anyField = std::any_of(m_boxes.cbegin(), m_boxes.cend(),
-                                          [](const QLineEdit *box) { return !box->text().isEmpty(); });
+        const bool anyField =
+            std::any_of(m_boxes.cbegin(), m_boxes.cend(), [](const QLineEdit *box) { return !box->text().isEmpty(); });
         if (!anyField) {
             m_ctx.messages.show(QStringLiteral("Не хватает данных!"));
             close();
@@ -171,7 +172,7 @@ void LineOrderDialog::SetStringOKClick()
     });
 }
 
-void LineOrderDialog::SetStringCancelClick()
+void LineOrderDialog::cancel()
 {
     m_rows.clear();
     close();

@@ -23,13 +23,16 @@ public:
 
     // Takes the clipboard's rows, drops those shorter than five characters and lists the cells of
     // the first one ("Неверный формат данных" when it has no tab).
-    void SetStringFirst();
+    void pasteClipboard();
+    // The same for the given text.
     void pasteText(const QString &text);
 
     // A click on the box of a field: the selected cell is assigned to it (none: the box is emptied).
-    void fieldClick(int field);
-    void SetStringOKClick();
-    void SetStringCancelClick();
+    void assignSelectedColumn(int field);
+    // "OK": every row becomes a mailing record, and the record keys fill the mailing list.
+    void createRecords();
+    // "Отмена": the rows are forgotten.
+    void cancel();
 
     const ColumnMap &columnMap() const { return m_columns; }
     const QStringList &rows() const { return m_rows; }

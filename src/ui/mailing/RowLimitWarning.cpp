@@ -1,9 +1,9 @@
 #include "ui/mailing/RowLimitWarning.h"
 
-#include "ui/common/FormLook.h"
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,7 +13,7 @@ RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "DialogForm", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
+    formlook::setUpDialog(this, "RowLimitWarning", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
 
     auto label = [this](const char *name, const QString &text, int x, int y) {
         auto *l = new QLabel(text, this);
@@ -22,25 +22,25 @@ RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
         l->adjustSize();
         return l;
     };
-    QLabel *title = label("Label1", QStringLiteral("Внимание!"), 88, 16);
+    QLabel *title = label("titleLabel", QStringLiteral("Внимание!"), 88, 16);
     QFont bold = formlook::msSansSerif(16);
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();
-    label("Label3", QStringLiteral("Во избежание ошибок и исключительных ситуаций "), 8, 48);
-    label("Label2", QStringLiteral("при слиянии с внешним источником выделяйте не более"), 8, 64);
-    label("Label4", QStringLiteral("780 строк!"), 8, 80);
+    label("firstLine", QStringLiteral("Во избежание ошибок и исключительных ситуаций "), 8, 48);
+    label("secondLine", QStringLiteral("при слиянии с внешним источником выделяйте не более"), 8, 64);
+    label("thirdLine", QStringLiteral("780 строк!"), 8, 80);
 
     auto *ok = new QPushButton(QStringLiteral("ОК"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(216, 96, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &RowLimitWarning::Button1Click);
+    connect(ok, &QPushButton::clicked, this, &RowLimitWarning::close);
 
     m_checkBox = new QCheckBox(QStringLiteral("Больше не выводить  это окно"), this);
-    m_checkBox->setObjectName(QStringLiteral("CheckBox1"));
+    m_checkBox->setObjectName(QStringLiteral("dontShowAgainBox"));
     m_checkBox->setGeometry(8, 128, 193, 17);
-    connect(m_checkBox, &QCheckBox::clicked, this, &RowLimitWarning::CheckBox1Click);
+    connect(m_checkBox, &QCheckBox::clicked, this, &RowLimitWarning::storeDontShowAgain);
     setTabOrder(ok, m_checkBox);
 }
 
@@ -48,17 +48,12 @@ bool RowLimitWarning::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
 {
     if (settings::showFileExists(ctx.workDir))
         return false;
-    RowLimitWarning form(ctx, parent);
-    form.exec();
+    RowLimitWarning dialog(ctx, parent);
+    dialog.exec();
     return true;
 }
 
-void RowLimitWarning::Button1Click()
-{
-    close();
-}
-
-void RowLimitWarning::CheckBox1Click()
+void RowLimitWarning::storeDontShowAgain()
 {
     guarded(m_ctx.messages, [&] { settings::writeShowFile(m_ctx.workDir, m_checkBox->isChecked()); });
 }

@@ -20,8 +20,8 @@ public:
     QCheckBox *checkBox() const { return m_checkBox; }
 
 public slots:
-    void Button1Click();
-    void CheckBox1Click();
+    // "Больше не выводить это окно": "ShowFile" is written with the box's new state.
+    void storeDontShowAgain();
 
 private:
     AppContext &m_ctx;

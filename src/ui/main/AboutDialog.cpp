@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-AboutDialog::AboutDialog(AppContext &, QWidget *mainWindow)
-    : QDialog(mainWindow, formlook::FixedDialogFlags | Qt::WindowStaysOnTopHint)
+AboutDialog::AboutDialog(QWidget *parent)
+    : QDialog(parent, formlook::FixedDialogFlags | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(286, 110);
     setAutoFillBackground(true);
@@ -20,16 +20,16 @@ AboutDialog::AboutDialog(AppContext &, QWidget *mainWindow)
     auto *purpose = new QLabel(QStringLiteral("Печать адресов на конвертах"), this);
     purpose->setGeometry(12, 26, 262, 16);
     auto *credit = new QLabel(QStringLiteral("Почтовые индексы: Укрпошта,\nдовідник поштових індексів (2025)"), this);
-    credit->setObjectName(QStringLiteral("Credit"));
+    credit->setObjectName(QStringLiteral("creditLabel"));
     credit->setGeometry(12, 46, 262, 30);
 
     auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
-    close->setObjectName(QStringLiteral("Button1"));
+    close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(286 - 75 - 8, 110 - 25 - 6, 75, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
-    if (mainWindow) {
-        const QRect g = mainWindow->frameGeometry();
+    if (parent) {
+        const QRect g = parent->frameGeometry();
         move(g.center() - QPoint(width() / 2, height() / 2));
     }
 }

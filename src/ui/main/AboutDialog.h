@@ -1,13 +1,12 @@
 #pragma once
-// The About window.
+// The About window ("О программе"): the program's name, version and purpose, centred on its parent
+// (the main window).
 
 #include <QDialog>
-
-struct AppContext;
 
 class AboutDialog : public QDialog
 {
     Q_OBJECT
 public:
-    AboutDialog(AppContext &ctx, QWidget *mainWindow);
+    explicit AboutDialog(QWidget *parent);
 };

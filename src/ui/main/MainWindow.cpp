@@ -1,24 +1,23 @@
 #include "ui/main/MainWindow.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/common/AppContext.h"
+#include "logic/envelope/EnvelopeSizes.h"
+#include "logic/files/WorkDir.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
-#include "ui/common/QtIcons.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/AboutDialog.h"
-#include "logic/files/WorkDir.h"
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
-#include "logic/envelope/EnvelopeSizes.h"
-#include "ui/envelope/SizeDialog.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/QtIcons.h"
 #include "ui/envelope/FontSetupDialog.h"
-#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
+#include "ui/main/AboutDialog.h"
+#include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PrintActions.h"
 
-#include <QScopeGuard>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +27,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
@@ -68,12 +68,14 @@ QLabel *makeBoxLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
+MainWindow::MainWindow(AppContext &ctx)
+    : QMainWindow(nullptr)
+    , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("Mainform"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Title);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(mainWindowFont());
     m_ctx.state.setMainFont(this->font());
     quitProgram = [] { QCoreApplication::exit(0); };
@@ -91,9 +93,21 @@ MainWindow::MainWindow(AppContext &ctx) : QMainWindow(nullptr), m_ctx(ctx)
     connect(&m_ctx.state, &SharedState::envelopeChanged, this, [this] {
         if (m_starting)
             return;
-        set_env(m_ctx.state.envelopeType());
+        layOutEnvelope(m_ctx.state.envelopeType());
         setSizeLabel(sizeLabelFromDialog(m_ctx.state.envelopeHeight(), m_ctx.state.envelopeWidth()));
     });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setFeedMethodDialog(FeedMethodDialog *dialog)
+{
+    m_feedMethod = dialog;
+}
+
+void MainWindow::setDocumentBrowser(DocumentBrowser *browser)
+{
+    m_documentBrowser = browser;
 }
 
 void MainWindow::buildMenu()
@@ -107,35 +121,43 @@ void MainWindow::buildMenu()
         return a;
     };
     QMenu *file = bar->addMenu(QStringLiteral("Файл"));
-    add(file, QStringLiteral("N23"), QStringLiteral("Написать письмо"), icons::letter(), &MainWindow::N23Click);
+    add(file, QStringLiteral("writeLetterAction"), QStringLiteral("Написать письмо"), icons::letter(),
+        &MainWindow::writeLetter);
     QMenu *print = file->addMenu(icons::print(), QStringLiteral("Печать"));
-    add(print, QStringLiteral("N5"), QStringLiteral("Данный конверт"), icons::envelope(), &MainWindow::N5Click);
-    add(print, QStringLiteral("N6"), QStringLiteral("Групповая рассылка"), icons::group(), &MainWindow::N6Click);
+    add(print, QStringLiteral("printEnvelopeAction"), QStringLiteral("Данный конверт"), icons::envelope(),
+        &MainWindow::printEnvelope);
+    add(print, QStringLiteral("printGroupMailingAction"), QStringLiteral("Групповая рассылка"), icons::group(),
+        &MainWindow::printGroupMailing);
     file->addSeparator();
-    add(file, QStringLiteral("N7"), QStringLiteral("Выход"), icons::exit(), &MainWindow::N7Click);
+    add(file, QStringLiteral("exitAction"), QStringLiteral("Выход"), icons::exit(), &MainWindow::exitProgram);
 
     QMenu *edit = bar->addMenu(QStringLiteral("Правка"));
-    add(edit, QStringLiteral("N26"), QStringLiteral("Копировать"), icons::copy(), &MainWindow::N26Click);
-    add(edit, QStringLiteral("N27"), QStringLiteral("Вставить"), icons::paste(), &MainWindow::N27Click);
-    add(edit, QStringLiteral("N28"), QStringLiteral("Выделить всё"), QIcon(), &MainWindow::N28Click);
+    add(edit, QStringLiteral("copyAction"), QStringLiteral("Копировать"), icons::copy(), &MainWindow::copy);
+    add(edit, QStringLiteral("pasteAction"), QStringLiteral("Вставить"), icons::paste(), &MainWindow::paste);
+    add(edit, QStringLiteral("selectAllAction"), QStringLiteral("Выделить всё"), QIcon(), &MainWindow::selectAll);
 
     QMenu *extra = bar->addMenu(QStringLiteral("Дополнительно"));
-    add(extra, QStringLiteral("N10"), QStringLiteral("Размер конверта"), icons::size(), &MainWindow::N10Click);
-    add(extra, QStringLiteral("N12"), QStringLiteral("Шрифт"), icons::font(), &MainWindow::N12Click);
-    add(extra, QStringLiteral("N14"), QStringLiteral("Групповая рассылка"), icons::group(), &MainWindow::N14Click);
-    add(extra, QStringLiteral("N15"), QStringLiteral("Адресная книга"), icons::book(), &MainWindow::N15Click);
-    add(extra, QStringLiteral("N2"), QStringLiteral("Инф. о пользователе"), icons::user(), &MainWindow::N2Click);
-    add(extra, QStringLiteral("N8"), QStringLiteral("Почтовый индекс"), icons::postcode(), &MainWindow::N8Click);
+    add(extra, QStringLiteral("envelopeSizeAction"), QStringLiteral("Размер конверта"), icons::size(),
+        &MainWindow::chooseEnvelopeSize);
+    add(extra, QStringLiteral("fontsAction"), QStringLiteral("Шрифт"), icons::font(), &MainWindow::chooseFonts);
+    add(extra, QStringLiteral("groupMailingAction"), QStringLiteral("Групповая рассылка"), icons::group(),
+        &MainWindow::openGroupMailing);
+    add(extra, QStringLiteral("addressBookAction"), QStringLiteral("Адресная книга"), icons::book(),
+        &MainWindow::openAddressBook);
+    add(extra, QStringLiteral("senderAction"), QStringLiteral("Инф. о пользователе"), icons::user(),
+        &MainWindow::editSender);
+    add(extra, QStringLiteral("postalCodeAction"), QStringLiteral("Почтовый индекс"), icons::postcode(),
+        &MainWindow::findPostalCode);
 
     QMenu *help = bar->addMenu(QStringLiteral("Справка"));
-    add(help, QStringLiteral("F11"), QStringLiteral("Вызов справки "), icons::help(), &MainWindow::F11Click);
-    add(help, QStringLiteral("N17"), QStringLiteral("О программе"), icons::about(), &MainWindow::N17Click);
+    add(help, QStringLiteral("helpAction"), QStringLiteral("Вызов справки "), icons::help(), &MainWindow::showHelp);
+    add(help, QStringLiteral("aboutAction"), QStringLiteral("О программе"), icons::about(), &MainWindow::showAbout);
 }
 
 void MainWindow::buildToolBar()
 {
     m_toolBar = new QToolBar(m_client);
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 16));
@@ -143,27 +165,28 @@ void MainWindow::buildToolBar()
     m_toolBar->setGeometry(0, 0, 687, 29);
     struct Button
     {
+        const char *name;
         QString hint;
         QIcon icon;
         void (MainWindow::*slot)();
     };
     const Button buttons[] = {
-        {QStringLiteral("Написать письмо"), icons::letter(), &MainWindow::N23Click},
-        {QStringLiteral("Копировать"), icons::copy(), &MainWindow::N26Click},
-        {QStringLiteral("Вставить"), icons::paste(), &MainWindow::N27Click},
-        {QStringLiteral("Печать данного конверта"), icons::envelope(), &MainWindow::N5Click},
-        {QStringLiteral("Размеры конверта"), icons::size(), &MainWindow::N10Click},
-        {QStringLiteral("Адресная книга"), icons::book(), &MainWindow::N15Click},
-        {QStringLiteral("Настройка шрифтов"), icons::font(), &MainWindow::N12Click},
-        {QStringLiteral("Информация о пользователе"), icons::user(), &MainWindow::N2Click},
-        {QStringLiteral("Справка"), icons::help(), &MainWindow::F11Click},
-        {QStringLiteral("Выход"), icons::exit(), &MainWindow::N7Click},
+        {"writeLetterButton", QStringLiteral("Написать письмо"), icons::letter(), &MainWindow::writeLetter},
+        {"copyButton", QStringLiteral("Копировать"), icons::copy(), &MainWindow::copy},
+        {"pasteButton", QStringLiteral("Вставить"), icons::paste(), &MainWindow::paste},
+        {"printEnvelopeButton", QStringLiteral("Печать данного конверта"), icons::envelope(),
+         &MainWindow::printEnvelope},
+        {"envelopeSizeButton", QStringLiteral("Размеры конверта"), icons::size(), &MainWindow::chooseEnvelopeSize},
+        {"addressBookButton", QStringLiteral("Адресная книга"), icons::book(), &MainWindow::openAddressBook},
+        {"fontsButton", QStringLiteral("Настройка шрифтов"), icons::font(), &MainWindow::chooseFonts},
+        {"senderButton", QStringLiteral("Информация о пользователе"), icons::user(), &MainWindow::editSender},
+        {"helpButton", QStringLiteral("Справка"), icons::help(), &MainWindow::showHelp},
+        {"exitButton", QStringLiteral("Выход"), icons::exit(), &MainWindow::exitProgram},
     };
-    int n = 0;
     for (const Button &b : buttons) {
         QAction *a = m_toolBar->addAction(b.icon, b.hint);
         a->setToolTip(b.hint);
-        a->setObjectName(QStringLiteral("ToolButton%1").arg(++n));
+        a->setObjectName(QString::fromLatin1(b.name));
         connect(a, &QAction::triggered, this, b.slot);
         if (QWidget *w = m_toolBar->widgetForAction(a))
             w->setFixedSize(25, 25);
@@ -172,125 +195,124 @@ void MainWindow::buildToolBar()
 
 void MainWindow::buildEnvelope()
 {
-    m_shape = new EnvelopeShape(m_client);
-    m_shape->setObjectName(QStringLiteral("Shape1"));
-    m_shape->setGeometry(24, 40, 625, 448);
+    m_envelopeShape = new EnvelopeShape(m_client);
+    m_envelopeShape->setObjectName(QStringLiteral("envelopeShape"));
+    m_envelopeShape->setGeometry(24, 40, 625, 448);
 
-    m_label1 = makeBoxLabel(QStringLiteral("Адрес отправителя"), m_client);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->move(48, 72);
+    m_senderLabel = makeBoxLabel(QStringLiteral("Адрес отправителя"), m_client);
+    m_senderLabel->setObjectName(QStringLiteral("senderLabel"));
+    m_senderLabel->move(48, 72);
 
-    m_memo1 = new QPlainTextEdit(m_client);
-    m_memo1->setObjectName(QStringLiteral("Memo1"));
-    m_memo1->setGeometry(48, 88, 193, 129);
-    m_memo1->setTabChangesFocus(false);
-    m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_senderBox = new QPlainTextEdit(m_client);
+    m_senderBox->setObjectName(QStringLiteral("senderBox"));
+    m_senderBox->setGeometry(48, 88, 193, 129);
+    m_senderBox->setTabChangesFocus(false);
+    m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    m_label2 = makeBoxLabel(QStringLiteral("Адрес получателя"), m_client);
-    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_recipientLabel = makeBoxLabel(QStringLiteral("Адрес получателя"), m_client);
+    m_recipientLabel->setObjectName(QStringLiteral("recipientLabel"));
 
-    m_memo2 = new QPlainTextEdit(m_client);
-    m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo2->resize(193, 121);
-    m_memo2->setTabChangesFocus(true);
-    m_memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_recipientBox = new QPlainTextEdit(m_client);
+    m_recipientBox->setObjectName(QStringLiteral("recipientBox"));
+    m_recipientBox->resize(193, 121);
+    m_recipientBox->setTabChangesFocus(true);
+    m_recipientBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    m_panel1 = new QLabel(QStringLiteral("Марка"), m_client);
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_panel1->setLineWidth(1);
-    m_panel1->setAlignment(Qt::AlignCenter);
-    m_panel1->setAutoFillBackground(true); // a panel in the button-face colour, its bevel visible on the cream
-    m_panel1->resize(57, 73);
+    m_stamp = new QLabel(QStringLiteral("Марка"), m_client);
+    m_stamp->setObjectName(QStringLiteral("stamp"));
+    m_stamp->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_stamp->setLineWidth(1);
+    m_stamp->setAlignment(Qt::AlignCenter);
+    m_stamp->setAutoFillBackground(true); // a panel in the button-face colour, its bevel visible on the cream
+    m_stamp->resize(57, 73);
 
-    m_label3 = new QLabel(QStringLiteral("Размер конверта"), m_client);
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(80, 272, 362, 52);
+    m_sizeLabel = new QLabel(QStringLiteral("Размер конверта"), m_client);
+    m_sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    m_sizeLabel->setGeometry(80, 272, 362, 52);
     QFont big(QStringLiteral("Arial Black"));
     big.setPixelSize(37);
     big.setWeight(QFont::Black);
-    m_label3->setFont(big);
-    QPalette pal = m_label3->palette();
+    m_sizeLabel->setFont(big);
+    QPalette pal = m_sizeLabel->palette();
     pal.setColor(QPalette::WindowText, QColor(200, 200, 200));
-    m_label3->setPalette(pal);
+    m_sizeLabel->setPalette(pal);
 
-    for (QPlainTextEdit *memo : {m_memo1, m_memo2})
-        memo->viewport()->installEventFilter(this);
-    m_activeMemo = m_memo2;
+    for (QPlainTextEdit *box : {m_senderBox, m_recipientBox})
+        box->viewport()->installEventFilter(this);
+    m_activeBox = m_recipientBox;
 
     // The layout of the designed form until start-up reads "envtip".
-    m_label2->move(400, 312);
-    m_memo2->move(400, 328);
-    m_panel1->move(552, 64);
+    m_recipientLabel->move(400, 312);
+    m_recipientBox->move(400, 328);
+    m_stamp->move(552, 64);
 }
 
-void MainWindow::FormCreate()
+void MainWindow::loadSettings()
 {
     // The start-up reads the envelope itself and shows its size in the start-up wording.
     m_starting = true;
     const auto started = qScopeGuard([this] { m_starting = false; });
     SharedState &s = m_ctx.state;
     guarded(m_ctx.messages, [&] {
-        // drawThisEnv
-        set_env(settings::readEnvtip(m_ctx.workDir));
+        layOutEnvelope(settings::readEnvtip(m_ctx.workDir));
         s.setEnvelope(settings::readEnvtip(m_ctx.workDir), s.envelopeWidth(), s.envelopeHeight());
         s.setPreviewIndex(0);
         move(10, 10);
         const settings::EnvelopeSize size = settings::readParfile(m_ctx.workDir);
         s.setEnvelopeSize(size.width, size.height);
-        SetFonts();
+        applyFonts();
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
             if (st == Qt::ApplicationInactive)
-                givek_browser();
+                closeDocumentBrowser();
         });
         setSizeLabel(sizeLabelAtStartup(s.envelopeHeight(), s.envelopeWidth()));
     });
 }
 
-void MainWindow::set_env(int envType)
+void MainWindow::layOutEnvelope(int envType)
 {
     EnvelopeLayoutInput in;
-    in.shapePos = m_shape->pos();
-    in.shapeSize = m_shape->size();
-    in.stampSize = m_panel1->size();
-    in.senderBoxWidth = m_memo1->width();
-    in.recipientBoxHeight = m_memo2->height();
+    in.shapePos = m_envelopeShape->pos();
+    in.shapeSize = m_envelopeShape->size();
+    in.stampSize = m_stamp->size();
+    in.senderBoxWidth = m_senderBox->width();
+    in.recipientBoxHeight = m_recipientBox->height();
     in.recipientLabelHeight = 13;
     const EnvelopeLayout layout = envelopeLayout(envType, in);
-    m_shape->resize(layout.shapeSize);
-    m_panel1->move(layout.stampPos);
-    m_memo2->move(layout.recipientPos);
-    m_label2->move(layout.recipientLabelPos);
+    m_envelopeShape->resize(layout.shapeSize);
+    m_stamp->move(layout.stampPos);
+    m_recipientBox->move(layout.recipientPos);
+    m_recipientLabel->move(layout.recipientLabelPos);
 }
 
-void MainWindow::SetFonts()
+void MainWindow::applyFonts()
 {
     SharedState &s = m_ctx.state;
     s.setSenderFont(settings::readHomeFont(m_ctx.workDir));
     s.setRecipientFont(settings::readAddrFont(m_ctx.workDir));
-    auto apply = [](QPlainTextEdit *memo, const TFontSetting &f) {
+    auto apply = [](QPlainTextEdit *box, const TFontSetting &f) {
         QFont font(f.Name);
         font.setPointSize(f.Size > 0 ? f.Size : 8);
         font.setBold(f.Bold);
         font.setItalic(f.Italic);
-        memo->setFont(font);
+        box->setFont(font);
     };
-    apply(m_memo1, s.senderFont());
-    apply(m_memo2, s.recipientFont());
+    apply(m_senderBox, s.senderFont());
+    apply(m_recipientBox, s.recipientFont());
 }
 
 void MainWindow::setSizeLabel(const QString &text)
 {
-    m_label3->setText(text);
+    m_sizeLabel->setText(text);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == m_memo1->viewport())
-            m_activeMemo = m_memo1; // Memo1Click
-        else if (watched == m_memo2->viewport())
-            m_activeMemo = m_memo2; // Memo2Click
+        if (watched == m_senderBox->viewport())
+            m_activeBox = m_senderBox;
+        else if (watched == m_recipientBox->viewport())
+            m_activeBox = m_recipientBox;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -300,7 +322,7 @@ bool MainWindow::confirmExit()
     return m_ctx.messages.askYesNo(ExitQuestion, Title);
 }
 
-void MainWindow::N7Click()
+void MainWindow::exitProgram()
 {
     if (!confirmExit())
         return;
@@ -319,22 +341,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
 }
 
-void MainWindow::N26Click()
+void MainWindow::copy()
 {
-    m_activeMemo->copy();
+    m_activeBox->copy();
 }
 
-void MainWindow::N27Click()
+void MainWindow::paste()
 {
-    m_activeMemo->insertPlainText(QApplication::clipboard()->text());
+    m_activeBox->insertPlainText(QApplication::clipboard()->text());
 }
 
-void MainWindow::N28Click()
+void MainWindow::selectAll()
 {
-    m_activeMemo->selectAll();
+    m_activeBox->selectAll();
 }
 
-void MainWindow::N23Click()
+void MainWindow::writeLetter()
 {
 #ifdef Q_OS_WIN
     m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\write.exe"), {});
@@ -360,7 +382,7 @@ void MainWindow::N23Click()
 #endif
 }
 
-void MainWindow::F11Click()
+void MainWindow::showHelp()
 {
 #ifdef Q_OS_WIN
     m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\hh.exe"),
@@ -370,24 +392,29 @@ void MainWindow::F11Click()
 #endif
 }
 
-void MainWindow::N5Click()
+void MainWindow::printEnvelope()
 {
-    guarded(m_ctx.messages, [&] { PrintThis(m_ctx, *m_memo1, *m_memo2); });
+    guarded(m_ctx.messages, [&] { printSingleEnvelope(m_ctx, m_feedMethod, *m_senderBox, *m_recipientBox); });
 }
 
-void MainWindow::N6Click()
+void MainWindow::printGroupMailing()
 {
-    guarded(m_ctx.messages,
-            [&] { GroupMailingWindow::showGroupMailing(m_ctx, GroupMailingWindow::Origin::FileMenu, this); });
+    guarded(m_ctx.messages, [&] { showGroupMailingWindow(GroupMailingWindow::Origin::FileMenu); });
 }
 
-void MainWindow::N14Click()
+void MainWindow::openGroupMailing()
 {
-    guarded(m_ctx.messages,
-            [&] { GroupMailingWindow::showGroupMailing(m_ctx, GroupMailingWindow::Origin::ExtrasMenu, this); });
+    guarded(m_ctx.messages, [&] { showGroupMailingWindow(GroupMailingWindow::Origin::ExtrasMenu); });
 }
 
-void MainWindow::N10Click()
+void MainWindow::showGroupMailingWindow(GroupMailingWindow::Origin origin)
+{
+    if (!m_groupMailing)
+        m_groupMailing = std::make_unique<GroupMailingWindow>(m_ctx, this, m_feedMethod, m_documentBrowser);
+    m_groupMailing->showFor(origin);
+}
+
+void MainWindow::chooseEnvelopeSize()
 {
     guarded(m_ctx.messages, [&] {
         SizeDialog dialog(m_ctx, this);
@@ -395,48 +422,48 @@ void MainWindow::N10Click()
     });
 }
 
-void MainWindow::N12Click()
+void MainWindow::chooseFonts()
 {
     guarded(m_ctx.messages, [&] {
-        FontSetupDialog form(m_ctx, this);
-        form.exec();
+        FontSetupDialog dialog(m_ctx, this);
+        dialog.exec();
     });
-    guarded(m_ctx.messages, [&] { SetFonts(); });
+    guarded(m_ctx.messages, [&] { applyFonts(); });
 }
 
-void MainWindow::N15Click()
+void MainWindow::openAddressBook()
 {
     guarded(m_ctx.messages, [&] {
-        AddressBookDialog form(m_ctx, this);
-        form.exec();
-    });
-}
-
-void MainWindow::N2Click()
-{
-    guarded(m_ctx.messages, [&] {
-        SenderDialog form(m_ctx, this);
-        form.exec();
+        AddressBookDialog dialog(m_ctx, this);
+        dialog.exec();
     });
 }
 
-void MainWindow::N8Click()
+void MainWindow::editSender()
 {
     guarded(m_ctx.messages, [&] {
-        PostalCodeDialog form(m_ctx, this);
-        form.exec();
+        SenderDialog dialog(m_ctx, this);
+        dialog.exec();
     });
 }
 
-void MainWindow::N17Click()
+void MainWindow::findPostalCode()
 {
-    auto *about = new AboutDialog(m_ctx, this);
+    guarded(m_ctx.messages, [&] {
+        PostalCodeDialog dialog(m_ctx, this);
+        dialog.exec();
+    });
+}
+
+void MainWindow::showAbout()
+{
+    auto *about = new AboutDialog(this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
 }
 
-void MainWindow::givek_browser()
+void MainWindow::closeDocumentBrowser()
 {
-    if (m_ctx.browseForm && m_ctx.browseForm->isVisible())
-        m_ctx.browseForm->close();
+    if (m_documentBrowser && m_documentBrowser->isVisible())
+        m_documentBrowser->close();
 }

@@ -1,11 +1,20 @@
 #pragma once
 // The main window: a schematic envelope with the sender's and the recipient's address boxes, the
 // menu and the tool bar that open every other window of the program.
+//
+// It owns the group mailing window (made at the first menu command that shows it) and is handed
+// the document browser and the feed-method window, which the program makes after it.
+
+#include "ui/mailing/GroupMailingWindow.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
+#include <memory>
 
 struct AppContext;
+class DocumentBrowser;
+class FeedMethodDialog;
 class QLabel;
 class QPlainTextEdit;
 class QToolBar;
@@ -15,42 +24,51 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     explicit MainWindow(AppContext &ctx);
+    ~MainWindow() override;
 
-    // The creation handler: settings files, envelope layout, fonts. Each step that fails is reported
-    // and the steps after it are skipped.
-    void FormCreate();
+    // The start-up: settings files, envelope layout, fonts. Each step that fails is reported and
+    // the steps after it are skipped.
+    void loadSettings();
+
+    // The windows that live for the whole run, made by the program after this one. The single
+    // print shows the feed-method window; the group mailing window is handed both.
+    void setFeedMethodDialog(FeedMethodDialog *dialog);
+    void setDocumentBrowser(DocumentBrowser *browser);
+    // The group mailing window, once a menu command has made it.
+    GroupMailingWindow *groupMailingWindow() const { return m_groupMailing.get(); }
 
     // Lays out the schematic envelope for a shape class.
-    void set_env(int envType);
+    void layOutEnvelope(int envType);
     // Loads "HomeFont" and "AddrFont" into the shared font settings and applies them to the boxes.
-    void SetFonts();
+    void applyFonts();
     void setSizeLabel(const QString &text);
 
-    QPlainTextEdit *Memo1() const { return m_memo1; }
-    QPlainTextEdit *Memo2() const { return m_memo2; }
-    // The box that "Копировать", "Вставить" and "Выделить всё" act on.
-    QPlainTextEdit *activeMemo() const { return m_activeMemo; }
+    QPlainTextEdit *senderBox() const { return m_senderBox; }
+    QPlainTextEdit *recipientBox() const { return m_recipientBox; }
+    // The box that "Копировать", "Вставить" and "Выделить всё" act on: the one last clicked.
+    QPlainTextEdit *activeBox() const { return m_activeBox; }
 
     // How the program ends when the user confirms; tests replace it.
     std::function<void()> quitProgram;
 
 public slots:
-    void N23Click(); // Написать письмо
-    void N5Click();  // Печать > Данный конверт
-    void N6Click();  // Печать > Групповая рассылка
-    void N7Click();  // Выход
-    void N26Click(); // Копировать
-    void N27Click(); // Вставить
-    void N28Click(); // Выделить всё
-    void N10Click(); // Размер конверта
-    void N12Click(); // Шрифт
-    void N14Click(); // Групповая рассылка
-    void N15Click(); // Адресная книга
-    void N2Click();  // Инф. о пользователе
-    void N8Click();  // Почтовый индекс
-    void F11Click(); // Вызов справки
-    void N17Click(); // О программе
-    void givek_browser();
+    void writeLetter();        // Файл > Написать письмо
+    void printEnvelope();      // Файл > Печать > Данный конверт
+    void printGroupMailing();  // Файл > Печать > Групповая рассылка
+    void exitProgram();        // Файл > Выход
+    void copy();               // Правка > Копировать
+    void paste();              // Правка > Вставить
+    void selectAll();          // Правка > Выделить всё
+    void chooseEnvelopeSize(); // Дополнительно > Размер конверта
+    void chooseFonts();        // Дополнительно > Шрифт
+    void openGroupMailing();   // Дополнительно > Групповая рассылка
+    void openAddressBook();    // Дополнительно > Адресная книга
+    void editSender();         // Дополнительно > Инф. о пользователе
+    void findPostalCode();     // Дополнительно > Почтовый индекс
+    void showHelp();           // Справка > Вызов справки
+    void showAbout();          // Справка > О программе
+    // Closes the document browser when it is open (the program has lost the focus).
+    void closeDocumentBrowser();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -61,18 +79,24 @@ private:
     void buildToolBar();
     void buildEnvelope();
     bool confirmExit();
+    // Shows the group mailing window, made on first use, rebuilt for the menu it was opened from.
+    void showGroupMailingWindow(GroupMailingWindow::Origin origin);
 
     AppContext &m_ctx;
     QWidget *m_client = nullptr;
     QToolBar *m_toolBar = nullptr;
-    QWidget *m_shape = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QLabel *m_label3 = nullptr;
-    QLabel *m_panel1 = nullptr;
-    QPlainTextEdit *m_memo1 = nullptr;
-    QPlainTextEdit *m_memo2 = nullptr;
-    QPlainTextEdit *m_activeMemo = nullptr;
+    QWidget *m_envelopeShape = nullptr;
+    QLabel *m_senderLabel = nullptr;
+    QLabel *m_recipientLabel = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QLabel *m_stamp = nullptr;
+    QPlainTextEdit *m_senderBox = nullptr;
+    QPlainTextEdit *m_recipientBox = nullptr;
+    QPlainTextEdit *m_activeBox = nullptr;
     bool m_exitConfirmed = false;
-    bool m_starting = false; // the creation handler runs
+    bool m_starting = false; // the start-up runs
+
+    QPointer<FeedMethodDialog> m_feedMethod;
+    QPointer<DocumentBrowser> m_documentBrowser;
+    std::unique_ptr<GroupMailingWindow> m_groupMailing;
 };

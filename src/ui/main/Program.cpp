@@ -1,17 +1,13 @@
 #include "ui/main/Program.h"
 
+#include "logic/files/WorkDir.h"
+#include "logic/print/PrintingService.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/MainWindow.h"
-#include "logic/files/WorkDir.h"
-#include "ui/mailing/GroupMailingWindow.h"
 #include "ui/mailing/DocumentBrowser.h"
-#include "logic/print/PrintingService.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
-#include "logic/files/DataFolders.h"
-#include "logic/print/Fonts.h"
-
 
 Program::Program(const QString &workDir, const QString &dataDir, std::unique_ptr<Messages> messages,
                  std::unique_ptr<PrintingService> printing, std::unique_ptr<Desktop> desktop)
@@ -20,25 +16,21 @@ Program::Program(const QString &workDir, const QString &dataDir, std::unique_ptr
     , m_printing(std::move(printing))
     , m_desktop(std::move(desktop))
     , m_state(std::make_unique<SharedState>())
-    , m_ctx(std::make_unique<AppContext>(
-          AppContext{*m_workDir, *m_messages, *m_printing, *m_desktop, *m_state, dataDir}))
+    , m_ctx(
+          std::make_unique<AppContext>(AppContext{*m_workDir, *m_messages, *m_printing, *m_desktop, *m_state, dataDir}))
 {
 }
 
-Program::~Program()
-{
-    delete m_ctx->groupMailing;
-    delete m_ctx->feedForm;
-    delete m_ctx->browseForm;
-    delete m_ctx->mainForm;
-}
+Program::~Program() = default;
 
 MainWindow *Program::start()
 {
     installFontSubstitutes();
-    m_ctx->mainForm = new MainWindow(*m_ctx);
-    m_ctx->mainForm->FormCreate();
-    m_ctx->browseForm = new DocumentBrowser(*m_ctx, m_ctx->mainForm);
-    m_ctx->feedForm = new FeedMethodDialog(*m_ctx, m_ctx->mainForm);
-    return m_ctx->mainForm;
+    m_mainWindow = std::make_unique<MainWindow>(*m_ctx);
+    m_mainWindow->loadSettings();
+    m_documentBrowser = std::make_unique<DocumentBrowser>(*m_ctx, m_mainWindow.get());
+    m_feedMethod = std::make_unique<FeedMethodDialog>(*m_ctx, m_mainWindow.get());
+    m_mainWindow->setDocumentBrowser(m_documentBrowser.get());
+    m_mainWindow->setFeedMethodDialog(m_feedMethod.get());
+    return m_mainWindow.get();
 }

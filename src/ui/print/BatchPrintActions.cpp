@@ -5,9 +5,9 @@
 #include "logic/print/NumberList.h"
 #include "ui/print/PrintActions.h"
 
-#include "ui/common/AppContext.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,8 +33,7 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
         ctx.messages.show(NoEnvelopeSizeMessage);
         break;
     case PrintOutcome::Kind::OutsideList:
-        ctx.messages.show(
-            numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailingList().size())));
+        ctx.messages.show(numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailingList().size())));
         break;
     case PrintOutcome::Kind::Printed:
     case PrintOutcome::Kind::Cancelled: // the user knows
@@ -44,7 +43,7 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
 
 } // namespace
 
-void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
+void printSelection(AppContext &ctx, const SelectionList &selection, int copies)
 {
     std::unique_ptr<QProgressDialog> dialog;
     QElapsedTimer sinceStart, sinceUpdate;
@@ -74,7 +73,7 @@ void PrintSelection(AppContext &ctx, const SelectionList &selection, int copies)
     report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress, askFile));
 }
 
-void drucke(AppContext &ctx)
+void printPreviewedEnvelope(AppContext &ctx)
 {
     const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
     report(ctx, printTestEnvelope(ctx.printing, ctx.state, ctx.workDir, askFile));

@@ -1,8 +1,8 @@
 #include "ui/print/FeedMethodDialog.h"
 
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/services/Guard.h"
+#include "ui/common/AppContext.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -130,7 +130,7 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent)
     , m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("EnvPrintStyleForm"));
+    setObjectName(QStringLiteral("FeedMethodDialog"));
     setWindowTitle(QStringLiteral("Способ загрузки конверта"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFixedSize(465, 317);
@@ -138,69 +138,60 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
     font.setPixelSize(11);
     setFont(font);
 
-    m_label1 = new QLabel(QStringLiteral("Выберите способ загрузки конвертов в принтер"), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_heading = new QLabel(QStringLiteral("Выберите способ загрузки конвертов в принтер"), this);
+    m_heading->setObjectName(QStringLiteral("headingLabel"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPixelSize(16);
     heading.setBold(true);
-    m_label1->setFont(heading);
-    m_label1->setGeometry(32, 8, 391, 19);
+    m_heading->setFont(heading);
+    m_heading->setGeometry(32, 8, 391, 19);
 
-    m_picture1 = new FeedPicture(FeedPicture::AgainstSide, this);
-    m_picture1->setObjectName(QStringLiteral("OleContainer1"));
-    m_picture1->setGeometry(24, 40, 193, 225);
-    m_picture3 = new FeedPicture(FeedPicture::Middle, this);
-    m_picture3->setObjectName(QStringLiteral("OleContainer3"));
-    m_picture3->setGeometry(256, 40, 193, 225);
+    m_leftEdgePicture = new FeedPicture(FeedPicture::AgainstSide, this);
+    m_leftEdgePicture->setObjectName(QStringLiteral("leftEdgePicture"));
+    m_leftEdgePicture->setGeometry(24, 40, 193, 225);
+    m_centrePicture = new FeedPicture(FeedPicture::Middle, this);
+    m_centrePicture->setObjectName(QStringLiteral("centrePicture"));
+    m_centrePicture->setGeometry(256, 40, 193, 225);
 
-    m_radio1 = makeRadio(QStringLiteral("По левому краю принтера"), "RadioButton1", 24, this);
-    m_radio5 = makeRadio(QStringLiteral("По центру принтера"), "RadioButton5", 256, this);
+    m_leftEdgeButton = makeRadio(QStringLiteral("По левому краю принтера"), "leftEdgeButton", 24, this);
+    m_centreButton = makeRadio(QStringLiteral("По центру принтера"), "centreButton", 256, this);
 
-    m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("BitBtn2"));
-    m_ok->setGeometry(248, 272, 75, 25);
-    m_ok->setAutoDefault(false);
-    m_cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
-    m_cancel->setObjectName(QStringLiteral("BitBtn1"));
-    m_cancel->setGeometry(352, 272, 73, 25);
-    m_cancel->setAutoDefault(false);
-    connect(m_ok, &QPushButton::clicked, this, &FeedMethodDialog::BitBtn2Click);
-    connect(m_cancel, &QPushButton::clicked, this, &FeedMethodDialog::BitBtn1Click);
+    m_okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setGeometry(248, 272, 75, 25);
+    m_okButton->setAutoDefault(false);
+    m_cancelButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setGeometry(352, 272, 73, 25);
+    m_cancelButton->setAutoDefault(false);
+    connect(m_okButton, &QPushButton::clicked, this, &FeedMethodDialog::confirm);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FeedMethodDialog::reject);
 
-    FormCreate();
+    loadStoredChoice();
 }
 
-void FeedMethodDialog::FormCreate()
+void FeedMethodDialog::loadStoredChoice()
 {
     guarded(m_ctx.messages, [&] {
         settings::writeIssel(m_ctx.workDir, 0);
         const qint32 value = settings::readEnvsFirst(m_ctx.workDir);
-        m_radio1->setChecked(value == 1);
-        m_radio5->setChecked(value == 4);
+        m_leftEdgeButton->setChecked(value == 1);
+        m_centreButton->setChecked(value == 4);
     });
 }
 
-void FeedMethodDialog::BitBtn2Click()
+void FeedMethodDialog::confirm()
 {
     guarded(m_ctx.messages, [&] {
         int value = m_confirmed;
-        if (m_radio1->isChecked())
+        if (m_leftEdgeButton->isChecked())
             value = 1;
-        else if (m_radio5->isChecked())
+        else if (m_centreButton->isChecked())
             value = 4;
         settings::writeEnvs(m_ctx.workDir, value);
         m_confirmed = value;
         accept(); // hidden, not destroyed
         settings::writeIssel(m_ctx.workDir, 1);
     });
-}
-
-void FeedMethodDialog::BitBtn1Click()
-{
-    QDialog::reject();
-}
-
-void FeedMethodDialog::reject()
-{
-    BitBtn1Click(); // the close box and Esc cancel too
 }

@@ -3,15 +3,14 @@
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "ui/common/FormLook.h"
 
-#include "ui/print/ArrowPairWidget.h"
-#include "ui/print/PrintActions.h"
-#include "ui/common/AppContext.h"
-#include "logic/services/Guard.h"
+#include "logic/envelope/EnvelopeDrawing.h"
 #include "logic/files/IoError.h"
+#include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/MainWindow.h"
-#include "logic/envelope/EnvelopeDrawing.h"
+#include "ui/common/AppContext.h"
+#include "ui/print/ArrowPairWidget.h"
+#include "ui/print/PrintActions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,11 +30,16 @@ const QString EmptyNumberText = QStringLiteral("Ошибка ввода данн
 const QString NotDigitsText = QStringLiteral("Ошибка ввода. Повторита ввод");
 const QString OutsideListText = QStringLiteral("Вы вышли за пределы списка. Повторите ввод.");
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 } // namespace
 
 PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
@@ -47,39 +51,39 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     move(192, 107);
 
     m_image = new QLabel(this);
-    m_image->setObjectName(QStringLiteral("PreviewImage"));
+    m_image->setObjectName(QStringLiteral("picture"));
     QSize imageSize = previewImageSize(ctx.state.envelopeType());
     if (!imageSize.isValid())
         imageSize = previewImageSize(1);
     m_image->setGeometry(QRect(QPoint(ImageLeft, ImageTop), imageSize));
 
-    m_left = new QPushButton(QStringLiteral("<<"), this);
-    m_left->setObjectName(QStringLiteral("PreviewLeftButton"));
-    m_left->setGeometry(16, 348, 75, 25);
+    m_previousButton = new QPushButton(QStringLiteral("<<"), this);
+    m_previousButton->setObjectName(QStringLiteral("previousButton"));
+    m_previousButton->setGeometry(16, 348, 75, 25);
 
-    m_number = new QLineEdit(this);
-    m_number->setObjectName(QStringLiteral("PreviewEditBox"));
-    m_number->setGeometry(140, 348, 30, 21);
-    m_number->setText(QString::number(ctx.state.previewIndex() + 1));
+    m_numberBox = new QLineEdit(this);
+    m_numberBox->setObjectName(QStringLiteral("numberBox"));
+    m_numberBox->setGeometry(140, 348, 30, 21);
+    m_numberBox->setText(QString::number(ctx.state.previewIndex() + 1));
 
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("PreviewCountLabel"));
-    m_count->move(m_number->x() + m_number->width() + 6, m_number->y() + 3);
+    m_countLabel = new QLabel(this);
+    m_countLabel->setObjectName(QStringLiteral("countLabel"));
+    m_countLabel->move(m_numberBox->x() + m_numberBox->width() + 6, m_numberBox->y() + 3);
     updateCount();
 
-    m_right = new QPushButton(QStringLiteral(">>"), this);
-    m_right->setObjectName(QStringLiteral("PreviewRightButton"));
-    m_right->setGeometry(248, 348, 75, 25);
+    m_nextButton = new QPushButton(QStringLiteral(">>"), this);
+    m_nextButton->setObjectName(QStringLiteral("nextButton"));
+    m_nextButton->setGeometry(248, 348, 75, 25);
 
     const QString printCaption = QStringLiteral("Пробная печать");
-    m_print = new QPushButton(printCaption, this);
-    m_print->setObjectName(QStringLiteral("PreviewPrintButton"));
-    m_print->setToolTip(printCaption);
-    m_print->setGeometry(333, 348, 105, 25);
+    m_testPrintButton = new QPushButton(printCaption, this);
+    m_testPrintButton->setObjectName(QStringLiteral("testPrintButton"));
+    m_testPrintButton->setToolTip(printCaption);
+    m_testPrintButton->setGeometry(333, 348, 105, 25);
 
-    m_close = new QPushButton(QStringLiteral("Закрыть"), this);
-    m_close->setObjectName(QStringLiteral("PreviewCloseButton"));
-    m_close->setGeometry(m_print->x() + 75 + 50, 348, 75, 25);
+    m_closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setGeometry(m_testPrintButton->x() + 75 + 50, 348, 75, 25);
 
     auto makeArrows = [&](Qt::Orientation o, const char *name, const char *hint) {
         auto *a = new ArrowPairWidget(o, ArrowMinimum, ArrowMaximum, this);
@@ -91,35 +95,31 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
             a->resize(ArrowLength, ArrowThickness);
         return a;
     };
-    m_homeUpDown = makeArrows(Qt::Vertical, "PreviewHomeUpDown", "Перемещение адреса отправителя вверх/вниз");
-    m_homeLeftRight = makeArrows(Qt::Horizontal, "PreviewHomeLeftRight", "Перемещение адреса отправителя влево/вправо");
-    m_addrUpDown = makeArrows(Qt::Vertical, "PreviewAddrUpDown", "Перемещение адреса получателя вверх/вниз");
-    m_addrLeftRight = makeArrows(Qt::Horizontal, "PreviewAddrLeftRight", "Перемещение адреса получателя влево/вправо");
+    m_senderUpDown = makeArrows(Qt::Vertical, "senderUpDown", "Перемещение адреса отправителя вверх/вниз");
+    m_senderLeftRight = makeArrows(Qt::Horizontal, "senderLeftRight", "Перемещение адреса отправителя влево/вправо");
+    m_recipientUpDown = makeArrows(Qt::Vertical, "recipientUpDown", "Перемещение адреса получателя вверх/вниз");
+    m_recipientLeftRight =
+        makeArrows(Qt::Horizontal, "recipientLeftRight", "Перемещение адреса получателя влево/вправо");
     placeArrows();
 
-    connect(m_left, &QPushButton::clicked, this, &PreviewWindow::PreviewLeftButtonClick);
-    connect(m_right, &QPushButton::clicked, this, &PreviewWindow::PreviewRightButtonClick);
-    connect(m_number, &QLineEdit::returnPressed, this, &PreviewWindow::PreviewEditBoxKeyPress);
-    connect(m_print, &QPushButton::clicked, this, &PreviewWindow::PreviewPrintButtonClick);
-    connect(m_close, &QPushButton::clicked, this, &PreviewWindow::PreviewCloseButtonClick);
-    connect(m_homeUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::PreviewHomeUpDownClick);
-    connect(m_homeLeftRight, &ArrowPairWidget::clicked, this, &PreviewWindow::PreviewHomeLeftRightClick);
-    connect(m_addrUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::PreviewAddrUpDownClick);
-    connect(m_addrLeftRight, &ArrowPairWidget::clicked, this, &PreviewWindow::PreviewAddrLeftRightClick);
+    connect(m_previousButton, &QPushButton::clicked, this, &PreviewWindow::showPrevious);
+    connect(m_nextButton, &QPushButton::clicked, this, &PreviewWindow::showNext);
+    connect(m_numberBox, &QLineEdit::returnPressed, this, &PreviewWindow::showTypedNumber);
+    connect(m_testPrintButton, &QPushButton::clicked, this, &PreviewWindow::printTest);
+    connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::close);
+    connect(m_senderUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::moveSenderVertically);
+    connect(m_senderLeftRight, &ArrowPairWidget::clicked, this, &PreviewWindow::moveSenderHorizontally);
+    connect(m_recipientUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::moveRecipientVertically);
+    connect(m_recipientLeftRight, &ArrowPairWidget::clicked, this, &PreviewWindow::moveRecipientHorizontally);
     connect(&ctx.state, &SharedState::mailingListChanged, this, &PreviewWindow::updateCount);
 }
 
-PreviewWindow *PreviewWindow::open(AppContext &ctx)
+PreviewWindow *PreviewWindow::open(AppContext &ctx, QWidget *parent)
 {
-    auto *window = new PreviewWindow(ctx, ctx.mainForm);
+    auto *window = new PreviewWindow(ctx, parent);
     window->show();
     window->redraw();
     return window;
-}
-
-void previewshow(AppContext &ctx)
-{
-    PreviewWindow::open(ctx);
 }
 
 int PreviewWindow::entryCount() const
@@ -129,8 +129,8 @@ int PreviewWindow::entryCount() const
 
 void PreviewWindow::updateCount()
 {
-    m_count->setText(QStringLiteral("из ") + QString::number(entryCount()));
-    m_count->adjustSize();
+    m_countLabel->setText(QStringLiteral("из ") + QString::number(entryCount()));
+    m_countLabel->adjustSize();
 }
 
 void PreviewWindow::placeArrows()
@@ -138,10 +138,10 @@ void PreviewWindow::placeArrows()
     const QRect image = m_image->geometry();
     const int right = image.x() + image.width();
     const int bottom = image.y() + image.height();
-    m_homeUpDown->move(image.x() - ArrowThickness - 2, image.y() + 6);
-    m_homeLeftRight->move(image.x(), 0);
-    m_addrUpDown->move(right + 2, bottom - ArrowLength);
-    m_addrLeftRight->move(right - ArrowLength, bottom + 2);
+    m_senderUpDown->move(image.x() - ArrowThickness - 2, image.y() + 6);
+    m_senderLeftRight->move(image.x(), 0);
+    m_recipientUpDown->move(right + 2, bottom - ArrowLength);
+    m_recipientLeftRight->move(right - ArrowLength, bottom + 2);
 }
 
 void PreviewWindow::drawPicture()
@@ -151,7 +151,7 @@ void PreviewWindow::drawPicture()
         m_image->resize(m_picture.size());
         placeArrows();
     }
-    m_number->setText(QString::number(m_ctx.state.previewIndex() + 1));
+    m_numberBox->setText(QString::number(m_ctx.state.previewIndex() + 1));
 }
 
 void PreviewWindow::redraw()
@@ -174,7 +174,7 @@ void PreviewWindow::redraw()
     });
 }
 
-void PreviewWindow::PreviewLeftButtonClick()
+void PreviewWindow::showPrevious()
 {
     guarded(m_ctx.messages, [&] {
         if (m_ctx.state.previewIndex() - 1 < 0)
@@ -184,7 +184,7 @@ void PreviewWindow::PreviewLeftButtonClick()
     });
 }
 
-void PreviewWindow::PreviewRightButtonClick()
+void PreviewWindow::showNext()
 {
     guarded(m_ctx.messages, [&] {
         if (m_ctx.state.previewIndex() + 1 >= entryCount())
@@ -194,15 +194,15 @@ void PreviewWindow::PreviewRightButtonClick()
     });
 }
 
-void PreviewWindow::PreviewEditBoxKeyPress()
+void PreviewWindow::showTypedNumber()
 {
     guarded(m_ctx.messages, [&] {
-        const QString text = m_number->text();
+        const QString text = m_numberBox->text();
         if (text.isEmpty()) {
             m_ctx.messages.show(EmptyNumberText);
             return;
         }
-        if (!std::all_of(text.cbegin(), text.cend(), &PreviewWindow::isdigit)) {
+        if (!std::all_of(text.cbegin(), text.cend(), isAsciiDigit)) {
             m_ctx.messages.show(NotDigitsText);
             return;
         }
@@ -216,44 +216,39 @@ void PreviewWindow::PreviewEditBoxKeyPress()
     });
 }
 
-void PreviewWindow::PreviewPrintButtonClick()
+void PreviewWindow::printTest()
 {
-    guarded(m_ctx.messages, [&] { drucke(m_ctx); });
+    guarded(m_ctx.messages, [&] { printPreviewedEnvelope(m_ctx); });
 }
 
-void PreviewWindow::PreviewCloseButtonClick()
-{
-    close();
-}
-
-void PreviewWindow::PreviewHomeUpDownClick()
+void PreviewWindow::moveSenderVertically()
 {
     BlockShifts shifts = m_ctx.state.shifts();
-    shifts.homeY = -m_homeUpDown->position();
+    shifts.homeY = -m_senderUpDown->position();
     m_ctx.state.setShifts(shifts);
     redraw();
 }
 
-void PreviewWindow::PreviewHomeLeftRightClick()
+void PreviewWindow::moveSenderHorizontally()
 {
     BlockShifts shifts = m_ctx.state.shifts();
-    shifts.homeX = m_homeLeftRight->position();
+    shifts.homeX = m_senderLeftRight->position();
     m_ctx.state.setShifts(shifts);
     redraw();
 }
 
-void PreviewWindow::PreviewAddrUpDownClick()
+void PreviewWindow::moveRecipientVertically()
 {
     BlockShifts shifts = m_ctx.state.shifts();
-    shifts.addrY = -m_addrUpDown->position();
+    shifts.addrY = -m_recipientUpDown->position();
     m_ctx.state.setShifts(shifts);
     redraw();
 }
 
-void PreviewWindow::PreviewAddrLeftRightClick()
+void PreviewWindow::moveRecipientHorizontally()
 {
     BlockShifts shifts = m_ctx.state.shifts();
-    shifts.addrX = m_addrLeftRight->position();
+    shifts.addrX = m_recipientLeftRight->position();
     m_ctx.state.setShifts(shifts);
     redraw();
 }

@@ -23,26 +23,25 @@ class PreviewWindow : public QWidget
 public:
     explicit PreviewWindow(AppContext &ctx, QWidget *parent = nullptr);
 
-    // Builds and shows a new preview window.
-    static PreviewWindow *open(AppContext &ctx);
+    // Builds and shows a new preview window, without waiting ("Preview" of the group mailing window).
+    static PreviewWindow *open(AppContext &ctx, QWidget *parent);
 
     // The picture as last drawn.
     const QImage &picture() const { return m_picture; }
     // Where the blocks start on the picture, in its pixels.
     const BlockAnchors &anchors() const { return m_anchors; }
 
-    static bool isdigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
 public slots:
-    void PreviewLeftButtonClick();
-    void PreviewRightButtonClick();
-    void PreviewEditBoxKeyPress(); // the Enter key in the envelope number box
-    void PreviewPrintButtonClick();
-    void PreviewCloseButtonClick();
-    void PreviewHomeUpDownClick();
-    void PreviewHomeLeftRightClick();
-    void PreviewAddrUpDownClick();
-    void PreviewAddrLeftRightClick();
+    void showPrevious(); // "<<"
+    void showNext();     // ">>"
+    // The Enter key in the envelope number box: shows the envelope of that number.
+    void showTypedNumber();
+    void printTest(); // "Пробная печать"
+    // The arrows: each stores its position as a shift of its block and draws the picture anew.
+    void moveSenderVertically();
+    void moveSenderHorizontally();
+    void moveRecipientVertically();
+    void moveRecipientHorizontally();
 
 private:
     void redraw();
@@ -57,17 +56,14 @@ private:
     bool m_senderErrorShown = false;
 
     QLabel *m_image = nullptr;
-    QPushButton *m_left = nullptr;
-    QLineEdit *m_number = nullptr;
-    QLabel *m_count = nullptr;
-    QPushButton *m_right = nullptr;
-    QPushButton *m_print = nullptr;
-    QPushButton *m_close = nullptr;
-    ArrowPairWidget *m_homeUpDown = nullptr;
-    ArrowPairWidget *m_homeLeftRight = nullptr;
-    ArrowPairWidget *m_addrUpDown = nullptr;
-    ArrowPairWidget *m_addrLeftRight = nullptr;
+    QPushButton *m_previousButton = nullptr;
+    QLineEdit *m_numberBox = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QPushButton *m_testPrintButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    ArrowPairWidget *m_senderUpDown = nullptr;
+    ArrowPairWidget *m_senderLeftRight = nullptr;
+    ArrowPairWidget *m_recipientUpDown = nullptr;
+    ArrowPairWidget *m_recipientLeftRight = nullptr;
 };
-
-// Builds and shows a new preview window without waiting ("Preview" of the group mailing window).
-void previewshow(AppContext &ctx);

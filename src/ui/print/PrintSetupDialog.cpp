@@ -2,13 +2,12 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/print/NumberList.h"
-#include "ui/print/PrintActions.h"
 #include "logic/print/PrintingService.h"
-#include "ui/print/FeedMethodDialog.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
-#include "ui/main/MainWindow.h"
+#include "ui/common/AppContext.h"
+#include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,16 +52,18 @@ void colourList(QLineEdit *edit, const QColor &colour)
 
 } // namespace
 
-void PrintSetup(AppContext &ctx)
+PrintSetupDialog *PrintSetupDialog::open(AppContext &ctx, FeedMethodDialog *feedMethod, QWidget *parent)
 {
-    auto *dialog = new PrintSetupDialog(ctx, ctx.mainForm);
+    auto *dialog = new PrintSetupDialog(ctx, feedMethod, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    return dialog;
 }
 
-PrintSetupDialog::PrintSetupDialog(AppContext &ctx, QWidget *parent)
+PrintSetupDialog::PrintSetupDialog(AppContext &ctx, FeedMethodDialog *feedMethod, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
+    , m_feedMethod(feedMethod)
 {
     setObjectName(QStringLiteral("PrintSetupDialog"));
     setWindowTitle(QStringLiteral("Настройка печати"));
@@ -74,68 +75,68 @@ PrintSetupDialog::PrintSetupDialog(AppContext &ctx, QWidget *parent)
 
 void PrintSetupDialog::buildControls()
 {
-    QGroupBox *printer = group(QStringLiteral("Принтер"), QStringLiteral("PrinterGroup"), this, {8, 8, 489, 89});
+    QGroupBox *printer = group(QStringLiteral("Принтер"), QStringLiteral("printerGroup"), this, {8, 8, 489, 89});
     label(QStringLiteral("Имя: "), printer, 8, 24 + 4);
     m_printers = new QComboBox(printer);
-    m_printers->setObjectName(QStringLiteral("PrinterCmbBox"));
+    m_printers->setObjectName(QStringLiteral("printerBox"));
     m_printers->setGeometry(56, 24, 321, 21);
     fillPrinters();
-    connect(m_printers, &QComboBox::activated, this, &PrintSetupDialog::PrinterCmbBoxOnChange);
+    connect(m_printers, &QComboBox::activated, this, &PrintSetupDialog::choosePrinter);
     auto *setup = new QPushButton(QStringLiteral("Настройка"), printer);
-    setup->setObjectName(QStringLiteral("PrinterSetupButton"));
+    setup->setObjectName(QStringLiteral("printerSetupButton"));
     setup->setGeometry(400, 24, 75, 25);
-    connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::PrinterSetupButtonClick);
+    connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::openPrinterSetup);
     label(QStringLiteral("Состояние: "), printer, 8, 64);
     // Read once: the status is that of the moment the dialog is built.
     m_status = label(m_ctx.printing.printing() ? QStringLiteral("Занят") : QStringLiteral("Свободен"), printer, 72, 64);
-    m_status->setObjectName(QStringLiteral("PrinterStatus"));
+    m_status->setObjectName(QStringLiteral("statusLabel"));
 
     QGroupBox *envelopes =
-        group(QStringLiteral("Конверты"), QStringLiteral("EnvelopesGroup"), this, {8, 104, 265, 137});
+        group(QStringLiteral("Конверты"), QStringLiteral("envelopesGroup"), this, {8, 104, 265, 137});
     m_all = new QRadioButton(QStringLiteral("Все"), envelopes);
-    m_all->setObjectName(QStringLiteral("EnvAllRB"));
+    m_all->setObjectName(QStringLiteral("allButton"));
     m_all->setGeometry(8, 16, 49, 17);
     m_all->setChecked(true);
     m_numbers = new QRadioButton(QStringLiteral("Номера (через запятую)"), envelopes);
-    m_numbers->setObjectName(QStringLiteral("EnvNumRB"));
+    m_numbers->setObjectName(QStringLiteral("numbersButton"));
     m_numbers->setGeometry(8, 40, 200, 17);
-    label(QStringLiteral("диапазон через тире)"), envelopes, 28, 60)->setObjectName(QStringLiteral("EnvNumHint"));
+    label(QStringLiteral("диапазон через тире)"), envelopes, 28, 60)->setObjectName(QStringLiteral("numbersHint"));
     m_numberEdit = new QLineEdit(envelopes);
-    m_numberEdit->setObjectName(QStringLiteral("EnvNumEdit"));
+    m_numberEdit->setObjectName(QStringLiteral("numberEdit"));
     m_numberEdit->setGeometry(8, 84, 249, 21);
     m_numberEdit->setEnabled(false);
     colourList(m_numberEdit, DisabledListColour);
     connect(m_all, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            EnvAllRBClick();
+            chooseAllEnvelopes();
     });
     connect(m_numbers, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            EnvNumRBClick();
+            chooseNumberedEnvelopes();
     });
 
-    QGroupBox *copies = group(QStringLiteral("Копии"), QStringLiteral("CopiesGroup"), this, {280, 104, 193, 95});
+    QGroupBox *copies = group(QStringLiteral("Копии"), QStringLiteral("copiesGroup"), this, {280, 104, 193, 95});
     label(QStringLiteral("Число копий: "), copies, 8, 24 + 4);
     m_copies = new QSpinBox(this);
-    m_copies->setObjectName(QStringLiteral("CopiesSpin"));
+    m_copies->setObjectName(QStringLiteral("copiesBox"));
     m_copies->setGeometry(368, 128, 57, 22);
     m_copies->setRange(1, 50);
     m_copies->setValue(1);
 
     auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("PrintSetupOKButton"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(320, 256, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &PrintSetupDialog::PrintSetupOKButtonClick);
+    connect(ok, &QPushButton::clicked, this, &PrintSetupDialog::printChosenEnvelopes);
     auto *cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
-    cancel->setObjectName(QStringLiteral("PrintSetupCancelButton"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(408, 256, 75, 25);
-    connect(cancel, &QPushButton::clicked, this, &PrintSetupDialog::PrintSetupCancelButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &PrintSetupDialog::close);
     auto *feed = new QPushButton(QStringLiteral("Способ загрузки конверта"), this);
-    feed->setObjectName(QStringLiteral("EnvSetupButton"));
+    feed->setObjectName(QStringLiteral("feedMethodButton"));
     feed->setGeometry(16, 256, 148, 25);
-    connect(feed, &QPushButton::clicked, this, &PrintSetupDialog::EnvSetupButtonClick);
+    connect(feed, &QPushButton::clicked, this, &PrintSetupDialog::openFeedMethod);
 
     setTabOrder(m_printers, setup);
     setTabOrder(setup, m_all);
@@ -155,7 +156,7 @@ void PrintSetupDialog::fillPrinters()
     m_printers->setCurrentIndex(int(names.indexOf(m_ctx.printing.currentPrinter())));
 }
 
-void PrintSetupDialog::PrinterCmbBoxOnChange(int index)
+void PrintSetupDialog::choosePrinter(int index)
 {
     guarded(m_ctx.messages, [&] {
         if (index >= 0)
@@ -163,7 +164,7 @@ void PrintSetupDialog::PrinterCmbBoxOnChange(int index)
     });
 }
 
-void PrintSetupDialog::PrinterSetupButtonClick()
+void PrintSetupDialog::openPrinterSetup()
 {
     guarded(m_ctx.messages, [&] {
         QPrinter *printer = m_ctx.printing.qprinter();
@@ -177,27 +178,27 @@ void PrintSetupDialog::PrinterSetupButtonClick()
     });
 }
 
-void PrintSetupDialog::EnvAllRBClick()
+void PrintSetupDialog::chooseAllEnvelopes()
 {
     m_numberEdit->setEnabled(false);
     colourList(m_numberEdit, DisabledListColour);
     m_numberEdit->clear();
 }
 
-void PrintSetupDialog::EnvNumRBClick()
+void PrintSetupDialog::chooseNumberedEnvelopes()
 {
     m_numberEdit->clear();
     m_numberEdit->setEnabled(true);
     colourList(m_numberEdit, EnabledListColour);
 }
 
-void PrintSetupDialog::EnvSetupButtonClick()
+void PrintSetupDialog::openFeedMethod()
 {
-    if (m_ctx.feedForm)
-        m_ctx.feedForm->exec();
+    if (m_feedMethod)
+        m_feedMethod->exec();
 }
 
-void PrintSetupDialog::PrintSetupOKButtonClick()
+void PrintSetupDialog::printChosenEnvelopes()
 {
     guarded(m_ctx.messages, [&] {
         const int count = int(m_ctx.state.mailingList().size());
@@ -222,12 +223,7 @@ void PrintSetupDialog::PrintSetupOKButtonClick()
                 break;
             }
         }
-        PrintSelection(m_ctx, selection, m_copies->value());
+        printSelection(m_ctx, selection, m_copies->value());
         close();
     });
-}
-
-void PrintSetupDialog::PrintSetupCancelButtonClick()
-{
-    close();
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 struct AppContext;
+class FeedMethodDialog;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -13,14 +14,15 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
-// Builds a new print setup dialog and shows it without waiting ("Печать" of the group mailing window).
-void PrintSetup(AppContext &ctx);
-
 class PrintSetupDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PrintSetupDialog(AppContext &ctx, QWidget *parent = nullptr);
+    // "Способ загрузки конверта" shows the feed-method window, when one is given.
+    PrintSetupDialog(AppContext &ctx, FeedMethodDialog *feedMethod, QWidget *parent = nullptr);
+
+    // Builds a new dialog and shows it without waiting ("Печать" of the group mailing window).
+    static PrintSetupDialog *open(AppContext &ctx, FeedMethodDialog *feedMethod, QWidget *parent);
 
     QComboBox *printerBox() const { return m_printers; }
     QLabel *statusLabel() const { return m_status; }
@@ -30,19 +32,25 @@ public:
     QSpinBox *copiesBox() const { return m_copies; }
 
 public slots:
-    void PrinterCmbBoxOnChange(int index);
-    void PrinterSetupButtonClick();
-    void EnvAllRBClick();
-    void EnvNumRBClick();
-    void EnvSetupButtonClick();
-    void PrintSetupOKButtonClick();
-    void PrintSetupCancelButtonClick();
+    // The printer chosen in the box becomes the current printer.
+    void choosePrinter(int index);
+    // "Настройка": the system's printer dialog for the current printer.
+    void openPrinterSetup();
+    // "Все": every envelope of the mailing list; the number list is emptied and disabled.
+    void chooseAllEnvelopes();
+    // "Номера": the envelopes of a typed number list; the list is emptied and enabled.
+    void chooseNumberedEnvelopes();
+    // "Способ загрузки конверта": the feed-method window, modally.
+    void openFeedMethod();
+    // "OK": prints the chosen envelopes and closes, unless the number list needs mending.
+    void printChosenEnvelopes();
 
 private:
     void buildControls();
     void fillPrinters();
 
     AppContext &m_ctx;
+    FeedMethodDialog *m_feedMethod;
     QComboBox *m_printers = nullptr;
     QLabel *m_status = nullptr;
     QRadioButton *m_all = nullptr;

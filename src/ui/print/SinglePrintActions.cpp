@@ -2,15 +2,15 @@
 
 #include "ui/print/PrintActions.h"
 
+#include "logic/files/SettingsFiles.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/Placement.h"
 #include "logic/print/PrintingService.h"
-#include "ui/print/FeedMethodDialog.h"
-#include "ui/common/AppContext.h"
 #include "logic/services/Messages.h"
-#include "ui/common/QtBoxLines.h"
-#include "logic/files/SettingsFiles.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/QtBoxLines.h"
+#include "ui/print/FeedMethodDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -31,12 +31,13 @@ bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent)
     return true;
 }
 
-void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2)
+void printSingleEnvelope(AppContext &ctx, FeedMethodDialog *feedMethod, QPlainTextEdit &senderBox,
+                         QPlainTextEdit &recipientBox)
 {
     // The feed-method window comes up at every print, without waiting for it.
-    if (ctx.feedForm) {
-        ctx.feedForm->show();
-        ctx.feedForm->raise();
+    if (feedMethod) {
+        feedMethod->show();
+        feedMethod->raise();
     }
     // Nothing is printed until the feed method has been confirmed in this run of the program.
     if (settings::readIssel(ctx.workDir) == 0)
@@ -49,18 +50,18 @@ void PrintThis(AppContext &ctx, QPlainTextEdit &memo1, QPlainTextEdit &memo2)
     }
     PrintingService &printer = ctx.printing;
     const BlockAnchors at = placeBlocks(printer, s, ctx.workDir, PlacementKind::Single);
-    if (!askOutputFileIfNeeded(ctx, memo1.window()))
+    if (!askOutputFileIfNeeded(ctx, senderBox.window()))
         return;
     printer.setTitle(PrintJobTitle);
-    QStringList recipient = displayedLines(memo2);
+    QStringList recipient = displayedLines(recipientBox);
     const QStringList shown = recipient;
     printDocument(printer, [&] {
         PrintCanvas &canvas = printer.canvas();
         setCanvasFont(canvas, s.senderFont());
-        printBlock(canvas, at.HomeX, at.HomeY, displayedLines(memo1));
+        printBlock(canvas, at.HomeX, at.HomeY, displayedLines(senderBox));
         printRecipientBlock(canvas, s.recipientFont(), at.AddrX, at.AddrY, recipient);
         if (recipient != shown)
-            setLines(memo2, recipient);
+            setLines(recipientBox, recipient);
         return true;
     });
 }

@@ -119,7 +119,7 @@ private slots:
     {
         startProgram();
         QSignalSpy boxChanges(&program->state(), &SharedState::recipientDetailsChanged);
-        PrintSelection(program->ctx(), {2, 0}, 3); // envelopes 3 and 1
+        printSelection(program->ctx(), {2, 0}, 3); // envelopes 3 and 1
         QVERIFY(program->messages().all.isEmpty());
         QCOMPARE(printer->calls.filter(
                      QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end|abort)"))),
@@ -156,7 +156,7 @@ private slots:
     {
         startProgram();
         program->state().setRecipientDetails({QStringLiteral("Прежний адресат")});
-        PrintSelection(program->ctx(), {1, 3, 1}, 1);
+        printSelection(program->ctx(), {1, 3, 1}, 1);
         QCOMPARE(printer->pages, 3);
         QCOMPARE(textsOf(printer->textsOnPage(1)).at(2), QStringLiteral("Прежний адресат"));
         QCOMPARE(textsOf(printer->textsOnPage(2)).at(2), QStringLiteral("Борисова"));
@@ -172,7 +172,7 @@ private slots:
                                      QStringLiteral("#ул. Новая, 5\t"), QStringLiteral("#Полтава"), QStringLiteral("#"),
                                      QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
         s.setMailingList({QStringLiteral("Гончар")});
-        PrintSelection(program->ctx(), {0}, 1);
+        printSelection(program->ctx(), {0}, 1);
         const QStringList expected{QStringLiteral("Гончар"), QStringLiteral("Олег"), QStringLiteral("ул. Новая, 5"),
                                    QStringLiteral("Полтава")};
         QCOMPARE(textsOf(printer->textsOnPage(1)).mid(2), expected);
@@ -208,9 +208,9 @@ private slots:
         { BlockShifts sh = program->state().shifts(); sh.addrY = 1; program->state().setShifts(sh); } // one step: 2 mm
         program->state().setRecipientDetails({QStringLiteral("Адресат")});
         if (batch)
-            PrintSelection(program->ctx(), {1}, 1); // no record: the box's line is printed
+            printSelection(program->ctx(), {1}, 1); // no record: the box's line is printed
         else
-            drucke(program->ctx());
+            printPreviewedEnvelope(program->ctx());
         const QList<RecordedText> page = printer->textsOnPage(1);
         QCOMPARE(page.size(), 3);
         QCOMPARE(page.at(0).x, homeX);
@@ -224,7 +224,7 @@ private slots:
         startProgram();
         program->state().setRecipientDetails(
             {QStringLiteral("Адресат"), QStringLiteral("Адресат"), QStringLiteral("Киев")});
-        drucke(program->ctx());
+        printPreviewedEnvelope(program->ctx());
         QCOMPARE(
             printer->calls.filter(QRegularExpression(QStringLiteral("^(copies|portrait|title|begin|newPage|end)"))),
             (QStringList{QStringLiteral("portrait"), QStringLiteral("begin"), QStringLiteral("end")}));
@@ -248,14 +248,14 @@ private slots:
         QFETCH(QString, message);
         startProgram();
         program->state().setEnvelopeSize(width, program->state().envelopeHeight());
-        PrintSelection(program->ctx(), selection, 2);
+        printSelection(program->ctx(), selection, 2);
         QCOMPARE(program->messages().shown.size(), 1);
         QVERIFY(program->messages().shown.first().contains(message));
         QVERIFY(printer->calls.isEmpty());
         QVERIFY(printer->texts.isEmpty());
         if (width == 0) {
             program->messages().clear();
-            drucke(program->ctx());
+            printPreviewedEnvelope(program->ctx());
             QCOMPARE(program->messages().shown, QStringList{message});
             QVERIFY(printer->calls.isEmpty());
         }
@@ -265,8 +265,8 @@ private slots:
     {
         startProgram();
         program->dir().remove(QStringLiteral("user.txt"));
-        QVERIFY_THROWS_EXCEPTION(IoError, PrintSelection(program->ctx(), {0, 2}, 1));
-        QVERIFY_THROWS_EXCEPTION(IoError, drucke(program->ctx()));
+        QVERIFY_THROWS_EXCEPTION(IoError, printSelection(program->ctx(), {0, 2}, 1));
+        QVERIFY_THROWS_EXCEPTION(IoError, printPreviewedEnvelope(program->ctx()));
         QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
     }
 
@@ -276,7 +276,7 @@ private slots:
         failing->failAtPage = 3;
         startProgram(std::move(failing));
         try {
-            PrintSelection(program->ctx(), {0, 2, 3, 0}, 1);
+            printSelection(program->ctx(), {0, 2, 3, 0}, 1);
             QFAIL("no error");
         } catch (const IoError &e) {
             QCOMPARE(e.message(), QStringLiteral("Printer out of paper"));
@@ -351,7 +351,7 @@ private slots:
             timer.stop();
         });
         timer.start();
-        PrintSelection(program->ctx(), QList<int>(400, 0), 1);
+        printSelection(program->ctx(), QList<int>(400, 0), 1);
         QVERIFY(modal);
         QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("^Печать конверта \\d+ из 400$"))),
                  qPrintable(shown));
@@ -365,7 +365,7 @@ private slots:
     void emptySelectionBeginsNoJob()
     {
         startProgram();
-        PrintSelection(program->ctx(), {}, 4);
+        printSelection(program->ctx(), {}, 4);
         QCOMPARE(printer->copies, 4); // set for later prints all the same
         QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
         QVERIFY(program->messages().all.isEmpty());
@@ -376,7 +376,7 @@ private slots:
         startProgram();
         QList<int> selection(10001, 3);
         selection[5000] = 0;
-        PrintSelection(program->ctx(), selection, 1);
+        printSelection(program->ctx(), selection, 1);
         QCOMPARE(printer->pages, 10001);
         QCOMPARE(printer->calls.count(QStringLiteral("newPage")), 10000);
         QCOMPARE(textsOf(printer->textsOnPage(5001)).at(2), QStringLiteral("Андреев"));
@@ -419,7 +419,7 @@ private slots:
         const QString longLine =
             QStringLiteral("Очень длинная строка адреса отправителя, которая не помещается в поле");
         program->dir().write(QStringLiteral("user.txt"), crlfLines({longLine}));
-        PrintSelection(program->ctx(), {0}, 1);
+        printSelection(program->ctx(), {0}, 1);
         const QList<RecordedText> page = printer->textsOnPage(1);
         QStringList sender;
         for (const RecordedText &t : page)

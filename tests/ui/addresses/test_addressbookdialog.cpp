@@ -2,14 +2,14 @@
 // beside it, and "Book.txt" as each confirmed action leaves it, byte for byte.
 
 #include "logic/addresses/AddressBook.h"
-#include "ui/addresses/AddresseeDialog.h"
-#include "support/FailingWrites.h"
-#include "ui/addresses/AddressBookDialog.h"
-#include "ui/addresses/SenderDialog.h"
 #include "logic/files/Codepage.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
 #include "logic/print/PrintingService.h"
+#include "support/FailingWrites.h"
+#include "support/TestSupport.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/AddresseeDialog.h"
+#include "ui/addresses/SenderDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,7 +43,7 @@ struct Window
     }
     RecordingMessages &messages() { return program.messages(); }
     QByteArray file() { return program.dir().read(Book); }
-    QString memo() const { return form->Memo1()->toPlainText(); }
+    QString memo() const { return form->detailsBox()->toPlainText(); }
 
     // What the list must show: the names of the file as it stands, sorted.
     QStringList fileNamesSorted()
@@ -55,7 +55,7 @@ struct Window
     QStringList shown() const
     {
         QStringList names;
-        const QAbstractItemModel *m = form->ListBox1()->model();
+        const QAbstractItemModel *m = form->namesList()->model();
         for (int row = 0; row < m->rowCount(); ++row)
             names.append(m->index(row, 0).data().toString());
         return names;
@@ -67,7 +67,7 @@ struct Window
         for (int i = 0; i < occurrence; ++i)
             row = names.indexOf(name, row + 1);
         QVERIFY2(row >= 0, qPrintable(name));
-        QListView *list = form->ListBox1();
+        QListView *list = form->namesList();
         const QModelIndex index = list->model()->index(row, 0);
         list->scrollTo(index);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
@@ -115,7 +115,7 @@ void settle()
 
 } // namespace
 
-class TestAddressBookForm : public QObject
+class TestAddressBookDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -141,11 +141,11 @@ private slots:
         Window w(nullptr);
         QCOMPARE(w.messages().errors, QStringList({QStringLiteral("File not found")}));
         QVERIFY(w.shown().isEmpty());
-        w.form->changeButtonClick();
+        w.form->openEditDialog();
         QCOMPARE(w.messages().shown, QStringList({QStringLiteral("Адресат не выбран!")}));
         QVERIFY(w.open<EditAddresseeDialog>().isEmpty());
 
-        QPointer<AddAddresseeDialog> add = w.form->GetNewAddressee();
+        QPointer<AddAddresseeDialog> add = w.form->openAddDialog();
         fill(add, {QStringLiteral("Первый")});
         QTest::keyClick(add->box(0), Qt::Key_Return); // Enter presses "Добавить"
         settle();
@@ -190,7 +190,7 @@ private slots:
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         w.select(QStringLiteral("Иванов Иван"));
-        QPointer<AddAddresseeDialog> add = w.form->GetNewAddressee();
+        QPointer<AddAddresseeDialog> add = w.form->openAddDialog();
         fill(add, boxes);
         add->confirmButton()->click();
         settle();
@@ -257,13 +257,13 @@ private slots:
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         w.select(name);
-        QPointer<EditAddresseeDialog> edit = w.form->ChangeOldAddresse();
+        QPointer<EditAddresseeDialog> edit = w.form->openEditDialog();
         QVERIFY(edit);
         if (!shownBoxes.isEmpty())
             QCOMPARE(edit->boxTexts(), shownBoxes);
         // Opening the dialog drops the selection and empties the detail box.
         QVERIFY(w.memo().isEmpty());
-        QVERIFY(w.form->ListBox1()->selectionModel()->selectedRows().isEmpty());
+        QVERIFY(w.form->namesList()->selectionModel()->selectedRows().isEmpty());
         if (!newBoxes.isEmpty())
             fill(edit, newBoxes);
         edit->confirmButton()->click();
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(w.shown().contains(listed));
         w.select(listed);
         QCOMPARE(w.memo().split(QLatin1Char('\n')).at(1).size(), 404);
-        EditAddresseeDialog *edit = w.form->ChangeOldAddresse();
+        EditAddresseeDialog *edit = w.form->openEditDialog();
         QCOMPARE(edit->box(0)->text().size(), 300);
         QCOMPARE(edit->box(1)->text().size(), 404);
         edit->confirmButton()->click();
@@ -296,14 +296,14 @@ private slots:
         Window w(&book);
         w.select(QStringLiteral("Иванов Иван"));
         const QString memo = w.memo();
-        QPointer<DeleteAddresseeDialog> del = w.form->SpeedButton1Click();
+        QPointer<DeleteAddresseeDialog> del = w.form->openDeleteDialog();
         QCOMPARE(del->names(), w.shown());
         clickRow(del->list(), QStringLiteral("Иванов Иван"));
         clickRow(del->list(), QStringLiteral("анна"));
         QCOMPARE(del->names(), QStringList({QStringLiteral("Ёлкин Егор"), QStringLiteral("Петров Пётр"),
                                             QStringLiteral("Петров Пётр")}));
         QCOMPARE(w.file(), book); // nothing written before "Удалить"
-        del->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        del->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         settle();
         QVERIFY(del.isNull());
         QCOMPARE(w.file(), fixture("book_deleted_two.txt"));
@@ -315,10 +315,10 @@ private slots:
     {
         const QByteArray book = fixture("book.txt");
         Window w(&book);
-        QPointer<DeleteAddresseeDialog> del = w.form->SpeedButton1Click();
+        QPointer<DeleteAddresseeDialog> del = w.form->openDeleteDialog();
         clickRow(del->list(), QStringLiteral("Петров Пётр"));
         QCOMPARE(del->names().count(QStringLiteral("Петров Пётр")), 1);
-        del->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        del->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         const QStringList lines = codepage::splitLines(codepage::decode1251(w.file()));
         QCOMPARE(lines.count(QStringLiteral("%Петров Пётр")), 1);
         QVERIFY(lines.contains(QStringLiteral("#ул. Ленина, 1")));
@@ -336,34 +336,61 @@ private slots:
         QFETCH(bool, closeBox);
         const QByteArray book = fixture("book.txt");
         Window w(&book);
-        QPointer<DeleteAddresseeDialog> cancelled = w.form->SpeedButton1Click();
+        QPointer<DeleteAddresseeDialog> cancelled = w.form->openDeleteDialog();
         clickRow(cancelled->list(), QStringLiteral("Иванов Иван"));
         if (closeBox)
             cancelled->close();
         else
-            cancelled->findChild<QPushButton *>(QStringLiteral("BT_cancel"))->click();
+            cancelled->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
         settle();
         QVERIFY(cancelled.isNull());
         QCOMPARE(w.file(), book);
         QCOMPARE(w.shown(), w.fileNamesSorted());
 
-        QPointer<DeleteAddresseeDialog> del = w.form->SpeedButton1Click();
+        QPointer<DeleteAddresseeDialog> del = w.form->openDeleteDialog();
         clickRow(del->list(), QStringLiteral("анна"));
-        del->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        del->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         QVERIFY(w.fileNamesSorted().contains(QStringLiteral("Иванов Иван")));
         QVERIFY(!w.fileNamesSorted().contains(QStringLiteral("анна")));
+    }
+
+    void cancelledAddOrEditWritesNothing_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("add") << false;
+        QTest::newRow("edit") << true;
+    }
+    void cancelledAddOrEditWritesNothing()
+    {
+        QFETCH(bool, edit);
+        const QByteArray book = fixture("book.txt");
+        Window w(&book);
+        w.select(QStringLiteral("Иванов Иван"));
+        QPointer<AddresseeDialog> dialog;
+        if (edit)
+            dialog = w.form->openEditDialog();
+        else
+            dialog = w.form->openAddDialog();
+        QVERIFY(dialog);
+        fill(dialog, {QStringLiteral("Сидоров")});
+        dialog->cancelButton()->click();
+        settle();
+        QVERIFY(dialog.isNull());
+        QCOMPARE(w.file(), book);
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+        QVERIFY(w.messages().all.isEmpty());
     }
 
     void dialogsOpenTogetherActOnTheirOwnControls()
     {
         const QByteArray book = fixture("book.txt");
         Window w(&book);
-        AddAddresseeDialog *first = w.form->GetNewAddressee();
-        AddAddresseeDialog *second = w.form->GetNewAddressee();
+        AddAddresseeDialog *first = w.form->openAddDialog();
+        AddAddresseeDialog *second = w.form->openAddDialog();
         w.select(QStringLiteral("анна"));
-        EditAddresseeDialog *edit = w.form->ChangeOldAddresse();
-        DeleteAddresseeDialog *delFirst = w.form->SpeedButton1Click();
-        DeleteAddresseeDialog *delSecond = w.form->SpeedButton1Click();
+        EditAddresseeDialog *edit = w.form->openEditDialog();
+        DeleteAddresseeDialog *delFirst = w.form->openDeleteDialog();
+        DeleteAddresseeDialog *delSecond = w.form->openDeleteDialog();
         QCOMPARE(w.open<AddAddresseeDialog>().size(), 2);
         QVERIFY(!first->isModal() && !edit->isModal() && !delFirst->isModal());
         // Placed beside the window: left edge at half of left edge plus width, top at 107.
@@ -379,7 +406,7 @@ private slots:
 
         second->confirmButton()->click();
         edit->confirmButton()->click();
-        delSecond->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        delSecond->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         first->confirmButton()->click();
         QCOMPARE(w.shown(), w.fileNamesSorted());
         QCOMPARE(w.shown(),
@@ -388,7 +415,7 @@ private slots:
         // The first delete dialog still holds its own list and marks.
         QVERIFY(delFirst->isVisible());
         QCOMPARE(delFirst->marked(), QStringList({QStringLiteral("Иванов Иван")}));
-        delFirst->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        delFirst->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         QVERIFY(!w.fileNamesSorted().contains(QStringLiteral("Иванов Иван")));
         QCOMPARE(w.shown(), w.fileNamesSorted());
         const QStringList lines = codepage::splitLines(codepage::decode1251(w.file()));
@@ -403,14 +430,14 @@ private slots:
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         const QStringList names = w.shown();
-        AddAddresseeDialog *add = w.form->GetNewAddressee();
+        AddAddresseeDialog *add = w.form->openAddDialog();
         fill(add, {QStringLiteral("Новый")});
-        DeleteAddresseeDialog *del = w.form->SpeedButton1Click();
+        DeleteAddresseeDialog *del = w.form->openDeleteDialog();
         clickRow(del->list(), QStringLiteral("анна"));
         {
             FailingWrites failing;
             add->confirmButton()->click();
-            del->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+            del->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         }
         settle();
         QCOMPARE(w.messages().errors.size(), 2);
@@ -420,7 +447,7 @@ private slots:
         QCOMPARE(w.shown(), names);
         // Once the disk has room again the same dialogs finish their work.
         add->confirmButton()->click();
-        del->findChild<QPushButton *>(QStringLiteral("BT_ok"))->click();
+        del->findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         QCOMPARE(w.shown(), w.fileNamesSorted());
         QVERIFY(w.shown().contains(QStringLiteral("Новый")));
         QVERIFY(!w.shown().contains(QStringLiteral("анна")));
@@ -431,7 +458,7 @@ private slots:
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         w.program.dir().write(Book, fixture("book_deleted_two.txt") + crlfLines({QStringLiteral("%Чужой")}));
-        AddAddresseeDialog *add = w.form->GetNewAddressee();
+        AddAddresseeDialog *add = w.form->openAddDialog();
         fill(add, {QStringLiteral("Свой")});
         add->confirmButton()->click();
         QCOMPARE(w.shown(), w.fileNamesSorted());
@@ -439,17 +466,17 @@ private slots:
         QVERIFY(!w.shown().contains(QStringLiteral("анна")));
     }
 
-    void senderButtonOpensUserFormBeside()
+    void senderButtonOpensSenderDialogBeside()
     {
         const QByteArray book = fixture("book.txt");
         Window w(&book);
         w.program.dir().write(QStringLiteral("user.txt"), QByteArray("\xc8\xe2\xe0\xed"));
-        w.form->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        w.form->findChild<QPushButton *>(QStringLiteral("senderButton"))->click();
         const QList<SenderDialog *> forms = w.form->findChildren<SenderDialog *>();
         QCOMPARE(forms.size(), 1);
         QVERIFY(forms.first()->isVisible());
         QVERIFY(!forms.first()->isModal());
-        QCOMPARE(forms.first()->Memo1()->toPlainText(), QStringLiteral("Иван"));
+        QCOMPARE(forms.first()->senderBox()->toPlainText(), QStringLiteral("Иван"));
         QVERIFY(w.form->isVisible());
     }
 
@@ -459,7 +486,7 @@ private slots:
         program.dir().write(Book, fixture("book.txt"));
         MainWindow *main = program.start();
         main->show();
-        for (const QString &action : {QStringLiteral("N15"), QStringLiteral("ToolButton6")}) {
+        for (const QString &action : {QStringLiteral("addressBookAction"), QStringLiteral("addressBookButton")}) {
             QStringList seen;
             QTimer::singleShot(0, [&] {
                 if (auto *form = qobject_cast<AddressBookDialog *>(QApplication::activeModalWidget())) {
@@ -473,5 +500,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAddressBookForm)
+QTEST_MAIN(TestAddressBookDialog)
 #include "test_addressbookdialog.moc"

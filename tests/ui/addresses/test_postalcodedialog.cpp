@@ -1,10 +1,10 @@
 // The postal code directory window, driven through its controls.
 
 #include "logic/addresses/PostalSearch.h"
+#include "logic/print/PrintingService.h"
+#include "support/TestSupport.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +27,7 @@ int row(const char *file)
 
 QStringList memoLines(PostalCodeDialog &form)
 {
-    const QString text = form.Memo1()->toPlainText();
+    const QString text = form.resultsBox()->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
@@ -47,7 +47,7 @@ QStringList sumyEntries()
 
 } // namespace
 
-class TestIndexform : public QObject
+class TestPostalCodeDialog : public QObject
 {
     Q_OBJECT
 
@@ -63,9 +63,9 @@ class TestIndexform : public QObject
 
     void search(PostalCodeDialog &form, int region, const QString &locality)
     {
-        form.ComboBox1()->setCurrentIndex(region);
-        form.Edit1()->setText(locality);
-        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        form.regionBox()->setCurrentIndex(region);
+        form.localityBox()->setText(locality);
+        QTest::mouseClick(button(form, "searchButton"), Qt::LeftButton);
     }
 
 private slots:
@@ -76,11 +76,11 @@ private slots:
         TestProgram &p = program();
         PostalCodeDialog form(p.ctx(), nullptr);
         QCOMPARE(form.windowTitle(), QStringLiteral("Справочник почтовых индексов Украины"));
-        QCOMPARE(form.ComboBox1()->count(), 25);
-        QCOMPARE(form.ComboBox1()->itemText(24), QStringLiteral("Винницкая"));
-        QCOMPARE(form.ComboBox1()->currentText(), QStringLiteral("Выберите область"));
+        QCOMPARE(form.regionBox()->count(), 25);
+        QCOMPARE(form.regionBox()->itemText(24), QStringLiteral("Винницкая"));
+        QCOMPARE(form.regionBox()->currentText(), QStringLiteral("Выберите область"));
         QCOMPARE(form.selectedRegion(), -1);
-        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
         QVERIFY(p.messages().all.isEmpty());
     }
 
@@ -97,13 +97,13 @@ private slots:
         TestProgram &p = program();
         PostalCodeDialog form(p.ctx(), nullptr);
         form.show();
-        form.ComboBox1()->setCurrentIndex(row("Sumska.bsd"));
-        form.Edit1()->setText(QStringLiteral("суми"));
-        form.Edit1()->setFocus();
+        form.regionBox()->setCurrentIndex(row("Sumska.bsd"));
+        form.localityBox()->setText(QStringLiteral("суми"));
+        form.localityBox()->setFocus();
         if (trigger == QLatin1String("button"))
-            QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+            QTest::mouseClick(button(form, "searchButton"), Qt::LeftButton);
         else
-            QTest::keyClick(form.Edit1(), trigger == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter);
+            QTest::keyClick(form.localityBox(), trigger == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter);
         // Exactly one search: Enter is not also taken by a button of the window.
         QCOMPARE(memoLines(form), sumyEntries());
         QVERIFY(form.isVisible());
@@ -124,9 +124,9 @@ private slots:
         QCOMPARE(memoLines(form), sumyEntries() + later);
         QVERIFY(p.messages().all.isEmpty());
 
-        QTest::mouseClick(button(form, "Button3"), Qt::LeftButton);
-        QVERIFY(form.Memo1()->toPlainText().isEmpty());
-        QVERIFY(form.Edit1()->text().isEmpty());
+        QTest::mouseClick(button(form, "clearButton"), Qt::LeftButton);
+        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
+        QVERIFY(form.localityBox()->text().isEmpty());
         QCOMPARE(form.selectedRegion(), row("Vinnizka.bsd"));
 
         search(form, row("Sumska.bsd"), QStringLiteral("41000"));
@@ -149,23 +149,23 @@ private slots:
         TestProgram &p = program();
         p.dir().remove(QStringLiteral("Sumska.bsd")); // nothing is read: no file error either
         PostalCodeDialog form(p.ctx(), nullptr);
-        form.ComboBox1()->setCurrentIndex(row("Sumska.bsd"));
+        form.regionBox()->setCurrentIndex(row("Sumska.bsd"));
         if (!regionText.isEmpty())
-            form.ComboBox1()->setEditText(regionText);
-        form.Edit1()->setText(locality);
-        QTest::keyClick(form.Edit1(), Qt::Key_Return);
+            form.regionBox()->setEditText(regionText);
+        form.localityBox()->setText(locality);
+        QTest::keyClick(form.localityBox(), Qt::Key_Return);
         QCOMPARE(p.messages().all, QStringList{kMissing});
-        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
     }
 
     void regionTypedInFull()
     {
         TestProgram &p = program();
         PostalCodeDialog form(p.ctx(), nullptr);
-        form.ComboBox1()->setEditText(QStringLiteral("Сумская"));
+        form.regionBox()->setEditText(QStringLiteral("Сумская"));
         QCOMPARE(form.selectedRegion(), row("Sumska.bsd"));
-        form.Edit1()->setText(QStringLiteral("Ромни"));
-        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        form.localityBox()->setText(QStringLiteral("Ромни"));
+        QTest::mouseClick(button(form, "searchButton"), Qt::LeftButton);
         QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 42000 м. Ромни, Роменський р-н")});
     }
 
@@ -188,11 +188,11 @@ private slots:
         QCOMPARE(p.messages().errors.size(), 1);
         QVERIFY2(p.messages().errors.first().startsWith(QStringLiteral("Cannot open file")),
                  qPrintable(p.messages().errors.first()));
-        QCOMPARE(form.ComboBox1()->count(), 0);
-        QCOMPARE(form.ComboBox1()->currentText(), QStringLiteral("Выберите область"));
+        QCOMPARE(form.regionBox()->count(), 0);
+        QCOMPARE(form.regionBox()->currentText(), QStringLiteral("Выберите область"));
         p.messages().clear();
-        form.Edit1()->setText(QStringLiteral("Суми"));
-        QTest::mouseClick(button(form, "Button1"), Qt::LeftButton);
+        form.localityBox()->setText(QStringLiteral("Суми"));
+        QTest::mouseClick(button(form, "searchButton"), Qt::LeftButton);
         QCOMPARE(p.messages().all, QStringList{kMissing});
     }
 
@@ -208,19 +208,19 @@ private slots:
                 return;
             title = form->windowTitle();
             modal = form->isModal();
-            QTest::mouseClick(button(*form, "Button2"), Qt::LeftButton); // Отмена
+            QTest::mouseClick(button(*form, "cancelButton"), Qt::LeftButton); // Отмена
         });
         QTimer::singleShot(10000, [] { // never hang the suite on a window left open
             if (QWidget *w = QApplication::activeModalWidget())
                 w->close();
         });
         p.messages().clear();
-        main->N8Click(); // returns once the window is closed
+        main->findPostalCode(); // returns once the window is closed
         QCOMPARE(title, QStringLiteral("Справочник почтовых индексов Украины"));
         QVERIFY(modal);
         QVERIFY(p.messages().all.isEmpty());
     }
 };
 
-QTEST_MAIN(TestIndexform)
+QTEST_MAIN(TestPostalCodeDialog)
 #include "test_postalcodedialog.moc"

@@ -1,10 +1,10 @@
 // The sender information window and "user.txt", byte for byte.
 
+#include "logic/print/PrintingService.h"
 #include "support/FailingWrites.h"
+#include "support/TestSupport.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@ QPushButton *button(SenderDialog &form, const char *name)
 
 } // namespace
 
-class TestUserForm : public QObject
+class TestSenderDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -64,7 +64,7 @@ private slots:
         program.dir().write(User, file);
         SenderDialog form(program.ctx());
         QCOMPARE(form.text().split(QLatin1Char('\n')), lines);
-        button(form, "Button1")->click();
+        button(form, "saveButton")->click();
         QCOMPARE(program.dir().read(User), saved);
         QVERIFY(program.messages().all.isEmpty());
     }
@@ -75,23 +75,23 @@ private slots:
         program.dir().write(User, QByteArray("old"));
         SenderDialog form(program.ctx());
         form.show();
-        form.Memo1()->clear();
-        QTest::keyClicks(form.Memo1(), QStringLiteral("one"));
-        QTest::keyClick(form.Memo1(), Qt::Key_Return);
-        QTest::keyClicks(form.Memo1(), QStringLiteral("two"));
-        QTest::keyClick(form.Memo1(), Qt::Key_Return, Qt::ShiftModifier); // a line break too
-        QTest::keyClicks(form.Memo1(), QStringLiteral("three"));
-        button(form, "Button1")->click();
+        form.senderBox()->clear();
+        QTest::keyClicks(form.senderBox(), QStringLiteral("one"));
+        QTest::keyClick(form.senderBox(), Qt::Key_Return);
+        QTest::keyClicks(form.senderBox(), QStringLiteral("two"));
+        QTest::keyClick(form.senderBox(), Qt::Key_Return, Qt::ShiftModifier); // a line break too
+        QTest::keyClicks(form.senderBox(), QStringLiteral("three"));
+        button(form, "saveButton")->click();
         QCOMPARE(program.dir().read(User), QByteArray("one\r\ntwo\r\nthree"));
 
-        button(form, "Button2")->click();
-        QVERIFY(form.Memo1()->toPlainText().isEmpty());
+        button(form, "clearButton")->click();
+        QVERIFY(form.senderBox()->toPlainText().isEmpty());
         QCOMPARE(program.dir().read(User), QByteArray("one\r\ntwo\r\nthree")); // until "Сохранить"
-        button(form, "Button1")->click();
+        button(form, "saveButton")->click();
         QCOMPARE(program.dir().read(User), QByteArray());
         QVERIFY(program.dir().exists(User));
 
-        button(form, "Button3")->click();
+        button(form, "closeButton")->click();
         QVERIFY(!form.isVisible());
     }
 
@@ -100,9 +100,9 @@ private slots:
         TestProgram program(false);
         SenderDialog form(program.ctx());
         QCOMPARE(program.messages().errors, QStringList({QStringLiteral("File not found")}));
-        QVERIFY(form.Memo1()->toPlainText().isEmpty());
-        form.Memo1()->setPlainText(QStringLiteral("Отправитель"));
-        button(form, "Button1")->click();
+        QVERIFY(form.senderBox()->toPlainText().isEmpty());
+        form.senderBox()->setPlainText(QStringLiteral("Отправитель"));
+        button(form, "saveButton")->click();
         QCOMPARE(program.dir().read(User), cp1251(QStringLiteral("Отправитель")));
         QCOMPARE(program.messages().errors.size(), 1);
     }
@@ -124,16 +124,16 @@ private slots:
         const QByteArray old = cp1251(QStringLiteral("Старый\r\nадрес"));
         program.dir().write(User, old);
         SenderDialog form(program.ctx());
-        form.Memo1()->setPlainText(text);
+        form.senderBox()->setPlainText(text);
         {
             std::optional<FailingWrites> failing;
             if (fullDisk)
                 failing.emplace();
-            button(form, "Button1")->click();
+            button(form, "saveButton")->click();
         }
         QCOMPARE(program.messages().errors.size(), 1);
         QCOMPARE(program.dir().read(User), old);
-        QCOMPARE(form.Memo1()->toPlainText(), text);
+        QCOMPARE(form.senderBox()->toPlainText(), text);
     }
 
     void mainWindowOpensItModally()
@@ -142,12 +142,12 @@ private slots:
         program.dir().write(User, QByteArray("Sender"));
         MainWindow *main = program.start();
         main->show();
-        for (const QString &action : {QStringLiteral("N2"), QStringLiteral("ToolButton8")}) {
+        for (const QString &action : {QStringLiteral("senderAction"), QStringLiteral("senderButton")}) {
             QString seen;
             QTimer::singleShot(0, [&] {
                 if (auto *form = qobject_cast<SenderDialog *>(QApplication::activeModalWidget())) {
-                    seen = form->Memo1()->toPlainText();
-                    form->findChild<QPushButton *>(QStringLiteral("Button3"))->click();
+                    seen = form->senderBox()->toPlainText();
+                    form->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
                 }
             });
             main->findChild<QAction *>(action)->trigger();
@@ -156,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUserForm)
+QTEST_MAIN(TestSenderDialog)
 #include "test_senderdialog.moc"

@@ -40,19 +40,19 @@ private slots:
         settings::writeAddrFont(program.dir().workDir(), TFontSetting{QStringLiteral("Old Face"), 40, false, true});
         program.start();
         FontSetupDialog form(program.ctx());
-        QCOMPARE(child<QListWidget>(&form, "ListBox2")->currentItem()->text(), QStringLiteral("Courier New"));
-        QCOMPARE(child<QComboBox>(&form, "ComboBox2")->currentText(), QStringLiteral("14"));
-        QVERIFY(child<QCheckBox>(&form, "CheckBox5")->isChecked());
-        QVERIFY(!child<QCheckBox>(&form, "CheckBox6")->isChecked());
-        QCOMPARE(child<QListWidget>(&form, "ListBox1")->currentItem(), nullptr); // not among the faces
-        QCOMPARE(child<QComboBox>(&form, "ComboBox1")->currentText(), QStringLiteral("40"));
-        QVERIFY(child<QCheckBox>(&form, "CheckBox2")->isChecked());
-        QCOMPARE(child<QComboBox>(&form, "ComboBox1")->count(), 29);
+        QCOMPARE(child<QListWidget>(&form, "senderFontList")->currentItem()->text(), QStringLiteral("Courier New"));
+        QCOMPARE(child<QComboBox>(&form, "senderSizeBox")->currentText(), QStringLiteral("14"));
+        QVERIFY(child<QCheckBox>(&form, "senderBoldBox")->isChecked());
+        QVERIFY(!child<QCheckBox>(&form, "senderItalicBox")->isChecked());
+        QCOMPARE(child<QListWidget>(&form, "recipientFontList")->currentItem(), nullptr); // not among the faces
+        QCOMPARE(child<QComboBox>(&form, "recipientSizeBox")->currentText(), QStringLiteral("40"));
+        QVERIFY(child<QCheckBox>(&form, "recipientItalicBox")->isChecked());
+        QCOMPARE(child<QComboBox>(&form, "recipientSizeBox")->count(), 29);
 
         // OK without touching anything keeps both choices.
         const QByteArray home = program.dir().read(QStringLiteral("HomeFont"));
         const QByteArray addr = program.dir().read(QStringLiteral("AddrFont"));
-        child<QPushButton>(&form, "BitBtn1")->click();
+        child<QPushButton>(&form, "okButton")->click();
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(program.dir().read(QStringLiteral("HomeFont")), home);
         QCOMPARE(program.dir().read(QStringLiteral("AddrFont")), addr);
@@ -66,13 +66,13 @@ private slots:
         program.dir().remove(QStringLiteral("AddrFont"));
         FontSetupDialog form(program.ctx());
         QVERIFY(program.messages().all.isEmpty());
-        for (const char *list : {"ListBox1", "ListBox2"})
+        for (const char *list : {"recipientFontList", "senderFontList"})
             QCOMPARE(child<QListWidget>(&form, list)->currentRow(), 2);
-        for (const char *box : {"ComboBox1", "ComboBox2"})
+        for (const char *box : {"recipientSizeBox", "senderSizeBox"})
             QCOMPARE(child<QComboBox>(&form, box)->currentText(), QStringLiteral("8"));
-        for (const char *check : {"CheckBox1", "CheckBox2", "CheckBox5", "CheckBox6"})
+        for (const char *check : {"recipientBoldBox", "recipientItalicBox", "senderBoldBox", "senderItalicBox"})
             QVERIFY(!child<QCheckBox>(&form, check)->isChecked());
-        child<QPushButton>(&form, "BitBtn1")->click();
+        child<QPushButton>(&form, "okButton")->click();
         const TFontSetting plain{Third, 8, false, false};
         QCOMPARE(settings::readHomeFont(program.dir().workDir()), plain);
         QCOMPARE(settings::readAddrFont(program.dir().workDir()), plain);
@@ -106,13 +106,13 @@ private slots:
         const QByteArray oldHome = program.dir().read(QStringLiteral("HomeFont"));
         const QByteArray oldAddr = program.dir().read(QStringLiteral("AddrFont"));
         FontSetupDialog form(program.ctx());
-        child<QListWidget>(&form, "ListBox2")->setCurrentRow(0);
-        child<QListWidget>(&form, "ListBox1")->setCurrentRow(1);
-        child<QCheckBox>(&form, "CheckBox5")->setChecked(false);
-        child<QCheckBox>(&form, "CheckBox1")->setChecked(true);
-        child<QComboBox>(&form, "ComboBox2")->setEditText(homeSize);
-        child<QComboBox>(&form, "ComboBox1")->setEditText(addrSize);
-        child<QPushButton>(&form, "BitBtn1")->click();
+        child<QListWidget>(&form, "senderFontList")->setCurrentRow(0);
+        child<QListWidget>(&form, "recipientFontList")->setCurrentRow(1);
+        child<QCheckBox>(&form, "senderBoldBox")->setChecked(false);
+        child<QCheckBox>(&form, "recipientBoldBox")->setChecked(true);
+        child<QComboBox>(&form, "senderSizeBox")->setEditText(homeSize);
+        child<QComboBox>(&form, "recipientSizeBox")->setEditText(addrSize);
+        child<QPushButton>(&form, "okButton")->click();
         QCOMPARE(form.result(), int(QDialog::Accepted)); // closes with OK even when storing failed
         QCOMPARE(program.messages().errors, errors);
         if (homeWritten)
@@ -133,8 +133,8 @@ private slots:
         program.start();
         const QByteArray oldHome = program.dir().read(QStringLiteral("HomeFont"));
         FontSetupDialog form(program.ctx());
-        child<QComboBox>(&form, "ComboBox2")->setEditText(QStringLiteral("30"));
-        child<QPushButton>(&form, "BitBtn2")->click();
+        child<QComboBox>(&form, "senderSizeBox")->setEditText(QStringLiteral("30"));
+        child<QPushButton>(&form, "cancelButton")->click();
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(program.dir().read(QStringLiteral("HomeFont")), oldHome);
     }
@@ -147,18 +147,18 @@ private slots:
         FontSetupDialog form(program.ctx());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto *sample2 = child<QLabel>(&form, "StaticText2");
-        auto *sample1 = child<QLabel>(&form, "StaticText1");
+        auto *sample2 = child<QLabel>(&form, "senderSample");
+        auto *sample1 = child<QLabel>(&form, "recipientSample");
         const QFont designed = sample1->font();
         QCOMPARE(sample2->font().pixelSize(), 16);
 
-        auto *list = child<QListWidget>(&form, "ListBox2");
+        auto *list = child<QListWidget>(&form, "senderFontList");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         QCOMPARE(sample2->font().family(), QStringLiteral("Courier New"));
-        QTest::mouseClick(child<QCheckBox>(&form, "CheckBox5"), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(&form, "CheckBox6"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(&form, "senderBoldBox"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(&form, "senderItalicBox"), Qt::LeftButton);
         QVERIFY(sample2->font().bold() && sample2->font().italic());
-        QTest::mouseClick(child<QCheckBox>(&form, "CheckBox5"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(&form, "senderBoldBox"), Qt::LeftButton);
         QVERIFY(!sample2->font().bold());
         QCOMPARE(sample2->font().pixelSize(), 16); // the size boxes leave the sample alone
         QCOMPARE(sample1->font(), designed);       // the other half is untouched

@@ -1,10 +1,10 @@
 // The size dialog: captions of "envs.txt", exact comparison, the layout and the files it writes.
 
-#include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
 #include "logic/envelope/EnvelopeSizes.h"
+#include "logic/files/SettingsFiles.h"
+#include "support/TestSupport.h"
 #include "ui/envelope/SizeDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,14 +80,14 @@ private slots:
         TestProgram program;
         MainWindow *main = program.start();
         SizeDialog dialog(program.ctx(), main);
-        dialog.comboBox()->setCurrentIndex(6);
-        dialog.okclick();
+        dialog.sizeBox()->setCurrentIndex(6);
+        dialog.applyChosenSize();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), QByteArray("\x7d\0\0\0\x7d\0\0\0", 8));
         QCOMPARE(program.dir().read(QStringLiteral("envtip")), QByteArray("\x03\0\0\0", 4));
         QCOMPARE(program.state().envelopeType(), 3);
-        QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Shape1"))->size(), QSize(500, 450));
-        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("125 X 125 мм"));
+        QCOMPARE(main->findChild<QWidget *>(QStringLiteral("envelopeShape"))->size(), QSize(500, 450));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("125 X 125 мм"));
     }
 
     void unknownTextKeepsTheDialogOpen()
@@ -96,7 +96,7 @@ private slots:
         MainWindow *main = program.start();
         const QByteArray parfile = program.dir().read(QStringLiteral("parfile"));
         SizeDialog dialog(program.ctx(), main);
-        dialog.okclick(); // the prompt text is left untouched
+        dialog.applyChosenSize(); // the prompt text is left untouched
         QCOMPARE(program.messages().shown, QStringList{QStringLiteral("Выберите размер конверта")});
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), parfile);
@@ -111,8 +111,8 @@ private slots:
             eight.append(QStringLiteral("Конверт %1").arg(i));
         program.dir().write(QStringLiteral("envs.txt"), crlfLines(eight));
         SizeDialog dialog(program.ctx(), main);
-        dialog.comboBox()->setEditText(QString());
-        dialog.okclick();
+        dialog.sizeBox()->setEditText(QString());
+        dialog.applyChosenSize();
         QCOMPARE(program.state().envelopeWidth(), 215);
         QCOMPARE(program.state().envelopeHeight(), 145);
         QCOMPARE(program.state().envelopeType(), 1);
@@ -123,7 +123,7 @@ private slots:
         TestProgram program;
         MainWindow *main = program.start();
         program.dir().remove(QStringLiteral("envs.txt"));
-        main->N10Click();
+        main->chooseEnvelopeSize();
         QCOMPARE(program.messages().errors.size(), 1);
         QVERIFY(program.messages().errors.first().contains(QStringLiteral("envs.txt")));
     }
@@ -133,7 +133,8 @@ private slots:
         QFile file(QDir(installedDataDir()).filePath(QStringLiteral("envs.txt")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("\xd1" "6  114x162\r\n")); // Cyrillic С in code page 1251
+        QVERIFY(bytes.startsWith("\xd1"
+                                 "6  114x162\r\n")); // Cyrillic С in code page 1251
         QCOMPARE(bytes.count("\r\n"), 10);
         QVERIFY(bytes.endsWith("K8  150x150\r\n"));
     }

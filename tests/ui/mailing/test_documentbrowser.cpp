@@ -1,8 +1,8 @@
 // The document browser: a double-click shows a folder or opens a file with its application.
 
+#include "logic/print/PrintingService.h"
 #include "support/TestSupport.h"
 #include "ui/mailing/DocumentBrowser.h"
-#include "logic/print/PrintingService.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +12,7 @@
 
 using namespace testing;
 
-class TestBrowseForm : public QObject
+class TestDocumentBrowser : public QObject
 {
     Q_OBJECT
 private slots:
@@ -49,5 +49,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBrowseForm)
+QTEST_MAIN(TestDocumentBrowser)
 #include "test_documentbrowser.moc"

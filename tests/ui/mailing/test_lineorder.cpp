@@ -1,8 +1,8 @@
 // The line-order dialog: the paste, the column assignment and the records written on OK.
 
+#include "logic/print/PrintingService.h"
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
-#include "logic/print/PrintingService.h"
 #include "ui/mailing/LineOrderDialog.h"
 
 #include <QClipboard>
@@ -36,7 +36,7 @@ class TestLineOrder : public QObject
         QGuiApplication::clipboard()->setText(clipboard);
         dialog = std::make_unique<LineOrderDialog>(program->ctx());
         dialog->show();
-        dialog->SetStringFirst();
+        dialog->pasteClipboard();
         return *dialog;
     }
     void assign(int field, int column)
@@ -46,10 +46,7 @@ class TestLineOrder : public QObject
     }
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<TestProgram>(false);
-    }
+    void init() { program = std::make_unique<TestProgram>(false); }
     void cleanup()
     {
         dialog.reset();
@@ -71,7 +68,7 @@ private slots:
         assign(FieldTown, 2);
         QCOMPARE(d.fieldBox(FieldSurname)->text(), t("Иванов"));
         QCOMPARE(d.fieldBox(FieldTown)->text(), t("Киев"));
-        QTest::mouseClick(d.findChild<QWidget *>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QWidget *>(QStringLiteral("okButton")), Qt::LeftButton);
 
         QVERIFY(program->messages().all.isEmpty());
         QVERIFY(!d.isVisible());
@@ -88,7 +85,7 @@ private slots:
         assign(FieldName, 0);
         assign(FieldName, 1); // the second click replaces the first column
         QCOMPARE(d.columnMap()[FieldName], 1);
-        d.SetStringOKClick();
+        d.createRecords();
         const QStringList lines = program->dir().workDir().readLines(QStringLiteral("Slfile.tmp"), TextEncoding::Utf8);
         QCOMPARE(lines.size(), 27);
         QCOMPARE(lines.mid(9, 9), (QStringList{{}, t("#Ольга\t"), {}, {}, {}, {}, {}, {}, {}}));
@@ -115,7 +112,7 @@ private slots:
         QCOMPARE(d.columnList()->count(), 0);
         // Nothing can be assigned; OK then reports the missing data and changes nothing.
         QTest::mouseClick(d.fieldBox(FieldSurname), Qt::LeftButton);
-        d.SetStringOKClick();
+        d.createRecords();
         QCOMPARE(program->messages().shown, (QStringList{t("Неверный формат данных"), t("Не хватает данных!")}));
         QVERIFY(!d.isVisible());
         QCOMPARE(program->dir().read(QStringLiteral("Slfile.tmp")), QByteArray("old"));
@@ -128,7 +125,7 @@ private slots:
         LineOrderDialog &d = open(t("\tИван\tКиев\r\nПетренко\tОльга\tХарьков\r\n"));
         assign(FieldSurname, 0);
         QCOMPARE(d.columnMap()[FieldSurname], 0);
-        d.SetStringOKClick();
+        d.createRecords();
         QCOMPARE(program->messages().shown, QStringList{t("Не хватает данных!")});
         QVERIFY(!program->dir().exists(QStringLiteral("Slfile.tmp")));
     }
@@ -138,7 +135,7 @@ private slots:
         program->state().setMailingList({t("прежний")});
         LineOrderDialog &d = open(ThreeColumns);
         assign(FieldSurname, 0);
-        QTest::mouseClick(d.findChild<QWidget *>(QStringLiteral("CancelButton")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QWidget *>(QStringLiteral("cancelButton")), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QVERIFY(!program->dir().exists(QStringLiteral("Slfile.tmp")));
         QCOMPARE(program->state().mailingList(), QStringList{t("прежний")});
@@ -155,7 +152,7 @@ private slots:
         assign(FieldSurname, 0);
         assign(FieldTown, 1);
         assign(FieldZipCode, 2);
-        d.SetStringOKClick();
+        d.createRecords();
         const MailingData &mailing = program->state().mailing();
         QCOMPARE(program->state().mailingList(), (QStringList{t("Łukasz"), t("Новак"), t("w0")}));
         QCOMPARE(mailing.mailingRecords().mid(9, 9),

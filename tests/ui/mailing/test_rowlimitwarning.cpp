@@ -1,7 +1,7 @@
 // The line-limit warning and the file "ShowFile" that turns it off.
 
-#include "support/TestSupport.h"
 #include "logic/print/PrintingService.h"
+#include "support/TestSupport.h"
 #include "ui/mailing/GroupMailingWindow.h"
 #include "ui/mailing/RowLimitWarning.h"
 
@@ -14,32 +14,38 @@
 
 using namespace testing;
 
-class TestWarning : public QObject
+class TestRowLimitWarning : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<TestProgram> program;
+    std::unique_ptr<GroupMailingWindow> window;
 
     // Switches the group mailing window to another source; the warning, if it comes, is handled by
     // `answer` while it is shown. Returns whether it was shown.
     bool switchToOtherSource(const std::function<void(RowLimitWarning &)> &answer)
     {
-        GroupMailingWindow::showGroupMailing(program->ctx(), GroupMailingWindow::Origin::ExtrasMenu, nullptr);
-        GroupMailingWindow *window = program->ctx().groupMailing;
+        if (!window)
+            window = std::make_unique<GroupMailingWindow>(program->ctx(), nullptr, nullptr, nullptr);
+        window->showFor(GroupMailingWindow::Origin::ExtrasMenu);
         bool shown = false;
-        QTimer::singleShot(0, window, [&] {
+        QTimer::singleShot(0, window.get(), [&] {
             if (auto *form = qobject_cast<RowLimitWarning *>(QApplication::activeModalWidget())) {
                 shown = true;
                 answer(*form);
             }
         });
-        window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->click();
+        window->findChild<QRadioButton *>(QStringLiteral("otherSourceButton"))->click();
         return shown;
     }
 
 private slots:
     void init() { program = std::make_unique<TestProgram>(false); }
-    void cleanup() { program.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        program.reset();
+    }
 
     void showFileByCheckBox_data()
     {
@@ -58,7 +64,7 @@ private slots:
             QCOMPARE(form.windowTitle(), QStringLiteral("Велтора"));
             for (int i = 0; i < clicks; ++i)
                 QTest::mouseClick(form.checkBox(), Qt::LeftButton);
-            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
         });
         QVERIFY(shown);
         QCOMPARE(program->dir().exists(QStringLiteral("ShowFile")), !showFile.isEmpty());
@@ -72,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWarning)
+QTEST_MAIN(TestRowLimitWarning)
 #include "test_rowlimitwarning.moc"

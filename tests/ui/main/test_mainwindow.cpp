@@ -1,15 +1,28 @@
-// The main window: start-up from the settings files, the active memo, the exit question.
+// The main window: start-up from the settings files, the active box, the exit question, and the
+// windows it opens: the group mailing window it owns, handed the program's document browser and
+// feed-method window, and the dialogs it centres on the screen.
 
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
 #include "support/TestSupport.h"
+#include "ui/addresses/AddressBookDialog.h"
+#include "ui/addresses/PostalCodeDialog.h"
+#include "ui/addresses/SenderDialog.h"
+#include "ui/mailing/DocumentBrowser.h"
+#include "ui/mailing/GroupMailingWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PreviewWindow.h"
+#include "ui/print/PrintSetupDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace testing;
@@ -22,9 +35,19 @@ QRect geometryOf(MainWindow *main, const char *name)
     return w ? w->geometry() : QRect();
 }
 
+// The visible top-level windows of a class.
+template <typename T> QList<T *> openWindows()
+{
+    QList<T *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
+            found.append(t);
+    return found;
+}
+
 } // namespace
 
-class TestMainform : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -38,13 +61,13 @@ private slots:
         QCOMPARE(program.state().envelopeType(), 2);
         QCOMPARE(program.state().envelopeHeight(), 7);
         QCOMPARE(program.state().envelopeWidth(), 1234);
-        QCOMPARE(geometryOf(main, "Shape1"), QRect(24, 40, 650, 310));
-        QCOMPARE(geometryOf(main, "Memo2").topLeft(), QPoint(449, 181));
-        QCOMPARE(geometryOf(main, "Label2").topLeft(), QPoint(449, 165));
-        QCOMPARE(geometryOf(main, "Panel1").topLeft(), QPoint(587, 60));
-        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("7 X 1234мм"));
+        QCOMPARE(geometryOf(main, "envelopeShape"), QRect(24, 40, 650, 310));
+        QCOMPARE(geometryOf(main, "recipientBox").topLeft(), QPoint(449, 181));
+        QCOMPARE(geometryOf(main, "recipientLabel").topLeft(), QPoint(449, 165));
+        QCOMPARE(geometryOf(main, "stamp").topLeft(), QPoint(587, 60));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("7 X 1234мм"));
         QCOMPARE(main->windowTitle(), QStringLiteral("Велтора"));
-        QCOMPARE(main->Memo2()->font().bold(), true); // the installed recipient font is bold
+        QCOMPARE(main->recipientBox()->font().bold(), true); // the installed recipient font is bold
     }
 
     void startupWithoutEnvtip()
@@ -53,11 +76,11 @@ private slots:
         program.dir().remove(QStringLiteral("envtip"));
         MainWindow *main = program.start();
         QCOMPARE(program.messages().errors, QStringList{QStringLiteral("File not found")});
-        QCOMPARE(geometryOf(main, "Shape1"), QRect(24, 40, 625, 448));
-        QCOMPARE(geometryOf(main, "Memo2").topLeft(), QPoint(400, 328));
-        QCOMPARE(geometryOf(main, "Label2").topLeft(), QPoint(400, 312));
-        QCOMPARE(geometryOf(main, "Panel1").topLeft(), QPoint(552, 64));
-        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
+        QCOMPARE(geometryOf(main, "envelopeShape"), QRect(24, 40, 625, 448));
+        QCOMPARE(geometryOf(main, "recipientBox").topLeft(), QPoint(400, 328));
+        QCOMPARE(geometryOf(main, "recipientLabel").topLeft(), QPoint(400, 312));
+        QCOMPARE(geometryOf(main, "stamp").topLeft(), QPoint(552, 64));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("Размер конверта"));
         // The later steps were skipped: no size was read.
         QCOMPARE(program.state().envelopeWidth(), 0);
     }
@@ -70,35 +93,35 @@ private slots:
         QCOMPARE(program.messages().errors, QStringList{QStringLiteral("Read beyond end of file")});
         // The failure came after the size was read, before the size label was written.
         QCOMPARE(program.state().envelopeWidth(), 220);
-        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Размер конверта"));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("Размер конверта"));
     }
 
-    void activeMemoFollowsClicksNotFocus()
+    void activeBoxFollowsClicksNotFocus()
     {
         TestProgram program;
         MainWindow *main = program.start();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        main->Memo1()->setPlainText(QStringLiteral("отправитель"));
-        main->Memo2()->setPlainText(QStringLiteral("получатель"));
+        main->senderBox()->setPlainText(QStringLiteral("отправитель"));
+        main->recipientBox()->setPlainText(QStringLiteral("получатель"));
 
         // Before any click the edit commands act on the recipient box.
-        main->N28Click();
-        QCOMPARE(main->Memo2()->textCursor().selectedText(), QStringLiteral("получатель"));
+        main->selectAll();
+        QCOMPARE(main->recipientBox()->textCursor().selectedText(), QStringLiteral("получатель"));
 
         QApplication::clipboard()->setText(QStringLiteral("Х"));
-        QTest::mouseClick(main->Memo1()->viewport(), Qt::LeftButton);
-        QCOMPARE(main->activeMemo(), main->Memo1());
+        QTest::mouseClick(main->senderBox()->viewport(), Qt::LeftButton);
+        QCOMPARE(main->activeBox(), main->senderBox());
         // Moving the focus with the keyboard does not change the active memo.
-        main->Memo2()->setFocus();
-        main->N27Click();
-        QVERIFY(main->Memo1()->toPlainText().contains(QStringLiteral("Х")));
-        QCOMPARE(main->Memo2()->toPlainText(), QStringLiteral("получатель"));
+        main->recipientBox()->setFocus();
+        main->paste();
+        QVERIFY(main->senderBox()->toPlainText().contains(QStringLiteral("Х")));
+        QCOMPARE(main->recipientBox()->toPlainText(), QStringLiteral("получатель"));
 
-        QTest::mouseClick(main->Memo2()->viewport(), Qt::LeftButton);
-        QCOMPARE(main->activeMemo(), main->Memo2());
-        main->N28Click();
-        main->N26Click();
+        QTest::mouseClick(main->recipientBox()->viewport(), Qt::LeftButton);
+        QCOMPARE(main->activeBox(), main->recipientBox());
+        main->selectAll();
+        main->copy();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("получатель"));
     }
 
@@ -106,8 +129,8 @@ private slots:
     {
         TestProgram program;
         MainWindow *main = program.start();
-        QVERIFY(!main->Memo1()->tabChangesFocus());
-        QVERIFY(main->Memo2()->tabChangesFocus());
+        QVERIFY(!main->senderBox()->tabChangesFocus());
+        QVERIFY(main->recipientBox()->tabChangesFocus());
     }
 
     void exitQuestion()
@@ -125,11 +148,11 @@ private slots:
         QCOMPARE(quits, 0);
 
         program.messages().answers = {false};
-        main->N7Click(); // menu, answered No
+        main->exitProgram(); // menu, answered No
         QCOMPARE(quits, 0);
 
         program.messages().answers = {true};
-        main->N7Click(); // Yes ends the program, with no second question
+        main->exitProgram(); // Yes ends the program, with no second question
         QCOMPARE(quits, 1);
         QCOMPARE(program.messages().questions.size(), 3);
         QCOMPARE(program.messages().questions.last(), QStringLiteral("Вы действительно хотите выйти?"));
@@ -142,9 +165,9 @@ private slots:
         TestProgram program;
         MainWindow *main = program.start();
         const QByteArray parfile = program.dir().read(QStringLiteral("parfile"));
-        main->Memo1()->setPlainText(QStringLiteral("текст"));
+        main->senderBox()->setPlainText(QStringLiteral("текст"));
         program.messages().answers = {true};
-        main->N7Click();
+        main->exitProgram();
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), parfile);
     }
 
@@ -154,23 +177,22 @@ private slots:
         MainWindow *main = program.start();
         QStringList captions;
         for (QAction *a : main->findChildren<QAction *>()) {
-            if (a->objectName().startsWith(QLatin1Char('N')) || a->objectName() == QStringLiteral("F11"))
+            if (a->objectName().endsWith(QStringLiteral("Action")))
                 captions.append(a->text());
         }
         for (const char *c : {"Написать письмо", "Данный конверт", "Групповая рассылка", "Выход", "Копировать",
                               "Вставить", "Выделить всё", "Размер конверта", "Шрифт", "Адресная книга",
                               "Инф. о пользователе", "Почтовый индекс", "Вызов справки ", "О программе"})
             QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
-        auto *bar = main->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+        auto *bar = main->findChild<QToolBar *>(QStringLiteral("toolBar"));
         QStringList hints;
         for (QAction *a : bar->actions())
             hints.append(a->toolTip());
         QCOMPARE(hints, (QStringList{QStringLiteral("Написать письмо"), QStringLiteral("Копировать"),
                                      QStringLiteral("Вставить"), QStringLiteral("Печать данного конверта"),
                                      QStringLiteral("Размеры конверта"), QStringLiteral("Адресная книга"),
-                                     QStringLiteral("Настройка шрифтов"),
-                                     QStringLiteral("Информация о пользователе"), QStringLiteral("Справка"),
-                                     QStringLiteral("Выход")}));
+                                     QStringLiteral("Настройка шрифтов"), QStringLiteral("Информация о пользователе"),
+                                     QStringLiteral("Справка"), QStringLiteral("Выход")}));
         for (QAction *a : bar->actions())
             QVERIFY(!a->icon().isNull());
     }
@@ -179,14 +201,95 @@ private slots:
     {
         TestProgram program;
         MainWindow *main = program.start();
-        main->F11Click();
+        main->showHelp();
 #ifndef Q_OS_WIN
         QCOMPARE(program.desktop().opened.size(), 1);
         QVERIFY(program.desktop().opened.first().endsWith(QStringLiteral("help/index.html")));
         QVERIFY(QFile::exists(program.desktop().opened.first()));
 #endif
     }
+
+    void groupMailingWindowIsOneForTheRun()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        QVERIFY(!main->groupMailingWindow()); // made at the first menu command
+        main->openGroupMailing();
+        QPointer<GroupMailingWindow> first = main->groupMailingWindow();
+        QVERIFY(first && first->isVisible());
+        first->close();
+        main->printGroupMailing();
+        QCOMPARE(main->groupMailingWindow(), first.data());
+        QVERIFY(first->isVisible());
+    }
+
+    // The group mailing window opens the windows that the program made, and its preview and print
+    // setup belong to the main window.
+    void groupMailingWindowUsesTheProgramsWindows()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        main->openGroupMailing();
+        GroupMailingWindow *mailing = main->groupMailingWindow();
+
+        QWidget *modal = nullptr;
+        QTimer::singleShot(0, [&] {
+            modal = QApplication::activeModalWidget();
+            if (modal)
+                modal->close();
+        });
+        mailing->openDocumentBrowser();
+        QCOMPARE(modal, static_cast<QWidget *>(program.documentBrowser()));
+
+        mailing->openPreview();
+        const QList<PreviewWindow *> previews = openWindows<PreviewWindow>();
+        QCOMPARE(previews.size(), 1);
+        QCOMPARE(previews.first()->parentWidget(), main);
+
+        mailing->openPrintSetup();
+        const QList<PrintSetupDialog *> setups = openWindows<PrintSetupDialog>();
+        QCOMPARE(setups.size(), 1);
+        QCOMPARE(setups.first()->parentWidget(), main);
+        modal = nullptr;
+        QTimer::singleShot(0, [&] {
+            modal = QApplication::activeModalWidget();
+            if (modal)
+                modal->close();
+        });
+        findControl<QPushButton>(setups.first(), "feedMethodButton")->click();
+        QCOMPARE(modal, static_cast<QWidget *>(program.feedMethodDialog()));
+    }
+
+    void documentBrowserClosesWhenTheFocusIsLost()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        program.documentBrowser()->show();
+        main->closeDocumentBrowser();
+        QVERIFY(!program.documentBrowser()->isVisible());
+        main->closeDocumentBrowser(); // already closed: nothing happens
+        QVERIFY(!program.documentBrowser()->isVisible());
+    }
+
+    // The windows that open in the middle of the screen, whatever their size.
+    void dialogsOpenCentredOnTheScreen()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        auto verifyCentred = [&](const QWidget &w) {
+            const QRect g = w.geometry();
+            const int left = g.left() - area.left(), right = area.right() - g.right();
+            const int top = g.top() - area.top(), bottom = area.bottom() - g.bottom();
+            // QRect::center() rounds down: the margins may differ by two pixels.
+            QVERIFY2(qAbs(left - right) <= 2 && qAbs(top - bottom) <= 2, qPrintable(w.objectName()));
+        };
+        verifyCentred(AddressBookDialog(program.ctx(), main));
+        verifyCentred(SenderDialog(program.ctx(), main));
+        verifyCentred(PostalCodeDialog(program.ctx(), main));
+        verifyCentred(*program.documentBrowser());
+    }
 };
 
-QTEST_MAIN(TestMainform)
+QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -3,15 +3,16 @@
 // The document has one page per envelope, in the order typed, and on every page the first line of
 // each block starts where the batch placement put it (pdftotext -bbox, within 0.5 mm).
 
-#include "logic/print/Placement.h"
-#include "ui/common/AppContext.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/print/Placement.h"
+#include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
+#include "platform/QtPrintingService.h"
 #include "support/PrivateCups.h"
 #include "support/TestSupport.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/PrintSetupDialog.h"
-#include "logic/print/PrintingService.h"
-#include "platform/QtPrintingService.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -87,7 +88,7 @@ private slots:
         const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
 
         // As the user does it: "Печать", the numbers 3,1-2, OK.
-        PrintSetup(ctx);
+        PrintSetupDialog::open(ctx, program.feedMethodDialog(), program.mainWindow());
         PrintSetupDialog *dialog = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *d = qobject_cast<PrintSetupDialog *>(w); d && d->isVisible())
@@ -95,7 +96,7 @@ private slots:
         QVERIFY(dialog);
         dialog->numbersButton()->click();
         dialog->numberEdit()->setText(QStringLiteral("3,1-2"));
-        dialog->findChild<QPushButton *>(QStringLiteral("PrintSetupOKButton"))->click();
+        dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
         QVERIFY2(program.messages().all.isEmpty(), qPrintable(program.messages().all.join(u'\n')));
 
         QString measured = file;

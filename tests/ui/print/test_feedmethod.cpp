@@ -64,11 +64,11 @@ private slots:
         else
             program.dir().remove(QStringLiteral("envs"));
         program.start();
-        FeedMethodDialog *form = program.ctx().feedForm;
+        FeedMethodDialog *form = program.feedMethodDialog();
         QVERIFY(!form->isVisible());
         QCOMPARE(program.dir().read(QStringLiteral("issel")), QByteArray("\x00", 1));
-        QCOMPARE(radio(form, "RadioButton1")->isChecked(), left);
-        QCOMPARE(radio(form, "RadioButton5")->isChecked(), centre);
+        QCOMPARE(radio(form, "leftEdgeButton")->isChecked(), left);
+        QCOMPARE(radio(form, "centreButton")->isChecked(), centre);
         QCOMPARE(program.messages().errors, errors);
         QCOMPARE(form->windowTitle(), QStringLiteral("Способ загрузки конверта"));
     }
@@ -78,8 +78,8 @@ private slots:
         QTest::addColumn<QByteArray>("envs");
         QTest::addColumn<QString>("choose");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("left edge") << int32(4) << QStringLiteral("RadioButton1") << int32(1);
-        QTest::newRow("centre") << int32(1) + int32(1) << QStringLiteral("RadioButton5") << int32(4);
+        QTest::newRow("left edge") << int32(4) << QStringLiteral("leftEdgeButton") << int32(1);
+        QTest::newRow("centre") << int32(1) + int32(1) << QStringLiteral("centreButton") << int32(4);
         QTest::newRow("stored choice kept") << int32(4) << QString() << int32(4);
         QTest::newRow("nothing chosen, nothing confirmed yet") << int32(9) << QString() << int32(0);
     }
@@ -91,11 +91,11 @@ private slots:
         TestProgram program;
         program.dir().write(QStringLiteral("envs"), envs);
         program.start();
-        FeedMethodDialog *form = program.ctx().feedForm;
+        FeedMethodDialog *form = program.feedMethodDialog();
         form->show();
         if (!choose.isEmpty())
             form->findChild<QRadioButton *>(choose)->setChecked(true);
-        click(form, "BitBtn2");
+        click(form, "okButton");
         QCOMPARE(program.dir().read(QStringLiteral("envs")), expected);
         QCOMPARE(program.dir().read(QStringLiteral("issel")), QByteArray("\x01", 1));
         QVERIFY(!form->isVisible());
@@ -106,11 +106,11 @@ private slots:
     {
         TestProgram program;
         program.start();
-        FeedMethodDialog *form = program.ctx().feedForm;
-        radio(form, "RadioButton5")->setChecked(true);
-        click(form, "BitBtn2");
-        radio(form, "RadioButton1")->setChecked(true);
-        click(form, "BitBtn2");
+        FeedMethodDialog *form = program.feedMethodDialog();
+        radio(form, "centreButton")->setChecked(true);
+        click(form, "okButton");
+        radio(form, "leftEdgeButton")->setChecked(true);
+        click(form, "okButton");
         QCOMPARE(program.dir().read(QStringLiteral("envs")), int32(1));
         QCOMPARE(form->confirmedFeedMethod(), 1);
     }
@@ -120,10 +120,10 @@ private slots:
         TestProgram program;
         program.dir().write(QStringLiteral("envs"), int32(1) + int32(4));
         program.start();
-        FeedMethodDialog *form = program.ctx().feedForm;
+        FeedMethodDialog *form = program.feedMethodDialog();
         form->show();
-        radio(form, "RadioButton5")->setChecked(true);
-        click(form, "BitBtn1");
+        radio(form, "centreButton")->setChecked(true);
+        click(form, "cancelButton");
         QVERIFY(!form->isVisible());
         QCOMPARE(program.dir().read(QStringLiteral("envs")), int32(1) + int32(4));
         QCOMPARE(program.dir().read(QStringLiteral("issel")), QByteArray("\x00", 1));
@@ -133,13 +133,13 @@ private slots:
     {
         TestProgram program;
         program.start();
-        FeedMethodDialog *form = program.ctx().feedForm;
+        FeedMethodDialog *form = program.feedMethodDialog();
         form->show();
         // A folder in place of the file: the write fails and the handler stops at that step.
         program.dir().remove(QStringLiteral("envs"));
         QVERIFY(QDir(program.dir().path()).mkdir(QStringLiteral("envs")));
-        radio(form, "RadioButton1")->setChecked(true);
-        click(form, "BitBtn2");
+        radio(form, "leftEdgeButton")->setChecked(true);
+        click(form, "okButton");
         QCOMPARE(program.messages().errors.size(), 1);
         QVERIFY(form->isVisible());
         QCOMPARE(program.dir().read(QStringLiteral("issel")), QByteArray("\x00", 1));

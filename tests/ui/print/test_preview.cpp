@@ -1,12 +1,13 @@
 // The preview window: paging, the envelope number box, the nudge arrows and what they leave for the
 // prints, and a window opened again.
 
-#include "logic/state/SharedState.h"
-#include "support/TestSupport.h"
 #include "logic/envelope/EnvelopeDrawing.h"
-#include "ui/print/ArrowPairWidget.h"
 #include "logic/print/Placement.h"
 #include "logic/print/PrintingService.h"
+#include "logic/state/SharedState.h"
+#include "support/TestSupport.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/ArrowPairWidget.h"
 #include "ui/print/PreviewWindow.h"
 
 #include <QLabel>
@@ -51,15 +52,11 @@ struct Preview
     }
     PreviewWindow *open()
     {
-        window = PreviewWindow::open(program.ctx());
+        window = PreviewWindow::open(program.ctx(), program.mainWindow());
         return window;
     }
-    template <typename T>
-    T *child(const char *name)
-    {
-        return findControl<T>(window, name);
-    }
-    QLineEdit *numberBox() { return child<QLineEdit>("PreviewEditBox"); }
+    template <typename T> T *child(const char *name) { return findControl<T>(window, name); }
+    QLineEdit *numberBox() { return child<QLineEdit>("numberBox"); }
     ArrowPairWidget *arrows(const char *name) { return child<ArrowPairWidget>(name); }
     void click(const char *name) { child<QPushButton>(name)->click(); }
     void press(const char *arrowPair, bool raise, int times = 1)
@@ -116,15 +113,15 @@ private slots:
         Preview p(5);
         p.program.state().setPreviewIndex(startIndex);
         p.open();
-        QCOMPARE(p.child<QLabel>("PreviewCountLabel")->text(), QStringLiteral("из 5"));
+        QCOMPARE(p.child<QLabel>("countLabel")->text(), QStringLiteral("из 5"));
         const QImage before = p.window->picture();
         const QStringList detailsBefore = p.program.state().recipientDetails();
         QCOMPARE(detailsBefore.value(1), QStringLiteral("ул. Номер %1").arg(startIndex + 1));
 
         if (action == QLatin1String("<<"))
-            p.click("PreviewLeftButton");
+            p.click("previousButton");
         else if (action == QLatin1String(">>"))
-            p.click("PreviewRightButton");
+            p.click("nextButton");
         else
             p.enter(action);
 
@@ -146,7 +143,7 @@ private slots:
         const QImage before = p.window->picture();
         QCOMPARE(p.window->anchors().AddrY, 142);
 
-        p.press("PreviewAddrUpDown", true, 3);
+        p.press("recipientUpDown", true, 3);
         const SharedState &s = p.program.state();
         QCOMPARE(s.shifts().addrY, -3);
         QCOMPARE(s.shifts().addrX, 0);
@@ -167,10 +164,10 @@ private slots:
         QTest::addColumn<int>("shiftIndex"); // HomeShiftX, HomeShiftY, AddrShiftX, AddrShiftY
         QTest::addColumn<int>("raisedTo");
         QTest::addColumn<int>("loweredTo");
-        QTest::newRow("sender left/right") << "PreviewHomeLeftRight" << 0 << 100 << -244;
-        QTest::newRow("sender up/down") << "PreviewHomeUpDown" << 1 << -100 << 244;
-        QTest::newRow("recipient left/right") << "PreviewAddrLeftRight" << 2 << 100 << -244;
-        QTest::newRow("recipient up/down") << "PreviewAddrUpDown" << 3 << -100 << 244;
+        QTest::newRow("sender left/right") << "senderLeftRight" << 0 << 100 << -244;
+        QTest::newRow("sender up/down") << "senderUpDown" << 1 << -100 << 244;
+        QTest::newRow("recipient left/right") << "recipientLeftRight" << 2 << 100 << -244;
+        QTest::newRow("recipient up/down") << "recipientUpDown" << 3 << -100 << 244;
     }
     void arrowLimits()
     {
@@ -181,7 +178,9 @@ private slots:
         Preview p(1);
         p.open();
         const SharedState &s = p.program.state();
-        auto shifts = [&] { return QList<int>{s.shifts().homeX, s.shifts().homeY, s.shifts().addrX, s.shifts().addrY}; };
+        auto shifts = [&] {
+            return QList<int>{s.shifts().homeX, s.shifts().homeY, s.shifts().addrX, s.shifts().addrY};
+        };
         const QByteArray name = pair.toLatin1();
         p.press(name.constData(), true, 105);
         QList<int> expected{0, 0, 0, 0};
@@ -197,22 +196,22 @@ private slots:
     {
         Preview p(5);
         p.open();
-        p.press("PreviewAddrUpDown", true, 3);
-        p.press("PreviewAddrLeftRight", true, 2);
-        p.press("PreviewHomeUpDown", false, 4);
-        p.click("PreviewRightButton");
+        p.press("recipientUpDown", true, 3);
+        p.press("recipientLeftRight", true, 2);
+        p.press("senderUpDown", false, 4);
+        p.click("nextButton");
         const QImage shown = p.window->picture();
-        p.click("PreviewCloseButton");
+        p.click("closeButton");
         QTRY_VERIFY(p.window.isNull());
 
         p.open();
         const SharedState &s = p.program.state();
         QCOMPARE(p.numberBox()->text(), QStringLiteral("2"));
         QCOMPARE(p.window->picture(), shown);
-        for (const char *pair : {"PreviewHomeUpDown", "PreviewHomeLeftRight", "PreviewAddrUpDown", "PreviewAddrLeftRight"})
+        for (const char *pair : {"senderUpDown", "senderLeftRight", "recipientUpDown", "recipientLeftRight"})
             QCOMPARE(p.arrows(pair)->position(), 0);
         // The first step of a fresh arrow pair replaces its shift; the other shifts stay.
-        p.press("PreviewAddrUpDown", false);
+        p.press("recipientUpDown", false);
         QCOMPARE(s.shifts().addrY, 1);
         QCOMPARE(s.shifts().addrX, 2);
         QCOMPARE(s.shifts().homeY, 4);
@@ -225,13 +224,13 @@ private slots:
         const QStringList stale{QStringLiteral("Прежний адресат")};
         p.program.state().setRecipientDetails(stale);
         p.open();
-        QCOMPARE(p.child<QLabel>("PreviewCountLabel")->text(), QStringLiteral("из 0"));
+        QCOMPARE(p.child<QLabel>("countLabel")->text(), QStringLiteral("из 0"));
         const QImage before = p.window->picture();
         for (int y = 142; y < 182; ++y)
             for (int x = 245; x < 405; ++x)
                 QCOMPARE(before.pixel(x, y), EnvelopeColour.rgb());
-        p.click("PreviewLeftButton");
-        p.click("PreviewRightButton");
+        p.click("previousButton");
+        p.click("nextButton");
         p.enter(QStringLiteral("1"));
         QCOMPARE(p.program.messages().shown, QStringList{OutsideList});
         QCOMPARE(p.program.state().previewIndex(), 0);
@@ -247,11 +246,11 @@ private slots:
         p.open();
         QCOMPARE(p.numberBox()->text(), QStringLiteral("3"));
         QCOMPARE(p.program.state().recipientDetails().value(1), QStringLiteral("ул. Номер 3"));
-        p.click("PreviewLeftButton");
+        p.click("previousButton");
         QCOMPARE(p.numberBox()->text(), QStringLiteral("2"));
         // A list that grows while the window is open updates the count.
         p.program.state().appendToMailingList(QStringLiteral("Новый"));
-        QCOMPARE(p.child<QLabel>("PreviewCountLabel")->text(), QStringLiteral("из 4"));
+        QCOMPARE(p.child<QLabel>("countLabel")->text(), QStringLiteral("из 4"));
     }
 
     void missingSenderFileReportedOnce()
@@ -261,17 +260,17 @@ private slots:
         p.open();
         QCOMPARE(p.program.messages().errors.size(), 1);
         QVERIFY(p.program.messages().errors.first().startsWith(QStringLiteral("Cannot open file")));
-        p.press("PreviewAddrUpDown", true, 2);
-        p.click("PreviewRightButton");
+        p.press("recipientUpDown", true, 2);
+        p.click("nextButton");
         QCOMPARE(p.program.messages().errors.size(), 1);
         // The envelope number box and the recipient block still follow the paging.
         QCOMPARE(p.numberBox()->text(), QStringLiteral("2"));
         QCOMPARE(p.program.state().recipientDetails().value(1), QStringLiteral("ул. Номер 2"));
         // Back again, then gone again: reported anew.
         p.program.dir().write(QStringLiteral("user.txt"), crlfLines({QStringLiteral("Иванов")}));
-        p.click("PreviewRightButton");
+        p.click("nextButton");
         p.program.dir().remove(QStringLiteral("user.txt"));
-        p.click("PreviewLeftButton");
+        p.click("previousButton");
         QCOMPARE(p.program.messages().errors.size(), 2);
     }
 
@@ -292,12 +291,12 @@ private slots:
         QFETCH(QPoint, addrLeftRight);
         Preview p(2, envType);
         p.open();
-        QCOMPARE(p.child<QLabel>("PreviewImage")->size(), previewImageSize(envType));
-        QCOMPARE(p.arrows("PreviewAddrUpDown")->pos(), addrUpDown);
-        QCOMPARE(p.arrows("PreviewAddrLeftRight")->pos(), addrLeftRight);
-        QCOMPARE(p.arrows("PreviewHomeUpDown")->geometry(), QRect(48, 21, 15, 33));
-        QCOMPARE(p.arrows("PreviewHomeLeftRight")->geometry(), QRect(65, 0, 33, 15));
-        QCOMPARE(p.child<QLabel>("PreviewCountLabel")->pos(), QPoint(176, 351));
+        QCOMPARE(p.child<QLabel>("picture")->size(), previewImageSize(envType));
+        QCOMPARE(p.arrows("recipientUpDown")->pos(), addrUpDown);
+        QCOMPARE(p.arrows("recipientLeftRight")->pos(), addrLeftRight);
+        QCOMPARE(p.arrows("senderUpDown")->geometry(), QRect(48, 21, 15, 33));
+        QCOMPARE(p.arrows("senderLeftRight")->geometry(), QRect(65, 0, 33, 15));
+        QCOMPARE(p.child<QLabel>("countLabel")->pos(), QPoint(176, 351));
         const QRect client = p.window->rect();
         for (QWidget *w : p.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));

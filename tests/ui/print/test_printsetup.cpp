@@ -1,10 +1,11 @@
 // The print setup dialog: its states, the printer choice, the selection modes and what OK prints.
 
 #include "logic/state/SharedState.h"
-#include "support/TestSupport.h"
-#include "ui/print/PrintSetupDialog.h"
 #include "support/RecordingPrinting.h"
+#include "support/TestSupport.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +40,7 @@ class TestPrintSetup : public QObject
             s.appendToMailingList(QStringLiteral("Адресат %1").arg(i));
         printer->setCurrentPrinter(QStringLiteral("Второй"));
         printer->calls.clear();
-        PrintSetup(program->ctx());
+        PrintSetupDialog::open(program->ctx(), program->feedMethodDialog(), program->mainWindow());
         return findDialog();
     }
     static PrintSetupDialog *findDialog()
@@ -92,7 +93,7 @@ private slots:
         PrintSetupDialog *d = openDialog();
         printer->jobRunning = true;
         QCOMPARE(d->statusLabel()->text(), QStringLiteral("Свободен"));
-        PrintSetupDialog busy(program->ctx());
+        PrintSetupDialog busy(program->ctx(), nullptr);
         QCOMPARE(busy.statusLabel()->text(), QStringLiteral("Занят"));
         printer->jobRunning = false;
     }
@@ -124,7 +125,7 @@ private slots:
         d->printerBox()->setCurrentIndex(2);
         emit d->printerBox()->activated(2);
         QCOMPARE(printer->currentPrinter(), QStringLiteral("PDF file"));
-        button(d, "PrintSetupCancelButton")->click();
+        button(d, "cancelButton")->click();
         QVERIFY(!findDialog());
         QCOMPARE(printer->currentPrinter(), QStringLiteral("PDF file"));
         QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
@@ -162,7 +163,7 @@ private slots:
         if (!all)
             typeList(d, text);
         d->copiesBox()->setValue(2);
-        button(d, "PrintSetupOKButton")->click();
+        button(d, "okButton")->click();
         QCOMPARE(program->messages().all, messages);
         QCOMPARE(printer->calls.count(QStringLiteral("begin")), pages > 0 ? 1 : 0);
         if (pages > 0) {
@@ -183,7 +184,7 @@ private slots:
         book += QStringList{QStringLiteral("%Адресат 3"), QStringLiteral("#Третья улица")};
         s.mailing().setBookLines(book);
         typeList(d, QStringLiteral("3,1"));
-        button(d, "PrintSetupOKButton")->click();
+        button(d, "okButton")->click();
         QCOMPARE(printer->pages, 2);
         QCOMPARE(printer->textsOnPage(1).last().text, QStringLiteral("Третья улица"));
         QCOMPARE(printer->textsOnPage(2).last().text, QStringLiteral("Первая улица"));
@@ -193,13 +194,13 @@ private slots:
     void feedMethodWindowIsModal()
     {
         PrintSetupDialog *d = openDialog();
-        FeedMethodDialog *feed = program->ctx().feedForm;
+        FeedMethodDialog *feed = program->feedMethodDialog();
         bool wasModal = false;
         QTimer::singleShot(0, feed, [&] {
             wasModal = QApplication::activeModalWidget() == feed;
             static_cast<QDialog *>(feed)->done(QDialog::Rejected);
         });
-        button(d, "EnvSetupButton")->click();
+        button(d, "feedMethodButton")->click();
         QVERIFY(wasModal);
         QVERIFY(findDialog()); // the dialog stays open
     }

@@ -1,13 +1,13 @@
 // The single-envelope print of the main window on the recording printer: the feed-method gate,
 // the size check, the placement, fonts, the recipient tidying, wrapped lines, failures.
 
-#include "ui/common/QtBoxLines.h"
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
-#include "support/TestSupport.h"
-#include "ui/print/PrintActions.h"
 #include "support/RecordingPrinting.h"
+#include "support/TestSupport.h"
+#include "ui/common/QtBoxLines.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PrintActions.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,15 +32,15 @@ struct Fixture
         settings::writeAddrFont(program.dir().workDir(),
                                 TFontSetting{QStringLiteral("Times New Roman"), 12, true, true});
         main = program.start();
-        main->Memo1()->setPlainText(QStringLiteral("Иванов И. И.\nКиев"));
-        main->Memo2()->setPlainText(QStringLiteral("Петров П. П.\nХарьков\n61000"));
+        main->senderBox()->setPlainText(QStringLiteral("Иванов И. И.\nКиев"));
+        main->recipientBox()->setPlainText(QStringLiteral("Петров П. П.\nХарьков\n61000"));
     }
     RecordingPrinting &rec() { return static_cast<RecordingPrinting &>(program.printing()); }
-    FeedMethodDialog *feed() { return program.ctx().feedForm; }
-    void confirmFeed(const char *radio = "RadioButton1")
+    FeedMethodDialog *feed() { return program.feedMethodDialog(); }
+    void confirmFeed(const char *radio = "leftEdgeButton")
     {
         feed()->findChild<QRadioButton *>(QString::fromLatin1(radio))->setChecked(true);
-        feed()->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+        feed()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
     }
     QStringList printed() const
     {
@@ -60,20 +60,20 @@ private slots:
     void printsOnlyAfterTheFeedMethodIsConfirmed()
     {
         Fixture f;
-        f.main->N5Click();
+        f.main->printEnvelope();
         QVERIFY(f.feed()->isVisible());
         QVERIFY(f.rec().calls.isEmpty());
         QVERIFY(f.program.messages().all.isEmpty());
 
         // Cancel keeps the gate shut.
-        f.feed()->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        f.feed()->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
         QVERIFY(!f.feed()->isVisible());
-        f.main->N5Click();
+        f.main->printEnvelope();
         QVERIFY(f.rec().calls.isEmpty());
 
         f.confirmFeed();
         QVERIFY(!f.feed()->isVisible());
-        f.main->N5Click();
+        f.main->printEnvelope();
         QVERIFY(f.feed()->isVisible()); // shown again, without waiting, at every print
         QCOMPARE(f.rec().calls,
                  (QStringList{QStringLiteral("portrait"), QStringLiteral("title Велтора"), QStringLiteral("begin"),
@@ -106,7 +106,7 @@ private slots:
         f.confirmFeed();
         f.program.state().setEnvelopeSize(f.program.state().envelopeWidth(), height);
         f.program.state().setEnvelopeSize(width, f.program.state().envelopeHeight());
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.program.messages().shown, QStringList{NoSize});
         QVERIFY(f.rec().calls.isEmpty());
     }
@@ -127,7 +127,7 @@ private slots:
         Fixture f;
         f.confirmFeed();
         f.program.dir().write(QStringLiteral("envs"), envs);
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.rec().texts.first().x, homeX);
     }
 
@@ -143,7 +143,7 @@ private slots:
         Fixture f;
         f.confirmFeed();
         f.program.dir().remove(file);
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.program.messages().errors, QStringList{QStringLiteral("File not found")});
         QVERIFY(f.rec().calls.isEmpty());
     }
@@ -152,8 +152,8 @@ private slots:
     {
         Fixture f;
         f.confirmFeed();
-        f.main->N5Click();
-        f.main->N5Click(); // the bold italic recipient font of the first print does not leak
+        f.main->printEnvelope();
+        f.main->printEnvelope(); // the bold italic recipient font of the first print does not leak
         const QList<RecordedText> &t = f.rec().texts;
         QCOMPARE(t.size(), 10);
         for (int i : {5, 6}) {
@@ -171,11 +171,11 @@ private slots:
     {
         Fixture f;
         f.confirmFeed();
-        f.main->Memo2()->setPlainText(QStringLiteral("Петров\nПетров\nул. Мира\t\nд.\t5"));
-        f.main->N5Click();
+        f.main->recipientBox()->setPlainText(QStringLiteral("Петров\nПетров\nул. Мира\t\nд.\t5"));
+        f.main->printEnvelope();
         const QStringList expected{QStringLiteral("Петров"), QStringLiteral("ул. Мира"), QStringLiteral("д.\t5")};
         QCOMPARE(f.printed().mid(2), expected);
-        QCOMPARE(displayedLines(*f.main->Memo2()), expected);
+        QCOMPARE(displayedLines(*f.main->recipientBox()), expected);
         QCOMPARE(f.rec().texts[2].y, 817); // the remaining first line takes the block's start
     }
 
@@ -185,12 +185,12 @@ private slots:
         f.confirmFeed();
         const QString longLine =
             QStringLiteral("Днепропетровская область, Криворожский район, село Широкое, улица Центральная");
-        f.main->Memo1()->setPlainText(longLine + QStringLiteral("\nКиев\n"));
-        const QStringList shown = displayedLines(*f.main->Memo1());
+        f.main->senderBox()->setPlainText(longLine + QStringLiteral("\nКиев\n"));
+        const QStringList shown = displayedLines(*f.main->senderBox());
         QVERIFY(shown.size() > 3);                      // the long line wraps
         QCOMPARE(shown.last(), QStringLiteral("Киев")); // the final line break adds no line
         QCOMPARE(shown.join(QLatin1Char(' ')), longLine + QStringLiteral(" Киев"));
-        f.main->N5Click();
+        f.main->printEnvelope();
         const QList<RecordedText> &t = f.rec().texts;
         for (int i = 0; i < shown.size(); ++i) {
             QCOMPARE(t[i].text, shown[i]);
@@ -202,9 +202,9 @@ private slots:
     {
         Fixture f;
         f.confirmFeed();
-        f.main->Memo1()->clear();
-        f.main->Memo2()->clear();
-        f.main->N5Click();
+        f.main->senderBox()->clear();
+        f.main->recipientBox()->clear();
+        f.main->printEnvelope();
         QVERIFY(f.rec().texts.isEmpty());
         QVERIFY(f.rec().calls.contains(QStringLiteral("end")));
     }
@@ -214,7 +214,7 @@ private slots:
         Fixture f;
         f.confirmFeed();
         f.rec().failAfterTexts = 1;
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.program.messages().errors, QStringList{QStringLiteral("Printer is out of paper")});
         QVERIFY(f.rec().calls.contains(QStringLiteral("abort")));
         QVERIFY(!f.rec().calls.contains(QStringLiteral("end")));
@@ -223,7 +223,7 @@ private slots:
         // The printer is free again for the next print.
         f.rec().failAfterTexts = -1;
         f.rec().calls.clear();
-        f.main->N5Click();
+        f.main->printEnvelope();
         QVERIFY(f.rec().calls.contains(QStringLiteral("end")));
     }
 
@@ -232,7 +232,7 @@ private slots:
         Fixture f;
         f.confirmFeed();
         f.rec().failOnBegin = true;
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.program.messages().errors, QStringList{QStringLiteral("Printer selected is not valid")});
         QVERIFY(f.rec().texts.isEmpty());
         QVERIFY(!f.rec().calls.contains(QStringLiteral("abort")));
@@ -244,7 +244,7 @@ private slots:
         f.confirmFeed();
         f.rec().setCopies(3);
         f.rec().calls.clear();
-        f.main->N5Click();
+        f.main->printEnvelope();
         QCOMPARE(f.rec().copies, 3);
         QVERIFY(!f.rec().calls.join(u' ').contains(QStringLiteral("copies")));
     }
