@@ -8,8 +8,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif

@@ -6,11 +6,11 @@
 #include "BenchSupport.h"
 
 #include "logic/files/SettingsFiles.h"
-#include "logic/state/SharedState.h"
-#include "ui/main/Program.h"
 #include "logic/files/WorkDir.h"
 #include "logic/print/BatchPrint.h"
+#include "logic/state/SharedState.h"
 #include "platform/QtPrintingService.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Veltora: addresses and prints postal envelopes.
 
 #include "platform/QtDesktop.h"
-#include "ui/common/QtMessages.h"
-#include "ui/main/Program.h"
-#include "ui/main/MainWindow.h"
 #include "platform/QtPrintingService.h"
+#include "ui/common/QtMessages.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Program.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -15,14 +15,13 @@
 int main(int argc, char *argv[])
 {
 #if defined(Q_OS_LINUX)
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr,
-                     "Велтора: нет графического дисплея (переменные DISPLAY и WAYLAND_DISPLAY не заданы).\n"
-                     "Запустите программу в графическом сеансе или под виртуальным дисплеем:\n"
-                     "    xvfb-run -a ./run\n"
-                     "Veltora: no graphical display (DISPLAY and WAYLAND_DISPLAY are not set).\n"
-                     "Start it in a desktop session, or under a virtual display: xvfb-run -a ./run\n");
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "Велтора: нет графического дисплея (переменные DISPLAY и WAYLAND_DISPLAY не заданы).\n"
+                             "Запустите программу в графическом сеансе или под виртуальным дисплеем:\n"
+                             "    xvfb-run -a ./run\n"
+                             "Veltora: no graphical display (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                             "Start it in a desktop session, or under a virtual display: xvfb-run -a ./run\n");
         return 1;
     }
 #endif
@@ -41,6 +40,7 @@ int main(int argc, char *argv[])
     MainWindow *main = program.start();
     main->show();
     if (qEnvironmentVariableIsSet("VELTORA_EXIT_WHEN_SHOWN")) // start-up benchmark
-        QMetaObject::invokeMethod(&app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -125,8 +125,8 @@ private slots:
         QStringList wrong;
         for (const Include &i : std::as_const(m_includes)) {
             const QString layer = layerOf(i.file);
-            const bool mayUse = layer == QLatin1String("ui") || layer == QLatin1String("app")
-                                || i.file.startsWith(QLatin1String("platform/QtPrintingService"));
+            const bool mayUse = layer == QLatin1String("ui") || layer == QLatin1String("app") ||
+                                i.file.startsWith(QLatin1String("platform/QtPrintingService"));
             if (!i.quoted && !mayUse && forbidden.contains(i.target))
                 wrong.append(where(i));
         }
@@ -166,7 +166,8 @@ private slots:
                 for (const QString &to : it.value())
                     if (to == it.key() || edges.value(to).contains(it.key()) || seen.contains(to))
                         ways.append(example.value({it.key(), to}));
-                cycles.append(it.key() + QStringLiteral(" reaches itself again; its arrows:\n  ") + ways.join(QStringLiteral("\n  ")));
+                cycles.append(it.key() + QStringLiteral(" reaches itself again; its arrows:\n  ") +
+                              ways.join(QStringLiteral("\n  ")));
             }
         }
         QVERIFY2(cycles.isEmpty(), qPrintable(cycles.join(QLatin1Char('\n'))));
@@ -176,8 +177,8 @@ private slots:
     {
         QStringList wrong;
         for (const Include &i : std::as_const(m_includes)) {
-            if (i.target == QLatin1String("ui/main/MainWindow.h") && !i.file.startsWith(QLatin1String("ui/main/"))
-                && !i.file.startsWith(QLatin1String("app/")))
+            if (i.target == QLatin1String("ui/main/MainWindow.h") && !i.file.startsWith(QLatin1String("ui/main/")) &&
+                !i.file.startsWith(QLatin1String("app/")))
                 wrong.append(where(i));
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));

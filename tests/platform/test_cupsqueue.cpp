@@ -3,15 +3,15 @@
 // first sender line and the first recipient line start is measured in the produced PDF with
 // pdftotext -bbox, in millimetres from the printable area, and compared with the placement.
 
-#include "logic/print/Placement.h"
-#include "ui/common/AppContext.h"
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
-#include "ui/main/MainWindow.h"
-#include "support/PrivateCups.h"
-#include "support/TestSupport.h"
+#include "logic/print/Placement.h"
 #include "logic/print/PrintingService.h"
 #include "platform/QtPrintingService.h"
+#include "support/PrivateCups.h"
+#include "support/TestSupport.h"
+#include "ui/common/AppContext.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
 
 #include <QDateTime>
@@ -222,8 +222,8 @@ private:
         };
         m.sender = mm(*sender);
         m.recipient = mm(*recipient);
-        const BlockAnchors a = printPlacement(placementInput(program.state(), feed, ctx.printing.pageWidth()),
-                                              PlacementKind::Single);
+        const BlockAnchors a =
+            printPlacement(placementInput(program.state(), feed, ctx.printing.pageWidth()), PlacementKind::Single);
         m.senderNominal = QPointF(a.HomeX / PrintScale, a.HomeY / PrintScale);
         m.recipientNominal = QPointF(a.AddrX / PrintScale, a.AddrY / PrintScale);
         return m;

@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "logic/files/Codepage.h"
-#include "ui/main/MainWindow.h"
 #include "logic/print/PrintingService.h"
 #include "platform/QtPrintingService.h"
 #include "support/RecordingPrinting.h"
+#include "ui/main/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,8 @@ QByteArray crlfLines(const QStringList &lines)
     return out;
 }
 
-TempWorkDir::TempWorkDir(bool seeded) : m_workDir(m_dir.path())
+TempWorkDir::TempWorkDir(bool seeded)
+    : m_workDir(m_dir.path())
 {
     if (seeded)
         seedWorkDir(installedDataDir(), m_dir.path());
@@ -78,7 +79,8 @@ bool TempWorkDir::exists(const QString &name) const
     return m_workDir.exists(name);
 }
 
-TestProgram::TestProgram(bool seeded, std::unique_ptr<PrintingService> printing) : m_dir(seeded)
+TestProgram::TestProgram(bool seeded, std::unique_ptr<PrintingService> printing)
+    : m_dir(seeded)
 {
     auto messages = std::make_unique<RecordingMessages>();
     auto desktop = std::make_unique<RecordingDesktop>();
@@ -86,8 +88,8 @@ TestProgram::TestProgram(bool seeded, std::unique_ptr<PrintingService> printing)
     m_desktop = desktop.get();
     if (!printing)
         printing = std::make_unique<RecordingPrinting>();
-    m_program = std::make_unique<Program>(m_dir.path(), installedDataDir(), std::move(messages),
-                                          std::move(printing), std::move(desktop));
+    m_program = std::make_unique<Program>(m_dir.path(), installedDataDir(), std::move(messages), std::move(printing),
+                                          std::move(desktop));
 }
 
 TestProgram::~TestProgram() = default;

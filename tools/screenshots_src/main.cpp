@@ -1,15 +1,15 @@
 #include "Shots.h"
 
+#include "platform/QtPrintingService.h"
 #include "support/RecordingDesktop.h"
 #include "support/RecordingMessages.h"
 #include "ui/main/Program.h"
-#include "platform/QtPrintingService.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QWidget>
 #include <cstdio>
 #include <map>
 

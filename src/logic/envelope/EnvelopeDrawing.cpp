@@ -1,9 +1,9 @@
 #include "logic/envelope/EnvelopeDrawing.h"
 
 #include "logic/envelope/RecipientLines.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/TextLines.h"
 #include "logic/files/WorkDir.h"
+#include "logic/state/SharedState.h"
 
 #include <QFontMetrics>
 #include <QPainter>

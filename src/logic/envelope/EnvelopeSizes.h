@@ -9,9 +9,9 @@
 
 struct EnvelopeSizeRow
 {
-    int envType;   // 1 standard proportions, 2 long, 3 square
-    int heightMm;  // the short side
-    int widthMm;   // the long side
+    int envType;  // 1 standard proportions, 2 long, 3 square
+    int heightMm; // the short side
+    int widthMm;  // the long side
 };
 
 inline constexpr std::array<EnvelopeSizeRow, 10> EnvelopeSizeTable{{

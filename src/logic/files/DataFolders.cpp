@@ -39,9 +39,8 @@ QStringList seedWorkDir(const QString &dataDir, const QString &workDir)
         if (target.exists(name))
             continue;
         if (QFile::copy(source.filePath(name), QDir(workDir).filePath(name))) {
-            QFile::setPermissions(QDir(workDir).filePath(name),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                      | QFileDevice::ReadOther);
+            QFile::setPermissions(QDir(workDir).filePath(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
             copied.append(name);
         }
     }

@@ -154,8 +154,7 @@ Table parseTable(const QByteArray &bytes, TableEncoding encoding)
         }
     }
     if (inQuotes)
-        throw TableError(quoteLine, row.size() + 1,
-                         QStringLiteral("кавычка не закрыта / unterminated quoted cell"));
+        throw TableError(quoteLine, row.size() + 1, QStringLiteral("кавычка не закрыта / unterminated quoted cell"));
     if (!cell.isEmpty() || !row.isEmpty() || cellQuoted)
         endRow();
     return table;

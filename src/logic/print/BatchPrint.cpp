@@ -1,11 +1,11 @@
 #include "logic/print/BatchPrint.h"
 
-#include "logic/print/Placement.h"
-#include "logic/print/PrintingService.h"
 #include "logic/files/SettingsFiles.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/TextLines.h"
 #include "logic/files/WorkDir.h"
+#include "logic/print/Placement.h"
+#include "logic/print/PrintingService.h"
+#include "logic/state/SharedState.h"
 
 #include <QSignalBlocker>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The prints of a group mailing without any window: the batch print of a selection of the mailing
 // list (one page per envelope, in copies) and the test print of the envelope that the preview shows.
-// The print setup dialog and the preview call them through PrintSelection and drucke; a batch
+// The print setup dialog and the preview call them through printSelection and printPreviewedEnvelope; a batch
 // printer without windows calls them directly.
 //
 // Both take the sender block from "User.txt", wrapped as a 185-pixel box in the main window's font

@@ -2,8 +2,8 @@
 
 #include "logic/envelope/RecipientLines.h"
 
-#include "logic/print/PrintingService.h"
 #include "logic/files/SettingsFiles.h"
+#include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
 
 #include <cmath>

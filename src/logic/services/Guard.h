@@ -9,8 +9,7 @@
 #include <exception>
 #include <new>
 
-template <typename Action>
-bool guarded(Messages &messages, Action &&action)
+template <typename Action> bool guarded(Messages &messages, Action &&action)
 {
     try {
         action();

@@ -3,7 +3,10 @@
 #include <QToolButton>
 
 ArrowPairWidget::ArrowPairWidget(Qt::Orientation orientation, int minimum, int maximum, QWidget *parent)
-    : QWidget(parent), m_orientation(orientation), m_minimum(minimum), m_maximum(maximum)
+    : QWidget(parent)
+    , m_orientation(orientation)
+    , m_minimum(minimum)
+    , m_maximum(maximum)
 {
     m_position = std::clamp(0, minimum, maximum);
     const bool vertical = orientation == Qt::Vertical;

@@ -2,9 +2,9 @@
 // deletions through the working copy, and writes that fail leaving the old file whole.
 
 #include "logic/addresses/AddressBook.h"
-#include "support/FailingWrites.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/IoError.h"
+#include "support/FailingWrites.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The settings files, byte for byte.
 
-#include "support/FailingWrites.h"
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
+#include "support/FailingWrites.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -110,8 +110,9 @@ private slots:
         settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
         {
             FailingWrites full; // the disk fills up half way through the record
-            QVERIFY_THROWS_EXCEPTION(IoError, settings::writeHomeFont(dir.workDir(),
-                                                                      TFontSetting{QStringLiteral("Courier New"), 14, true, true}));
+            QVERIFY_THROWS_EXCEPTION(
+                IoError,
+                settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Courier New"), 14, true, true}));
         }
         QCOMPARE(settings::readHomeFont(dir.workDir()), (TFontSetting{QStringLiteral("Arial"), 9, false, false}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HomeFont")});
@@ -122,8 +123,8 @@ private slots:
         TempWorkDir dir(false);
         settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
         const QByteArray before = dir.read(QStringLiteral("HomeFont"));
-        QVERIFY_THROWS_EXCEPTION(IoError, settings::writeHomeFont(dir.workDir(),
-                                                                  TFontSetting{QStringLiteral("漢字"), 9, false, false}));
+        QVERIFY_THROWS_EXCEPTION(
+            IoError, settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("漢字"), 9, false, false}));
         QCOMPARE(dir.read(QStringLiteral("HomeFont")), before);
     }
 };

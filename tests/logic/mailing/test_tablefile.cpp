@@ -1,7 +1,7 @@
 // Tables read from files: encodings, separators, quoting, and the column map.
 
-#include "support/TestSupport.h"
 #include "logic/mailing/TableFile.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -25,7 +25,8 @@ private slots:
         const Table t = parseTable(bytes);
         QCOMPARE(t.separator, QLatin1Char('\t'));
         QCOMPARE(t.rows.size(), 2);
-        QCOMPARE(t.rows.at(0), (QStringList{QStringLiteral("Іваненко"), QStringLiteral("вул. Шевченка, 1"), QStringLiteral("Київ")}));
+        QCOMPARE(t.rows.at(0),
+                 (QStringList{QStringLiteral("Іваненко"), QStringLiteral("вул. Шевченка, 1"), QStringLiteral("Київ")}));
         QCOMPARE(t.rows.at(1), (QStringList{QStringLiteral("Петров"), QString(), QStringLiteral("Харків")}));
     }
 

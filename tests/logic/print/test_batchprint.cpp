@@ -2,12 +2,12 @@
 // title, placement, fonts, the recipient details box as printing fills it, and failures.
 
 #include "logic/files/IoError.h"
-#include "logic/state/SharedState.h"
 #include "logic/files/TextLines.h"
-#include "support/TestSupport.h"
 #include "logic/print/BatchPrint.h"
-#include "ui/print/PrintActions.h"
+#include "logic/state/SharedState.h"
 #include "support/RecordingPrinting.h"
+#include "support/TestSupport.h"
+#include "ui/print/PrintActions.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -104,7 +104,7 @@ class TestBatchPrint : public QObject
         s.mailing().source = SourceMode::AddressBook;
         s.mailing().setBookLines(bookLines());
         s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Нет такого"), QStringLiteral("Васильев"),
-                                 QStringLiteral("Борисова")});
+                          QStringLiteral("Борисова")});
     }
     void setFeed(int method) { program->dir().write(QStringLiteral("envs"), settings::int32Record(method)); }
 
@@ -169,8 +169,9 @@ private slots:
         SharedState &s = program->state();
         s.mailing().source = SourceMode::OtherSource;
         s.mailing().setMailingRecords({QStringLiteral("%Гончар\t"), QStringLiteral("#Олег\t"), QStringLiteral("#"),
-                                     QStringLiteral("#ул. Новая, 5\t"), QStringLiteral("#Полтава"), QStringLiteral("#"),
-                                     QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
+                                       QStringLiteral("#ул. Новая, 5\t"), QStringLiteral("#Полтава"),
+                                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                                       QStringLiteral("#")});
         s.setMailingList({QStringLiteral("Гончар")});
         printSelection(program->ctx(), {0}, 1);
         const QStringList expected{QStringLiteral("Гончар"), QStringLiteral("Олег"), QStringLiteral("ул. Новая, 5"),
@@ -205,7 +206,11 @@ private slots:
         startProgram();
         setFeed(feed);
         printer->pageWidthUnits = pageWidth;
-        { BlockShifts sh = program->state().shifts(); sh.addrY = 1; program->state().setShifts(sh); } // one step: 2 mm
+        {
+            BlockShifts sh = program->state().shifts();
+            sh.addrY = 1;
+            program->state().setShifts(sh);
+        } // one step: 2 mm
         program->state().setRecipientDetails({QStringLiteral("Адресат")});
         if (batch)
             printSelection(program->ctx(), {1}, 1); // no record: the box's line is printed

@@ -2,8 +2,8 @@
 // and the files it leaves ("ft.txt", "txtfile.txt") byte for byte.
 
 #include "logic/files/IoError.h"
-#include "support/TestSupport.h"
 #include "logic/print/NumberList.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QTest>
