@@ -157,32 +157,33 @@ QIcon postcode()
     });
 }
 
-QIcon help()
+namespace {
+
+// A blue disc with a white letter: the help and About items.
+QIcon letterBadge(const char *themeName, const QString &face, const QString &letter)
 {
-    return drawn("help-contents", [](QPainter &p) {
+    return drawn(themeName, [face, letter](QPainter &p) {
         p.setBrush(QColor(60, 120, 200));
         p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        QFont f(QStringLiteral("Sans"));
+        QFont f(face);
         f.setPixelSize(11);
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::white);
-        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, letter);
     });
+}
+
+} // namespace
+
+QIcon help()
+{
+    return letterBadge("help-contents", QStringLiteral("Sans"), QStringLiteral("?"));
 }
 
 QIcon about()
 {
-    return drawn("help-about", [](QPainter &p) {
-        p.setBrush(QColor(60, 120, 200));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        QFont f(QStringLiteral("Serif"));
-        f.setPixelSize(11);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("i"));
-    });
+    return letterBadge("help-about", QStringLiteral("Serif"), QStringLiteral("i"));
 }
 
 QIcon exit()
