@@ -201,6 +201,28 @@ bool AddressBook::change(const QString &name, const QStringList &boxes)
     return slot >= 0;
 }
 
+bool AddressBook::replace(const QStringList &original, const QStringList &boxes)
+{
+    if (original.isEmpty())
+        return false;
+    const QList<qsizetype> starts = recordStarts(m_lines);
+    for (auto it = starts.crbegin(); it != starts.crend(); ++it) {
+        const qsizetype slot = *it;
+        const qsizetype length = recordLength(m_lines, slot);
+        if (length != original.size() || m_lines.mid(slot, length) != original)
+            continue;
+        QStringList lines = m_lines;
+        QList<Span> spans = m_spans;
+        lines.remove(slot, length);
+        spans.remove(slot, length);
+        lines += recordFromBoxes(boxes);
+        spans.resize(lines.size());
+        write(lines, spans);
+        return true;
+    }
+    return false;
+}
+
 QStringList AddressBook::remove(const QStringList &names)
 {
     QStringList lines = m_lines;

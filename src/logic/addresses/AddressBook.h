@@ -61,6 +61,10 @@ public:
     // Replaces the last record of the name by a record made from the boxes, written at the end.
     // Returns whether a record of that name was there to replace.
     bool change(const QString &name, const QStringList &boxes);
+    // Replaces the record whose lines are `original` (the last one, when several are alike) by a
+    // record made from the boxes, written at the end. Returns false, writing nothing, when no
+    // record has those lines.
+    bool replace(const QStringList &original, const QStringList &boxes);
     // Deletes one record for each name given (the last one left of that name) with one rewrite.
     // Returns the names whose records were deleted.
     QStringList remove(const QStringList &names);

@@ -202,10 +202,13 @@ EditAddresseeDialog *AddressBookDialog::openEditDialog()
         }
         const QString name = selectedName();
         syncWithFile();
-        dialog = new EditAddresseeDialog(this, name);
+        // With several records of the name, the last one fills the boxes and is the one replaced.
+        const QStringList &lines = m_book.lines();
+        const qsizetype slot = m_book.find(name);
+        const QStringList original = slot < 0 ? QStringList() : lines.mid(slot, addressbook::recordLength(lines, slot));
+        dialog = new EditAddresseeDialog(this, name, original);
         connect(dialog, &AddresseeDialog::confirmed, this, [this, dialog] { replaceRecord(dialog); });
         dialog->show();
-        // With several records of the name, the last one fills the boxes (and is the one replaced).
         dialog->setBoxTexts(m_book.boxes(name));
         clearSelection();
         m_detailsBox->clear();
@@ -251,10 +254,18 @@ void AddressBookDialog::replaceRecord(EditAddresseeDialog *dialog)
 {
     guarded(m_ctx.messages, [&] {
         const QStringList boxes = dialog->boxTexts();
+        const QString oldName = dialog->editedName();
         syncWithFile();
-        if (m_book.change(dialog->editedName(), boxes))
-            removeName(dialog->editedName());
+        // The record the dialog was filled from, wherever it stands now; another record of the
+        // same name is never written over.
+        if (!m_book.replace(dialog->originalRecord(), boxes)) {
+            m_ctx.messages.show(QStringLiteral("Запись адресата «%1» была изменена или удалена после открытия окна "
+                                               "редактирования. Изменения не сохранены.")
+                                    .arg(oldName));
+            return;
+        }
         dialog->close();
+        removeName(oldName);
         insertName(addressbook::listedName(addressbook::recordFromBoxes(boxes).first()));
         clearSelection();
     });

@@ -49,6 +49,8 @@ public slots:
 
 private:
     // The confirm buttons of the dialogs: the book is changed, the dialog closed, the list updated.
+    // An edit whose record was changed or deleted since the dialog opened is refused with a
+    // message, nothing written and the dialog left open.
     void addRecord(AddAddresseeDialog *dialog);
     void replaceRecord(EditAddresseeDialog *dialog);
     void deleteMarkedRecords(DeleteAddresseeDialog *dialog);

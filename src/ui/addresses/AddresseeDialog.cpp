@@ -114,11 +114,13 @@ AddAddresseeDialog::AddAddresseeDialog(QWidget *addressBook)
     setObjectName(QStringLiteral("AddAddresseeDialog"));
 }
 
-EditAddresseeDialog::EditAddresseeDialog(QWidget *addressBook, const QString &editedName)
+EditAddresseeDialog::EditAddresseeDialog(QWidget *addressBook, const QString &editedName,
+                                         const QStringList &originalRecord)
     : AddresseeDialog(addressBook, QStringLiteral("Редактирование адресата"),
                       // The first two letters are Latin, as the program has always had them.
                       QStringLiteral("C") + QStringLiteral("oхранить"), FixedDialogFlags)
     , m_editedName(editedName)
+    , m_originalRecord(originalRecord)
 {
     setObjectName(QStringLiteral("EditAddresseeDialog"));
 }

@@ -44,16 +44,20 @@ public:
     explicit AddAddresseeDialog(QWidget *addressBook);
 };
 
-// "Редактирование адресата": "Coхранить" replaces the record that the dialog was filled from.
+// "Редактирование адресата": "Coхранить" replaces the record that the dialog was filled from,
+// remembered by its lines as they stood (empty when the name had no record), so that a record of
+// the same name added meanwhile is never taken for it.
 class EditAddresseeDialog : public AddresseeDialog
 {
     Q_OBJECT
 public:
-    EditAddresseeDialog(QWidget *addressBook, const QString &editedName);
+    EditAddresseeDialog(QWidget *addressBook, const QString &editedName, const QStringList &originalRecord);
     const QString &editedName() const { return m_editedName; }
+    const QStringList &originalRecord() const { return m_originalRecord; }
 
 private:
     QString m_editedName;
+    QStringList m_originalRecord;
 };
 
 // "Удаление адресата": a click on a name marks one record of that name; "Удалить" (confirmed())

@@ -288,6 +288,50 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({Book}));
     }
 
+    void replaceFindsTheRecordByItsLines()
+    {
+        TempWorkDir dir(false);
+        const QByteArray start = fixtureBytes(QStringLiteral("addresses/book.txt"));
+        dir.write(Book, start);
+        AddressBook book(dir.workDir());
+        book.reload();
+        const QStringList lines = book.lines();
+        const QStringList firstPetrov = lines.mid(0, addressbook::RecordLines);
+        QCOMPARE(firstPetrov.at(1), QStringLiteral("#ул. Ленина, 1"));
+
+        // Not the last record of the name, as change() would take: the one with these lines.
+        QVERIFY(book.replace(firstPetrov, boxes("Петров Пётр", "ул. Ленина, 2", "Киев")));
+        QStringList expected = lines.mid(addressbook::RecordLines);
+        expected += QStringList{QStringLiteral("%Петров Пётр"),
+                                QStringLiteral("#ул. Ленина, 2"),
+                                QStringLiteral("#Киев"),
+                                QStringLiteral("#"),
+                                QStringLiteral("#"),
+                                QStringLiteral("#"),
+                                QStringLiteral("#")};
+        QCOMPARE(fileLines(dir), expected);
+        QCOMPARE(book.lines(), expected);
+
+        // The same lines again: gone now, so nothing is written.
+        const QByteArray written = dir.read(Book);
+        QVERIFY(!book.replace(firstPetrov, boxes("Петров Пётр")));
+        QVERIFY(!book.replace(QStringList(), boxes("Пусто")));
+        // A record with the same name line and one line less is another record.
+        QVERIFY(!book.replace(expected.mid(expected.size() - 7, 6), boxes("Петров Пётр")));
+        QCOMPARE(dir.read(Book), written);
+        QCOMPARE(book.lines(), expected);
+
+        // Of two records alike, one is replaced and the other stays.
+        TempWorkDir twin(false);
+        const QStringList anna{QStringLiteral("%анна"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                               QStringLiteral("#"),     QStringLiteral("#"), QStringLiteral("#")};
+        twin.write(Book, crlfLines(anna + anna));
+        AddressBook twins(twin.workDir());
+        twins.reload();
+        QVERIFY(twins.replace(anna, boxes("Анна")));
+        QCOMPARE(addressbook::listNames(twin.workDir()), QStringList({QStringLiteral("анна"), QStringLiteral("Анна")}));
+    }
+
     void nameOrder()
     {
         const addressbook::NameOrder order;

@@ -72,6 +72,13 @@ struct Window
         list->scrollTo(index);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
+    // A click on one of the window's buttons ("addButton", "editButton", "deleteButton").
+    void press(const QString &button)
+    {
+        auto *b = form->findChild<QPushButton *>(button);
+        QVERIFY2(b, qPrintable(button));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
     template <typename Dialog> QList<Dialog *> open() const
     {
         QList<Dialog *> open;
@@ -106,6 +113,13 @@ void clickRow(QListView *list, const QString &name)
         }
     }
     QFAIL(qPrintable(name));
+}
+
+// A record of "Борисов" with the locality only.
+QByteArray borisov(const QString &locality)
+{
+    return crlfLines({QStringLiteral("%Борисов"), QStringLiteral("#"), QLatin1Char('#') + locality, QStringLiteral("#"),
+                      QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#")});
 }
 
 void settle()
@@ -421,6 +435,78 @@ private slots:
         const QStringList lines = codepage::splitLines(codepage::decode1251(w.file()));
         QCOMPARE(lines.size(), 5 * addressbook::RecordLines);
         QCOMPARE(lines.at(lines.size() - 7), QStringLiteral("%Первый"));
+    }
+
+    void editSavesOverTheRecordItWasFilledFrom()
+    {
+        const QByteArray book = borisov(QStringLiteral("Дніпро"));
+        Window w(&book);
+        w.select(QStringLiteral("Борисов"));
+        w.press(QStringLiteral("editButton"));
+        QCOMPARE(w.open<EditAddresseeDialog>().size(), 1);
+        QPointer<EditAddresseeDialog> edit = w.open<EditAddresseeDialog>().first();
+        QCOMPARE(edit->box(addressbook::Locality)->text(), QStringLiteral("Дніпро"));
+
+        // Another record of the same name comes in while the edit dialog stays open.
+        w.press(QStringLiteral("addButton"));
+        AddAddresseeDialog *add = w.open<AddAddresseeDialog>().first();
+        fill(add, {QStringLiteral("Борисов"), {}, QStringLiteral("Суми")});
+        add->confirmButton()->click();
+        settle();
+        QCOMPARE(w.file(), book + borisov(QStringLiteral("Суми")));
+
+        fill(edit, {QStringLiteral("Борисов"), {}, QStringLiteral("Запоріжжя")});
+        edit->confirmButton()->click();
+        settle();
+        QVERIFY(edit.isNull());
+        QCOMPARE(w.file(), borisov(QStringLiteral("Суми")) + borisov(QStringLiteral("Запоріжжя")));
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+        QVERIFY(w.messages().all.isEmpty());
+    }
+
+    void editOfARecordChangedMeanwhileIsRefused_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("deleted in the delete dialog") << QStringLiteral("delete");
+        QTest::newRow("saved by another edit dialog") << QStringLiteral("edit");
+        QTest::newRow("rewritten by another program") << QStringLiteral("file");
+    }
+    void editOfARecordChangedMeanwhileIsRefused()
+    {
+        QFETCH(QString, meanwhile);
+        const QByteArray book = borisov(QStringLiteral("Дніпро"));
+        Window w(&book);
+        w.select(QStringLiteral("Борисов"));
+        EditAddresseeDialog *edit = w.form->openEditDialog();
+        QVERIFY(edit);
+        if (meanwhile == QStringLiteral("delete")) {
+            w.press(QStringLiteral("deleteButton"));
+            DeleteAddresseeDialog *del = w.open<DeleteAddresseeDialog>().first();
+            clickRow(del->list(), QStringLiteral("Борисов"));
+            del->deleteButton()->click();
+        } else if (meanwhile == QStringLiteral("edit")) {
+            w.select(QStringLiteral("Борисов"));
+            EditAddresseeDialog *other = w.form->openEditDialog();
+            fill(other, {QStringLiteral("Борисов"), {}, QStringLiteral("Суми")});
+            other->confirmButton()->click();
+        } else {
+            w.program.dir().write(Book, borisov(QStringLiteral("Суми")));
+        }
+        settle();
+        const QByteArray before = w.file();
+        QVERIFY(w.messages().all.isEmpty());
+
+        fill(edit, {QStringLiteral("Борисов"), {}, QStringLiteral("Запоріжжя")});
+        edit->confirmButton()->click();
+        settle();
+        QCOMPARE(w.messages().shown.size(), 1);
+        QVERIFY(w.messages().shown.first().contains(QStringLiteral("«Борисов»")));
+        QVERIFY(w.messages().shown.first().contains(QStringLiteral("не сохранены")));
+        QCOMPARE(w.file(), before);
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+        // The dialog stays open with what was typed, to be copied or cancelled.
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->box(addressbook::Locality)->text(), QStringLiteral("Запоріжжя"));
     }
 
     void failedWriteReportsAndKeepsDialogOpen()
