@@ -8,6 +8,7 @@
 #include "ui/common/AppContext.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -30,6 +31,9 @@ SizeDialog::SizeDialog(AppContext &ctx, QWidget *parent)
     m_sizeBox->setEditable(true);
     m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
     m_sizeBox->addItems(m_captions);
+    // Captions are compared exactly: a text in another letter case is neither completed to a
+    // caption nor matched to one on Enter (the box matches as its completer does).
+    m_sizeBox->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_sizeBox->setGeometry(20, 6, 180, m_sizeBox->sizeHint().height());
     m_sizeBox->setCurrentIndex(-1);
     m_sizeBox->setEditText(QStringLiteral("Выберите размер конверта"));

@@ -6,8 +6,12 @@
 #include "ui/envelope/SizeDialog.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace testing;
@@ -100,6 +104,46 @@ private slots:
         QCOMPARE(program.messages().shown, QStringList{QStringLiteral("Выберите размер конверта")});
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), parfile);
+    }
+
+    // Pasted in another letter case, the caption stays as pasted, whether OK is clicked or Enter
+    // pressed, and is refused like any unknown text.
+    void pastedCaptionInAnotherCaseIsRefused_data()
+    {
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("OK") << false;
+        QTest::newRow("Enter") << true;
+    }
+    void pastedCaptionInAnotherCaseIsRefused()
+    {
+        QFETCH(bool, enter);
+        TestProgram program;
+        MainWindow *main = program.start();
+        main->show();
+        const QByteArray parfile = program.dir().read(QStringLiteral("parfile"));
+        const QByteArray envtip = program.dir().read(QStringLiteral("envtip"));
+        const int width = program.state().envelopeWidth();
+        const int height = program.state().envelopeHeight();
+        QVERIFY(width != 150 || height != 150);
+        SizeDialog dialog(program.ctx(), main);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QLineEdit *text = dialog.sizeBox()->lineEdit();
+        text->setFocus();
+        text->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("k8  150x150"));
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+        if (enter)
+            QTest::keyClick(text, Qt::Key_Return);
+        else
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+        QCOMPARE(dialog.sizeBox()->currentText(), QStringLiteral("k8  150x150"));
+        QCOMPARE(program.messages().shown, QStringList{QStringLiteral("Выберите размер конверта")});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(program.state().envelopeWidth(), width);
+        QCOMPARE(program.state().envelopeHeight(), height);
+        QCOMPARE(program.dir().read(QStringLiteral("parfile")), parfile);
+        QCOMPARE(program.dir().read(QStringLiteral("envtip")), envtip);
     }
 
     void emptiedTextWithEightCaptions()
