@@ -2,7 +2,8 @@
 
 #include "logic/services/Desktop.h"
 
-// Starts programs detached and opens documents through the desktop's associations.
+// Starts programs detached and opens documents through the desktop's associations. Each returns
+// false when nothing started: no such program, or no application that opens the document.
 class QtDesktop : public Desktop
 {
 public:

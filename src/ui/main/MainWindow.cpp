@@ -5,6 +5,7 @@
 #include "logic/files/WorkDir.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
+#include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
@@ -23,6 +24,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -359,7 +361,10 @@ void MainWindow::selectAll()
 void MainWindow::writeLetter()
 {
 #ifdef Q_OS_WIN
-    m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\write.exe"), {});
+    if (m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\write.exe"), {}))
+        return;
+    m_ctx.messages.show(
+        QStringLiteral("Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe)."));
 #else
     // The desktop's word processor: LibreOffice Writer when it is installed, else another one.
     const QList<QPair<QString, QStringList>> candidates = {
@@ -374,21 +379,34 @@ void MainWindow::writeLetter()
     };
     for (const auto &c : candidates) {
         const QString exe = QStandardPaths::findExecutable(c.first);
-        if (!exe.isEmpty()) {
-            m_ctx.desktop.startProgram(exe, c.second);
+        if (!exe.isEmpty() && m_ctx.desktop.startProgram(exe, c.second))
             return;
-        }
     }
+    m_ctx.messages.show(QStringLiteral("Не удалось начать письмо: в системе не найден текстовый процессор. "
+                                       "Установите текстовый процессор (например, LibreOffice Writer, "
+                                       "пакет libreoffice-writer) и повторите попытку."));
 #endif
 }
 
 void MainWindow::showHelp()
 {
 #ifdef Q_OS_WIN
-    m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\hh.exe"),
-                               {QStringLiteral("help.chm")});
+    if (m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\hh.exe"),
+                                   {QStringLiteral("help.chm")}))
+        return;
+    m_ctx.messages.show(QStringLiteral("Не удалось открыть справку: не запускается программа просмотра справки "
+                                       "Windows (hh.exe)."));
 #else
-    m_ctx.desktop.openDocument(QDir(m_ctx.dataDir).filePath(QStringLiteral("help/index.html")));
+    const QString guide = QDir(m_ctx.dataDir).filePath(QStringLiteral("help/index.html"));
+    if (!QFileInfo::exists(guide)) {
+        m_ctx.messages.show(
+            QStringLiteral("Не удалось открыть справку: не найден файл %1.").arg(QDir::toNativeSeparators(guide)));
+        return;
+    }
+    if (m_ctx.desktop.openDocument(guide))
+        return;
+    m_ctx.messages.show(QStringLiteral("Не удалось открыть справку: в системе не найден браузер. "
+                                       "Установите веб-браузер (например, firefox-esr) и повторите попытку."));
 #endif
 }
 

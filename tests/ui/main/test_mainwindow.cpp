@@ -209,6 +209,29 @@ private slots:
 #endif
     }
 
+    // Nothing to open the guide or to write a letter with: the user is told what is missing.
+    void helpAndLetterWithoutTheProgramsSaySo()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        program.desktop().fails = true;
+        main->findChild<QAction *>(QStringLiteral("helpAction"))->trigger();
+        QCOMPARE(program.messages().shown.size(), 1);
+        const QString help = program.messages().shown.first();
+        QVERIFY2(help.startsWith(QStringLiteral("Не удалось открыть справку")), qPrintable(help));
+#ifndef Q_OS_WIN
+        QVERIFY2(help.contains(QStringLiteral("браузер")), qPrintable(help));
+#endif
+        main->findChild<QAction *>(QStringLiteral("writeLetterAction"))->trigger();
+        QCOMPARE(program.messages().shown.size(), 2);
+        const QString letter = program.messages().shown.last();
+        QVERIFY2(letter.startsWith(QStringLiteral("Не удалось")), qPrintable(letter));
+#ifndef Q_OS_WIN
+        QVERIFY2(letter.contains(QStringLiteral("LibreOffice Writer")), qPrintable(letter));
+#endif
+        QVERIFY(program.messages().errors.isEmpty());
+    }
+
     void groupMailingWindowIsOneForTheRun()
     {
         TestProgram program;
