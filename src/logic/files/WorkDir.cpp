@@ -64,7 +64,7 @@ WorkDir::WorkDir(QString root)
 
 WorkDir::~WorkDir() = default;
 
-WorkDir::Lock::Lock(const WorkDir &dir)
+WorkDir::Lock::Lock(const WorkDir &dir, const QString &forFile)
     : m_dir(dir)
 {
     LockState &state = *dir.m_lock;
@@ -91,9 +91,10 @@ WorkDir::Lock::Lock(const WorkDir &dir)
         case QLockFile::PermissionError:
             throw IoError::accessDenied();
         case QLockFile::UnknownError:
-            throw IoError(QStringLiteral("%1: cannot make the lock file %2: %3")
-                              .arg(native(dir.m_root), LockFileName,
-                                   error != 0 ? systemReason(error) : QStringLiteral("unknown reason")));
+            throw IoError(QStringLiteral("%1: the lock file of the working folder cannot be made: %2%3")
+                              .arg(native(lockPath),
+                                   error != 0 ? systemReason(error) : QStringLiteral("unknown reason"),
+                                   forFile.isEmpty() ? QString() : QStringLiteral("; %1 not changed").arg(forFile)));
         default:
             break;
         }
@@ -180,7 +181,7 @@ QByteArray WorkDir::readBytes(const QString &name) const
 
 void WorkDir::writeBytes(const QString &name, const QByteArray &bytes) const
 {
-    const Lock lock(*this);
+    const Lock lock(*this, name);
     const QString p = path(name);
     const QFileInfo info(p);
     if (info.isDir() || (info.isSymLink() && !info.exists()))

@@ -39,7 +39,8 @@ public:
     class Lock
     {
     public:
-        explicit Lock(const WorkDir &dir);
+        // forFile: the file to be changed, named in the messages when given.
+        explicit Lock(const WorkDir &dir, const QString &forFile = QString());
         ~Lock();
         Lock(const Lock &) = delete;
         Lock &operator=(const Lock &) = delete;
