@@ -60,20 +60,6 @@ qsizetype NameOrder::find(const QStringList &sorted, const QString &name) const
 
 using namespace addressbook;
 
-namespace {
-
-// The bytes of the file with the record's lines added at the end.
-QByteArray withRecord(QByteArray bytes, const QStringList &record)
-{
-    // A last line left open by another program would otherwise swallow the new name line.
-    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
-        bytes += "\r\n";
-    bytes += WorkDir::encode(codepage::joinLines(record), TextEncoding::Cp1251, FileName);
-    return bytes;
-}
-
-} // namespace
-
 AddressBook::AddressBook(const WorkDir &dir)
     : m_dir(dir)
 {
@@ -97,9 +83,20 @@ void AddressBook::setFile(QByteArray bytes)
     // place in the bytes as well.
     const bool sameOffsets = text.size() == m_bytes.size();
     codepage::forEachLine(text, [&](qsizetype start, qsizetype end) {
-        m_lines.append(text.mid(start, end - start));
+        QString line = text.mid(start, end - start);
+        if (isBlankLine(line))
+            return;
+        m_lines.append(std::move(line));
         m_spans.append(sameOffsets ? Span{start, end - start} : Span{});
     });
+}
+
+void AddressBook::refreshUnderLock()
+{
+    // A folder or a broken link in the file's place reads as no file: the write then says why it fails.
+    QByteArray bytes = m_dir.exists(FileName) ? m_dir.readBytes(FileName) : QByteArray();
+    setFile(std::move(bytes));
+    stamp();
 }
 
 void AddressBook::reload()
@@ -168,25 +165,20 @@ void AddressBook::write(const QStringList &lines, const QList<Span> &spans)
 void AddressBook::add(const QStringList &boxes)
 {
     const QStringList record = recordFromBoxes(boxes);
-    // The copy is the file as it stands (the caller reads it again when it changed).
-    QByteArray bytes = withRecord(m_bytes, record);
-    m_dir.writeBytes(FileName, bytes);
-    // One byte for each character: the record's lines stand at the end of the bytes.
-    qsizetype start = bytes.size();
-    for (const QString &line : record)
-        start -= line.size() + 2;
-    for (const QString &line : record) {
-        m_lines.append(line);
-        m_spans.append(Span{start, line.size()});
-        start += line.size() + 2;
-    }
-    m_bytes = std::move(bytes);
-    stamp();
+    const WorkDir::Lock lock(m_dir);
+    refreshUnderLock();
+    QStringList lines = m_lines;
+    QList<Span> spans = m_spans;
+    lines += record;
+    spans.resize(lines.size());
+    write(lines, spans);
 }
 
 bool AddressBook::change(const QString &name, const QStringList &boxes)
 {
     const QStringList record = recordFromBoxes(boxes);
+    const WorkDir::Lock lock(m_dir);
+    refreshUnderLock();
     QStringList lines = m_lines;
     QList<Span> spans = m_spans;
     const qsizetype slot = findLast(lines, name);
@@ -225,6 +217,8 @@ bool AddressBook::replace(const QStringList &original, const QStringList &boxes)
 
 QStringList AddressBook::remove(const QStringList &names)
 {
+    const WorkDir::Lock lock(m_dir);
+    refreshUnderLock();
     QStringList lines = m_lines;
     QStringList removed;
     for (const QString &name : names) {

@@ -1,10 +1,12 @@
 #pragma once
 // The address book file "Book.txt" (its records: BookRecord.h) and its working copy.
 //
-// AddressBook is the working copy that the address book window edits: every line of the file,
-// kept whole however long it is, with no fixed capacity. Every change is written as one atomic
-// replacement of the file, so that a failed write leaves the old file whole; after a write the
-// copy holds exactly the lines written.
+// AddressBook is the working copy that the address book window edits: every line of the file but
+// the blank ones, kept whole however long it is, with no fixed capacity. Every change holds the
+// lock of the working directory, reads the file again under it, applies itself to what the file
+// holds then (another copy of the program may have changed it) and writes it back as one atomic
+// replacement, so that a failed write leaves the old file whole; after a change the copy holds
+// exactly the file as it stands.
 
 #include "logic/addresses/BookRecord.h"
 
@@ -56,6 +58,9 @@ public:
     QStringList shownFields(const QString &name) const;
     QStringList boxes(const QString &name) const;
 
+    // Each change throws IoError when the lock cannot be had or the file cannot be read or written;
+    // the file is then unchanged.
+
     // Appends a record made from the boxes; creates the file when it is missing.
     void add(const QStringList &boxes);
     // Replaces the last record of the name by a record made from the boxes, written at the end.
@@ -77,6 +82,9 @@ private:
         qsizetype length = 0;
     };
 
+    // Under the lock of the working directory: makes the copy the file as it stands now (empty
+    // when there is no file).
+    void refreshUnderLock();
     // Writes every line that is not blank, each followed by CR LF. Lines read from the file are
     // copied as bytes; the others are encoded.
     void write(const QStringList &lines, const QList<Span> &spans);

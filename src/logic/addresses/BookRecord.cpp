@@ -1,5 +1,7 @@
 #include "logic/addresses/BookRecord.h"
 
+#include "logic/files/Codepage.h"
+
 namespace addressbook {
 
 namespace {
@@ -13,6 +15,23 @@ QString fieldText(const QStringList &lines, qsizetype slot, qsizetype length, in
 }
 
 } // namespace
+
+QStringList recordLinesOf(const QString &text)
+{
+    QStringList lines;
+    codepage::forEachLine(text, [&](qsizetype start, qsizetype end) {
+        QString line = text.mid(start, end - start);
+        if (!isBlankLine(line))
+            lines.append(std::move(line));
+    });
+    return lines;
+}
+
+QStringList withoutBlankLines(QStringList lines)
+{
+    lines.removeIf(isBlankLine);
+    return lines;
+}
 
 QList<qsizetype> recordStarts(const QStringList &lines)
 {

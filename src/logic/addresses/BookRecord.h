@@ -7,7 +7,9 @@
 // "#". An empty field is the marker alone; the district and the region carry the words " район"
 // and " область" when they are not empty. Records are found by their name lines alone: a record
 // written short by another program ends before the next name line or at the end of the file, and
-// a name that stands twice is found at its last record.
+// a name that stands twice is found at its last record. Blank lines (empty, or blanks only) are no
+// part of a record: readers skip them (a file converted to CR LF twice has one after every line)
+// and writers never write them. A field that is empty is still its marker, never a blank line.
 //
 // The mailing records of a group mailing ("Slfile.tmp") take the same form with nine lines, the
 // key line marked as a name line; their readers take the record length as a parameter.
@@ -19,6 +21,7 @@
 
 namespace addressbook {
 
+// The one spelling of the file's name that every reader and writer uses.
 inline const QString FileName = QStringLiteral("Book.txt");
 
 inline constexpr int RecordLines = 7;
@@ -50,6 +53,16 @@ inline QString listedName(const QString &nameLine)
 {
     return nameLine.mid(1, ListedNameLength);
 }
+
+// Whether a line of the file is blank (no record line: a record line holds at least its marker).
+inline bool isBlankLine(const QString &line)
+{
+    return line.trimmed().isEmpty();
+}
+
+// The lines of the file's text that are part of records: every line but the blank ones.
+QStringList recordLinesOf(const QString &text);
+QStringList withoutBlankLines(QStringList lines);
 
 // The slots of the name lines in file order: where the records begin.
 QList<qsizetype> recordStarts(const QStringList &lines);

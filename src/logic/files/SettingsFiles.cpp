@@ -1,7 +1,10 @@
 #include "logic/files/SettingsFiles.h"
 
 #include "logic/files/Codepage.h"
+#include "logic/files/IoError.h"
 #include "logic/files/WorkDir.h"
+
+#include <QDir>
 
 #include <QtEndian>
 
@@ -11,6 +14,27 @@ constexpr int SizeOffset = 256;
 constexpr int ReservedOffset = 260;
 constexpr int BoldOffset = 264;
 constexpr int ItalicOffset = 265;
+// Refuses a value read from a settings file that no envelope can have.
+[[noreturn]] void throwOutOfRange(const WorkDir &dir, const QString &file, const QString &what, const QString &allowed)
+{
+    throw IoError(QStringLiteral("Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). "
+                                 "Задайте настройку заново.")
+                      .arg(file, QDir::toNativeSeparators(dir.path(file)), what, allowed));
+}
+
+bool inRange(qint32 value, qint32 low, qint32 high)
+{
+    return value >= low && value <= high;
+}
+
+TFontSetting checkedFont(const WorkDir &dir, const QString &file, TFontSetting font)
+{
+    if (!inRange(font.Size, settings::MinFontSize, settings::MaxFontSize))
+        throwOutOfRange(dir, file, QStringLiteral("размер шрифта %1").arg(font.Size),
+                        QStringLiteral("от %1 до %2").arg(settings::MinFontSize).arg(settings::MaxFontSize));
+    return font;
+}
+
 } // namespace
 
 QByteArray TFontSetting::toRecord(const QString &fileName) const
@@ -53,7 +77,10 @@ qint32 int32At(const QByteArray &bytes, int offset)
 
 qint32 readEnvtip(const WorkDir &dir)
 {
-    return int32At(dir.readFirstRecord(EnvtipFile, 4), 0);
+    const qint32 type = int32At(dir.readFirstRecord(EnvtipFile, 4), 0);
+    if (!inRange(type, 1, 3))
+        throwOutOfRange(dir, EnvtipFile, QStringLiteral("вид конверта %1").arg(type), QStringLiteral("1, 2 или 3"));
+    return type;
 }
 
 void writeEnvtip(const WorkDir &dir, qint32 envType)
@@ -64,7 +91,11 @@ void writeEnvtip(const WorkDir &dir, qint32 envType)
 EnvelopeSize readParfile(const WorkDir &dir)
 {
     const QByteArray record = dir.readFirstRecord(ParfileFile, 8);
-    return {int32At(record, 0), int32At(record, 4)};
+    const EnvelopeSize size{int32At(record, 0), int32At(record, 4)};
+    if (!inRange(size.height, MinEnvelopeMm, MaxEnvelopeMm) || !inRange(size.width, MinEnvelopeMm, MaxEnvelopeMm))
+        throwOutOfRange(dir, ParfileFile, QStringLiteral("размер конверта %1 x %2 мм").arg(size.height).arg(size.width),
+                        QStringLiteral("от %1 до %2 мм").arg(MinEnvelopeMm).arg(MaxEnvelopeMm));
+    return size;
 }
 
 void writeParfile(const WorkDir &dir, qint32 height, qint32 width)
@@ -79,7 +110,11 @@ qint32 readEnvsFirst(const WorkDir &dir)
 
 qint32 readEnvsLast(const WorkDir &dir)
 {
-    return int32At(dir.readLastRecord(EnvsFile, 4), 0);
+    const qint32 feed = int32At(dir.readLastRecord(EnvsFile, 4), 0);
+    if (feed != 0 && feed != 1 && feed != 4)
+        throwOutOfRange(dir, EnvsFile, QStringLiteral("способ загрузки %1").arg(feed),
+                        QStringLiteral("1 — по левому краю, 4 — по центру, 0 — не выбран"));
+    return feed;
 }
 
 void writeEnvs(const WorkDir &dir, qint32 feedMethod)
@@ -109,12 +144,14 @@ void writeShowFile(const WorkDir &dir, bool ticked)
 
 TFontSetting readHomeFont(const WorkDir &dir)
 {
-    return TFontSetting::fromRecord(dir.readFirstRecord(HomeFontFile, TFontSetting::RecordSize));
+    return checkedFont(dir, HomeFontFile,
+                       TFontSetting::fromRecord(dir.readFirstRecord(HomeFontFile, TFontSetting::RecordSize)));
 }
 
 TFontSetting readAddrFont(const WorkDir &dir)
 {
-    return TFontSetting::fromRecord(dir.readFirstRecord(AddrFontFile, TFontSetting::RecordSize));
+    return checkedFont(dir, AddrFontFile,
+                       TFontSetting::fromRecord(dir.readFirstRecord(AddrFontFile, TFontSetting::RecordSize)));
 }
 
 void writeHomeFont(const WorkDir &dir, const TFontSetting &font)

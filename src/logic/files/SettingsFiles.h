@@ -2,6 +2,12 @@
 // The seven settings files: fixed-width typed records, little-endian int32, one-byte flags,
 // length-prefixed text in code page 1251. Each file holds one record; "envs" is read as its first
 // record by the feed-method window and as its last record by printing.
+//
+// A value that no envelope can have is refused where it is read (IoError naming the file and the
+// value), so that nothing is printed from it: sizes outside MinEnvelopeMm..MaxEnvelopeMm, a shape
+// class other than 1, 2, 3, a feed method for printing other than 0 (never confirmed; printed as
+// the left edge), 1 (left edge) or 4 (centre), font sizes outside MinFontSize..MaxFontSize. The
+// feed-method window takes any stored value and shows an unknown one as no choice.
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +42,11 @@ inline const QString IsselFile = QStringLiteral("issel");
 inline const QString ShowFileFile = QStringLiteral("ShowFile");
 inline const QString HomeFontFile = QStringLiteral("HomeFont");
 inline const QString AddrFontFile = QStringLiteral("AddrFont");
+
+inline constexpr qint32 MinEnvelopeMm = 1;
+inline constexpr qint32 MaxEnvelopeMm = 1000;
+inline constexpr qint32 MinFontSize = 1;
+inline constexpr qint32 MaxFontSize = 400;
 
 QByteArray int32Record(qint32 value);
 qint32 int32At(const QByteArray &bytes, int offset);

@@ -38,15 +38,14 @@ std::optional<QStringList> lookup(const QStringList &lines, const QHash<QString,
 void MailingData::loadBook(const WorkDir &dir)
 {
     setBookLines({});
-    // The group mailing opens the book by the name in small letters. The working directory finds
-    // the same file by either spelling, unless a directory that tells case apart holds both
-    // "Book.txt" and "book.txt": then this reads "book.txt" and the address book "Book.txt".
-    setBookLines(dir.readLines(addressbook::FileName.toLower()));
+    // The same spelling as the address book's, so that the working directory's one rule finds the
+    // same file for both even where "Book.txt" and "book.txt" stand side by side.
+    setBookLines(addressbook::recordLinesOf(dir.readText(addressbook::FileName)));
 }
 
 void MailingData::setBookLines(QStringList lines)
 {
-    m_bookLines = std::move(lines);
+    m_bookLines = addressbook::withoutBlankLines(std::move(lines));
     // The whole name is the key here, where the address book's lists cut it to their length.
     indexRecords(m_bookLines, addressbook::textOf, m_bookNames, m_bookIndex);
 }

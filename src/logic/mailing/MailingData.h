@@ -27,9 +27,11 @@ public:
 
     SourceMode source = SourceMode::AddressBook;
 
-    // Reads "book.txt" into the book line array. The array is emptied first, so that a file that
+    // Reads the address book file (addressbook::FileName) into the book line array, blank lines
+    // left out. The array is emptied first, so that a file that
     // cannot be read (IoError, thrown on) leaves an empty array and an empty name list.
     void loadBook(const WorkDir &dir);
+    // Blank lines are left out, as they are when the file is read.
     void setBookLines(QStringList lines);
     const QStringList &bookLines() const { return m_bookLines; }
     // The address-book name list: the content of every name line of the book, in file order.

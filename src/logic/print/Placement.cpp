@@ -6,21 +6,39 @@
 #include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// Printer units of a length in millimetres, rounded as roundHalfToEven does. Any int32 input times
+// the scale fits a 64-bit integer exactly enough, so nothing here overflows.
+qint64 units(double mm)
+{
+    return static_cast<qint64>(std::nearbyint(mm * PrintScale));
+}
+
+// A coordinate that the page cannot hold is put at the nearest one an int can name.
+int saturated(qint64 v)
+{
+    return static_cast<int>(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
 
 BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind)
 {
-    const auto units = [](double mm) { return roundHalfToEven(mm * PrintScale); };
-    int offset = 0;
+    qint64 offset = 0;
     if (in.feedMethod == 4) {
-        const int d = in.pageWidth - units(in.envelopeWidth);
+        const qint64 d = qint64(in.pageWidth) - units(in.envelopeWidth);
         offset = kind == PlacementKind::Batch ? d / 2 : d; // C++ division rounds toward zero
     }
     BlockAnchors a;
-    a.HomeX = offset + units(2.0 * in.shifts.homeX) + 70;
-    a.HomeY = units(2.0 * in.shifts.homeY) + 290;
-    a.AddrX = offset + units(in.envelopeWidth - 80) + units(2.0 * in.shifts.addrX);
-    a.AddrY = units(in.envelopeHeight - 49) + units(2.0 * in.shifts.addrY);
+    a.HomeX = saturated(offset + units(2.0 * in.shifts.homeX) + 70);
+    a.HomeY = saturated(units(2.0 * in.shifts.homeY) + 290);
+    a.AddrX = saturated(offset + units(double(in.envelopeWidth) - 80) + units(2.0 * in.shifts.addrX));
+    a.AddrY = saturated(units(double(in.envelopeHeight) - 49) + units(2.0 * in.shifts.addrY));
     return a;
 }
 

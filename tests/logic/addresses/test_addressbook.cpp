@@ -8,6 +8,9 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QTest>
 #include <functional>
 #include <optional>
@@ -330,6 +333,113 @@ private slots:
         twins.reload();
         QVERIFY(twins.replace(anna, boxes("Анна")));
         QCOMPARE(addressbook::listNames(twin.workDir()), QStringList({QStringLiteral("анна"), QStringLiteral("Анна")}));
+    // A book converted to CR LF once more: every line ends in CR CR LF, a blank line after each.
+    void blankLinesAreNoPartOfARecord()
+    {
+        TempWorkDir dir(false);
+        const QByteArray crlf = fixtureBytes(QStringLiteral("addresses/book.txt"));
+        QByteArray twice = crlf;
+        twice.replace("\r\n", "\r\r\n");
+        dir.write(Book, twice);
+        AddressBook book(dir.workDir());
+        book.reload();
+        const QString petrov = QStringLiteral("Петров Пётр");
+        const QStringList fields = book.boxes(petrov);
+        QCOMPARE(fields.at(addressbook::Street), QStringLiteral("ул. Садовая, 7"));
+        QVERIFY(!fields.at(addressbook::PostalCode).isEmpty());
+        // Saved unchanged: the record moves to the end whole, and no blank line is written.
+        QVERIFY(book.change(petrov, fields));
+        QCOMPARE(book.boxes(petrov), fields);
+        QVERIFY(!dir.read(Book).contains("\r\r"));
+        QVERIFY(!fileLines(dir).contains(QString()));
+        QCOMPARE(book.lines(), fileLines(dir));
+        // A change of another record leaves the file as the clean file changes.
+        dir.write(Book, twice);
+        book.reload();
+        book.remove({QStringLiteral("Иванов Иван"), QStringLiteral("анна")});
+        QCOMPARE(dir.read(Book), fixtureBytes(QStringLiteral("addresses/book_deleted_two.txt")));
+        // An empty field is its marker, not a blank line: it stays.
+        dir.write(Book, "%A\r\r\n#\r\r\n#Town\r\r\n");
+        book.reload();
+        QCOMPARE(book.lines(), QStringList({QStringLiteral("%A"), QStringLiteral("#"), QStringLiteral("#Town")}));
+        book.add(boxes("B"));
+        QVERIFY(dir.read(Book).startsWith("%A\r\n#\r\n#Town\r\n%B\r\n"));
+    }
+
+    // Every change reads the file again under the working directory's lock.
+    void changesApplyToTheFileAsItStands()
+    {
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/book.txt")));
+        AddressBook book(dir.workDir());
+        book.reload();
+        // Another copy of the program adds a record after this copy read the file.
+        AddressBook other(dir.workDir());
+        other.reload();
+        other.add(boxes("Другой"));
+        book.add(boxes("Этот"));
+        QVERIFY(addressbook::listNames(dir.workDir()).contains(QStringLiteral("Другой")));
+        QVERIFY(book.find(QStringLiteral("Другой")) >= 0);
+        other.remove({QStringLiteral("Этот")});
+        QVERIFY(book.change(QStringLiteral("Другой"), boxes("Другой", "ул. Новая")));
+        QVERIFY(!addressbook::listNames(dir.workDir()).contains(QStringLiteral("Этот")));
+        QCOMPARE(book.lines(), fileLines(dir));
+    }
+
+    void lockedFolderChangesNothing()
+    {
+        TempWorkDir dir(false);
+        dir.write(Book, fixtureBytes(QStringLiteral("addresses/book.txt")));
+        // The lock held as another copy of the program holds it.
+        const QString lockPath = QDir(dir.path()).filePath(WorkDir::LockFileName);
+        QLockFile lock(lockPath);
+        QVERIFY(lock.tryLock(0));
+        dir.workDir().setLockWait(std::chrono::milliseconds(300));
+        AddressBook book(dir.workDir());
+        book.reload();
+        try {
+            book.add(boxes("Новый"));
+            QFAIL("no error while another copy holds the lock");
+        } catch (const IoError &e) {
+            QVERIFY2(e.message().contains(QDir::toNativeSeparators(dir.path())), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(WorkDir::LockFileName), qPrintable(e.message()));
+        }
+        QCOMPARE(dir.read(Book), fixtureBytes(QStringLiteral("addresses/book.txt")));
+        lock.unlock();
+        book.add(boxes("Новый"));
+        QVERIFY(book.find(QStringLiteral("Новый")) >= 0);
+        QVERIFY(!QFileInfo::exists(lockPath)); // let go after the change
+    }
+
+    void twoProgramsAddingAtOnce()
+    {
+        TempWorkDir dir(false);
+        const QStringList five{QStringLiteral("Один"), QStringLiteral("Два"), QStringLiteral("Три"),
+                               QStringLiteral("Четыре"), QStringLiteral("Пять")};
+        {
+            AddressBook book(dir.workDir());
+            for (const QString &name : five)
+                book.add({name});
+        }
+        QProcess first, second;
+        for (QProcess *p : {&first, &second})
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        first.start(QStringLiteral(VELTORA_BOOK_WRITER_EXE),
+                    {dir.path(), QStringLiteral("Первый"), QStringLiteral("300")});
+        second.start(QStringLiteral(VELTORA_BOOK_WRITER_EXE),
+                     {dir.path(), QStringLiteral("Второй"), QStringLiteral("300")});
+        QVERIFY(first.waitForFinished(120000));
+        QVERIFY(second.waitForFinished(120000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+        const QStringList names = addressbook::listNames(dir.workDir());
+        QCOMPARE(names.size(), 605);
+        QCOMPARE(names.mid(0, 5), five);
+        for (const char *prefix : {"Первый", "Второй"}) {
+            for (int i = 0; i < 300; ++i)
+                QVERIFY(names.contains(QStringLiteral("%1 %2").arg(QString::fromUtf8(prefix)).arg(i)));
+        }
+        QCOMPARE(fileLines(dir).size(), 605 * addressbook::RecordLines);
     }
 
     void nameOrder()

@@ -91,6 +91,59 @@ private slots:
         expectError([&] { settings::readHomeFont(dir.workDir()); });
     }
 
+    void valuesNoEnvelopeCanHaveAreRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("refused");
+        const auto i32 = [](qint32 v) { return settings::int32Record(v); };
+        const auto font = [](qint32 size) {
+            return TFontSetting{QStringLiteral("Arial"), size, false, false}.toRecord();
+        };
+        QTest::newRow("parfile at the int32 limit") << "parfile" << i32(2147483647) + i32(2147483647) << true;
+        QTest::newRow("parfile negative") << "parfile" << i32(-110) + i32(220) << true;
+        QTest::newRow("parfile zero") << "parfile" << i32(110) + i32(0) << true;
+        QTest::newRow("parfile 1001 mm") << "parfile" << i32(110) + i32(1001) << true;
+        QTest::newRow("parfile 1 x 1000 mm") << "parfile" << i32(1) + i32(1000) << false;
+        QTest::newRow("envtip 0") << "envtip" << i32(0) << true;
+        QTest::newRow("envtip 4") << "envtip" << i32(4) << true;
+        QTest::newRow("envtip 3") << "envtip" << i32(3) << false;
+        QTest::newRow("envs 7") << "envs" << i32(7) << true;
+        QTest::newRow("envs -1 after 1") << "envs" << i32(1) + i32(-1) << true;
+        QTest::newRow("envs 0, written before any choice") << "envs" << i32(0) << false;
+        QTest::newRow("envs 4") << "envs" << i32(4) << false;
+        QTest::newRow("HomeFont size 0") << "HomeFont" << font(0) << true;
+        QTest::newRow("HomeFont size 401") << "HomeFont" << font(401) << true;
+        QTest::newRow("HomeFont size 400") << "HomeFont" << font(400) << false;
+        QTest::newRow("AddrFont size -2147483648") << "AddrFont" << font(-2147483647 - 1) << true;
+        QTest::newRow("AddrFont size 1") << "AddrFont" << font(1) << false;
+    }
+    void valuesNoEnvelopeCanHaveAreRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, refused);
+        TempWorkDir dir(false);
+        dir.write(file, content);
+        const WorkDir &wd = dir.workDir();
+        try {
+            if (file == settings::ParfileFile)
+                settings::readParfile(wd);
+            else if (file == settings::EnvtipFile)
+                settings::readEnvtip(wd);
+            else if (file == settings::EnvsFile)
+                settings::readEnvsLast(wd);
+            else if (file == settings::HomeFontFile)
+                settings::readHomeFont(wd);
+            else
+                settings::readAddrFont(wd);
+            QVERIFY2(!refused, "read without an error");
+        } catch (const IoError &e) {
+            QVERIFY2(refused, qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("«%1»").arg(file)), qPrintable(e.message()));
+        }
+    }
+
     void caseInsensitiveNames()
     {
         TempWorkDir dir(false);

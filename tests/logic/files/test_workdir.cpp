@@ -5,12 +5,16 @@
 #include "logic/files/IoError.h"
 #include "logic/files/TextLines.h"
 #include "logic/files/WorkDir.h"
+#include "support/FailingWrites.h"
 #include "support/TestSupport.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QStringDecoder>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 using namespace testing;
 
@@ -111,6 +115,104 @@ private slots:
         QDir(dir.path()).mkdir(QStringLiteral("parfile"));
         QVERIFY_THROWS_EXCEPTION(IoError, dir.workDir().writeBytes(QStringLiteral("parfile"), "12345678"));
         QVERIFY(QFileInfo(QDir(dir.path()).filePath(QStringLiteral("parfile"))).isDir());
+    }
+
+    void oneFileForEverySpelling()
+    {
+        TempWorkDir dir(false);
+        dir.write(QStringLiteral("book.txt"), "lower");
+        dir.write(QStringLiteral("BOOK.TXT"), "upper");
+        if (QDir(dir.path()).entryList(QDir::Files).size() != 2)
+            QSKIP("the file system does not tell case apart");
+        WorkDir &wd = dir.workDir();
+        // No exact match: the first of the spellings in byte order ("BOOK.TXT" < "book.txt"),
+        // for reading, existence, writing and appending alike.
+        QCOMPARE(wd.path(QStringLiteral("Book.txt")), dir.filePath(QStringLiteral("BOOK.TXT")));
+        QCOMPARE(wd.readBytes(QStringLiteral("Book.txt")), QByteArray("upper"));
+        wd.appendLines(QStringLiteral("Book.txt"), {QStringLiteral("x")});
+        QCOMPARE(dir.read(QStringLiteral("BOOK.TXT")), QByteArray("upperx\r\n"));
+        // The exact spelling wins over every other.
+        dir.write(QStringLiteral("Book.txt"), "exact");
+        QCOMPARE(wd.readBytes(QStringLiteral("Book.txt")), QByteArray("exact"));
+        wd.writeBytes(QStringLiteral("Book.txt"), "new");
+        QCOMPARE(dir.read(QStringLiteral("Book.txt")), QByteArray("new"));
+        QCOMPARE(dir.read(QStringLiteral("book.txt")), QByteArray("lower"));
+        QCOMPARE(wd.readBytes(QStringLiteral("book.txt")), QByteArray("lower"));
+        QVERIFY(wd.remove(QStringLiteral("Book.txt")));
+        QVERIFY(!QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("Book.txt"))));
+        QCOMPARE(wd.readBytes(QStringLiteral("Book.txt")), QByteArray("upperx\r\n"));
+    }
+
+    // Each message names the file and why it cannot be used; the runtime's texts stay where the
+    // reason is the one they name.
+    void messagesGiveTheRealReason()
+    {
+        TempWorkDir dir(false);
+        WorkDir &wd = dir.workDir();
+        const auto message = [](const std::function<void()> &fn) {
+            try {
+                fn();
+            } catch (const IoError &e) {
+                return e.message();
+            }
+            return QStringLiteral("no error");
+        };
+        QCOMPARE(message([&] { wd.readBytes(QStringLiteral("Book.txt")); }), QStringLiteral("File not found"));
+
+        for (const char *name : {"Book.txt", "parfile", "envs", "HomeFont"}) {
+            const QString file = QString::fromLatin1(name);
+            QVERIFY(QDir(dir.path()).mkdir(file));
+            const QString path = QDir::toNativeSeparators(dir.filePath(file));
+            for (const QString &m :
+                 {message([&] { wd.readBytes(file); }), message([&] { wd.writeBytes(file, "x"); })}) {
+                QVERIFY2(m.contains(path) && m.contains(QStringLiteral("folder")), qPrintable(m));
+            }
+            QVERIFY(!wd.exists(file));
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("User.txt")));
+        const QString folder = message([&] { wd.loadText(QStringLiteral("User.txt")); });
+        QVERIFY2(folder.contains(QStringLiteral("User.txt")) && folder.contains(QStringLiteral("folder")) &&
+                     !folder.contains(QStringLiteral("No such file")),
+                 qPrintable(folder));
+
+        TempWorkDir links(false);
+        QVERIFY(QFile::link(links.filePath(QStringLiteral("gone.txt")), links.filePath(QStringLiteral("Book.txt"))));
+        const QString path = QDir::toNativeSeparators(links.filePath(QStringLiteral("Book.txt")));
+        for (const QString &m : {message([&] { links.workDir().readBytes(QStringLiteral("book.txt")); }),
+                                 message([&] { links.workDir().writeBytes(QStringLiteral("Book.txt"), "x"); })}) {
+            QVERIFY2(m.contains(path) && m.contains(QStringLiteral("broken link")), qPrintable(m));
+        }
+        QVERIFY(!QFileInfo::exists(links.filePath(QStringLiteral("gone.txt"))));
+    }
+
+    void fullDiskNamesTheReason_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("file grows past the limit") << 512;
+        QTest::newRow("not even the lock file fits") << 16;
+    }
+    void fullDiskNamesTheReason()
+    {
+        QFETCH(int, limit);
+        if (!FailingWrites::supported)
+            QSKIP("no way to make writes fail on this system");
+        TempWorkDir dir(false);
+        dir.write(QStringLiteral("Book.txt"), "old");
+        QString m;
+        {
+            FailingWrites full(limit);
+            try {
+                dir.workDir().writeBytes(QStringLiteral("book.txt"), QByteArray(4096, 'x'));
+            } catch (const IoError &e) {
+                m = e.message();
+            }
+        }
+        QVERIFY2(m.contains(QDir::toNativeSeparators(dir.path())), qPrintable(m));
+        QVERIFY2(!m.contains(QStringLiteral("Unknown error")), qPrintable(m));
+        QVERIFY2(m.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(m));
+        QCOMPARE(dir.read(QStringLiteral("Book.txt")), QByteArray("old"));
+        if (limit > 16)
+            QVERIFY2(m.contains(QStringLiteral("Book.txt")), qPrintable(m));
     }
 
     void strToIntLikeTheRuntime_data()

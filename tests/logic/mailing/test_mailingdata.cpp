@@ -1,5 +1,6 @@
 // The recipient lookup in the book line array and in the mailing record array.
 
+#include "logic/addresses/AddressBook.h"
 #include "logic/files/IoError.h"
 #include "logic/mailing/MailingData.h"
 #include "support/MailingTestText.h"
@@ -233,10 +234,10 @@ private slots:
         QVERIFY(!data.lookupBook(QStringLiteral("Петров")));
     }
 
-    void bookOpenedByTheSpellingInSmallLetters()
+    void bothSpellingsPresentOneFileRead()
     {
         // Where the file system tells case apart and holds both spellings, the group mailing reads
-        // "book.txt" (the address book window reads "Book.txt").
+        // the file that the address book window reads and writes.
         TempWorkDir dir(false);
         dir.write(QStringLiteral("Book.txt"), crlfLines(Book));
         dir.write(QStringLiteral("book.txt"), crlfLines(lines({"%Новый", "#Сумы"})));
@@ -244,7 +245,32 @@ private slots:
             QSKIP("the file system does not tell case apart");
         MailingData data;
         data.loadBook(dir.workDir());
-        QCOMPARE(data.bookNames(), lines({"Новый"}));
+        AddressBook book(dir.workDir());
+        book.reload();
+        QCOMPARE(data.bookNames(), addressbook::namesOf(book.lines()));
+        QVERIFY(data.lookupBook(QStringLiteral("Петров")));
+        // A change through the address book is what the mailing reads next.
+        book.add({QStringLiteral("Добавленный")});
+        data.loadBook(dir.workDir());
+        QVERIFY(data.lookupBook(QStringLiteral("Добавленный")));
+        QCOMPARE(dir.read(QStringLiteral("book.txt")), crlfLines(lines({"%Новый", "#Сумы"})));
+    }
+
+    void blankLinesInTheBookSkipped()
+    {
+        // Converted to CR LF once more: a blank line after every line of the book.
+        TempWorkDir dir(false);
+        QByteArray bytes = crlfLines(Book);
+        bytes.replace("\r\n", "\r\r\n");
+        dir.write(QStringLiteral("Book.txt"), bytes);
+        MailingData data;
+        data.loadBook(dir.workDir());
+        QCOMPARE(data.lookupBook(QStringLiteral("Петров")),
+                 lines({"Петров", "пр. Мира, 5", "Харьков", "Змиевской район", "Харьковская область", "61000"}));
+        QCOMPARE(data.lookupBook(QStringLiteral("Иванов Иван")),
+                 lines({"Иванов Иван", "ул. Садовая, 7", "Одесса", "65000"}));
+        data.setBookLines(lines({"%Сидоров", "", "#ул. Короткая", "   ", "#", "#", "#", "#", "#02000"}));
+        QCOMPARE(data.lookupBook(QStringLiteral("Сидоров")), lines({"Сидоров", "ул. Короткая", "02000"}));
     }
 };
 

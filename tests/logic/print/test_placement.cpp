@@ -5,6 +5,7 @@
 #include "support/RecordingPrinting.h"
 
 #include <QTest>
+#include <limits>
 
 class TestPlacement : public QObject
 {
@@ -59,6 +60,41 @@ private slots:
         in.shifts = {shifts[0], shifts[1], shifts[2], shifts[3]};
         const BlockAnchors a = printPlacement(in, batch ? PlacementKind::Batch : PlacementKind::Single);
         QCOMPARE((QList<int>{a.HomeX, a.HomeY, a.AddrX, a.AddrY}), expected);
+    }
+
+    // Whatever a settings file or the nudges hold, the arithmetic stays defined: a coordinate
+    // beyond what an int can name is held at its end.
+    void extremeInputsGiveDefinedResults_data()
+    {
+        constexpr int Max = std::numeric_limits<int>::max();
+        constexpr int Min = std::numeric_limits<int>::min();
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("pageWidth");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<QList<int>>("expected");
+        // The recipient block stays 80 mm (1072 units) left of the envelope's right edge.
+        QTest::newRow("largest size, centre") << Max << Max << 0 << QList<int>{Min, 290, Max - 1072, Max};
+        QTest::newRow("smallest size") << Min << 0 << 0 << QList<int>{Max, 290, -1072, Min};
+        QTest::newRow("largest nudges") << 220 << 4960 << Max << QList<int>{Max, Max, Max, Max};
+        QTest::newRow("smallest nudges") << 220 << Min << Min << QList<int>{Min, Min, Min, Min};
+    }
+    void extremeInputsGiveDefinedResults()
+    {
+        QFETCH(int, size);
+        QFETCH(int, pageWidth);
+        QFETCH(int, shift);
+        QFETCH(QList<int>, expected);
+        PlacementInput in;
+        in.envelopeWidth = size;
+        in.envelopeHeight = size;
+        in.feedMethod = 4;
+        in.pageWidth = pageWidth;
+        in.shifts = {shift, shift, shift, shift};
+        const BlockAnchors a = printPlacement(in, PlacementKind::Single);
+        QCOMPARE((QList<int>{a.HomeX, a.HomeY, a.AddrX, a.AddrY}), expected);
+        const BlockAnchors b = printPlacement(in, PlacementKind::Batch);
+        QCOMPARE(b.HomeY, expected.at(1));
+        QCOMPARE(b.AddrY, expected.at(3));
     }
 
     void tidyRecipientLines_data()

@@ -205,7 +205,9 @@ private slots:
         first.close();
         QVERIFY(!first.isVisible());
 
-        program->dir().write(QStringLiteral("book.txt"), crlfLines(lines({"%Новый", "#Сумы"})));
+        // The book is read again: the address book's own file, not another spelling beside it.
+        program->dir().write(QStringLiteral("book.txt"), crlfLines(lines({"%Другая запись", "#Львов"})));
+        program->dir().write(QStringLiteral("Book.txt"), crlfLines(lines({"%Новый", "#Сумы"})));
         GroupMailingWindow &second = open(GroupMailingWindow::Origin::FileMenu);
         QVERIFY(second.isVisible());
         QVERIFY(child<QRadioButton>("addressBookButton")->isChecked());
