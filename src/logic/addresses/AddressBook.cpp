@@ -197,6 +197,9 @@ bool AddressBook::replace(const QStringList &original, const QStringList &boxes)
 {
     if (original.isEmpty())
         return false;
+    const QStringList record = recordFromBoxes(boxes);
+    const WorkDir::Lock lock(m_dir);
+    refreshUnderLock();
     const QList<qsizetype> starts = recordStarts(m_lines);
     for (auto it = starts.crbegin(); it != starts.crend(); ++it) {
         const qsizetype slot = *it;
@@ -207,7 +210,7 @@ bool AddressBook::replace(const QStringList &original, const QStringList &boxes)
         QList<Span> spans = m_spans;
         lines.remove(slot, length);
         spans.remove(slot, length);
-        lines += recordFromBoxes(boxes);
+        lines += record;
         spans.resize(lines.size());
         write(lines, spans);
         return true;

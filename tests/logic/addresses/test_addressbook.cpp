@@ -333,6 +333,8 @@ private slots:
         twins.reload();
         QVERIFY(twins.replace(anna, boxes("Анна")));
         QCOMPARE(addressbook::listNames(twin.workDir()), QStringList({QStringLiteral("анна"), QStringLiteral("Анна")}));
+    }
+
     // A book converted to CR LF once more: every line ends in CR CR LF, a blank line after each.
     void blankLinesAreNoPartOfARecord()
     {
