@@ -421,7 +421,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         // The "PDF file" printer writes FILE.pdf.part beside the file and puts it in place of the
         // file only when it is whole; a failure or an interrupt removes it (platform/PdfJob).
         if (!o.output.isEmpty())
-            printing->setOutputFileName(QFileInfo(o.output).absoluteFilePath());
+            printing->setOutputFileName(o.output);
         const PrintOutcome outcome = printBatch(*printing, state, *dir, chosen, o.copies, progress);
         if (outcome.kind != PrintOutcome::Kind::Printed)
             throw IoError(QStringLiteral("задание печати не выполнено / the print job did not complete"));
