@@ -294,6 +294,11 @@ QList<int> selection(const Options &o, int count)
         throw InputError(QStringLiteral("--select: %1").arg(numberlist::outsideMessage(*e.outside, count)));
     for (int n : e.numbers)
         result.append(n - 1);
+    // Nothing to print is refused before any file is touched.
+    if (result.isEmpty())
+        throw InputError(QStringLiteral("--select «%1»: выбор пуст, не выбрано ни одного конверта / "
+                                        "the selection is empty: no envelope is chosen")
+                             .arg(text));
     return result;
 }
 
@@ -351,7 +356,6 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
     QList<int> chosen;
     std::unique_ptr<PrintingService> ownPrinting;
     PrintingService *printing = printingOverride;
-    QString partFile;
     try {
         o = parseArguments(arguments);
         QString workPath = o.workDir;
@@ -391,8 +395,6 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             if (!out.absoluteDir().exists())
                 throw InputError(QStringLiteral("-o «%1»: папки нет / the folder does not exist").arg(o.output));
             printing->setCurrentPrinter(pdfFilePrinterName());
-            // Written beside the target and renamed when whole: nothing half-written is left behind.
-            partFile = out.absoluteFilePath() + QStringLiteral(".part");
         } else {
             if (!printing->printers().contains(o.printer))
                 throw InputError(
@@ -416,22 +418,18 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         return true;
     };
     try {
-        if (!partFile.isEmpty()) {
-            QFile::remove(partFile);
-            printing->setOutputFileName(partFile);
-        }
+        // The "PDF file" printer writes FILE.pdf.part beside the file and puts it in place of the
+        // file only when it is whole; a failure or an interrupt removes it (platform/PdfJob).
+        if (!o.output.isEmpty())
+            printing->setOutputFileName(o.output);
         const PrintOutcome outcome = printBatch(*printing, state, *dir, chosen, o.copies, progress);
         if (outcome.kind != PrintOutcome::Kind::Printed)
             throw IoError(QStringLiteral("задание печати не выполнено / the print job did not complete"));
-        if (!partFile.isEmpty()) {
-            QFile::remove(o.output);
-            if (!QFile::rename(partFile, o.output))
-                throw IoError(QStringLiteral("«%1»: не удалось записать / cannot be written").arg(o.output));
-        }
     } catch (const AppError &e) {
-        if (!partFile.isEmpty())
-            QFile::remove(partFile);
         printErr(QStringLiteral("veltora-batch: ошибка печати / printing failed: ") + e.message());
+        return PrintFailure;
+    } catch (const std::exception &e) {
+        printErr(QStringLiteral("veltora-batch: ошибка печати / printing failed: ") + QString::fromLocal8Bit(e.what()));
         return PrintFailure;
     }
     return Success;

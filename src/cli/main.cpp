@@ -1,6 +1,7 @@
 // veltora-batch: prints a group mailing without opening a window.
 
 #include "cli/BatchCommand.h"
+#include "platform/InterruptCleanup.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
 #endif
+    // An interrupted run removes the file it was writing (FILE.pdf.part, a job's temporary document).
+    installInterruptCleanup();
     QGuiApplication app(argc, argv);
     return batchcommand::run(QGuiApplication::arguments().mid(1));
 }

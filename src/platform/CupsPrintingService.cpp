@@ -1,6 +1,7 @@
 #include "platform/CupsPrintingService.h"
 
 #include "logic/files/IoError.h"
+#include "platform/CupsQueue.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,55 +14,14 @@
 
 namespace {
 
-// The destinations of CUPS (queues and their instances), for as long as it lives.
-class Destinations
-{
-public:
-    Destinations() { m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests); }
-    ~Destinations() { cupsFreeDests(m_count, m_dests); }
-    Destinations(const Destinations &) = delete;
-    Destinations &operator=(const Destinations &) = delete;
-
-    // "queue" or "queue/instance", as printers() names them; null when there is no such printer.
-    cups_dest_t *find(const QString &printer) const
-    {
-        const QByteArray name = printer.section(QLatin1Char('/'), 0, 0).toUtf8();
-        const QByteArray instance = printer.section(QLatin1Char('/'), 1).toUtf8();
-        if (name.isEmpty())
-            return nullptr;
-        return cupsGetDest(name.constData(), instance.isEmpty() ? nullptr : instance.constData(), m_count, m_dests);
-    }
-    cups_dest_t *defaultDestination() const { return cupsGetDest(nullptr, nullptr, m_count, m_dests); }
-
-    QStringList names() const
-    {
-        QStringList result;
-        for (int i = 0; i < m_count; ++i)
-            result.append(nameOf(m_dests[i]));
-        return result;
-    }
-
-    static QString nameOf(const cups_dest_t &dest)
-    {
-        QString name = QString::fromUtf8(dest.name);
-        if (dest.instance)
-            name += QLatin1Char('/') + QString::fromUtf8(dest.instance);
-        return name;
-    }
-
-private:
-    cups_dest_t *m_dests = nullptr;
-    int m_count = 0;
-};
-
 QString lastCupsError()
 {
     return QString::fromUtf8(cupsLastErrorString());
 }
 
-IoError refused(const QString &why)
+IoError refused(const QString &printer, const QString &why)
 {
-    return IoError(QStringLiteral("The printer did not accept the document: %1").arg(why));
+    return IoError(QStringLiteral("The printer \"%1\" did not accept the document: %2").arg(printer, why));
 }
 
 // A page from a size and margins in hundredths of a millimetre, as CUPS gives them; none when they
@@ -132,7 +92,7 @@ CupsPrintingService::~CupsPrintingService()
 
 QStringList CupsPrintingService::printers() const
 {
-    QStringList names = Destinations().names();
+    QStringList names = CupsDestinations().names();
     names.append(pdfFilePrinterName());
     return names;
 }
@@ -140,9 +100,9 @@ QStringList CupsPrintingService::printers() const
 QString CupsPrintingService::currentPrinter() const
 {
     if (m_printer.isEmpty()) {
-        const Destinations dests;
+        const CupsDestinations dests;
         const cups_dest_t *dest = dests.defaultDestination();
-        m_printer = dest ? Destinations::nameOf(*dest) : pdfFilePrinterName();
+        m_printer = dest ? CupsDestinations::nameOf(*dest) : pdfFilePrinterName();
     }
     return m_printer;
 }
@@ -151,7 +111,7 @@ void CupsPrintingService::setCurrentPrinter(const QString &name)
 {
     if (printing())
         throw IoError(QStringLiteral("Printing in progress"));
-    if (name != pdfFilePrinterName() && !Destinations().find(name))
+    if (name != pdfFilePrinterName() && !CupsDestinations().find(name))
         throw IoError(QStringLiteral("Printer selected is not valid"));
     if (name != m_printer)
         m_printerLayout.reset();
@@ -168,7 +128,7 @@ QPageLayout CupsPrintingService::pageLayout() const
     if (pdfFileChosen())
         return pdfPageLayout();
     if (!m_printerLayout) {
-        const Destinations dests;
+        const CupsDestinations dests;
         cups_dest_t *dest = dests.find(m_printer);
         std::optional<QPageLayout> layout = dest ? defaultMediaLayout(dest) : std::nullopt;
         m_printerLayout = layout ? *layout : pdfPageLayout();
@@ -200,8 +160,10 @@ void CupsPrintingService::beginDoc()
         }
         return;
     }
-    if (!Destinations().find(m_printer))
+    if (!CupsDestinations().find(m_printer))
         throw IoError(QStringLiteral("Printer selected is not valid"));
+    // A queue that refuses jobs is reported before anything is drawn.
+    cupsqueue::checkAcceptingJobs(m_printer);
     const QPageLayout layout = pageLayout();
     m_spoolFile = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("veltora-XXXXXX.pdf")));
     if (!m_spoolFile->open()) {
@@ -210,8 +172,10 @@ void CupsPrintingService::beginDoc()
         throw IoError(QStringLiteral("Cannot create a temporary file: %1").arg(why));
     }
     m_spoolFile->close(); // the job writes it by name; the file stays until the job is sent
+    m_spoolCleanup.set(m_spoolFile->fileName());
     if (!m_job.begin(m_spoolFile->fileName(), layout, m_title)) {
         const QString file = m_spoolFile->fileName();
+        m_spoolCleanup.clear();
         m_spoolFile.reset();
         throw IoError(QStringLiteral("Cannot create file \"%1\"").arg(file));
     }
@@ -241,7 +205,7 @@ void CupsPrintingService::endDoc()
 
 void CupsPrintingService::submit()
 {
-    const Destinations dests;
+    const CupsDestinations dests;
     cups_dest_t *dest = dests.find(m_printer);
     if (!dest)
         throw IoError(QStringLiteral("Printer selected is not valid"));
@@ -255,12 +219,15 @@ void CupsPrintingService::submit()
     const QByteArray title = m_title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, title.constData(), count, options);
     cupsFreeOptions(count, options);
-    if (job <= 0)
-        throw refused(lastCupsError());
+    if (job <= 0) {
+        const QString why = lastCupsError();
+        cupsqueue::checkAcceptingJobs(m_printer); // the queue's own reason when it stopped taking jobs
+        throw refused(m_printer, why);
+    }
 
     const auto fail = [&](const QString &why) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, dest->name, job, 0);
-        return refused(why);
+        return refused(m_printer, why);
     };
     QFile document(m_spoolFile->fileName());
     if (!document.open(QIODevice::ReadOnly))
@@ -306,5 +273,6 @@ void CupsPrintingService::abort()
 void CupsPrintingService::finishJob()
 {
     m_outputFile.clear();
+    m_spoolCleanup.clear();
     m_spoolFile.reset();
 }

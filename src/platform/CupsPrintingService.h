@@ -9,6 +9,7 @@
 // support does for the windows, so a printer receives the same kind of document from both.
 
 #include "logic/print/PrintingService.h"
+#include "platform/InterruptCleanup.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PdfJob.h"
 
@@ -67,4 +68,5 @@ private:
     PdfJob m_job{m_canvas};
     // The document of a job for a system printer.
     std::unique_ptr<QTemporaryFile> m_spoolFile;
+    RemovedOnInterrupt m_spoolCleanup; // until the document has been sent
 };

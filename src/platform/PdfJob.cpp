@@ -2,8 +2,16 @@
 
 #include "logic/files/IoError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+
+#include <cerrno>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -36,23 +44,56 @@ PdfJob::~PdfJob()
     abort();
 }
 
-void PdfJob::beginFile(const QString &path, const QPageLayout &layout, const QString &title)
+QString pdfPartFileName(const QString &path)
+{
+    return path + QStringLiteral(".part");
+}
+
+namespace {
+
+// Puts `from` in place of `to` in one step: `to` is the old file or the new one, never missing
+// (rename(2) on Unix; QFile::rename refuses to replace a file). Empty on success, else the reason.
+QString replaceFile(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                    reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return qt_error_string(int(GetLastError()));
+#else
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return qt_error_string(errno);
+#endif
+}
+
+} // namespace
+
+void PdfJob::beginFile(const QString &path, const QPageLayout &layout, const QString &title, int resolution)
 {
     if (path.isEmpty())
         throw IoError(QStringLiteral("No output file for the printer \"%1\"").arg(pdfFilePrinterName()));
-    if (!begin(path, layout, title))
+    if (!open(pdfPartFileName(path), layout, title, resolution))
         throw IoError(QStringLiteral("Cannot create file \"%1\"").arg(path));
+    m_target = path;
 }
 
 bool PdfJob::begin(const QString &path, const QPageLayout &layout, const QString &title)
+{
+    return open(path, layout, title, PdfResolution);
+}
+
+bool PdfJob::open(const QString &path, const QPageLayout &layout, const QString &title, int resolution)
 {
     abort();
     keepAllocatorWarm();
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
+    m_interruptCleanup.set(path);
     auto writer = std::make_unique<QPdfWriter>(file.get());
-    writer->setResolution(PdfResolution);
+    writer->setResolution(resolution);
     writer->setPageLayout(layout);
     writer->setTitle(title);
     writer->setCreator(title);
@@ -60,6 +101,7 @@ bool PdfJob::begin(const QString &path, const QPageLayout &layout, const QString
     if (!m_painter.begin(writer.get())) {
         file->close();
         file->remove();
+        m_interruptCleanup.clear();
         return false;
     }
     m_file = std::move(file);
@@ -68,10 +110,25 @@ bool PdfJob::begin(const QString &path, const QPageLayout &layout, const QString
     return true;
 }
 
+IoError PdfJob::writeError()
+{
+    // A write that stopped part-way (the disk filled during it) leaves no reason behind; the next
+    // write fails at once and gives it. The file is removed anyway.
+    m_file->write("\n", 1);
+    m_file->flush();
+    const QString file = m_target.isEmpty() ? m_file->fileName() : m_target;
+    return IoError(QStringLiteral("Cannot write file \"%1\": %2").arg(file, m_file->errorString()));
+}
+
 void PdfJob::newPage()
 {
+    if (!m_writer)
+        throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.flush();
-    if (!m_writer || !m_writer->newPage())
+    const bool started = m_writer->newPage();
+    if (m_file->error() != QFileDevice::NoError)
+        throw writeError();
+    if (!started)
         throw IoError(QStringLiteral("The printer refused a new page"));
 }
 
@@ -80,6 +137,8 @@ void PdfJob::finish()
     m_canvas.detach();
     m_writer.reset();
     m_file.reset();
+    m_target.clear();
+    m_interruptCleanup.clear();
 }
 
 void PdfJob::end()
@@ -89,13 +148,26 @@ void PdfJob::end()
     m_canvas.flush();
     const bool painted = m_painter.end();
     const bool written = m_file->flush() && m_file->error() == QFileDevice::NoError;
+    if (!written) {
+        const IoError error = writeError();
+        m_file->close();
+        m_file->remove(); // nothing half-written stays behind
+        finish();
+        throw error;
+    }
     m_file->close();
     const QString path = m_file->fileName();
-    if (!painted || !written)
-        m_file->remove(); // nothing half-written stays behind
+    const QString target = m_target;
+    QString why;
+    if (!painted)
+        why = QStringLiteral("the document could not be finished");
+    else if (!target.isEmpty())
+        why = replaceFile(path, target);
+    if (!why.isEmpty())
+        QFile::remove(path);
     finish();
-    if (!painted || !written)
-        throw IoError(QStringLiteral("Cannot write file \"%1\"").arg(path));
+    if (!why.isEmpty())
+        throw IoError(QStringLiteral("Cannot write file \"%1\": %2").arg(target.isEmpty() ? path : target, why));
 }
 
 void PdfJob::abort()

@@ -3,6 +3,7 @@
 // It is what the built-in "PDF file" printer writes, in every printing service, and what
 // CupsPrintingService sends to a system printer.
 
+#include "platform/InterruptCleanup.h"
 #include "platform/PainterCanvas.h"
 
 #include <QPageLayout>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <memory>
 
+class IoError;
 class QFile;
 class QPdfWriter;
 
@@ -24,6 +26,10 @@ QPageLayout pdfPageLayout();
 // such blocks on the heap, and the heap untrimmed, makes them reused instead. Called before a job.
 void keepAllocatorWarm();
 
+// The file that a job of the "PDF file" printer writes before it replaces `path`: beside it, so that
+// the rename stays on one file system.
+QString pdfPartFileName(const QString &path);
+
 class PdfJob
 {
 public:
@@ -33,27 +39,37 @@ public:
     PdfJob(const PdfJob &) = delete;
     PdfJob &operator=(const PdfJob &) = delete;
 
-    // Starts a job of the "PDF file" printer into `path`: IoError when no file is named or the file
-    // cannot be created (nothing is left behind).
-    void beginFile(const QString &path, const QPageLayout &layout, const QString &title);
-    // Starts writing `path` on `layout` at PdfResolution and attaches the canvas; false when the
-    // file cannot be created.
+    // Starts a job of the "PDF file" printer for `path`, on `layout` at `resolution`. The job is
+    // written into pdfPartFileName(path), which replaces `path` only when the job ends whole: a job
+    // that fails or is dropped leaves an existing file untouched and nothing beside it. IoError
+    // when no file is named or the file cannot be created.
+    void beginFile(const QString &path, const QPageLayout &layout, const QString &title,
+                   int resolution = PdfResolution);
+    // Starts writing `path` itself (a temporary document) on `layout` at PdfResolution and attaches
+    // the canvas; false when the file cannot be created.
     bool begin(const QString &path, const QPageLayout &layout, const QString &title);
     bool running() const { return m_writer != nullptr; }
 
-    // Ends the page (the canvas's gathered text goes on it) and starts the next; IoError when refused.
+    // Ends the page (the canvas's gathered text goes on it) and starts the next; IoError naming the
+    // file and the reason when it cannot be written (the disk is full).
     void newPage();
-    // Ends the job and closes the file; IoError when the file could not be written whole, and the
-    // file is then removed.
+    // Ends the job and closes the file (for beginFile(), puts it in place of the target); IoError
+    // naming the file and the reason when it could not be written whole, and what was written is
+    // then removed.
     void end();
-    // Drops the job and removes its file.
+    // Drops the job and removes what it wrote.
     void abort();
 
 private:
+    bool open(const QString &path, const QPageLayout &layout, const QString &title, int resolution);
+    // The error of a failed write, naming the file the user knows.
+    IoError writeError();
     void finish();
 
     PainterCanvas &m_canvas;
     QPainter m_painter;
     std::unique_ptr<QFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
+    QString m_target; // the file that the written one replaces; empty when it is written in place
+    RemovedOnInterrupt m_interruptCleanup;
 };

@@ -1,8 +1,10 @@
 #include "platform/QtPrintingService.h"
 
 #include "logic/files/IoError.h"
+#ifndef Q_OS_WIN
+#include "platform/CupsQueue.h"
+#endif
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -123,9 +125,14 @@ void QtPrintingService::beginDoc()
     if (m_running)
         throw IoError(QStringLiteral("Printing in progress"));
     keepAllocatorWarm();
-    if (pdfWithoutPrinter()) {
+    if (isPdfPrinter()) {
+        // The PDF goes through a PdfJob on the QPrinter's page and resolution when there is one: it
+        // writes beside the chosen file and replaces it only when whole, and it tells why a write
+        // failed, where the QPrinter's PDF engine truncates the file first and says nothing.
+        const QPageLayout layout = pdfWithoutPrinter() ? m_pdfLayout : printer().pageLayout();
+        const int resolution = pdfWithoutPrinter() ? PdfResolution : printer().resolution();
         try {
-            m_pdfJob.beginFile(m_outputFile, m_pdfLayout, m_title);
+            m_pdfJob.beginFile(m_outputFile, layout, m_title, resolution);
         } catch (const IoError &) {
             m_outputFile.clear();
             throw;
@@ -134,16 +141,15 @@ void QtPrintingService::beginDoc()
         return;
     }
     QPrinter &p = printer();
-    const bool pdf = isPdfPrinter();
-    if (pdf) {
-        if (m_outputFile.isEmpty())
-            throw IoError(QStringLiteral("No output file for the printer \"%1\"").arg(pdfFilePrinterName()));
-        p.setOutputFileName(m_outputFile);
-    } else {
-        if (!p.isValid())
-            throw IoError(QStringLiteral("Printer selected is not valid"));
-        p.setOutputFileName(QString());
-    }
+    if (!p.isValid())
+        throw IoError(QStringLiteral("Printer selected is not valid"));
+#ifndef Q_OS_WIN
+    // The QPrinter hands the document to CUPS at the end and does not say whether the queue took
+    // it: a queue that refuses jobs is reported before the job, and the job is looked for after it.
+    cupsqueue::checkAcceptingJobs(p.printerName());
+    m_lastJobBefore = cupsqueue::lastJobNumber(p.printerName());
+#endif
+    p.setOutputFileName(QString());
     p.setDocName(m_title);
     p.setCreator(m_title);
     p.setCopyCount(m_copies);
@@ -152,10 +158,7 @@ void QtPrintingService::beginDoc()
     if (!m_painter)
         m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&p)) {
-        const QString file = m_outputFile;
         m_outputFile.clear();
-        if (pdf)
-            throw IoError(QStringLiteral("Cannot create file \"%1\"").arg(file));
         throw IoError(QStringLiteral("Printer selected is not valid"));
     }
     m_running = true;
@@ -199,11 +202,12 @@ void QtPrintingService::endDoc()
     m_canvas.flush();
     const bool ok = m_painter->end();
     const bool failed = printer().printerState() == QPrinter::Error;
-    const QString file = m_outputFile;
     finishJob();
     if (!ok || failed)
-        throw IoError(file.isEmpty() ? QStringLiteral("The printer did not accept the document")
-                                     : QStringLiteral("Cannot write file \"%1\"").arg(file));
+        throw IoError(QStringLiteral("The printer did not accept the document"));
+#ifndef Q_OS_WIN
+    cupsqueue::checkJobQueued(printer().printerName(), m_lastJobBefore);
+#endif
 }
 
 void QtPrintingService::abort()
@@ -215,14 +219,10 @@ void QtPrintingService::abort()
         finishJob();
         return;
     }
-    const bool pdf = isPdfPrinter();
-    const QString file = m_outputFile;
     printer().abort();
     if (m_painter->isActive())
         m_painter->end();
     finishJob();
-    if (pdf && !file.isEmpty())
-        QFile::remove(file); // nothing half-printed stays behind
 }
 
 QStringList QtPrintingService::fontNames()

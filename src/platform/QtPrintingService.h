@@ -11,7 +11,10 @@
 // QPrinter prints through a QPdfWriter instead, with the same page, margins, resolution and
 // document details; the QPrinter is made when a set-up dialog asks for it (qprinter()) or a system
 // printer is used, and from then on every job goes through it.
-// Jobs are drawn on PainterCanvas; "PDF file" jobs without a QPrinter are PdfJobs.
+// Jobs are drawn on PainterCanvas; "PDF file" jobs are PdfJobs, on the QPrinter's page and
+// resolution once there is a QPrinter, so that a failed job leaves the chosen file as it was.
+// Before a job for a CUPS queue the queue is asked whether it takes jobs, and after it whether the
+// job reached it (platform/CupsQueue): the QPrinter does not tell.
 
 #include "logic/print/PrintingService.h"
 #include "platform/PainterCanvas.h"
@@ -76,6 +79,7 @@ private:
     QString m_title;
     int m_copies = 1;
     bool m_running = false;
+    int m_lastJobBefore = -1; // the queue's last job number before the running job
 };
 
 // The printing service of the system for the windows: a QtPrintingService.

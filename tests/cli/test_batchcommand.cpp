@@ -2,8 +2,14 @@
 
 #include "support/TestSupport.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 using namespace testing;
 
@@ -15,13 +21,30 @@ struct Run
     QString err;
 };
 
-Run runBatch(const QStringList &args)
+void startBatch(QProcess &p, const QStringList &args)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
+}
+
+// Runs the command; `shellPrefix`, when given, runs in a shell first (limits of the process) and
+// the command is exec'ed from it.
+Run runBatch(const QStringList &args, const QString &shellPrefix = QString())
+{
+    QProcess p;
+    if (shellPrefix.isEmpty()) {
+        startBatch(p, args);
+    } else {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("/bin/sh"),
+                QStringList{QStringLiteral("-c"), shellPrefix + QStringLiteral("; exec \"$0\" \"$@\""),
+                            QStringLiteral(VELTORA_BATCH_EXE)} +
+                    args);
+    }
     if (!p.waitForFinished(120000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -51,6 +74,12 @@ const QString Table = QStringLiteral("Шевченко Тарас\tвул. Хр�
                                      "Українка Леся\tвул. Франка, 5\tЛьвів\t79000\r\n"
                                      "Франко Іван\tпр. Миру, 12\tОдеса\t65000\r\n");
 const QString Columns = QStringLiteral("0,-,-,1,2,-,-,-,3");
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -207,6 +236,85 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(named), qPrintable(r.err));
     }
+
+    // An output that exists is replaced only by a whole new one: a selection of nothing is refused
+    // before anything is touched; a write that fails (the disk full: here a file size limit) names
+    // the file and the reason. Neither leaves the old file changed or a part file behind.
+    void outputKept_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("shellPrefix");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("empty selection") << QStringList{QStringLiteral("--select"), QStringLiteral("2-1")} << QString()
+                                         << 2 << QStringLiteral("--select «2-1»: выбор пуст");
+#ifdef Q_OS_UNIX
+        // sh's ulimit -f counts blocks of 512 bytes: 4 KiB, less than a page of the document.
+        QTest::newRow("write fails") << QStringList{QStringLiteral("--select"), QStringLiteral("2,1")}
+                                     << QStringLiteral("trap '' XFSZ; ulimit -f 8") << 1
+                                     << QStringLiteral("\"OUT\": ") + QString::fromLocal8Bit(std::strerror(EFBIG));
+#endif
+    }
+    void outputKept()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, shellPrefix);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const QString out = m_dir->filePath(QStringLiteral("keep.pdf"));
+        const QStringList book{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book")};
+        Run r = runBatch(book + QStringList{QStringLiteral("-o"), out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QByteArray old = fileBytes(out);
+        QCOMPARE(pdfPages(out), 2);
+
+        r = runBatch(book + args + QStringList{QStringLiteral("-o"), out}, shellPrefix);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(says.replace(QStringLiteral("OUT"), out)), qPrintable(r.err));
+        QCOMPARE(fileBytes(out), old);
+        QVERIFY(!QFile::exists(out + QStringLiteral(".part")));
+    }
+
+#ifdef Q_OS_UNIX
+    // Interrupted half-way through a long mailing, the command ends by the signal and leaves the
+    // old output as it was and no part file.
+    void interruptLeavesNoPartFile_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void interruptLeavesNoPartFile()
+    {
+        QFETCH(int, signal);
+        QByteArray rows;
+        for (int i = 1; i <= 20000; ++i)
+            rows += QStringLiteral("Получатель %1\tул. Садовая, %1\tКиев\t01001\r\n").arg(i).toUtf8();
+        m_dir->write(QStringLiteral("table.txt"), rows);
+        const QString out = m_dir->filePath(QStringLiteral("keep.pdf"));
+        const QString part = out + QStringLiteral(".part");
+        m_dir->write(QStringLiteral("keep.pdf"), QByteArray("the old output"));
+
+        QProcess p;
+        startBatch(p, {QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"),
+                       m_dir->filePath(QStringLiteral("table.txt")), QStringLiteral("--columns"), Columns,
+                       QStringLiteral("-o"), out});
+        QVERIFY(p.waitForStarted());
+        // Pages are being written once the part file has grown.
+        QElapsedTimer waited;
+        waited.start();
+        while (QFileInfo(part).size() == 0 && p.state() == QProcess::Running && waited.elapsed() < 60000)
+            QTest::qWait(10);
+        QVERIFY2(QFileInfo(part).size() > 0, "the part file never grew");
+        QVERIFY(::kill(pid_t(p.processId()), signal) == 0);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(p.exitCode(), signal);
+        QVERIFY(!QFile::exists(part));
+        QCOMPARE(fileBytes(out), QByteArray("the old output"));
+    }
+#endif
 
     void helpInBothLanguages()
     {

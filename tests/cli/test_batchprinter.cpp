@@ -36,13 +36,6 @@ Run runBatch(const QStringList &args)
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
-bool admin(const PrivateCups &server, const QString &program)
-{
-    QProcess p;
-    p.start(program, {QStringLiteral("-h"), server.socket(), PrivateCups::QueueName});
-    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
 // The server's page log: a line per completed job.
 QString pageLog(const PrivateCups &server)
 {
@@ -121,12 +114,15 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("NoSuchQueue")) && r.err.contains(PrivateCups::QueueName),
                  qPrintable(r.err));
 
-        QVERIFY(admin(m_cups, QStringLiteral("cupsreject")));
+        // A refusing queue: the printer's name and its reason, exit status 1, nothing queued.
+        QVERIFY(m_cups.rejectJobs(QStringLiteral("Заправка картриджа")));
         r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--printer"),
                       PrivateCups::QueueName});
-        QVERIFY(admin(m_cups, QStringLiteral("cupsaccept")));
+        QVERIFY(m_cups.acceptJobs());
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("accepting")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(
+                     QStringLiteral("\"%1\" is not accepting jobs: Заправка картриджа").arg(PrivateCups::QueueName)),
+                 qPrintable(r.err));
         QCOMPARE(m_cups.pendingJobs(), 0);
     }
 };

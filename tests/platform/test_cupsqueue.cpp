@@ -165,6 +165,49 @@ private slots:
         checkPlacement(m);
     }
 
+    // A queue that refuses jobs: the print of the main window reports it with the printer's name and
+    // reason, and nothing reaches the queue. A queue that stops taking jobs while the job is drawn:
+    // the job's end reports it, as the QPrinter does not.
+    void refusingQueue()
+    {
+        if (!m_cupsProblem.isEmpty())
+            QSKIP(qPrintable(m_cupsProblem));
+        const QString reason = QStringLiteral("Замятие бумаги");
+        const QString expected =
+            QStringLiteral("The printer \"%1\" is not accepting jobs: %2").arg(PrivateCups::QueueName, reason);
+        {
+            TestProgram program(true, createSystemPrintingService());
+            settings::writeParfile(program.dir().workDir(), 110, 220);
+            MainWindow *main = program.start();
+            program.ctx().printing.setCurrentPrinter(PrivateCups::QueueName);
+            main->recipientBox()->setPlainText(QStringLiteral("Петренко Ольга Петровна\nг. Харьков"));
+            program.feedMethodDialog()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+            QVERIFY(m_cups.rejectJobs(reason));
+            main->printEnvelope();
+            QVERIFY(m_cups.acceptJobs());
+            QVERIFY2(program.messages().all.join(u'\n').contains(expected),
+                     qPrintable(program.messages().all.join(u'\n')));
+            QVERIFY(!program.printing().printing());
+            QCOMPARE(m_cups.pendingJobs(), 0);
+        }
+
+        auto service = createSystemPrintingService();
+        service->setCurrentPrinter(PrivateCups::QueueName);
+        service->beginDoc();
+        service->canvas().textOut(70, 290, QStringLiteral("Иванов"));
+        QVERIFY(m_cups.rejectJobs(reason));
+        QString message;
+        try {
+            service->endDoc();
+        } catch (const IoError &e) {
+            message = e.message();
+        }
+        QVERIFY(m_cups.acceptJobs());
+        QCOMPARE(message, expected);
+        QVERIFY(!service->printing());
+        QCOMPARE(m_cups.pendingJobs(), 0);
+    }
+
 private:
     // VELTORA_KEEP_PDF=folder keeps a copy of every printed PDF there, to look at.
     static void keep(const QString &pdf, QString name)

@@ -82,6 +82,32 @@ QString PrivateCups::start()
     return {};
 }
 
+namespace {
+
+bool runAdmin(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    const bool ok = p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok)
+        qWarning("%s: %s", qPrintable(program), p.readAll().constData());
+    return ok;
+}
+
+} // namespace
+
+bool PrivateCups::rejectJobs(const QString &reason) const
+{
+    return runAdmin(QStringLiteral("cupsreject"),
+                    {QStringLiteral("-h"), socket(), QStringLiteral("-r"), reason, QueueName});
+}
+
+bool PrivateCups::acceptJobs() const
+{
+    return runAdmin(QStringLiteral("cupsaccept"), {QStringLiteral("-h"), socket(), QueueName});
+}
+
 int PrivateCups::pendingJobs() const
 {
     QProcess lpstat;

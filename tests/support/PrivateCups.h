@@ -23,6 +23,10 @@ public:
     QString start();
     // Points every printing call of this process at the server (CUPS_SERVER), then starts it.
     QString startForThisProcess();
+    // Makes the queue refuse new jobs with `reason` (cupsreject -r), or take them again (cupsaccept);
+    // false when the command failed.
+    bool rejectJobs(const QString &reason) const;
+    bool acceptJobs() const;
     // Jobs of the queue that have not completed.
     int pendingJobs() const;
     // The last document the queue received, kept in its spool.
