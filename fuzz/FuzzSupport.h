@@ -42,7 +42,7 @@ void ensureGuiApplication();
 
 } // namespace fuzz
 
-#define FUZZ_CHECK(cond)                                                                                                \
+#define FUZZ_CHECK(cond)                                                                                               \
     do {                                                                                                               \
         if (!(cond))                                                                                                   \
             ::fuzz::checkFailed(#cond, __FILE__, __LINE__, QString());                                                 \

@@ -42,10 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const auto at = [&](int i) { return qFromLittleEndian<qint32>(data + 4 * i); };
     PlacementInput in;
-    in.envelopeWidth = fold(at(0), 0, 2000);  // mm; the largest real envelope is 353
+    in.envelopeWidth = fold(at(0), 0, 2000); // mm; the largest real envelope is 353
     in.envelopeHeight = fold(at(1), 0, 2000);
     in.feedMethod = fold(at(2), -2, 6);
-    in.pageWidth = fold(at(3), 0, 100000);    // printer units; A3 landscape is about 5600
+    in.pageWidth = fold(at(3), 0, 100000); // printer units; A3 landscape is about 5600
     in.shifts.homeX = fold(at(4), ShiftXMinimum, ShiftXMaximum);
     in.shifts.homeY = fold(at(5), ShiftYMinimum, ShiftYMaximum);
     in.shifts.addrX = fold(at(6), ShiftXMinimum, ShiftXMaximum);

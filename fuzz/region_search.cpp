@@ -66,10 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::putFile(name, file);
     const QStringList found = postal::searchRegion(dir, row, locality);
     const QStringList expected = lineByLine(file, *codepage::encode1251(key));
-    FUZZ_CHECK_MSG(found == expected, QStringLiteral("key %1: %2 entries, %3 expected")
-                                          .arg(key)
-                                          .arg(found.size())
-                                          .arg(expected.size()));
+    FUZZ_CHECK_MSG(found == expected,
+                   QStringLiteral("key %1: %2 entries, %3 expected").arg(key).arg(found.size()).arg(expected.size()));
     fuzz::removeFile(name);
 
     // The region list: every row names its file or none.
