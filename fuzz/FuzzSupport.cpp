@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -11,7 +12,10 @@ namespace fuzz {
 
 const WorkDir &workDir()
 {
-    static QTemporaryDir temp(QDir::tempPath() + QStringLiteral("/veltora-fuzz-XXXXXX"));
+    // In memory where there is such a place: every settings write of the program syncs to disk.
+    static const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    static QTemporaryDir temp(base + QStringLiteral("/veltora-fuzz-XXXXXX"));
     static const WorkDir dir = [] {
         if (!temp.isValid()) {
             std::fprintf(stderr, "fuzz: cannot make a temporary folder\n");
@@ -42,6 +46,7 @@ void checkFailed(const char *condition, const char *file, int line, const QStrin
     if (!detail.isEmpty())
         std::fprintf(stderr, "  %s\n", detail.toUtf8().constData());
     std::fflush(stderr);
+    QDir(workDir().root()).removeRecursively();
     std::abort();
 }
 

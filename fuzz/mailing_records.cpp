@@ -46,7 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     mailing.source = SourceMode::None;
     FUZZ_CHECK(!mailing.lookupEntry(QString(), true).has_value());
 
+    // Written back, the lines read the same; but a byte-order mark that the first line starts with
+    // is taken for the file's own on reading (as one at the start of the file was the first time).
     writeMailingRecords(dir, lines);
-    FUZZ_CHECK(readMailingRecords(dir) == lines);
+    QStringList expected = lines;
+    if (!expected.isEmpty() && expected.first().startsWith(QChar(0xFEFF)))
+        expected.first().remove(0, 1);
+    FUZZ_CHECK(readMailingRecords(dir) == expected);
     return 0;
 }
