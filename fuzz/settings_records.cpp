@@ -1,0 +1,70 @@
+// The settings files of plain numbers: "envtip", "parfile", "envs" (first and last record), "issel".
+
+#include "FuzzSupport.h"
+
+#include "logic/files/IoError.h"
+#include "logic/files/SettingsFiles.h"
+
+#include <QtEndian>
+#include <functional>
+
+namespace {
+
+// Runs a reader; true when it read, false when it refused with the runtime's error.
+bool reads(const std::function<void()> &reader)
+{
+    try {
+        reader();
+        return true;
+    } catch (const IoError &) {
+        return false;
+    }
+}
+
+qint32 le32(const QByteArray &b, qsizetype at)
+{
+    return qFromLittleEndian<qint32>(b.constData() + at);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const WorkDir &dir = fuzz::workDir();
+    const QByteArray b = fuzz::bytes(data, size);
+    for (const QString &name : {settings::EnvtipFile, settings::ParfileFile, settings::EnvsFile, settings::IsselFile})
+        fuzz::putFile(name, b);
+
+    qint32 envtip = 0, envsFirst = 0, envsLast = 0;
+    settings::EnvelopeSize size2;
+    quint8 issel = 0;
+    // A record shorter than the file's width is "Read beyond end of file"; a longer file is read in part.
+    FUZZ_CHECK(reads([&] { envtip = settings::readEnvtip(dir); }) == (b.size() >= 4));
+    FUZZ_CHECK(reads([&] { size2 = settings::readParfile(dir); }) == (b.size() >= 8));
+    FUZZ_CHECK(reads([&] { envsFirst = settings::readEnvsFirst(dir); }) == (b.size() >= 4));
+    FUZZ_CHECK(reads([&] { envsLast = settings::readEnvsLast(dir); }) == (b.size() >= 4));
+    FUZZ_CHECK(reads([&] { issel = settings::readIssel(dir); }) == (b.size() >= 1));
+
+    if (b.size() >= 4) {
+        FUZZ_CHECK(envtip == le32(b, 0));
+        FUZZ_CHECK(envsFirst == le32(b, 0));
+        FUZZ_CHECK(envsLast == le32(b, (b.size() / 4 - 1) * 4));
+        // Written back, each reads the same.
+        settings::writeEnvtip(dir, envtip);
+        FUZZ_CHECK(settings::readEnvtip(dir) == envtip);
+        settings::writeEnvs(dir, envsLast);
+        FUZZ_CHECK(settings::readEnvsFirst(dir) == envsLast && settings::readEnvsLast(dir) == envsLast);
+    }
+    if (b.size() >= 8) {
+        FUZZ_CHECK(size2.height == le32(b, 0) && size2.width == le32(b, 4));
+        settings::writeParfile(dir, size2.height, size2.width);
+        const auto again = settings::readParfile(dir);
+        FUZZ_CHECK(again.height == size2.height && again.width == size2.width);
+    }
+    if (b.size() >= 1) {
+        FUZZ_CHECK(issel == quint8(b.at(0)));
+        settings::writeIssel(dir, issel);
+        FUZZ_CHECK(settings::readIssel(dir) == issel);
+    }
+    return 0;
+}
