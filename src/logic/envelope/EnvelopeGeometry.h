@@ -8,7 +8,13 @@
 // The nearest integer; halves (which the factor 13.4 never produces with whole millimetres) go to even.
 inline int roundHalfToEven(double v)
 {
-    return static_cast<int>(std::nearbyint(v)); // default rounding mode: to nearest, halves to even
+    // Default rounding mode: to nearest, halves to even; beyond the range of an int, its limits.
+    const double r = std::nearbyint(v);
+    if (!(r > -2147483648.0))
+        return r != r ? 0 : -2147483647 - 1;
+    if (r > 2147483647.0)
+        return 2147483647;
+    return static_cast<int>(r);
 }
 
 // Where the sender ("Home") and the recipient ("Addr") blocks start: preview pixels on the preview

@@ -55,17 +55,17 @@ private slots:
     {
         TestProgram program;
         settings::writeEnvtip(program.dir().workDir(), 2);
-        settings::writeParfile(program.dir().workDir(), 7, 1234);
+        settings::writeParfile(program.dir().workDir(), 7, 1000);
         MainWindow *main = program.start();
         QVERIFY(program.messages().all.isEmpty());
         QCOMPARE(program.state().envelopeType(), 2);
         QCOMPARE(program.state().envelopeHeight(), 7);
-        QCOMPARE(program.state().envelopeWidth(), 1234);
+        QCOMPARE(program.state().envelopeWidth(), 1000);
         QCOMPARE(geometryOf(main, "envelopeShape"), QRect(24, 40, 650, 310));
         QCOMPARE(geometryOf(main, "recipientBox").topLeft(), QPoint(449, 181));
         QCOMPARE(geometryOf(main, "recipientLabel").topLeft(), QPoint(449, 165));
         QCOMPARE(geometryOf(main, "stamp").topLeft(), QPoint(587, 60));
-        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("7 X 1234мм"));
+        QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("7 X 1000мм"));
         QCOMPARE(main->windowTitle(), QStringLiteral("Велтора"));
         QCOMPARE(main->recipientBox()->font().bold(), true); // the installed recipient font is bold
     }
