@@ -33,7 +33,7 @@ public:
     // Shows the window at its place, in front, with its state built anew (see rebuild).
     void showFor(Origin origin);
 
-    // Empty lists and details, address-book mode, "book.txt" read again (a failure is reported and
+    // Empty lists and details, address-book mode, "Book.txt" read again (a failure is reported and
     // leaves the name list empty).
     void rebuild(Origin origin);
 
