@@ -10,16 +10,6 @@
 
 using namespace addressbook;
 
-namespace {
-
-QStringList withoutBlankLines(QStringList lines)
-{
-    lines.removeAll(QString());
-    return lines;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const WorkDir &dir = fuzz::workDir();
@@ -29,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     AddressBook book(dir);
     book.reload();
     const QStringList lines = book.lines();
-    FUZZ_CHECK(lines == codepage::splitLines(codepage::decode1251(b)));
+    // Blank lines are no part of the record format: the book holds every other line of the file.
+    FUZZ_CHECK(lines == withoutBlankLines(codepage::splitLines(codepage::decode1251(b))));
     const QStringList names = listNames(dir);
     FUZZ_CHECK(names == namesOf(lines));
     FUZZ_CHECK(names.size() == recordStarts(lines).size());

@@ -20,7 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         home = settings::readHomeFont(dir);
         addr = settings::readAddrFont(dir);
     } catch (const IoError &) {
-        FUZZ_CHECK(b.size() < TFontSetting::RecordSize);
+        // Too short, or a size that no font has.
+        const bool sized = b.size() >= TFontSetting::RecordSize;
+        const qint32 pointSize = sized ? qFromLittleEndian<qint32>(b.constData() + 256) : 0;
+        FUZZ_CHECK(!sized || pointSize < settings::MinFontSize || pointSize > settings::MaxFontSize);
         return 0;
     }
     FUZZ_CHECK(b.size() >= TFontSetting::RecordSize);

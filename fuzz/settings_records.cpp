@@ -38,24 +38,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qint32 envtip = 0, envsFirst = 0, envsLast = 0;
     settings::EnvelopeSize size2;
     quint8 issel = 0;
-    // A record shorter than the file's width is "Read beyond end of file"; a longer file is read in part.
-    FUZZ_CHECK(reads([&] { envtip = settings::readEnvtip(dir); }) == (b.size() >= 4));
-    FUZZ_CHECK(reads([&] { size2 = settings::readParfile(dir); }) == (b.size() >= 8));
+    // A record shorter than the file's width is "Read beyond end of file"; a longer file is read in
+    // part. Values that no envelope can have are refused too.
+    const auto between = [](qint32 v, qint32 low, qint32 high) { return v >= low && v <= high; };
+    const bool envtipOk = b.size() >= 4 && between(le32(b, 0), 1, 3);
+    const bool parfileOk = b.size() >= 8 && between(le32(b, 0), settings::MinEnvelopeMm, settings::MaxEnvelopeMm) &&
+                           between(le32(b, 4), settings::MinEnvelopeMm, settings::MaxEnvelopeMm);
+    const qint32 last = b.size() >= 4 ? le32(b, (b.size() / 4 - 1) * 4) : 0;
+    const bool envsLastOk = b.size() >= 4 && (last == 0 || last == 1 || last == 4);
+    FUZZ_CHECK(reads([&] { envtip = settings::readEnvtip(dir); }) == envtipOk);
+    FUZZ_CHECK(reads([&] { size2 = settings::readParfile(dir); }) == parfileOk);
     FUZZ_CHECK(reads([&] { envsFirst = settings::readEnvsFirst(dir); }) == (b.size() >= 4));
-    FUZZ_CHECK(reads([&] { envsLast = settings::readEnvsLast(dir); }) == (b.size() >= 4));
+    FUZZ_CHECK(reads([&] { envsLast = settings::readEnvsLast(dir); }) == envsLastOk);
     FUZZ_CHECK(reads([&] { issel = settings::readIssel(dir); }) == (b.size() >= 1));
 
-    if (b.size() >= 4) {
+    if (envtipOk) {
         FUZZ_CHECK(envtip == le32(b, 0));
-        FUZZ_CHECK(envsFirst == le32(b, 0));
-        FUZZ_CHECK(envsLast == le32(b, (b.size() / 4 - 1) * 4));
-        // Written back, each reads the same.
         settings::writeEnvtip(dir, envtip);
         FUZZ_CHECK(settings::readEnvtip(dir) == envtip);
+    }
+    if (b.size() >= 4)
+        FUZZ_CHECK(envsFirst == le32(b, 0));
+    if (envsLastOk) {
+        // Written back, it reads the same.
+        FUZZ_CHECK(envsLast == last);
         settings::writeEnvs(dir, envsLast);
         FUZZ_CHECK(settings::readEnvsFirst(dir) == envsLast && settings::readEnvsLast(dir) == envsLast);
     }
-    if (b.size() >= 8) {
+    if (parfileOk) {
         FUZZ_CHECK(size2.height == le32(b, 0) && size2.width == le32(b, 4));
         settings::writeParfile(dir, size2.height, size2.width);
         const auto again = settings::readParfile(dir);
