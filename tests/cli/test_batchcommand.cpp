@@ -1,5 +1,6 @@
 // veltora-batch as a user runs it: arguments, tables in two encodings, selections, exit status.
 
+#include "support/BatchWorkDir.h"
 #include "support/TestSupport.h"
 
 #include <QElapsedTimer>
@@ -90,13 +91,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TempWorkDir>();
-        m_dir->write(QStringLiteral("user.txt"), cp1251(QStringLiteral("ООО Велтора\r\nул. Садовая, 1\r\nКиев")));
-        m_dir->write(
-            QStringLiteral("Book.txt"),
-            crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
-                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
-                       QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
-                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
+        writeBatchWorkDir(*m_dir);
     }
 
     void badArguments_data()

@@ -3,6 +3,7 @@
 // number of copies reaches the queue, and a printer that is not there or refuses the job gives
 // the exit status and the reason.
 
+#include "support/BatchWorkDir.h"
 #include "support/PrivateCups.h"
 #include "support/TestSupport.h"
 
@@ -66,13 +67,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TempWorkDir>();
-        m_dir->write(QStringLiteral("user.txt"), cp1251(QStringLiteral("ООО Велтора\r\nул. Садовая, 1\r\nКиев")));
-        m_dir->write(
-            QStringLiteral("Book.txt"),
-            crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
-                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
-                       QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
-                       QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
+        writeBatchWorkDir(*m_dir);
     }
 
     void bookOnTheQueue()
