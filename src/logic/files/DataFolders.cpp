@@ -8,15 +8,28 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+QString programDataDir()
+{
+    // VELTORA_DATA_FROM_BIN is the install layout's path from the programs' folder to the shared
+    // folder ("../share/veltora"); the build tree has the same layout.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return QDir::cleanPath(programDir.filePath(QStringLiteral(VELTORA_DATA_FROM_BIN)));
+}
+
 QString defaultDataDir()
 {
     const QString env = qEnvironmentVariable("VELTORA_DATA");
     if (!env.isEmpty())
         return env;
-    const QString besideExe = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data"));
-    if (QFileInfo(besideExe).isDir())
-        return besideExe;
-    return QDir(QStringLiteral(VELTORA_SOURCE_DIR)).filePath(QStringLiteral("data"));
+    return programDataDir();
+}
+
+QString translationsDir()
+{
+    const QString beside = QDir(defaultDataDir()).filePath(QStringLiteral("translations"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir(programDataDir()).filePath(QStringLiteral("translations"));
 }
 
 QString defaultWorkDir()

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# check_manual_pages.sh BATCH MANDIR: every option that `veltora-batch --help` lists is documented
+# in veltora-batch(1), and both pages format without a warning.
+set -uo pipefail
+batch=$1 mandir=$2
+. "$(dirname "$0")/common.sh"
+command -v groff >/dev/null || fail "groff is not installed (scripts/install-deps installs it)"
+
+options=$("$batch" --help | grep -oE '^ +(--[a-z][a-z-]*|-[a-z])' | tr -d ' ' | sort -u)
+[ -n "$options" ] || fail "no option found in veltora-batch --help"
+# The page writes options as \-\-name (or \fB\-o\fR).
+page_options=$(grep -oE '\\-(\\-)?[a-z][a-z-]*' "$mandir/veltora-batch.1" | sed 's/\\//g' | sort -u)
+missing=$(comm -23 <(printf '%s\n' "$options") <(printf '%s\n' "$page_options"))
+[ -z "$missing" ] || fail "veltora-batch(1) does not document: $(echo $missing)"
+
+for page in veltora.1 veltora-batch.1; do
+    warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z "$mandir/$page" 2>&1)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+    grep -q "^\.TH ${page%.1} 1 " "$mandir/$page" || fail "$page has no .TH line for section 1"
+done
+echo "manual pages: ok ($(echo $options))"
