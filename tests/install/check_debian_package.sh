@@ -21,8 +21,9 @@ dpkg-deb --info "$deb"
 [ "$(dpkg-deb --field "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 # Both programs' libraries: Qt Widgets is the window program's, libcups the batch printer's.
 depends=$(dpkg-deb --field "$deb" Depends)
+depended_packages=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2; do
-    grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
+    grep -qxF "$library" <<<"$depended_packages" || fail "Depends lacks $library: $depends"
 done
 
 dpkg-deb --contents "$deb" | awk '{print $6}' >"$scratch/contents.txt"

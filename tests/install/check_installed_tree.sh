@@ -45,6 +45,16 @@ printf 'installed\r\n' >"$moved/share/veltora/installed-marker.txt"
 print_mailing "$moved/bin/veltora-batch" "$scratch/batch"
 [ -f "$scratch/batch/work/installed-marker.txt" ] || fail "veltora-batch seeded its working directory from elsewhere"
 
+# Without its data beside it, the program names the folder it missed and prints nothing.
+mkdir -p "$scratch/alone/bin" "$scratch/alone/home"
+cp "$moved/bin/veltora-batch" "$scratch/alone/bin/"
+env -u VELTORA_DATA HOME="$scratch/alone/home" VELTORA_WORKDIR="$scratch/alone/work" "$scratch/alone/bin/veltora-batch" \
+    --table "$scratch/batch/mailing.txt" --columns 0,-,-,1,2,-,-,-,3 -o "$scratch/alone/mailing.pdf" \
+    2>"$scratch/alone/stderr.txt" && fail "veltora-batch without its data reported success"
+grep -qF "$scratch/alone/share/veltora" "$scratch/alone/stderr.txt" ||
+    { cat "$scratch/alone/stderr.txt" >&2; fail "veltora-batch without its data does not name the missing folder"; }
+[ ! -e "$scratch/alone/mailing.pdf" ] || fail "veltora-batch without its data wrote a PDF"
+
 "$moved/bin/veltora-batch" --help >"$scratch/help.txt" || fail "veltora-batch --help failed"
 grep -q -- '--table' "$scratch/help.txt" || fail "veltora-batch --help does not list its options"
 

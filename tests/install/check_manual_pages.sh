@@ -8,8 +8,8 @@ command -v groff >/dev/null || fail "groff is not installed (scripts/install-dep
 
 options=$("$batch" --help | grep -oE '^ +(--[a-z][a-z-]*|-[a-z])' | tr -d ' ' | sort -u)
 [ -n "$options" ] || fail "no option found in veltora-batch --help"
-# The page writes options as \-\-name (or \fB\-o\fR).
-page_options=$(grep -oE '\\-(\\-)?[a-z][a-z-]*' "$mandir/veltora-batch.1" | sed 's/\\//g' | sort -u)
+# The page writes every hyphen of an option as \- (\-\-shift\-home).
+page_options=$(sed 's/\\-/-/g' "$mandir/veltora-batch.1" | grep -oE -- '--?[a-z][a-z-]*' | sort -u)
 missing=$(comm -23 <(printf '%s\n' "$options") <(printf '%s\n' "$page_options"))
 [ -z "$missing" ] || fail "veltora-batch(1) does not document: $(echo $missing)"
 

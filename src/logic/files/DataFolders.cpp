@@ -3,6 +3,7 @@
 #include "logic/files/WorkDir.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +45,16 @@ QString defaultWorkDir()
 QStringList seedWorkDir(const QString &dataDir, const QString &workDir)
 {
     QDir().mkpath(workDir);
+    if (!QFileInfo(dataDir).isDir()) {
+        // A program moved away from its share/veltora, or a VELTORA_DATA naming no folder: the files
+        // that the working directory lacks will be reported missing, and this says why.
+        qWarning().noquote() << QStringLiteral(
+                                    "Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена "
+                                    "/ the program's data folder is missing: the working directory was "
+                                    "not filled from it")
+                                    .arg(QDir::toNativeSeparators(dataDir));
+        return {};
+    }
     const WorkDir target(workDir);
     QStringList copied;
     const QDir source(dataDir);
