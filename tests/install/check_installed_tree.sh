@@ -36,6 +36,13 @@ icon_name=$(sed -n 's/^Icon=//p' "$prefix/share/applications/$app_id.desktop")
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "the menu entry's icon '$icon_name' is not installed"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
     fail "the metainfo does not name the menu entry $app_id.desktop"
+# The metainfo's screenshots are the ones the source tree keeps for the home page.
+screenshots=$(sed -n 's|.*<image>.*/screenshots/\([^<]*\)</image>.*|\1|p' "$prefix/share/metainfo/$app_id.metainfo.xml")
+[ -n "$screenshots" ] || fail "the metainfo shows no screenshot"
+for shot in $screenshots; do
+    [ "$(od -An -c -j1 -N3 "$source/docs/screenshots/$shot" 2>/dev/null | tr -d ' ')" = PNG ] ||
+        fail "the metainfo's screenshot $shot is not a PNG in docs/screenshots"
+done
 
 # Moved elsewhere, the tree still works: the programs find their data relative to themselves. The
 # marker proves that the working directory was seeded from this tree and from nowhere else.
