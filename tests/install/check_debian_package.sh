@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# check_debian_package.sh BUILD SCRATCH: cpack builds the Debian package; its dependencies come
-# from dpkg-shlibdeps; unpacked into a scratch root, its veltora-batch finds its data and prints a
-# mailing into a PDF.
+# check_debian_package.sh BUILD SOURCE SCRATCH: cpack builds the Debian package; its dependencies
+# come from dpkg-shlibdeps; its programs know no path of the source tree; unpacked into a scratch
+# root, its veltora-batch finds its data and prints a mailing into a PDF.
 set -uo pipefail
-build=$1 scratch=$2
+build=$1 source=$2 scratch=$3
 . "$(dirname "$0")/common.sh"
 fresh_dir "$scratch"
 for tool in cpack dpkg-deb dpkg-shlibdeps pdfinfo; do
@@ -36,6 +36,15 @@ for file in ./usr/bin/veltora ./usr/bin/veltora-batch ./usr/share/veltora/parfil
 done
 
 dpkg-deb -x "$deb" "$scratch/root"
+# The stripped programs hold no path of the source tree, neither as bytes nor as a Qt string (UTF-16).
+utf16_source=$(printf '%s' "$source" | sed 's/./&\\x00/g')
+for program in veltora veltora-batch; do
+    binary=$scratch/root/usr/bin/$program
+    if LC_ALL=C grep -qaF "$source" "$binary" || LC_ALL=C grep -qaP "$utf16_source" "$binary"; then
+        fail "$program has the source tree's path $source compiled in"
+    fi
+done
+
 print_mailing "$scratch/root/usr/bin/veltora-batch" "$scratch/run"
 
 # Every dependency is a package this system knows and has installed, at a version that satisfies it.
