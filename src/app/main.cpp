@@ -1,5 +1,6 @@
 // Veltora: addresses and prints postal envelopes.
 
+#include "logic/services/Language.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtPrintingService.h"
 #include "ui/common/QtMessages.h"
@@ -7,9 +8,7 @@
 #include "ui/main/Program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -26,10 +25,18 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    const language::ArgumentChoice asked = language::fromArguments(QCoreApplication::arguments());
+    if (!asked.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(asked.error));
+        return 2;
+    }
+    const QString lang = language::choose(asked.code, language::storedChoice(), QLocale::system().uiLanguages());
+    if (!language::install(app, lang, language::translationsDir()))
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Велтора: перевод «%1» не найден в %2, интерфейс на русском языке. / "
+                                               "Veltora: the \"%1\" translation is missing from %2; the interface "
+                                               "stays Russian.")
+                                    .arg(lang, language::translationsDir())));
 
     const QString dataDir = defaultDataDir();
     const QString workDir = defaultWorkDir();

@@ -32,6 +32,9 @@ public slots:
     // "Очистить": empties the results and the locality box.
     void clearResults();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // The region list into the region box (a failure is reported and leaves the box empty).
     void loadRegions();

@@ -16,6 +16,7 @@ struct AppContext;
 class DocumentBrowser;
 class FeedMethodDialog;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QToolBar;
 
@@ -77,6 +78,9 @@ protected:
 private:
     void buildMenu();
     void buildToolBar();
+    // Дополнительно > Язык: the languages, the one in use (or chosen for the next start) checked.
+    void buildLanguageMenu(QMenu *parent);
+    void chooseLanguage(const QString &code);
     void buildEnvelope();
     bool confirmExit();
     // Shows the group mailing window, made on first use, rebuilt for the menu it was opened from.
