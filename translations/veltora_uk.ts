@@ -860,7 +860,7 @@
     </message>
     <message>
         <source>при слиянии с внешним источником выделяйте не более</source>
-        <translation>під час злиття із зовнішнім джерелом виділяйте не більше</translation>
+        <translation>при злитті з зовнішнім джерелом виділяйте не більше</translation>
     </message>
     <message>
         <source>780 строк!</source>

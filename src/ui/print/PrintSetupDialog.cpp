@@ -94,10 +94,12 @@ void PrintSetupDialog::buildControls()
     auto *setup = new QPushButton(tr("Настройка"), printer);
     setup->setObjectName(QStringLiteral("printerSetupButton"));
     setup->setGeometry(400, 24, 75, 25);
+    formlook::fitCaption(setup);
     connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::openPrinterSetup);
-    label(tr("Состояние: "), printer, 8, 64);
+    QLabel *statusCaption = label(tr("Состояние: "), printer, 8, 64);
     // Read once: the status is that of the moment the dialog is built.
-    m_status = label(m_ctx.printing.printing() ? tr("Занят") : tr("Свободен"), printer, 72, 64);
+    m_status = label(m_ctx.printing.printing() ? tr("Занят") : tr("Свободен"), printer,
+                     std::max(72, statusCaption->geometry().right() + 1), 64);
     m_status->setObjectName(QStringLiteral("statusLabel"));
 
     QGroupBox *envelopes = group(tr("Конверты"), QStringLiteral("envelopesGroup"), this, {8, 104, 265, 137});
@@ -114,6 +116,11 @@ void PrintSetupDialog::buildControls()
     m_numberEdit->setGeometry(8, 84, 249, 21);
     m_numberEdit->setEnabled(false);
     colourList(m_numberEdit, disabledListColour(m_numberEdit));
+    // The contents start a little below the frame's top line, however tall the style makes the title.
+    if (const int below = envelopes->contentsRect().top() + 4 - m_all->y(); below > 0) {
+        for (QWidget *w : envelopes->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            w->move(w->x(), w->y() + below);
+    }
     connect(m_all, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseAllEnvelopes();
@@ -124,10 +131,11 @@ void PrintSetupDialog::buildControls()
     });
 
     QGroupBox *copies = group(tr("Копии"), QStringLiteral("copiesGroup"), this, {280, 104, 193, 95});
-    label(tr("Число копий: "), copies, 8, 24 + 4);
+    QLabel *copiesCaption = label(tr("Число копий: "), copies, 8, 24 + 4);
     m_copies = new QSpinBox(this);
     m_copies->setObjectName(QStringLiteral("copiesBox"));
-    m_copies->setGeometry(368, 128, 57, 22);
+    // Beside its caption, however long the caption is in the language shown.
+    m_copies->setGeometry(std::max(368, copies->x() + copiesCaption->geometry().right() + 4), 128, 57, 22);
     m_copies->setRange(1, 50);
     m_copies->setValue(1);
 
