@@ -81,6 +81,7 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
     m_confirm->setDefault(true);
     m_cancel = makeButton(this, QStringLiteral("cancelButton"), tr("Отмена"), QStyle::SP_DialogCancelButton,
                           QRect(198, 184, 85, 25));
+    formlook::fitCaption(m_cancel);
     connect(m_confirm, &QPushButton::clicked, this, &AddresseeDialog::confirmed);
     connect(m_cancel, &QPushButton::clicked, this, &AddresseeDialog::close);
 
@@ -156,6 +157,7 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(QWidget *addressBook, const QString
     m_delete->setDefault(true);
     QPushButton *cancel = makeButton(this, QStringLiteral("cancelButton"), tr("Отмена"), QStyle::SP_DialogCancelButton,
                                      QRect(144, 264, 75, 25));
+    formlook::fitCaption(cancel);
     connect(m_delete, &QPushButton::clicked, this, &DeleteAddresseeDialog::confirmed);
     connect(cancel, &QPushButton::clicked, this, &DeleteAddresseeDialog::close);
 

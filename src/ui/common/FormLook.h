@@ -39,7 +39,8 @@ inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &
 // right edge stays where it was.
 inline void fitCaption(QPushButton *button)
 {
-    const int needed = button->sizeHint().width();
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    const int needed = button->fontMetrics().horizontalAdvance(button->text()) + icon + 12;
     if (needed <= button->width())
         return;
     const QRect g = button->geometry();

@@ -61,6 +61,7 @@ FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(424, 312, 75, 25);
     cancel->setAutoDefault(false);
+    formlook::fitCaption(cancel);
 
     connect(ok, &QPushButton::clicked, this, &FontSetupDialog::storeFonts);
     connect(cancel, &QPushButton::clicked, this, &FontSetupDialog::reject);

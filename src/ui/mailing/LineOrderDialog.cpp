@@ -98,6 +98,7 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(416, 304, 75, 25);
+    formlook::fitCaption(cancel);
     connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::reject);
 
     // From the list through the nine fields in their order, then the buttons.

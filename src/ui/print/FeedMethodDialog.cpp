@@ -3,6 +3,7 @@
 #include "logic/files/SettingsFiles.h"
 #include "logic/services/Guard.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
 #include "ui/common/Theme.h"
 
 #include <QLabel>
@@ -166,6 +167,7 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setGeometry(352, 272, 73, 25);
     m_cancelButton->setAutoDefault(false);
+    formlook::fitCaption(m_cancelButton);
     connect(m_okButton, &QPushButton::clicked, this, &FeedMethodDialog::confirm);
     connect(m_cancelButton, &QPushButton::clicked, this, &FeedMethodDialog::reject);
 

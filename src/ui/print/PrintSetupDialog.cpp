@@ -147,6 +147,7 @@ void PrintSetupDialog::buildControls()
     auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(408, 256, 75, 25);
+    formlook::fitCaption(cancel);
     connect(cancel, &QPushButton::clicked, this, &PrintSetupDialog::close);
     auto *feed = new QPushButton(tr("Способ загрузки конверта"), this);
     feed->setObjectName(QStringLiteral("feedMethodButton"));
