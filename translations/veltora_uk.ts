@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Вниз</source>
-        <translation>Униз</translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <source>Влево</source>
