@@ -27,7 +27,7 @@ public:
     QPlainTextEdit *resultsBox() const { return m_resultsBox; }
 
 public slots:
-    // "Искать", or Enter in the locality box: the entries found are added to the results.
+    // "Искать", or Enter (the search button is the default): the entries found are added to the results.
     void search();
     // "Очистить": empties the results and the locality box.
     void clearResults();

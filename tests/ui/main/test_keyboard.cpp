@@ -19,12 +19,15 @@
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -176,6 +179,33 @@ private slots:
         QTest::keyClick(d.columnList(), Qt::Key_Escape);
         QVERIFY(d.rows().isEmpty());
         QVERIFY(!program.dir().exists(QStringLiteral("Slfile.tmp")));
+    }
+
+    // Enter in the document browser's list opens the current item: a folder is entered, a file is
+    // handed to the desktop.
+    void browserOpensWithEnter()
+    {
+        TestProgram program;
+        QTemporaryDir root;
+        QDir(root.path()).mkdir(QStringLiteral("inner"));
+        QFile file(QDir(root.path()).filePath(QStringLiteral("inner/addresses.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        DocumentBrowser browser(program.ctx());
+        showActive(&browser, {});
+        browser.showFolder(root.path());
+        QListView *list = browser.folderList();
+        auto *model = qobject_cast<QFileSystemModel *>(list->model());
+        QTRY_COMPARE(model->rowCount(list->rootIndex()), 1);
+        list->setFocus();
+        list->setCurrentIndex(model->index(0, 0, list->rootIndex()));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(browser.currentFolder(), QDir(root.path()).filePath(QStringLiteral("inner")));
+        QTRY_COMPARE(model->rowCount(list->rootIndex()), 1);
+        list->setCurrentIndex(model->index(0, 0, list->rootIndex()));
+        QTest::keyClick(list, Qt::Key_Enter);
+        QCOMPARE(program.desktop().opened, QStringList{file.fileName()});
+        QVERIFY(browser.isVisible()); // Enter did not also close the window
     }
 
     void controlTabLeavesAddressBoxes()
