@@ -70,9 +70,6 @@ QLabel *makeBoxLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, theme::captionBackground(pal));
-    label->setPalette(pal);
     label->adjustSize();
     return label;
 }
@@ -124,50 +121,83 @@ void MainWindow::setDocumentBrowser(DocumentBrowser *browser)
 void MainWindow::buildMenu()
 {
     QMenuBar *bar = menuBar();
-    auto add = [this](QMenu *menu, const QString &name, const QString &caption, const QIcon &icon,
+    auto add = [this](QMenu *menu, const QString &name, const QString &caption, DrawnIcon icon,
                       void (MainWindow::*slot)()) {
-        QAction *a = menu->addAction(icon, caption);
+        QAction *a = menu->addAction(caption);
+        setDrawnIcon(a, icon);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
     QMenu *file = bar->addMenu(tr("&Файл"));
-    add(file, QStringLiteral("writeLetterAction"), tr("Написать письмо"), icons::letter(), &MainWindow::writeLetter);
-    QMenu *print = file->addMenu(icons::print(), tr("&Печать"));
-    add(print, QStringLiteral("printEnvelopeAction"), tr("Данный конверт"), icons::envelope(),
-        &MainWindow::printEnvelope)
+    add(file, QStringLiteral("writeLetterAction"), tr("Написать письмо"), icons::letter, &MainWindow::writeLetter);
+    QMenu *print = file->addMenu(tr("&Печать"));
+    setDrawnIcon(print->menuAction(), icons::print);
+    add(print, QStringLiteral("printEnvelopeAction"), tr("Данный конверт"), icons::envelope, &MainWindow::printEnvelope)
         ->setShortcut(QKeySequence::Print);
-    add(print, QStringLiteral("printGroupMailingAction"), tr("Групповая рассылка"), icons::group(),
+    add(print, QStringLiteral("printGroupMailingAction"), tr("Групповая рассылка"), icons::group,
         &MainWindow::printGroupMailing);
     file->addSeparator();
-    add(file, QStringLiteral("exitAction"), tr("Выход"), icons::exit(), &MainWindow::exitProgram)
+    add(file, QStringLiteral("exitAction"), tr("Выход"), icons::exit, &MainWindow::exitProgram)
         ->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu *edit = bar->addMenu(tr("&Правка"));
-    add(edit, QStringLiteral("copyAction"), tr("Копировать"), icons::copy(), &MainWindow::copy)
+    add(edit, QStringLiteral("copyAction"), tr("Копировать"), icons::copy, &MainWindow::copy)
         ->setShortcut(QKeySequence::Copy);
-    add(edit, QStringLiteral("pasteAction"), tr("Вставить"), icons::paste(), &MainWindow::paste)
+    add(edit, QStringLiteral("pasteAction"), tr("Вставить"), icons::paste, &MainWindow::paste)
         ->setShortcut(QKeySequence::Paste);
-    add(edit, QStringLiteral("selectAllAction"), tr("Выделить всё"), QIcon(), &MainWindow::selectAll)
+    add(edit, QStringLiteral("selectAllAction"), tr("Выделить всё"), nullptr, &MainWindow::selectAll)
         ->setShortcut(QKeySequence::SelectAll);
 
     QMenu *extra = bar->addMenu(tr("&Дополнительно"));
-    add(extra, QStringLiteral("envelopeSizeAction"), tr("Размер конверта"), icons::size(),
+    add(extra, QStringLiteral("envelopeSizeAction"), tr("Размер конверта"), icons::size,
         &MainWindow::chooseEnvelopeSize);
-    add(extra, QStringLiteral("fontsAction"), tr("Шрифт"), icons::font(), &MainWindow::chooseFonts);
-    add(extra, QStringLiteral("groupMailingAction"), tr("Групповая рассылка"), icons::group(),
+    add(extra, QStringLiteral("fontsAction"), tr("Шрифт"), icons::font, &MainWindow::chooseFonts);
+    add(extra, QStringLiteral("groupMailingAction"), tr("Групповая рассылка"), icons::group,
         &MainWindow::openGroupMailing);
-    add(extra, QStringLiteral("addressBookAction"), tr("Адресная книга"), icons::book(), &MainWindow::openAddressBook);
-    add(extra, QStringLiteral("senderAction"), tr("Инф. о пользователе"), icons::user(), &MainWindow::editSender);
-    add(extra, QStringLiteral("postalCodeAction"), tr("Почтовый индекс"), icons::postcode(),
-        &MainWindow::findPostalCode);
+    add(extra, QStringLiteral("addressBookAction"), tr("Адресная книга"), icons::book, &MainWindow::openAddressBook);
+    add(extra, QStringLiteral("senderAction"), tr("Инф. о пользователе"), icons::user, &MainWindow::editSender);
+    add(extra, QStringLiteral("postalCodeAction"), tr("Почтовый индекс"), icons::postcode, &MainWindow::findPostalCode);
     extra->addSeparator();
     buildLanguageMenu(extra);
 
     QMenu *help = bar->addMenu(tr("&Справка"));
-    add(help, QStringLiteral("helpAction"), tr("Вызов справки "), icons::help(), &MainWindow::showHelp)
+    add(help, QStringLiteral("helpAction"), tr("Вызов справки "), icons::help, &MainWindow::showHelp)
         ->setShortcut(QKeySequence::HelpContents);
-    add(help, QStringLiteral("aboutAction"), tr("О программе"), icons::about(), &MainWindow::showAbout);
+    add(help, QStringLiteral("aboutAction"), tr("О программе"), icons::about, &MainWindow::showAbout);
+}
+
+void MainWindow::setDrawnIcon(QAction *action, DrawnIcon icon)
+{
+    if (!icon)
+        return;
+    action->setIcon(icon());
+    m_drawnIcons.append({action, icon});
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Another theme: the icons and the envelope's colours are made again from its palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) {
+        for (const auto &[action, icon] : std::as_const(m_drawnIcons))
+            action->setIcon(icon());
+        applyThemeColours();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::applyThemeColours()
+{
+    if (!m_sizeLabel)
+        return; // the envelope is not built yet
+    for (QLabel *label : {m_senderLabel, m_recipientLabel}) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, theme::captionBackground(pal));
+        label->setPalette(pal);
+    }
+    QPalette faint = palette();
+    faint.setColor(QPalette::WindowText, theme::faintCaption(faint));
+    m_sizeLabel->setPalette(faint);
 }
 
 void MainWindow::buildLanguageMenu(QMenu *parent)
@@ -213,23 +243,24 @@ void MainWindow::buildToolBar()
     {
         const char *name;
         QString hint;
-        QIcon icon;
+        DrawnIcon icon;
         void (MainWindow::*slot)();
     };
     const Button buttons[] = {
-        {"writeLetterButton", tr("Написать письмо"), icons::letter(), &MainWindow::writeLetter},
-        {"copyButton", tr("Копировать"), icons::copy(), &MainWindow::copy},
-        {"pasteButton", tr("Вставить"), icons::paste(), &MainWindow::paste},
-        {"printEnvelopeButton", tr("Печать данного конверта"), icons::envelope(), &MainWindow::printEnvelope},
-        {"envelopeSizeButton", tr("Размеры конверта"), icons::size(), &MainWindow::chooseEnvelopeSize},
-        {"addressBookButton", tr("Адресная книга"), icons::book(), &MainWindow::openAddressBook},
-        {"fontsButton", tr("Настройка шрифтов"), icons::font(), &MainWindow::chooseFonts},
-        {"senderButton", tr("Информация о пользователе"), icons::user(), &MainWindow::editSender},
-        {"helpButton", tr("Справка"), icons::help(), &MainWindow::showHelp},
-        {"exitButton", tr("Выход"), icons::exit(), &MainWindow::exitProgram},
+        {"writeLetterButton", tr("Написать письмо"), icons::letter, &MainWindow::writeLetter},
+        {"copyButton", tr("Копировать"), icons::copy, &MainWindow::copy},
+        {"pasteButton", tr("Вставить"), icons::paste, &MainWindow::paste},
+        {"printEnvelopeButton", tr("Печать данного конверта"), icons::envelope, &MainWindow::printEnvelope},
+        {"envelopeSizeButton", tr("Размеры конверта"), icons::size, &MainWindow::chooseEnvelopeSize},
+        {"addressBookButton", tr("Адресная книга"), icons::book, &MainWindow::openAddressBook},
+        {"fontsButton", tr("Настройка шрифтов"), icons::font, &MainWindow::chooseFonts},
+        {"senderButton", tr("Информация о пользователе"), icons::user, &MainWindow::editSender},
+        {"helpButton", tr("Справка"), icons::help, &MainWindow::showHelp},
+        {"exitButton", tr("Выход"), icons::exit, &MainWindow::exitProgram},
     };
     for (const Button &b : buttons) {
-        QAction *a = m_toolBar->addAction(b.icon, b.hint);
+        QAction *a = m_toolBar->addAction(b.hint);
+        setDrawnIcon(a, b.icon);
         a->setToolTip(b.hint);
         a->setObjectName(QString::fromLatin1(b.name));
         connect(a, &QAction::triggered, this, b.slot);
@@ -288,9 +319,7 @@ void MainWindow::buildEnvelope()
     big.setPixelSize(37);
     big.setWeight(QFont::Black);
     m_sizeLabel->setFont(big);
-    QPalette pal = m_sizeLabel->palette();
-    pal.setColor(QPalette::WindowText, theme::faintCaption(pal));
-    m_sizeLabel->setPalette(pal);
+    applyThemeColours();
 
     for (QPlainTextEdit *box : {m_senderBox, m_recipientBox})
         box->viewport()->installEventFilter(this);

@@ -6,6 +6,7 @@
 #include "ui/common/Theme.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -117,6 +118,24 @@ private slots:
         QVERIFY(contrast(size->palette().color(QPalette::WindowText), face) >= 40); // faint, but there
         QVERIFY(contrast(main->senderBox()->palette().color(QPalette::Text),
                          main->senderBox()->palette().color(QPalette::Base)) >= 100);
+    }
+
+    // A theme changed while the program runs: the drawn icons and the captions follow it.
+    void themeChangedWhileRunning()
+    {
+        QApplication::setPalette(lightPalette());
+        TestProgram program;
+        MainWindow *main = program.start();
+        QApplication::setPalette(darkPalette());
+        QCoreApplication::processEvents();
+        const QColor window = darkPalette().color(QPalette::Window);
+        for (const char *name : {"fontsButton", "fontsAction", "postalCodeAction"}) {
+            auto *action = main->findChild<QAction *>(QString::fromLatin1(name));
+            QVERIFY2(contrastingShare(action->icon(), window) >= 0.33, name);
+        }
+        auto *label = main->findChild<QLabel *>(QStringLiteral("senderLabel"));
+        QVERIFY(contrast(label->palette().color(QPalette::Window), label->palette().color(QPalette::WindowText)) >=
+                100);
     }
 
     void readableColours_data()
