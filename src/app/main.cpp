@@ -1,5 +1,7 @@
 // Veltora: addresses and prints postal envelopes.
 
+#include "logic/files/DataFolders.h"
+#include "logic/services/Language.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtPrintingService.h"
 #include "ui/common/QtMessages.h"
@@ -7,10 +9,31 @@
 #include "ui/main/Program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
+
+namespace {
+
+// The program's icon: the installed theme's, else the bitmaps of share/icons beside the program's
+// shared folder (the build tree has the installed layout).
+QIcon programIcon()
+{
+    QIcon icon = QIcon::fromTheme(QStringLiteral("veltora"));
+    if (!icon.isNull())
+        return icon;
+    const QDir hicolor(programDataDir() + QStringLiteral("/../icons/hicolor"));
+    for (const QString &size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString png = hicolor.filePath(size + QStringLiteral("/apps/veltora.png"));
+        if (QFile::exists(png))
+            icon.addFile(png);
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,10 +49,20 @@ int main(int argc, char *argv[])
     }
 #endif
     QApplication app(argc, argv);
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltora.Veltora"));
+    QApplication::setWindowIcon(programIcon());
+    const language::ArgumentChoice asked = language::fromArguments(QCoreApplication::arguments());
+    if (!asked.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(asked.error));
+        return 2;
+    }
+    const QString lang = language::choose(asked.code, language::storedChoice(), QLocale::system().uiLanguages());
+    if (!language::install(app, lang, translationsDir()))
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Велтора: перевод «%1» не найден в %2, интерфейс на русском языке. / "
+                                               "Veltora: the \"%1\" translation is missing from %2; the interface "
+                                               "stays Russian.")
+                                    .arg(lang, translationsDir())));
 
     const QString dataDir = defaultDataDir();
     const QString workDir = defaultWorkDir();

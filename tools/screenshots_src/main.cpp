@@ -1,5 +1,6 @@
 #include "Shots.h"
 
+#include "logic/services/Language.h"
 #include "platform/QtPrintingService.h"
 #include "support/RecordingDesktop.h"
 #include "support/RecordingMessages.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QWidget>
@@ -48,12 +51,41 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: screenshots OUTDIR\n");
+    if (args.size() < 2 || args.at(1).startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr, "usage: screenshots OUTDIR [--lang ru|uk|en] [--dark]\n");
         return 2;
     }
     const QString outDir = args.at(1);
     QDir().mkpath(outDir);
+    const language::ArgumentChoice lang = language::fromArguments(args);
+    if (!lang.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(lang.error));
+        return 2;
+    }
+    if (!lang.code.isEmpty() && !language::install(app, lang.code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR))) {
+        std::fprintf(stderr, "no translation %s in %s\n", qPrintable(lang.code), VELTORA_TRANSLATIONS_BUILD_DIR);
+        return 1;
+    }
+    if (args.contains(QStringLiteral("--dark"))) {
+        // A dark theme as a desktop would give it: Fusion with a dark palette.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 32));
+        dark.setColor(QPalette::AlternateBase, QColor(50, 50, 54));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(60, 110, 180));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+        QApplication::setPalette(dark);
+    }
 
     QTemporaryDir work;
     seedWorkDir(defaultDataDir(), work.path());

@@ -5,6 +5,7 @@
 #include "logic/files/WorkDir.h"
 #include "logic/state/SharedState.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -78,7 +79,7 @@ void DrawStamp(QPainter &painter, QSize image)
     const QRect rect(s.left, s.top, s.right - s.left, s.bottom - s.top);
     painter.fillRect(rect, StampColour);
     painter.setBackground(StampColour);
-    const QString caption = QStringLiteral("Марка");
+    const QString caption = QCoreApplication::translate("EnvelopeDrawing", "Марка");
     const QFontMetrics metrics = painter.fontMetrics();
     const int x = s.left + (s.right - s.left) / 2 - metrics.horizontalAdvance(caption) / 2;
     const int y = s.top + (s.bottom - s.top) / 2;

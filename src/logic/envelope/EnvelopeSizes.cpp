@@ -1,5 +1,7 @@
 #include "logic/envelope/EnvelopeSizes.h"
 
+#include <QCoreApplication>
+
 int sizeIndexForCaption(const QString &text, const QStringList &captions)
 {
     for (int i = 0; i < static_cast<int>(EnvelopeSizeTable.size()); ++i) {
@@ -12,12 +14,12 @@ int sizeIndexForCaption(const QString &text, const QStringList &captions)
 
 QString sizeLabelAtStartup(int height, int width)
 {
-    return QStringLiteral("%1 X %2мм").arg(height).arg(width);
+    return QCoreApplication::translate("EnvelopeSizes", "%1 X %2мм").arg(height).arg(width);
 }
 
 QString sizeLabelFromDialog(int height, int width)
 {
-    return QStringLiteral("%1 X %2 мм").arg(height).arg(width);
+    return QCoreApplication::translate("EnvelopeSizes", "%1 X %2 мм").arg(height).arg(width);
 }
 
 QSize shapeSizeFor(int envType, QSize current)

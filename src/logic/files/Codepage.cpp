@@ -2,6 +2,7 @@
 
 #include "logic/files/IoError.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -70,8 +71,9 @@ QByteArray encode1251OrThrow(const QString &text, const QString &fileName)
     if (auto bytes = encode1251(text))
         return *bytes;
     const QString ch = firstUnencodable(text);
-    throw IoError(QStringLiteral("Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. "
-                                 "Файл «%3» не изменён.")
+    throw IoError(QCoreApplication::translate("Codepage",
+                                              "Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. "
+                                              "Файл «%3» не изменён.")
                       .arg(ch)
                       .arg(ch.isEmpty() ? 0 : ch.at(0).unicode(), 4, 16, QLatin1Char('0'))
                       .arg(fileName));

@@ -4,6 +4,7 @@
 #include "logic/files/IoError.h"
 #include "logic/files/WorkDir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <QtEndian>
@@ -17,8 +18,9 @@ constexpr int ItalicOffset = 265;
 // Refuses a value read from a settings file that no envelope can have.
 [[noreturn]] void throwOutOfRange(const WorkDir &dir, const QString &file, const QString &what, const QString &allowed)
 {
-    throw IoError(QStringLiteral("Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). "
-                                 "Задайте настройку заново.")
+    throw IoError(QCoreApplication::translate("SettingsFiles",
+                                              "Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). "
+                                              "Задайте настройку заново.")
                       .arg(file, QDir::toNativeSeparators(dir.path(file)), what, allowed));
 }
 
@@ -30,8 +32,10 @@ bool inRange(qint32 value, qint32 low, qint32 high)
 TFontSetting checkedFont(const WorkDir &dir, const QString &file, TFontSetting font)
 {
     if (!inRange(font.Size, settings::MinFontSize, settings::MaxFontSize))
-        throwOutOfRange(dir, file, QStringLiteral("размер шрифта %1").arg(font.Size),
-                        QStringLiteral("от %1 до %2").arg(settings::MinFontSize).arg(settings::MaxFontSize));
+        throwOutOfRange(dir, file, QCoreApplication::translate("SettingsFiles", "размер шрифта %1").arg(font.Size),
+                        QCoreApplication::translate("SettingsFiles", "от %1 до %2")
+                            .arg(settings::MinFontSize)
+                            .arg(settings::MaxFontSize));
     return font;
 }
 
@@ -79,7 +83,8 @@ qint32 readEnvtip(const WorkDir &dir)
 {
     const qint32 type = int32At(dir.readFirstRecord(EnvtipFile, 4), 0);
     if (!inRange(type, 1, 3))
-        throwOutOfRange(dir, EnvtipFile, QStringLiteral("вид конверта %1").arg(type), QStringLiteral("1, 2 или 3"));
+        throwOutOfRange(dir, EnvtipFile, QCoreApplication::translate("SettingsFiles", "вид конверта %1").arg(type),
+                        QCoreApplication::translate("SettingsFiles", "1, 2 или 3"));
     return type;
 }
 
@@ -93,8 +98,10 @@ EnvelopeSize readParfile(const WorkDir &dir)
     const QByteArray record = dir.readFirstRecord(ParfileFile, 8);
     const EnvelopeSize size{int32At(record, 0), int32At(record, 4)};
     if (!inRange(size.height, MinEnvelopeMm, MaxEnvelopeMm) || !inRange(size.width, MinEnvelopeMm, MaxEnvelopeMm))
-        throwOutOfRange(dir, ParfileFile, QStringLiteral("размер конверта %1 x %2 мм").arg(size.height).arg(size.width),
-                        QStringLiteral("от %1 до %2 мм").arg(MinEnvelopeMm).arg(MaxEnvelopeMm));
+        throwOutOfRange(
+            dir, ParfileFile,
+            QCoreApplication::translate("SettingsFiles", "размер конверта %1 x %2 мм").arg(size.height).arg(size.width),
+            QCoreApplication::translate("SettingsFiles", "от %1 до %2 мм").arg(MinEnvelopeMm).arg(MaxEnvelopeMm));
     return size;
 }
 
@@ -112,8 +119,9 @@ qint32 readEnvsLast(const WorkDir &dir)
 {
     const qint32 feed = int32At(dir.readLastRecord(EnvsFile, 4), 0);
     if (feed != 0 && feed != 1 && feed != 4)
-        throwOutOfRange(dir, EnvsFile, QStringLiteral("способ загрузки %1").arg(feed),
-                        QStringLiteral("1 — по левому краю, 4 — по центру, 0 — не выбран"));
+        throwOutOfRange(
+            dir, EnvsFile, QCoreApplication::translate("SettingsFiles", "способ загрузки %1").arg(feed),
+            QCoreApplication::translate("SettingsFiles", "1 — по левому краю, 4 — по центру, 0 — не выбран"));
     return feed;
 }
 

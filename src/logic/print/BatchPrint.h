@@ -12,6 +12,7 @@
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "logic/print/Placement.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -27,7 +28,13 @@ class SharedState;
 class WorkDir;
 
 inline const QString PrintJobTitle = QStringLiteral("Велтора");
-inline const QString NoEnvelopeSizeMessage = QStringLiteral("Не установлены параметры конверта");
+// The refusal to print without an envelope size: the Russian text, and in the user's language.
+inline constexpr char NoEnvelopeSizeText[] = QT_TRANSLATE_NOOP("BatchPrint", "Не установлены параметры конверта");
+inline const QString NoEnvelopeSizeMessage = QString::fromUtf8(NoEnvelopeSizeText);
+inline QString noEnvelopeSizeMessage()
+{
+    return QCoreApplication::translate("BatchPrint", NoEnvelopeSizeText);
+}
 
 // Where the blocks of a job start, from the envelope and the nudges of the state, the feed method
 // of "envs" and the printable width of the current printer; the page is turned upright.

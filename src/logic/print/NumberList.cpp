@@ -1,5 +1,7 @@
 #include "logic/print/NumberList.h"
 
+#include <QCoreApplication>
+
 #include "logic/files/IoError.h"
 #include "logic/files/WorkDir.h"
 #include "logic/mailing/MailingRecordFile.h"
@@ -91,8 +93,8 @@ Expansion expandPieces(const QStringList &pieces, int envelopeCount)
 QString outsideMessage(int number, int envelopeCount)
 {
     if (envelopeCount <= 0)
-        return QStringLiteral("Нет конверта с номером %1: список рассылки пуст").arg(number);
-    return QStringLiteral("Нет конверта с номером %1: в списке рассылки конверты с 1 по %2")
+        return QCoreApplication::translate("numberlist", "Нет конверта с номером %1: список рассылки пуст").arg(number);
+    return QCoreApplication::translate("numberlist", "Нет конверта с номером %1: в списке рассылки конверты с 1 по %2")
         .arg(number)
         .arg(envelopeCount);
 }

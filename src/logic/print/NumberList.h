@@ -10,6 +10,7 @@
 // The text is cut into pieces through the scratch file "ft.txt" and the numbers found are kept in
 // "txtfile.txt" (the line "0", then every number as typed, one per line).
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,13 @@ class WorkDir;
 namespace numberlist {
 
 inline const QString ScratchFile = QStringLiteral("ft.txt");
-// What the print setup shows for a text it refuses.
-inline const QString MalformedMessage = QStringLiteral("Ошибка!!!");
+// What the print setup shows for a text it refuses: the Russian text, and in the user's language.
+inline constexpr char MalformedText[] = QT_TRANSLATE_NOOP("numberlist", "Ошибка!!!");
+inline const QString MalformedMessage = QString::fromUtf8(MalformedText);
+inline QString malformedMessage()
+{
+    return QCoreApplication::translate("numberlist", MalformedText);
+}
 
 // Whether the text is an accepted number list. Empty texts and empty pieces (a leading or
 // trailing separator, two separators in a row) are refused like any other character.

@@ -7,6 +7,7 @@
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/QtIcons.h"
+#include "ui/common/Theme.h"
 
 #include <QLabel>
 #include <QListView>
@@ -29,7 +30,7 @@ QPushButton *makeCaptionButton(QWidget *parent, const QString &name, const QStri
         font.setPixelSize(pixelSize);
     button->setFont(font);
     QPalette pal = button->palette();
-    pal.setColor(QPalette::ButtonText, colour);
+    pal.setColor(QPalette::ButtonText, theme::readableOn(colour, pal.color(QPalette::Button)));
     button->setPalette(pal);
     return button;
 }
@@ -42,11 +43,11 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     , m_book(ctx.workDir)
 {
     setObjectName(QStringLiteral("AddressBookDialog"));
-    setWindowTitle(QStringLiteral("Адресная книга"));
+    setWindowTitle(tr("Адресная книга"));
     setFixedSize(471, 294);
     setFont(formlook::msSansSerif(11));
 
-    auto *namesLabel = new QLabel(QStringLiteral("Список адресатов"), this);
+    auto *namesLabel = new QLabel(tr("Список адресатов"), this);
     namesLabel->setObjectName(QStringLiteral("namesLabel"));
     namesLabel->move(24, 24);
     namesLabel->adjustSize();
@@ -59,13 +60,14 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     m_namesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_namesList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_namesList->setModel(m_model);
+    namesLabel->setBuddy(m_namesList);
     connect(m_namesList, &QListView::clicked, this, &AddressBookDialog::showSelectedRecord);
     connect(m_namesList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         if (!m_updating)
             showSelectedRecord();
     });
 
-    auto *detailsLabel = new QLabel(QStringLiteral("Данные об адресате"), this);
+    auto *detailsLabel = new QLabel(tr("Данные об адресате"), this);
     detailsLabel->setObjectName(QStringLiteral("detailsLabel"));
     detailsLabel->move(232, 24);
     detailsLabel->adjustSize();
@@ -74,21 +76,24 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     m_detailsBox->setObjectName(QStringLiteral("detailsBox"));
     m_detailsBox->setGeometry(232, 40, 225, 89);
     m_detailsBox->setReadOnly(true);
+    detailsLabel->setBuddy(m_detailsBox);
     m_detailsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     const QColor purple(128, 0, 128);
     const QColor maroon(128, 0, 0);
     QPushButton *add =
         makeCaptionButton(this, QStringLiteral("addButton"), QStringLiteral("+"), purple, 53, QRect(216, 144, 73, 33));
-    add->setToolTip(QStringLiteral("Добавить адресата"));
+    add->setToolTip(tr("Добавить адресата"));
+    add->setAccessibleName(add->toolTip());
     add->setAutoDefault(false);
-    QPushButton *change = makeCaptionButton(this, QStringLiteral("editButton"), QStringLiteral("Изменить"), maroon, 0,
-                                            QRect(216, 184, 73, 33));
+    QPushButton *change =
+        makeCaptionButton(this, QStringLiteral("editButton"), tr("Изменить"), maroon, 0, QRect(216, 184, 73, 33));
     change->setFocusPolicy(Qt::NoFocus);
     change->setAutoDefault(false);
     QPushButton *remove = makeCaptionButton(this, QStringLiteral("deleteButton"), QStringLiteral("-"), maroon, 53,
                                             QRect(216, 224, 73, 33));
-    remove->setToolTip(QStringLiteral("Удаление адресата"));
+    remove->setToolTip(tr("Удаление адресата"));
+    remove->setAccessibleName(remove->toolTip());
     remove->setFocusPolicy(Qt::NoFocus);
     remove->setAutoDefault(false);
 
@@ -97,7 +102,8 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     user->setGeometry(312, 144, 89, 65);
     user->setIcon(icons::user());
     user->setIconSize(QSize(40, 40));
-    user->setToolTip(QStringLiteral("Информация о пользователе"));
+    user->setToolTip(tr("Информация о пользователе"));
+    user->setAccessibleName(user->toolTip());
     user->setAutoDefault(false);
 
     connect(add, &QPushButton::clicked, this, &AddressBookDialog::openAddDialog);
@@ -197,7 +203,7 @@ EditAddresseeDialog *AddressBookDialog::openEditDialog()
     EditAddresseeDialog *dialog = nullptr;
     guarded(m_ctx.messages, [&] {
         if (m_namesList->selectionModel()->selectedRows().isEmpty()) {
-            m_ctx.messages.show(QStringLiteral("Адресат не выбран!"));
+            m_ctx.messages.show(tr("Адресат не выбран!"));
             return;
         }
         const QString name = selectedName();
@@ -259,8 +265,8 @@ void AddressBookDialog::replaceRecord(EditAddresseeDialog *dialog)
         // The record the dialog was filled from, wherever it stands now; another record of the
         // same name is never written over.
         if (!m_book.replace(dialog->originalRecord(), boxes)) {
-            m_ctx.messages.show(QStringLiteral("Запись адресата «%1» была изменена или удалена после открытия окна "
-                                               "редактирования. Изменения не сохранены.")
+            m_ctx.messages.show(tr("Запись адресата «%1» была изменена или удалена после открытия окна "
+                                   "редактирования. Изменения не сохранены.")
                                     .arg(oldName));
             return;
         }

@@ -54,16 +54,17 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
     {
         const char *label, *box, *caption;
     };
-    static const Field fields[addressbook::RecordLines] = {{"nameLabel", "nameBox", "Ф.И.О или назване организации"},
-                                                           {"addressLabel", "addressBox", "Улица, дом, квартира"},
-                                                           {"townLabel", "townBox", "Населенный пункт"},
-                                                           {"districtLabel", "districtBox", "Район"},
-                                                           {"regionLabel", "regionBox", "Область"},
-                                                           {"countryLabel", "countryBox", "Страна"},
-                                                           {"postalCodeLabel", "postalCodeBox", "Почтовый индекс"}};
+    static const Field fields[addressbook::RecordLines] = {
+        {"nameLabel", "nameBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Ф.И.О или назване организации")},
+        {"addressLabel", "addressBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Улица, дом, квартира")},
+        {"townLabel", "townBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Населенный пункт")},
+        {"districtLabel", "districtBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Район")},
+        {"regionLabel", "regionBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Область")},
+        {"countryLabel", "countryBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Страна")},
+        {"postalCodeLabel", "postalCodeBox", QT_TRANSLATE_NOOP("AddresseeDialog", "Почтовый индекс")}};
     for (int field = 0; field < addressbook::RecordLines; ++field) {
         const int top = 24 + 40 * field;
-        auto *label = new QLabel(QString::fromUtf8(fields[field].caption), this);
+        auto *label = new QLabel(tr(fields[field].caption), this);
         label->setObjectName(QString::fromLatin1(fields[field].label));
         label->move(32, top - 16);
         label->adjustSize();
@@ -78,8 +79,9 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
     m_confirm = makeButton(this, QStringLiteral("confirmButton"), confirmCaption, QStyle::SP_DialogOkButton,
                            QRect(198, 144, 85, 25));
     m_confirm->setDefault(true);
-    m_cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton,
+    m_cancel = makeButton(this, QStringLiteral("cancelButton"), tr("Отмена"), QStyle::SP_DialogCancelButton,
                           QRect(198, 184, 85, 25));
+    formlook::fitCaption(m_cancel);
     connect(m_confirm, &QPushButton::clicked, this, &AddresseeDialog::confirmed);
     connect(m_cancel, &QPushButton::clicked, this, &AddresseeDialog::close);
 
@@ -108,7 +110,7 @@ void AddresseeDialog::setBoxTexts(const QStringList &texts)
 }
 
 AddAddresseeDialog::AddAddresseeDialog(QWidget *addressBook)
-    : AddresseeDialog(addressBook, QStringLiteral("Добавление нового адресата"), QStringLiteral("Добавить"),
+    : AddresseeDialog(addressBook, tr("Добавление нового адресата"), tr("Добавить"),
                       Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AddAddresseeDialog"));
@@ -116,9 +118,9 @@ AddAddresseeDialog::AddAddresseeDialog(QWidget *addressBook)
 
 EditAddresseeDialog::EditAddresseeDialog(QWidget *addressBook, const QString &editedName,
                                          const QStringList &originalRecord)
-    : AddresseeDialog(addressBook, QStringLiteral("Редактирование адресата"),
+    : AddresseeDialog(addressBook, tr("Редактирование адресата"),
                       // The first two letters are Latin, as the program has always had them.
-                      QStringLiteral("C") + QStringLiteral("oхранить"), FixedDialogFlags)
+                      tr("Cохранить"), FixedDialogFlags)
     , m_editedName(editedName)
     , m_originalRecord(originalRecord)
 {
@@ -132,10 +134,10 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(QWidget *addressBook, const QString
     if (addressBook)
         setFont(addressBook->font());
     setObjectName(QStringLiteral("DeleteAddresseeDialog"));
-    setWindowTitle(QStringLiteral("Удаление адресата"));
+    setWindowTitle(tr("Удаление адресата"));
     setFixedSize(outerToClient(QSize(247, 341)));
 
-    auto *label = new QLabel(QStringLiteral("Выберите записи, подлежащие удалению"), this);
+    auto *label = new QLabel(tr("Выберите записи, подлежащие удалению"), this);
     label->setObjectName(QStringLiteral("hintLabel"));
     label->move(12, 8);
     label->adjustSize();
@@ -150,11 +152,12 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(QWidget *addressBook, const QString
     m_list->setModel(m_model);
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) { markRow(index.row()); });
 
-    m_delete = makeButton(this, QStringLiteral("deleteButton"), QStringLiteral("Удалить"), QStyle::SP_DialogOkButton,
+    m_delete = makeButton(this, QStringLiteral("deleteButton"), tr("Удалить"), QStyle::SP_DialogOkButton,
                           QRect(40, 264, 75, 25));
     m_delete->setDefault(true);
-    QPushButton *cancel = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Отмена"),
-                                     QStyle::SP_DialogCancelButton, QRect(144, 264, 75, 25));
+    QPushButton *cancel = makeButton(this, QStringLiteral("cancelButton"), tr("Отмена"), QStyle::SP_DialogCancelButton,
+                                     QRect(144, 264, 75, 25));
+    formlook::fitCaption(cancel);
     connect(m_delete, &QPushButton::clicked, this, &DeleteAddresseeDialog::confirmed);
     connect(cancel, &QPushButton::clicked, this, &DeleteAddresseeDialog::close);
 

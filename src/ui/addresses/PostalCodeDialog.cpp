@@ -8,25 +8,22 @@
 #include "ui/common/AppContext.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-const QString kMissingParameters = QStringLiteral("не хватает нужных параметров для поиска!");
-}
 
 PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PostalCodeDialog"));
-    setWindowTitle(QStringLiteral("Справочник почтовых индексов Украины"));
+    setWindowTitle(tr("Справочник почтовых индексов Украины"));
     setFont(formlook::msSansSerif(11));
     setFixedSize(398, 232);
 
-    m_regionLabel = new QLabel(QStringLiteral("Область"), this);
+    m_regionLabel = new QLabel(tr("Область"), this);
     m_regionLabel->setObjectName(QStringLiteral("regionLabel"));
     m_regionLabel->move(16, 24);
     m_regionLabel->adjustSize();
@@ -38,14 +35,14 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     m_regionBox->setMaxVisibleItems(25);
     m_regionBox->setGeometry(16, 40, 145, 21);
 
-    m_localityLabel = new QLabel(QStringLiteral("Населенный пункт (на укр. языке)"), this);
+    m_localityLabel = new QLabel(tr("Населенный пункт (на укр. языке)"), this);
     m_localityLabel->setObjectName(QStringLiteral("localityLabel"));
     m_localityLabel->move(200, 24);
     m_localityLabel->adjustSize();
 
     m_localityBox = new QLineEdit(this);
     m_localityBox->setObjectName(QStringLiteral("localityBox"));
-    m_localityBox->setToolTip(QStringLiteral("Нажмите ENTER для поиска"));
+    m_localityBox->setToolTip(tr("Нажмите ENTER для поиска"));
     m_localityBox->setGeometry(200, 40, 121, 21);
 
     m_resultsBox = new QPlainTextEdit(this);
@@ -57,14 +54,18 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, 200, 75, 25);
-        // Enter starts a search only from the locality box: no button takes it.
         b->setAutoDefault(false);
-        b->setDefault(false);
         return b;
     };
-    m_searchButton = button("searchButton", QStringLiteral("Искать"), 128);
-    m_cancelButton = button("cancelButton", QStringLiteral("Отмена"), 224);
-    m_clearButton = button("clearButton", QStringLiteral("Очистить"), 312);
+    m_searchButton = button("searchButton", tr("Искать"), 128);
+    m_cancelButton = button("cancelButton", tr("Отмена"), 224);
+    m_clearButton = button("clearButton", tr("Очистить"), 312);
+    // Enter searches; in the locality box it searches once, without also pressing the button.
+    m_searchButton->setDefault(true);
+    m_localityBox->installEventFilter(this);
+    m_resultsBox->setAccessibleName(tr("Найденные почтовые индексы"));
+    m_regionLabel->setBuddy(m_regionBox);
+    m_localityLabel->setBuddy(m_localityBox);
 
     setTabOrder(m_regionBox, m_localityBox);
     setTabOrder(m_localityBox, m_searchButton);
@@ -75,11 +76,22 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     connect(m_searchButton, &QPushButton::clicked, this, &PostalCodeDialog::search);
     connect(m_cancelButton, &QPushButton::clicked, this, &PostalCodeDialog::close);
     connect(m_clearButton, &QPushButton::clicked, this, &PostalCodeDialog::clearResults);
-    connect(m_localityBox, &QLineEdit::returnPressed, this, &PostalCodeDialog::search);
 
     formlook::centreOnScreen(this);
 
     loadRegions();
+}
+
+bool PostalCodeDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_localityBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            search();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PostalCodeDialog::loadRegions()
@@ -87,7 +99,7 @@ void PostalCodeDialog::loadRegions()
     // A missing region list is reported; the window still opens, with an empty region box.
     guarded(m_ctx.messages, [&] { m_regionBox->addItems(m_ctx.workDir.loadLines(postal::regionListFile())); });
     m_regionBox->setCurrentIndex(-1);
-    m_regionBox->setEditText(QStringLiteral("Выберите область"));
+    m_regionBox->setEditText(tr("Выберите область"));
 }
 
 int PostalCodeDialog::selectedRegion() const
@@ -105,7 +117,7 @@ void PostalCodeDialog::search()
     guarded(m_ctx.messages, [&] {
         const int row = selectedRegion();
         if (row < 0 || m_localityBox->text().isEmpty()) {
-            m_ctx.messages.show(kMissingParameters);
+            m_ctx.messages.show(tr("не хватает нужных параметров для поиска!"));
             return;
         }
         const QStringList found = postal::searchRegion(m_ctx.workDir, row, m_localityBox->text());

@@ -27,10 +27,13 @@ public:
     QPlainTextEdit *resultsBox() const { return m_resultsBox; }
 
 public slots:
-    // "Искать", or Enter in the locality box: the entries found are added to the results.
+    // "Искать", or Enter (the search button is the default): the entries found are added to the results.
     void search();
     // "Очистить": empties the results and the locality box.
     void clearResults();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The region list into the region box (a failure is reported and leaves the box empty).

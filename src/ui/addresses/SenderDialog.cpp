@@ -4,6 +4,7 @@
 #include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/Keyboard.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,7 +15,7 @@ SenderDialog::SenderDialog(AppContext &ctx, QWidget *parent)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("SenderDialog"));
-    setWindowTitle(QStringLiteral("Информация о пользователе"));
+    setWindowTitle(tr("Информация о пользователе"));
     setFixedSize(291, 122);
     setFont(formlook::msSansSerif(11));
 
@@ -24,6 +25,8 @@ SenderDialog::SenderDialog(AppContext &ctx, QWidget *parent)
     m_senderBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_senderBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_senderBox->setAccessibleName(tr("Адрес отправителя"));
+    leaveWithControlTab(m_senderBox);
 
     auto button = [this](const char *name, const QString &caption, int top) {
         auto *b = new QPushButton(caption, this);
@@ -32,10 +35,11 @@ SenderDialog::SenderDialog(AppContext &ctx, QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    connect(button("saveButton", QStringLiteral("Сохранить"), 16), &QPushButton::clicked, this, &SenderDialog::save);
-    connect(button("clearButton", QStringLiteral("Очистить"), 48), &QPushButton::clicked, this,
-            &SenderDialog::clearText);
-    connect(button("closeButton", QStringLiteral("Закрыть"), 80), &QPushButton::clicked, this, &SenderDialog::close);
+    QPushButton *save = button("saveButton", tr("Сохранить"), 16);
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &SenderDialog::save);
+    connect(button("clearButton", tr("Очистить"), 48), &QPushButton::clicked, this, &SenderDialog::clearText);
+    connect(button("closeButton", tr("Закрыть"), 80), &QPushButton::clicked, this, &SenderDialog::close);
 
     formlook::centreOnScreen(this, parent);
 

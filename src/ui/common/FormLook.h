@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -32,6 +33,18 @@ inline void setUpDialog(QWidget *dialog, const char *objectName, const QString &
     dialog->setFont(msSansSerif(fontHeight));
     dialog->setFixedSize(client);
     dialog->move(place);
+}
+
+// Widens a push button whose caption (in a longer language) does not fit its designed width; the
+// right edge stays where it was.
+inline void fitCaption(QPushButton *button)
+{
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    const int needed = button->fontMetrics().horizontalAdvance(button->text()) + icon + 12;
+    if (needed <= button->width())
+        return;
+    const QRect g = button->geometry();
+    button->setGeometry(g.right() + 1 - needed, g.y(), needed, g.height());
 }
 
 // Moves the window to the middle of the available area of a screen: that of `onScreenOf` when one

@@ -1,11 +1,33 @@
 #include "ui/common/QtIcons.h"
 
+#include "ui/common/Theme.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
 
 namespace {
+
+// Strokes that stand on the background itself (not on a drawn sheet) take the palette's text
+// colour, so that they show under a dark theme as under a light one.
+QColor ink()
+{
+    return theme::ink(theme::current());
+}
+
+// A coloured part that stands on the background itself (a book cover, a door), lightened on a dark
+// background.
+QColor onWindow(const QColor &colour)
+{
+    return theme::readableOn(colour, theme::current().color(QPalette::Window));
+}
+
+// Red marks (dimension lines, the exit arrow).
+QColor redInk()
+{
+    return onWindow(QColor(200, 0, 0));
+}
 
 QIcon drawn(const char *themeName, const std::function<void(QPainter &)> &draw)
 {
@@ -104,7 +126,7 @@ QIcon size()
 {
     return drawn("transform-scale", [](QPainter &p) {
         envelopeShape(p, QRectF(1.5, 4.5, 13, 8));
-        p.setPen(QPen(QColor(200, 0, 0), 1.0));
+        p.setPen(QPen(redInk(), 1.0));
         p.drawLine(QPointF(1.5, 2), QPointF(14.5, 2));
         p.drawLine(QPointF(1.5, 0.5), QPointF(1.5, 3.5));
         p.drawLine(QPointF(14.5, 0.5), QPointF(14.5, 3.5));
@@ -114,7 +136,7 @@ QIcon size()
 QIcon book()
 {
     return drawn("x-office-address-book", [](QPainter &p) {
-        p.setBrush(QColor(60, 90, 160));
+        p.setBrush(onWindow(QColor(60, 90, 160)));
         p.drawRect(QRectF(2.5, 1.5, 11, 13));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5.5, 4.5, 6, 3));
@@ -128,6 +150,7 @@ QIcon font()
         f.setPixelSize(14);
         f.setBold(true);
         p.setFont(f);
+        p.setPen(ink());
         p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
     });
 }
@@ -137,7 +160,7 @@ QIcon user()
     return drawn("user-info", [](QPainter &p) {
         p.setBrush(QColor(230, 190, 150));
         p.drawEllipse(QRectF(5, 1.5, 6, 6));
-        p.setBrush(QColor(70, 110, 170));
+        p.setBrush(onWindow(QColor(70, 110, 170)));
         QPainterPath body;
         body.moveTo(2, 15);
         body.cubicTo(2, 8, 14, 8, 14, 15);
@@ -151,7 +174,7 @@ QIcon postcode()
     return drawn("edit-find", [](QPainter &p) {
         envelopeShape(p, QRectF(1.5, 2.5, 10, 7));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(40, 40, 40), 1.5));
+        p.setPen(QPen(ink(), 1.5));
         p.drawEllipse(QRectF(7, 7, 5, 5));
         p.drawLine(QPointF(11.5, 11.5), QPointF(14.5, 14.5));
     });
@@ -189,9 +212,9 @@ QIcon about()
 QIcon exit()
 {
     return drawn("application-exit", [](QPainter &p) {
-        p.setBrush(QColor(150, 100, 60));
+        p.setBrush(onWindow(QColor(150, 100, 60)));
         p.drawRect(QRectF(2.5, 1.5, 7, 13));
-        p.setPen(QPen(QColor(200, 0, 0), 1.5));
+        p.setPen(QPen(redInk(), 1.5));
         p.drawLine(QPointF(7, 8), QPointF(15, 8));
         p.drawLine(QPointF(12, 5), QPointF(15, 8));
         p.drawLine(QPointF(12, 11), QPointF(15, 8));

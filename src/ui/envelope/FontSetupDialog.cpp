@@ -33,16 +33,16 @@ FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("FontSetupDialog"));
-    setWindowTitle(QStringLiteral("Настройка шрифтов"));
+    setWindowTitle(tr("Настройка шрифтов"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(536, 348);
     setFont(formlook::msSansSerif(11));
 
-    buildHalf(m_sender, 0, 143, QStringLiteral("Шрифт адреса отправителя"),
+    buildHalf(m_sender, 0, 143, tr("Шрифт адреса отправителя"),
               {"senderHeading", "senderListLabel", "senderFontList", "senderBoldBox", "senderItalicBox",
                "senderSizeLabel", "senderSizeBox", "senderSampleFrame", "senderSample"});
-    buildHalf(m_recipient, 288, 432, QStringLiteral("Шрифт адреса получателя"),
+    buildHalf(m_recipient, 288, 432, tr("Шрифт адреса получателя"),
               {"recipientHeading", "recipientListLabel", "recipientFontList", "recipientBoldBox", "recipientItalicBox",
                "recipientSizeLabel", "recipientSizeBox", "recipientSampleFrame", "recipientSample"});
 
@@ -52,15 +52,16 @@ FontSetupDialog::FontSetupDialog(AppContext &ctx, QWidget *parent)
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(264, 0, 9, 313);
 
-    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(328, 312, 75, 25);
     ok->setAutoDefault(false);
-    auto *cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(424, 312, 75, 25);
     cancel->setAutoDefault(false);
+    formlook::fitCaption(cancel);
 
     connect(ok, &QPushButton::clicked, this, &FontSetupDialog::storeFonts);
     connect(cancel, &QPushButton::clicked, this, &FontSetupDialog::reject);
@@ -87,25 +88,27 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     half.heading->move(24 + dx, 8);
     half.heading->adjustSize();
 
-    half.listLabel = new QLabel(QStringLiteral("Список шрифтов:"), this);
+    half.listLabel = new QLabel(tr("Список шрифтов:"), this);
     named(half.listLabel, names.listLabel);
     half.listLabel->move(16 + dx, 56);
     half.listLabel->adjustSize();
 
     half.list = new QListWidget(this);
     named(half.list, names.list);
+    half.list->setAccessibleName(heading);
+    half.listLabel->setBuddy(half.list);
     half.list->setGeometry(16 + dx, 72, 121, 145);
 
-    half.bold = new QCheckBox(QStringLiteral("Полужирный"), this);
+    half.bold = new QCheckBox(tr("Полужирный"), this);
     named(half.bold, names.bold);
     half.bold->move(checkX, 72);
     half.bold->adjustSize();
-    half.italic = new QCheckBox(QStringLiteral("Курсив"), this);
+    half.italic = new QCheckBox(tr("Курсив"), this);
     named(half.italic, names.italic);
     half.italic->move(checkX, 96);
     half.italic->adjustSize();
 
-    half.sizeLabel = new QLabel(QStringLiteral("Размер"), this);
+    half.sizeLabel = new QLabel(tr("Размер"), this);
     named(half.sizeLabel, names.sizeLabel);
     half.sizeLabel->move(144 + dx, 120);
     half.sizeLabel->adjustSize();
@@ -115,6 +118,7 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     half.size->setEditable(true);
     half.size->setInsertPolicy(QComboBox::NoInsert);
     half.size->setGeometry(144 + dx, 136, 57, half.size->sizeHint().height());
+    half.sizeLabel->setBuddy(half.size);
 
     auto *sampleFrame = new QFrame(this);
     named(sampleFrame, names.sampleFrame);
@@ -122,7 +126,7 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     sampleFrame->setFrameShadow(QFrame::Sunken);
     sampleFrame->setGeometry(16 + dx, 240, 161, 41);
 
-    half.sample = new QLabel(QStringLiteral("АаБбВвГгДд"), this);
+    half.sample = new QLabel(tr("АаБбВвГгДд"), this);
     named(half.sample, names.sample);
     half.sample->setFont(sampleFont());
     half.sample->setGeometry(24 + dx, 248, 145, 26);

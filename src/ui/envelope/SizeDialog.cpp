@@ -19,7 +19,8 @@ SizeDialog::SizeDialog(AppContext &ctx, QWidget *parent)
     m_captions = ctx.workDir.loadLines(QStringLiteral("envs.txt"));
 
     setObjectName(QStringLiteral("SizeDialog"));
-    setWindowTitle(QStringLiteral("Настройка размера конверта"));
+    setWindowTitle(tr("Настройка размера конверта"));
+    setFont(formlook::msSansSerif(11)); // the form font, as in the other dialogs
     setFixedSize(250, 100);
     if (parent) {
         const QRect g = parent->frameGeometry();
@@ -36,20 +37,22 @@ SizeDialog::SizeDialog(AppContext &ctx, QWidget *parent)
     m_sizeBox->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_sizeBox->setGeometry(20, 6, 180, m_sizeBox->sizeHint().height());
     m_sizeBox->setCurrentIndex(-1);
-    m_sizeBox->setEditText(QStringLiteral("Выберите размер конверта"));
+    m_sizeBox->setEditText(tr("Выберите размер конверта"));
     // The prompt is shown whole: a face wider than the designed one widens the box within the dialog.
     const int needed = m_sizeBox->fontMetrics().horizontalAdvance(m_sizeBox->currentText()) + 40;
     if (needed > m_sizeBox->width())
         m_sizeBox->resize(std::min(needed, width() - 2 * m_sizeBox->x()), m_sizeBox->height());
     m_sizeBox->lineEdit()->setCursorPosition(0);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(20, m_sizeBox->y() + m_sizeBox->height() + 10, 75, 25);
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto *cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(ok->x() + ok->width() + 4, ok->y(), 75, 25);
+    // The dialog ends a margin below its buttons, whatever height the font gives the box.
+    setFixedSize(width(), ok->y() + ok->height() + 12);
     connect(ok, &QPushButton::clicked, this, &SizeDialog::applyChosenSize);
     connect(cancel, &QPushButton::clicked, this, &SizeDialog::reject);
 }
@@ -59,7 +62,7 @@ void SizeDialog::applyChosenSize()
     guarded(m_ctx.messages, [&] {
         const int index = sizeIndexForCaption(m_sizeBox->currentText(), m_captions);
         if (index < 0) {
-            m_ctx.messages.show(QStringLiteral("Выберите размер конверта"));
+            m_ctx.messages.show(tr("Выберите размер конверта"));
             return;
         }
         const EnvelopeSizeRow &row = EnvelopeSizeTable.at(index);

@@ -12,13 +12,14 @@
 #include <QFileSystemModel>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 
 DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "DocumentBrowser", QStringLiteral("Открытие документа"), QSize(328, 258), QPoint());
+    formlook::setUpDialog(this, "DocumentBrowser", tr("Открытие документа"), QSize(328, 258), QPoint());
     formlook::centreOnScreen(this);
 
     m_model = new QFileSystemModel(this);
@@ -43,8 +44,16 @@ DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
     m_list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     connect(m_list, &QListView::doubleClicked, this,
             [this](const QModelIndex &index) { guarded(m_ctx.messages, [&] { activateItem(index); }); });
+    // Enter opens the current item as a double click does.
+    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *open = new QShortcut(key, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this,
+                [this] { guarded(m_ctx.messages, [&] { activateItem(m_list->currentIndex()); }); });
+    }
+    m_list->setAccessibleName(tr("Содержимое папки"));
+    m_folderBox->setAccessibleName(tr("Папка"));
 
-    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto *close = new QPushButton(tr("Закрыть"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(248, 224, 75, 25);
     connect(close, &QPushButton::clicked, this, &DocumentBrowser::close);
@@ -104,8 +113,8 @@ void DocumentBrowser::fillFolderBox()
     };
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (!desktop.isEmpty() && QFileInfo(desktop).isDir())
-        add(QDir::cleanPath(desktop), QStringLiteral("Рабочий стол"));
-    add(QDir::cleanPath(QDir::homePath()), QStringLiteral("Домашняя папка"));
+        add(QDir::cleanPath(desktop), tr("Рабочий стол"));
+    add(QDir::cleanPath(QDir::homePath()), tr("Домашняя папка"));
     const QFileInfoList drives = QDir::drives();
     if (drives.size() > 1) {
         for (const QFileInfo &drive : drives)

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString BrowseHint = QStringLiteral("Выберите нужный файл в окне броузера");
-
 // The window's outer size is 715 x 367 with a single fixed border; this is its client area.
 constexpr int ClientWidth = 707;
 constexpr int ClientHeight = 340;
@@ -38,7 +36,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     , m_documentBrowser(documentBrowser)
 {
     setObjectName(QStringLiteral("GroupMailingWindow"));
-    setWindowTitle(QStringLiteral("Групповая рассылка"));
+    setWindowTitle(tr("Групповая рассылка"));
     setFont(formlook::msSansSerif(11));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -49,15 +47,15 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
         l->resize(std::max(w, l->sizeHint().width()), 13);
         return l;
     };
-    label(QStringLiteral("Выберите источник адресов"), 48, 32, 144);
-    label(QStringLiteral("Адреса из адр. книги"), 232, 32, 108);
-    label(QStringLiteral("Адреса рассылки"), 416, 32, 90);
-    label(QStringLiteral("Данные об адресате"), 544, 32, 106);
-    label(QStringLiteral("Скопируйте нужный массив из"), 32, 136, 157);
-    label(QStringLiteral("документа, содержащего адреса "), 24, 152, 172);
-    label(QStringLiteral("(таблица MS Excel, БД MS Access,"), 24, 168, 174);
-    label(QStringLiteral("таблица MS Word и т.д.)"), 24, 184, 181);
-    label(QStringLiteral("и нажмите \"Создать\"."), 24, 200, 190);
+    label(tr("Выберите источник адресов"), 48, 32, 144);
+    label(tr("Адреса из адр. книги"), 232, 32, 108);
+    label(tr("Адреса рассылки"), 416, 32, 90);
+    label(tr("Данные об адресате"), 544, 32, 106);
+    label(tr("Скопируйте нужный массив из"), 32, 136, 157);
+    label(tr("документа, содержащего адреса "), 24, 152, 172);
+    label(tr("(таблица MS Excel, БД MS Access,"), 24, 168, 174);
+    label(tr("таблица MS Word и т.д.)"), 24, 184, 181);
+    label(tr("и нажмите \"Создать\"."), 24, 200, 190);
 
     auto button = [this](const char *name, const QString &caption, const QRect &geometry) {
         auto *b = new QPushButton(caption, this);
@@ -66,11 +64,11 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
         return b;
     };
 
-    m_otherSourceButton = new QRadioButton(QStringLiteral("Другой источник"), this);
+    m_otherSourceButton = new QRadioButton(tr("Другой источник"), this);
     m_otherSourceButton->setObjectName(QStringLiteral("otherSourceButton"));
     m_otherSourceButton->setGeometry(56, 104, 113, 17);
     m_browseButton = button("browseButton", QStringLiteral("..."), QRect(170, 104, 25, 25));
-    m_addressBookButton = new QRadioButton(QStringLiteral("Адресная книга"), this);
+    m_addressBookButton = new QRadioButton(tr("Адресная книга"), this);
     m_addressBookButton->setObjectName(QStringLiteral("addressBookButton"));
     m_addressBookButton->setGeometry(56, 64, 113, 17);
     m_addressBookButton->setChecked(true);
@@ -83,24 +81,30 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_mailingList->setObjectName(QStringLiteral("mailingList"));
     m_mailingList->setGeometry(416, 48, 121, 235);
     m_mailingList->setUniformItemSizes(true);
+    m_namesList->setAccessibleName(tr("Адреса из адр. книги"));
+    m_mailingList->setAccessibleName(tr("Адреса рассылки"));
 
     m_addButton = button("addButton", QStringLiteral(">"), QRect(360, 176, 41, 25));
-    m_addButton->setToolTip(QStringLiteral("Добавить адрес в список рассылки"));
+    m_addButton->setToolTip(tr("Добавить адрес в список рассылки"));
+    m_addButton->setAccessibleName(m_addButton->toolTip());
     m_addAllButton = button("addAllButton", QStringLiteral(">>"), QRect(360, 206, 41, 25));
-    m_addAllButton->setToolTip(QStringLiteral("Добавить все адреса в список рассылки"));
+    m_addAllButton->setToolTip(tr("Добавить все адреса в список рассылки"));
+    m_addAllButton->setAccessibleName(m_addAllButton->toolTip());
+    m_browseButton->setAccessibleName(tr("Открыть документ с адресами"));
 
     m_detailsBox = new QPlainTextEdit(this);
     m_detailsBox->setObjectName(QStringLiteral("detailsBox"));
     m_detailsBox->setGeometry(544, 48, 153, 97);
     m_detailsBox->setReadOnly(true);
+    m_detailsBox->setAccessibleName(tr("Данные об адресате"));
 
-    m_clearButton = button("clearButton", QStringLiteral("Очистить"), QRect(416, 300, 121, 27));
-    m_createButton = button("createButton", QStringLiteral("Создать"), QRect(40, 272, 81, 41));
+    m_clearButton = button("clearButton", tr("Очистить"), QRect(416, 300, 121, 27));
+    m_createButton = button("createButton", tr("Создать"), QRect(40, 272, 81, 41));
     m_createButton->setFont(formlook::font(QStringLiteral("Arial"), 13));
-    QPushButton *preview = button("previewButton", QStringLiteral("Preview"), QRect(624, 221, 75, 25));
-    preview->setToolTip(QStringLiteral("Предварительный просмотр перед печатью"));
-    QPushButton *print = button("printButton", QStringLiteral("Печать"), QRect(624, 256, 75, 25));
-    QPushButton *exit = button("exitButton", QStringLiteral("Выход"), QRect(624, 288, 75, 25));
+    QPushButton *preview = button("previewButton", tr("Preview"), QRect(624, 221, 75, 25));
+    preview->setToolTip(tr("Предварительный просмотр перед печатью"));
+    QPushButton *print = button("printButton", tr("Печать"), QRect(624, 256, 75, 25));
+    QPushButton *exit = button("exitButton", tr("Выход"), QRect(624, 288, 75, 25));
 
     setTabOrder(m_clearButton, m_createButton);
     setTabOrder(m_createButton, print);
@@ -139,7 +143,7 @@ void GroupMailingWindow::rebuild(Origin origin)
 {
     closeLineOrderDialog();
     m_clearButton->move(m_clearButton->x(), origin == Origin::FileMenu ? 310 : 300);
-    m_browseButton->setToolTip(origin == Origin::FileMenu ? QString() : BrowseHint);
+    m_browseButton->setToolTip(origin == Origin::FileMenu ? QString() : tr("Выберите нужный файл в окне броузера"));
 
     {
         const QSignalBlocker block1(m_addressBookButton);

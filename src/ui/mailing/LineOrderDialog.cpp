@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,15 +27,15 @@ struct FieldBox
 
 // In the order of MailingField.
 const FieldBox FieldBoxes[MailingData::MailingRecordLines] = {
-    {"surnameBox", "Фамилия"},
-    {"nameBox", "Имя"},
-    {"patronymBox", "Отчество"},
-    {"addressBox", "Улица, дом, квартира"},
-    {"townBox", "Населенный пункт"},
-    {"districtBox", "Район (если нужно)"},
-    {"regionBox", "Область (если нужно)"},
-    {"countryBox", "Страна (если нужно)"},
-    {"postalCodeBox", "Почтовый индекс"},
+    {"surnameBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Фамилия")},
+    {"nameBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Имя")},
+    {"patronymBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Отчество")},
+    {"addressBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Улица, дом, квартира")},
+    {"townBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Населенный пункт")},
+    {"districtBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Район (если нужно)")},
+    {"regionBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Область (если нужно)")},
+    {"countryBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Страна (если нужно)")},
+    {"postalCodeBox", QT_TRANSLATE_NOOP("LineOrderDialog", "Почтовый индекс")},
 };
 
 constexpr int CaptionHeight = 13;
@@ -47,19 +48,17 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "LineOrderDialog", QStringLiteral("Установка порядка строк"), QSize(536, 348),
-                          QPoint(192, 107));
+    formlook::setUpDialog(this, "LineOrderDialog", tr("Установка порядка строк"), QSize(536, 348), QPoint(192, 107));
 
-    auto *source = new QLabel(QStringLiteral("Исходный порядок строк:"), this);
+    auto *source = new QLabel(tr("Исходный порядок строк:"), this);
     source->setObjectName(QStringLiteral("sourceLabel"));
     source->move(56, 48);
     source->adjustSize();
-    auto *hint =
-        new QLabel(QStringLiteral("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
+    auto *hint = new QLabel(tr("Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять"), this);
     hint->setObjectName(QStringLiteral("hintLabel"));
     hint->move(64, 16);
     hint->adjustSize();
-    m_countLabel = new QLabel(QStringLiteral("Количество строк: "), this);
+    m_countLabel = new QLabel(tr("Количество строк: "), this);
     m_countLabel->setObjectName(QStringLiteral("countLabel"));
     m_countLabel->move(56, 280);
     m_countLabel->adjustSize();
@@ -83,26 +82,35 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
         box->setReadOnly(true);
         box->setGeometry(left, top, BoxWidth, BoxHeight);
         box->installEventFilter(this);
-        auto *caption = new QLabel(QString::fromUtf8(FieldBoxes[field].caption), this);
+        box->setToolTip(tr("Щелчок или пробел: поставить сюда слово, выбранное в списке; Delete: очистить поле"));
+        auto *caption = new QLabel(tr(FieldBoxes[field].caption), this);
         caption->adjustSize();
         caption->move(left, top - CaptionHeight - 1);
         caption->setBuddy(box);
         m_boxes[field] = box;
     }
 
-    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(312, 304, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &LineOrderDialog::createRecords);
-    auto *cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(416, 304, 75, 25);
-    connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::cancel);
+    formlook::fitCaption(cancel);
+    connect(cancel, &QPushButton::clicked, this, &LineOrderDialog::reject);
 
-    setTabOrder(m_columnList, ok);
+    // From the list through the nine fields in their order, then the buttons.
+    QWidget *previous = m_columnList;
+    for (QLineEdit *box : m_boxes) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, ok);
     setTabOrder(ok, cancel);
+    m_columnList->setAccessibleName(tr("Исходный порядок строк:"));
+    source->setBuddy(m_columnList);
 }
 
 void LineOrderDialog::pasteClipboard()
@@ -116,7 +124,7 @@ void LineOrderDialog::pasteText(const QString &text)
     m_columnList->clear();
     m_rows = pastedRows(text);
     if (m_rows.isEmpty() || !containsTab(m_rows.constFirst())) {
-        m_ctx.messages.show(QStringLiteral("Неверный формат данных"));
+        m_ctx.messages.show(tr("Неверный формат данных"));
         return;
     }
     SplitRow split;
@@ -125,7 +133,7 @@ void LineOrderDialog::pasteText(const QString &text)
     for (QString &cell : cells)
         cell = withoutTrailingTab(cell);
     m_columnList->addItems(cells);
-    m_countLabel->setText(QStringLiteral("Кол-во строк:  %1").arg(m_columnList->count()));
+    m_countLabel->setText(tr("Кол-во строк:  %1").arg(m_columnList->count()));
     m_countLabel->adjustSize();
 }
 
@@ -143,12 +151,32 @@ void LineOrderDialog::assignSelectedColumn(int field)
     m_columns[field] = m_columnList->row(item);
 }
 
+void LineOrderDialog::clearField(int field)
+{
+    m_boxes.at(field)->clear();
+    m_columns[field] = -1;
+}
+
 bool LineOrderDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
-            if (watched == m_boxes[field])
-                guarded(m_ctx.messages, [&] { assignSelectedColumn(field); });
+    const auto found = std::find(m_boxes.cbegin(), m_boxes.cend(), watched);
+    if (found == m_boxes.cend())
+        return QDialog::eventFilter(watched, event);
+    const int field = int(found - m_boxes.cbegin());
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        guarded(m_ctx.messages, [&] { assignSelectedColumn(field); });
+    if (event->type() == QEvent::KeyPress) {
+        // The keyboard's click on a field: Space puts the selected word there, Delete empties it.
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Space:
+            guarded(m_ctx.messages, [&] { assignSelectedColumn(field); });
+            return true;
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            clearField(field);
+            return true;
+        default:
+            break;
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -160,7 +188,7 @@ void LineOrderDialog::createRecords()
         const bool anyField =
             std::any_of(m_boxes.cbegin(), m_boxes.cend(), [](const QLineEdit *box) { return !box->text().isEmpty(); });
         if (!anyField) {
-            m_ctx.messages.show(QStringLiteral("Не хватает данных!"));
+            m_ctx.messages.show(tr("Не хватает данных!"));
             close();
             return;
         }
@@ -174,6 +202,11 @@ void LineOrderDialog::createRecords()
 
 void LineOrderDialog::cancel()
 {
+    reject();
+}
+
+void LineOrderDialog::reject()
+{
     m_rows.clear();
-    close();
+    QDialog::reject();
 }

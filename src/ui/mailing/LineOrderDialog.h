@@ -31,8 +31,11 @@ public:
     void assignSelectedColumn(int field);
     // "OK": every row becomes a mailing record, and the record keys fill the mailing list.
     void createRecords();
-    // "Отмена": the rows are forgotten.
+    // A field box emptied from the keyboard (Delete), its column unassigned.
+    void clearField(int field);
+    // "Отмена" or Escape: the rows are forgotten.
     void cancel();
+    void reject() override;
 
     const ColumnMap &columnMap() const { return m_columns; }
     const QStringList &rows() const { return m_rows; }

@@ -13,7 +13,7 @@ RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
     : QDialog(parent, formlook::FixedDialogFlags)
     , m_ctx(ctx)
 {
-    formlook::setUpDialog(this, "RowLimitWarning", QStringLiteral("Велтора"), QSize(307, 151), QPoint(206, 103));
+    formlook::setUpDialog(this, "RowLimitWarning", tr("Велтора"), QSize(307, 151), QPoint(206, 103));
 
     auto label = [this](const char *name, const QString &text, int x, int y) {
         auto *l = new QLabel(text, this);
@@ -22,22 +22,22 @@ RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
         l->adjustSize();
         return l;
     };
-    QLabel *title = label("titleLabel", QStringLiteral("Внимание!"), 88, 16);
+    QLabel *title = label("titleLabel", tr("Внимание!"), 88, 16);
     QFont bold = formlook::msSansSerif(16);
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();
-    label("firstLine", QStringLiteral("Во избежание ошибок и исключительных ситуаций "), 8, 48);
-    label("secondLine", QStringLiteral("при слиянии с внешним источником выделяйте не более"), 8, 64);
-    label("thirdLine", QStringLiteral("780 строк!"), 8, 80);
+    label("firstLine", tr("Во избежание ошибок и исключительных ситуаций "), 8, 48);
+    label("secondLine", tr("при слиянии с внешним источником выделяйте не более"), 8, 64);
+    label("thirdLine", tr("780 строк!"), 8, 80);
 
-    auto *ok = new QPushButton(QStringLiteral("ОК"), this);
+    auto *ok = new QPushButton(tr("ОК"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(216, 96, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &RowLimitWarning::close);
 
-    m_checkBox = new QCheckBox(QStringLiteral("Больше не выводить  это окно"), this);
+    m_checkBox = new QCheckBox(tr("Больше не выводить  это окно"), this);
     m_checkBox->setObjectName(QStringLiteral("dontShowAgainBox"));
     m_checkBox->setGeometry(8, 128, 193, 17);
     connect(m_checkBox, &QCheckBox::clicked, this, &RowLimitWarning::storeDontShowAgain);

@@ -5,13 +5,16 @@
 #include "logic/files/WorkDir.h"
 #include "logic/services/Desktop.h"
 #include "logic/services/Guard.h"
+#include "logic/services/Language.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/QtIcons.h"
+#include "ui/common/Theme.h"
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
@@ -20,6 +23,7 @@
 #include "ui/print/PrintActions.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -36,9 +40,6 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Велтора");
-const QString ExitQuestion = QStringLiteral("Вы действительно хотите выйти?");
-
 // The cream rectangle of the schematic envelope.
 class EnvelopeShape : public QWidget
 {
@@ -49,21 +50,26 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        p.fillRect(rect(), QColor(255, 251, 240));
-        QPen pen(Qt::black, 2);
+        p.fillRect(rect(), theme::envelopeFace(palette()));
+        QPen pen(theme::envelopeOutline(palette()), 2);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 };
 
+// The platform's keys for a standard command; where it has none (Quit under Windows conventions),
+// the usual ones of a Linux desktop.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence &fallback)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? QList<QKeySequence>{fallback} : keys;
+}
+
 QLabel *makeBoxLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, QColor(227, 227, 227));
-    label->setPalette(pal);
     label->adjustSize();
     return label;
 }
@@ -75,7 +81,7 @@ MainWindow::MainWindow(AppContext &ctx)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Велтора"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(mainWindowFont());
@@ -115,45 +121,113 @@ void MainWindow::setDocumentBrowser(DocumentBrowser *browser)
 void MainWindow::buildMenu()
 {
     QMenuBar *bar = menuBar();
-    auto add = [this](QMenu *menu, const QString &name, const QString &caption, const QIcon &icon,
+    auto add = [this](QMenu *menu, const QString &name, const QString &caption, DrawnIcon icon,
                       void (MainWindow::*slot)()) {
-        QAction *a = menu->addAction(icon, caption);
+        QAction *a = menu->addAction(caption);
+        setDrawnIcon(a, icon);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu *file = bar->addMenu(QStringLiteral("Файл"));
-    add(file, QStringLiteral("writeLetterAction"), QStringLiteral("Написать письмо"), icons::letter(),
-        &MainWindow::writeLetter);
-    QMenu *print = file->addMenu(icons::print(), QStringLiteral("Печать"));
-    add(print, QStringLiteral("printEnvelopeAction"), QStringLiteral("Данный конверт"), icons::envelope(),
-        &MainWindow::printEnvelope);
-    add(print, QStringLiteral("printGroupMailingAction"), QStringLiteral("Групповая рассылка"), icons::group(),
+    QMenu *file = bar->addMenu(tr("&Файл"));
+    add(file, QStringLiteral("writeLetterAction"), tr("Написать письмо"), icons::letter, &MainWindow::writeLetter);
+    QMenu *print = file->addMenu(tr("&Печать"));
+    setDrawnIcon(print->menuAction(), icons::print);
+    add(print, QStringLiteral("printEnvelopeAction"), tr("Данный конверт"), icons::envelope, &MainWindow::printEnvelope)
+        ->setShortcut(QKeySequence::Print);
+    add(print, QStringLiteral("printGroupMailingAction"), tr("Групповая рассылка"), icons::group,
         &MainWindow::printGroupMailing);
     file->addSeparator();
-    add(file, QStringLiteral("exitAction"), QStringLiteral("Выход"), icons::exit(), &MainWindow::exitProgram);
+    add(file, QStringLiteral("exitAction"), tr("Выход"), icons::exit, &MainWindow::exitProgram)
+        ->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
-    QMenu *edit = bar->addMenu(QStringLiteral("Правка"));
-    add(edit, QStringLiteral("copyAction"), QStringLiteral("Копировать"), icons::copy(), &MainWindow::copy);
-    add(edit, QStringLiteral("pasteAction"), QStringLiteral("Вставить"), icons::paste(), &MainWindow::paste);
-    add(edit, QStringLiteral("selectAllAction"), QStringLiteral("Выделить всё"), QIcon(), &MainWindow::selectAll);
+    QMenu *edit = bar->addMenu(tr("&Правка"));
+    add(edit, QStringLiteral("copyAction"), tr("Копировать"), icons::copy, &MainWindow::copy)
+        ->setShortcut(QKeySequence::Copy);
+    add(edit, QStringLiteral("pasteAction"), tr("Вставить"), icons::paste, &MainWindow::paste)
+        ->setShortcut(QKeySequence::Paste);
+    add(edit, QStringLiteral("selectAllAction"), tr("Выделить всё"), nullptr, &MainWindow::selectAll)
+        ->setShortcut(QKeySequence::SelectAll);
 
-    QMenu *extra = bar->addMenu(QStringLiteral("Дополнительно"));
-    add(extra, QStringLiteral("envelopeSizeAction"), QStringLiteral("Размер конверта"), icons::size(),
+    QMenu *extra = bar->addMenu(tr("&Дополнительно"));
+    add(extra, QStringLiteral("envelopeSizeAction"), tr("Размер конверта"), icons::size,
         &MainWindow::chooseEnvelopeSize);
-    add(extra, QStringLiteral("fontsAction"), QStringLiteral("Шрифт"), icons::font(), &MainWindow::chooseFonts);
-    add(extra, QStringLiteral("groupMailingAction"), QStringLiteral("Групповая рассылка"), icons::group(),
+    add(extra, QStringLiteral("fontsAction"), tr("Шрифт"), icons::font, &MainWindow::chooseFonts);
+    add(extra, QStringLiteral("groupMailingAction"), tr("Групповая рассылка"), icons::group,
         &MainWindow::openGroupMailing);
-    add(extra, QStringLiteral("addressBookAction"), QStringLiteral("Адресная книга"), icons::book(),
-        &MainWindow::openAddressBook);
-    add(extra, QStringLiteral("senderAction"), QStringLiteral("Инф. о пользователе"), icons::user(),
-        &MainWindow::editSender);
-    add(extra, QStringLiteral("postalCodeAction"), QStringLiteral("Почтовый индекс"), icons::postcode(),
-        &MainWindow::findPostalCode);
+    add(extra, QStringLiteral("addressBookAction"), tr("Адресная книга"), icons::book, &MainWindow::openAddressBook);
+    add(extra, QStringLiteral("senderAction"), tr("Инф. о пользователе"), icons::user, &MainWindow::editSender);
+    add(extra, QStringLiteral("postalCodeAction"), tr("Почтовый индекс"), icons::postcode, &MainWindow::findPostalCode);
+    extra->addSeparator();
+    buildLanguageMenu(extra);
 
-    QMenu *help = bar->addMenu(QStringLiteral("Справка"));
-    add(help, QStringLiteral("helpAction"), QStringLiteral("Вызов справки "), icons::help(), &MainWindow::showHelp);
-    add(help, QStringLiteral("aboutAction"), QStringLiteral("О программе"), icons::about(), &MainWindow::showAbout);
+    QMenu *help = bar->addMenu(tr("&Справка"));
+    add(help, QStringLiteral("helpAction"), tr("Вызов справки "), icons::help, &MainWindow::showHelp)
+        ->setShortcut(QKeySequence::HelpContents);
+    add(help, QStringLiteral("aboutAction"), tr("О программе"), icons::about, &MainWindow::showAbout);
+}
+
+void MainWindow::setDrawnIcon(QAction *action, DrawnIcon icon)
+{
+    if (!icon)
+        return;
+    action->setIcon(icon());
+    m_drawnIcons.append({action, icon});
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Another theme: the icons and the envelope's colours are made again from its palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) {
+        for (const auto &[action, icon] : std::as_const(m_drawnIcons))
+            action->setIcon(icon());
+        applyThemeColours();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::applyThemeColours()
+{
+    if (!m_sizeLabel)
+        return; // the envelope is not built yet
+    for (QLabel *label : {m_senderLabel, m_recipientLabel}) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, theme::captionBackground(pal));
+        label->setPalette(pal);
+    }
+    QPalette faint = palette();
+    faint.setColor(QPalette::WindowText, theme::faintCaption(faint));
+    m_sizeLabel->setPalette(faint);
+}
+
+void MainWindow::buildLanguageMenu(QMenu *parent)
+{
+    QMenu *menu = parent->addMenu(tr("&Язык"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(menu);
+    // Each language under its own name, so that it can be found whatever the interface shows.
+    const QList<QPair<QString, QString>> languages = {{QStringLiteral("ru"), QStringLiteral("Русский")},
+                                                      {QStringLiteral("uk"), QStringLiteral("Українська")},
+                                                      {QStringLiteral("en"), QStringLiteral("English")}};
+    const QString chosen = language::storedChoice().isEmpty() ? language::current() : language::storedChoice();
+    for (const auto &[code, name] : languages) {
+        QAction *a = menu->addAction(name);
+        a->setObjectName(QStringLiteral("language_") + code);
+        a->setCheckable(true);
+        a->setChecked(code == chosen);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code = code] { chooseLanguage(code); });
+    }
+}
+
+void MainWindow::chooseLanguage(const QString &code)
+{
+    if (!language::storeChoice(code)) {
+        m_ctx.messages.show(tr("Не удалось запомнить выбор языка: настройки пользователя не записываются."));
+        return;
+    }
+    if (code != language::current())
+        m_ctx.messages.show(tr("Выбранный язык интерфейса вступит в силу при следующем запуске программы."));
 }
 
 void MainWindow::buildToolBar()
@@ -169,29 +243,31 @@ void MainWindow::buildToolBar()
     {
         const char *name;
         QString hint;
-        QIcon icon;
+        DrawnIcon icon;
         void (MainWindow::*slot)();
     };
     const Button buttons[] = {
-        {"writeLetterButton", QStringLiteral("Написать письмо"), icons::letter(), &MainWindow::writeLetter},
-        {"copyButton", QStringLiteral("Копировать"), icons::copy(), &MainWindow::copy},
-        {"pasteButton", QStringLiteral("Вставить"), icons::paste(), &MainWindow::paste},
-        {"printEnvelopeButton", QStringLiteral("Печать данного конверта"), icons::envelope(),
-         &MainWindow::printEnvelope},
-        {"envelopeSizeButton", QStringLiteral("Размеры конверта"), icons::size(), &MainWindow::chooseEnvelopeSize},
-        {"addressBookButton", QStringLiteral("Адресная книга"), icons::book(), &MainWindow::openAddressBook},
-        {"fontsButton", QStringLiteral("Настройка шрифтов"), icons::font(), &MainWindow::chooseFonts},
-        {"senderButton", QStringLiteral("Информация о пользователе"), icons::user(), &MainWindow::editSender},
-        {"helpButton", QStringLiteral("Справка"), icons::help(), &MainWindow::showHelp},
-        {"exitButton", QStringLiteral("Выход"), icons::exit(), &MainWindow::exitProgram},
+        {"writeLetterButton", tr("Написать письмо"), icons::letter, &MainWindow::writeLetter},
+        {"copyButton", tr("Копировать"), icons::copy, &MainWindow::copy},
+        {"pasteButton", tr("Вставить"), icons::paste, &MainWindow::paste},
+        {"printEnvelopeButton", tr("Печать данного конверта"), icons::envelope, &MainWindow::printEnvelope},
+        {"envelopeSizeButton", tr("Размеры конверта"), icons::size, &MainWindow::chooseEnvelopeSize},
+        {"addressBookButton", tr("Адресная книга"), icons::book, &MainWindow::openAddressBook},
+        {"fontsButton", tr("Настройка шрифтов"), icons::font, &MainWindow::chooseFonts},
+        {"senderButton", tr("Информация о пользователе"), icons::user, &MainWindow::editSender},
+        {"helpButton", tr("Справка"), icons::help, &MainWindow::showHelp},
+        {"exitButton", tr("Выход"), icons::exit, &MainWindow::exitProgram},
     };
     for (const Button &b : buttons) {
-        QAction *a = m_toolBar->addAction(b.icon, b.hint);
+        QAction *a = m_toolBar->addAction(b.hint);
+        setDrawnIcon(a, b.icon);
         a->setToolTip(b.hint);
         a->setObjectName(QString::fromLatin1(b.name));
         connect(a, &QAction::triggered, this, b.slot);
-        if (QWidget *w = m_toolBar->widgetForAction(a))
+        if (QWidget *w = m_toolBar->widgetForAction(a)) {
             w->setFixedSize(25, 25);
+            w->setAccessibleName(b.hint);
+        }
     }
 }
 
@@ -201,7 +277,7 @@ void MainWindow::buildEnvelope()
     m_envelopeShape->setObjectName(QStringLiteral("envelopeShape"));
     m_envelopeShape->setGeometry(24, 40, 625, 448);
 
-    m_senderLabel = makeBoxLabel(QStringLiteral("Адрес отправителя"), m_client);
+    m_senderLabel = makeBoxLabel(tr("Адрес отправителя"), m_client);
     m_senderLabel->setObjectName(QStringLiteral("senderLabel"));
     m_senderLabel->move(48, 72);
 
@@ -210,8 +286,12 @@ void MainWindow::buildEnvelope()
     m_senderBox->setGeometry(48, 88, 193, 129);
     m_senderBox->setTabChangesFocus(false);
     m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_senderBox->setAccessibleName(tr("Адрес отправителя"));
+    m_senderBox->setAccessibleDescription(
+        tr("Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле."));
+    leaveWithControlTab(m_senderBox);
 
-    m_recipientLabel = makeBoxLabel(QStringLiteral("Адрес получателя"), m_client);
+    m_recipientLabel = makeBoxLabel(tr("Адрес получателя"), m_client);
     m_recipientLabel->setObjectName(QStringLiteral("recipientLabel"));
 
     m_recipientBox = new QPlainTextEdit(m_client);
@@ -219,8 +299,12 @@ void MainWindow::buildEnvelope()
     m_recipientBox->resize(193, 121);
     m_recipientBox->setTabChangesFocus(true);
     m_recipientBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_recipientBox->setAccessibleName(tr("Адрес получателя"));
+    m_recipientBox->setAccessibleDescription(
+        tr("Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле."));
+    leaveWithControlTab(m_recipientBox);
 
-    m_stamp = new QLabel(QStringLiteral("Марка"), m_client);
+    m_stamp = new QLabel(tr("Марка"), m_client);
     m_stamp->setObjectName(QStringLiteral("stamp"));
     m_stamp->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_stamp->setLineWidth(1);
@@ -228,16 +312,14 @@ void MainWindow::buildEnvelope()
     m_stamp->setAutoFillBackground(true); // a panel in the button-face colour, its bevel visible on the cream
     m_stamp->resize(57, 73);
 
-    m_sizeLabel = new QLabel(QStringLiteral("Размер конверта"), m_client);
+    m_sizeLabel = new QLabel(tr("Размер конверта"), m_client);
     m_sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
     m_sizeLabel->setGeometry(80, 272, 362, 52);
     QFont big(QStringLiteral("Arial Black"));
     big.setPixelSize(37);
     big.setWeight(QFont::Black);
     m_sizeLabel->setFont(big);
-    QPalette pal = m_sizeLabel->palette();
-    pal.setColor(QPalette::WindowText, QColor(200, 200, 200));
-    m_sizeLabel->setPalette(pal);
+    applyThemeColours();
 
     for (QPlainTextEdit *box : {m_senderBox, m_recipientBox})
         box->viewport()->installEventFilter(this);
@@ -321,7 +403,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool MainWindow::confirmExit()
 {
-    return m_ctx.messages.askYesNo(ExitQuestion, Title);
+    return m_ctx.messages.askYesNo(tr("Вы действительно хотите выйти?"), tr("Велтора"));
 }
 
 void MainWindow::exitProgram()
@@ -363,8 +445,7 @@ void MainWindow::writeLetter()
 #ifdef Q_OS_WIN
     if (m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\write.exe"), {}))
         return;
-    m_ctx.messages.show(
-        QStringLiteral("Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe)."));
+    m_ctx.messages.show(tr("Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe)."));
 #else
     // The desktop's word processor: LibreOffice Writer when it is installed, else another one.
     const QList<QPair<QString, QStringList>> candidates = {
@@ -382,9 +463,9 @@ void MainWindow::writeLetter()
         if (!exe.isEmpty() && m_ctx.desktop.startProgram(exe, c.second))
             return;
     }
-    m_ctx.messages.show(QStringLiteral("Не удалось начать письмо: в системе не найден текстовый процессор. "
-                                       "Установите текстовый процессор (например, LibreOffice Writer, "
-                                       "пакет libreoffice-writer) и повторите попытку."));
+    m_ctx.messages.show(tr("Не удалось начать письмо: в системе не найден текстовый процессор. "
+                           "Установите текстовый процессор (например, LibreOffice Writer, "
+                           "пакет libreoffice-writer) и повторите попытку."));
 #endif
 }
 
@@ -394,19 +475,18 @@ void MainWindow::showHelp()
     if (m_ctx.desktop.startProgram(qEnvironmentVariable("windir") + QStringLiteral("\\hh.exe"),
                                    {QStringLiteral("help.chm")}))
         return;
-    m_ctx.messages.show(QStringLiteral("Не удалось открыть справку: не запускается программа просмотра справки "
-                                       "Windows (hh.exe)."));
+    m_ctx.messages.show(tr("Не удалось открыть справку: не запускается программа просмотра справки "
+                           "Windows (hh.exe)."));
 #else
     const QString guide = QDir(m_ctx.dataDir).filePath(QStringLiteral("help/index.html"));
     if (!QFileInfo::exists(guide)) {
-        m_ctx.messages.show(
-            QStringLiteral("Не удалось открыть справку: не найден файл %1.").arg(QDir::toNativeSeparators(guide)));
+        m_ctx.messages.show(tr("Не удалось открыть справку: не найден файл %1.").arg(QDir::toNativeSeparators(guide)));
         return;
     }
     if (m_ctx.desktop.openDocument(guide))
         return;
-    m_ctx.messages.show(QStringLiteral("Не удалось открыть справку: в системе не найден браузер. "
-                                       "Установите веб-браузер (например, firefox-esr) и повторите попытку."));
+    m_ctx.messages.show(tr("Не удалось открыть справку: в системе не найден браузер. "
+                           "Установите веб-браузер (например, firefox-esr) и повторите попытку."));
 #endif
 }
 

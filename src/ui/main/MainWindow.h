@@ -15,7 +15,9 @@
 struct AppContext;
 class DocumentBrowser;
 class FeedMethodDialog;
+class QAction;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QToolBar;
 
@@ -72,11 +74,20 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
     void buildToolBar();
+    // Дополнительно > Язык: the languages, the one in use (or chosen for the next start) checked.
+    void buildLanguageMenu(QMenu *parent);
+    void chooseLanguage(const QString &code);
+    // The icons drawn by the program and the envelope's colours follow the palette, also when the
+    // theme changes while the program runs.
+    using DrawnIcon = QIcon (*)();
+    void setDrawnIcon(QAction *action, DrawnIcon icon);
+    void applyThemeColours();
     void buildEnvelope();
     bool confirmExit();
     // Shows the group mailing window, made on first use, rebuilt for the menu it was opened from.
@@ -96,6 +107,7 @@ private:
     bool m_exitConfirmed = false;
     bool m_starting = false; // the start-up runs
 
+    QList<QPair<QAction *, DrawnIcon>> m_drawnIcons;
     QPointer<FeedMethodDialog> m_feedMethod;
     QPointer<DocumentBrowser> m_documentBrowser;
     std::unique_ptr<GroupMailingWindow> m_groupMailing;

@@ -22,9 +22,13 @@ ArrowPairWidget::ArrowPairWidget(Qt::Orientation orientation, int minimum, int m
     if (vertical) {
         m_raise = makeArrow(Qt::UpArrow, "up");
         m_lower = makeArrow(Qt::DownArrow, "down");
+        m_raise->setAccessibleName(tr("Вверх"));
+        m_lower->setAccessibleName(tr("Вниз"));
     } else {
         m_lower = makeArrow(Qt::LeftArrow, "left");
         m_raise = makeArrow(Qt::RightArrow, "right");
+        m_lower->setAccessibleName(tr("Влево"));
+        m_raise->setAccessibleName(tr("Вправо"));
     }
     connect(m_raise, &QToolButton::clicked, this, &ArrowPairWidget::stepUp);
     connect(m_lower, &QToolButton::clicked, this, &ArrowPairWidget::stepDown);

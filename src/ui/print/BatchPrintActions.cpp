@@ -10,6 +10,7 @@
 #include "ui/common/AppContext.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <memory>
@@ -23,14 +24,16 @@ constexpr int ProgressUpdateMs = 50;
 
 QString progressText(int done, int total)
 {
-    return QStringLiteral("Печать конверта %1 из %2").arg(std::min(done + 1, total)).arg(total);
+    return QCoreApplication::translate("PrintActions", "Печать конверта %1 из %2")
+        .arg(std::min(done + 1, total))
+        .arg(total);
 }
 
 void report(AppContext &ctx, const PrintOutcome &outcome)
 {
     switch (outcome.kind) {
     case PrintOutcome::Kind::NoEnvelopeSize:
-        ctx.messages.show(NoEnvelopeSizeMessage);
+        ctx.messages.show(noEnvelopeSizeMessage());
         break;
     case PrintOutcome::Kind::OutsideList:
         ctx.messages.show(numberlist::outsideMessage(outcome.envelopeNumber, int(ctx.state.mailingList().size())));
@@ -52,10 +55,11 @@ void printSelection(AppContext &ctx, const SelectionList &selection, int copies)
         if (!dialog) {
             if (sinceStart.elapsed() < ProgressDelayMs || done >= total)
                 return true;
-            dialog = std::make_unique<QProgressDialog>(progressText(done, total), QStringLiteral("Отмена"), 0, total,
+            dialog = std::make_unique<QProgressDialog>(progressText(done, total),
+                                                       QCoreApplication::translate("PrintActions", "Отмена"), 0, total,
                                                        QApplication::activeWindow());
             dialog->setObjectName(QStringLiteral("BatchProgress"));
-            dialog->setWindowTitle(PrintJobTitle);
+            dialog->setWindowTitle(QCoreApplication::translate("PrintActions", "Велтора"));
             dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
             dialog->setAutoReset(false);

@@ -3,6 +3,8 @@
 #include "logic/files/SettingsFiles.h"
 #include "logic/services/Guard.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/FormLook.h"
+#include "ui/common/Theme.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -119,7 +121,7 @@ QRadioButton *makeRadio(const QString &caption, const char *name, int x, QWidget
     radio->setGeometry(x, 40, 185, 17);
     radio->setAutoFillBackground(true);
     QPalette pal = radio->palette();
-    pal.setColor(QPalette::Window, QColor(0xE3, 0xE3, 0xE3)); // light 3-D grey
+    pal.setColor(QPalette::Window, theme::panelFace(pal, QColor(0xE3, 0xE3, 0xE3))); // light 3-D grey
     radio->setPalette(pal);
     return radio;
 }
@@ -131,14 +133,14 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("FeedMethodDialog"));
-    setWindowTitle(QStringLiteral("Способ загрузки конверта"));
+    setWindowTitle(tr("Способ загрузки конверта"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFixedSize(465, 317);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
 
-    m_heading = new QLabel(QStringLiteral("Выберите способ загрузки конвертов в принтер"), this);
+    m_heading = new QLabel(tr("Выберите способ загрузки конвертов в принтер"), this);
     m_heading->setObjectName(QStringLiteral("headingLabel"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPixelSize(16);
@@ -153,18 +155,19 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
     m_centrePicture->setObjectName(QStringLiteral("centrePicture"));
     m_centrePicture->setGeometry(256, 40, 193, 225);
 
-    m_leftEdgeButton = makeRadio(QStringLiteral("По левому краю принтера"), "leftEdgeButton", 24, this);
-    m_centreButton = makeRadio(QStringLiteral("По центру принтера"), "centreButton", 256, this);
+    m_leftEdgeButton = makeRadio(tr("По левому краю принтера"), "leftEdgeButton", 24, this);
+    m_centreButton = makeRadio(tr("По центру принтера"), "centreButton", 256, this);
 
-    m_okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(248, 272, 75, 25);
     m_okButton->setAutoDefault(false);
-    m_cancelButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setGeometry(352, 272, 73, 25);
     m_cancelButton->setAutoDefault(false);
+    formlook::fitCaption(m_cancelButton);
     connect(m_okButton, &QPushButton::clicked, this, &FeedMethodDialog::confirm);
     connect(m_cancelButton, &QPushButton::clicked, this, &FeedMethodDialog::reject);
 

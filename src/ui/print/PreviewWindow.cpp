@@ -26,10 +26,6 @@ const int ImageTop = 15;
 const int ArrowThickness = 15;
 const int ArrowLength = 33;
 
-const QString EmptyNumberText = QStringLiteral("Ошибка ввода данных. повторите ввод");
-const QString NotDigitsText = QStringLiteral("Ошибка ввода. Повторита ввод");
-const QString OutsideListText = QStringLiteral("Вы вышли за пределы списка. Повторите ввод.");
-
 bool isAsciiDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -44,7 +40,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    setWindowTitle(tr("Предварительный просмотр"));
     setFont(formlook::msSansSerif(11));
     // Outer size 560 x 414 with a single fixed border and a caption.
     setFixedSize(554, 385);
@@ -52,6 +48,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
 
     m_image = new QLabel(this);
     m_image->setObjectName(QStringLiteral("picture"));
+    m_image->setAccessibleName(tr("Конверт"));
     QSize imageSize = previewImageSize(ctx.state.envelopeType());
     if (!imageSize.isValid())
         imageSize = previewImageSize(1);
@@ -60,10 +57,12 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_previousButton = new QPushButton(QStringLiteral("<<"), this);
     m_previousButton->setObjectName(QStringLiteral("previousButton"));
     m_previousButton->setGeometry(16, 348, 75, 25);
+    m_previousButton->setAccessibleName(tr("Предыдущий конверт"));
 
     m_numberBox = new QLineEdit(this);
     m_numberBox->setObjectName(QStringLiteral("numberBox"));
     m_numberBox->setGeometry(140, 348, 30, 21);
+    m_numberBox->setAccessibleName(tr("Номер конверта"));
     m_numberBox->setText(QString::number(ctx.state.previewIndex() + 1));
 
     m_countLabel = new QLabel(this);
@@ -74,32 +73,35 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_nextButton = new QPushButton(QStringLiteral(">>"), this);
     m_nextButton->setObjectName(QStringLiteral("nextButton"));
     m_nextButton->setGeometry(248, 348, 75, 25);
+    m_nextButton->setAccessibleName(tr("Следующий конверт"));
 
-    const QString printCaption = QStringLiteral("Пробная печать");
+    const QString printCaption = tr("Пробная печать");
     m_testPrintButton = new QPushButton(printCaption, this);
     m_testPrintButton->setObjectName(QStringLiteral("testPrintButton"));
     m_testPrintButton->setToolTip(printCaption);
     m_testPrintButton->setGeometry(333, 348, 105, 25);
 
-    m_closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    m_closeButton = new QPushButton(tr("Закрыть"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setGeometry(m_testPrintButton->x() + 75 + 50, 348, 75, 25);
 
-    auto makeArrows = [&](Qt::Orientation o, const char *name, const char *hint) {
+    auto makeArrows = [&](Qt::Orientation o, const char *name, const QString &hint) {
         auto *a = new ArrowPairWidget(o, ArrowMinimum, ArrowMaximum, this);
         a->setObjectName(QString::fromLatin1(name));
-        a->setToolTip(QString::fromUtf8(hint));
+        a->setToolTip(hint);
+        a->setAccessibleName(hint);
         if (o == Qt::Vertical)
             a->resize(ArrowThickness, ArrowLength);
         else
             a->resize(ArrowLength, ArrowThickness);
         return a;
     };
-    m_senderUpDown = makeArrows(Qt::Vertical, "senderUpDown", "Перемещение адреса отправителя вверх/вниз");
-    m_senderLeftRight = makeArrows(Qt::Horizontal, "senderLeftRight", "Перемещение адреса отправителя влево/вправо");
-    m_recipientUpDown = makeArrows(Qt::Vertical, "recipientUpDown", "Перемещение адреса получателя вверх/вниз");
+    m_senderUpDown = makeArrows(Qt::Vertical, "senderUpDown", tr("Перемещение адреса отправителя вверх/вниз"));
+    m_senderLeftRight =
+        makeArrows(Qt::Horizontal, "senderLeftRight", tr("Перемещение адреса отправителя влево/вправо"));
+    m_recipientUpDown = makeArrows(Qt::Vertical, "recipientUpDown", tr("Перемещение адреса получателя вверх/вниз"));
     m_recipientLeftRight =
-        makeArrows(Qt::Horizontal, "recipientLeftRight", "Перемещение адреса получателя влево/вправо");
+        makeArrows(Qt::Horizontal, "recipientLeftRight", tr("Перемещение адреса получателя влево/вправо"));
     placeArrows();
 
     connect(m_previousButton, &QPushButton::clicked, this, &PreviewWindow::showPrevious);
@@ -129,7 +131,7 @@ int PreviewWindow::entryCount() const
 
 void PreviewWindow::updateCount()
 {
-    m_countLabel->setText(QStringLiteral("из ") + QString::number(entryCount()));
+    m_countLabel->setText(tr("из ") + QString::number(entryCount()));
     m_countLabel->adjustSize();
 }
 
@@ -199,16 +201,16 @@ void PreviewWindow::showTypedNumber()
     guarded(m_ctx.messages, [&] {
         const QString text = m_numberBox->text();
         if (text.isEmpty()) {
-            m_ctx.messages.show(EmptyNumberText);
+            m_ctx.messages.show(tr("Ошибка ввода данных. повторите ввод"));
             return;
         }
         if (!std::all_of(text.cbegin(), text.cend(), isAsciiDigit)) {
-            m_ctx.messages.show(NotDigitsText);
+            m_ctx.messages.show(tr("Ошибка ввода. Повторита ввод"));
             return;
         }
         const int v = strToInt(text);
         if (v > entryCount() || v <= 0) {
-            m_ctx.messages.show(OutsideListText);
+            m_ctx.messages.show(tr("Вы вышли за пределы списка. Повторите ввод."));
             return;
         }
         m_ctx.state.setPreviewIndex(v - 1);

@@ -6,6 +6,7 @@
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/Theme.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PrintActions.h"
 
@@ -22,9 +23,17 @@
 
 namespace {
 
-// The number list is coloured as a scroll bar while it is disabled, white while it takes a list.
-const QColor DisabledListColour(212, 208, 200);
-const QColor EnabledListColour(Qt::white);
+// The number list is coloured as a scroll bar while it is disabled, white while it takes a list;
+// under a dark theme, the palette's window and base colours.
+QColor disabledListColour(const QWidget *edit)
+{
+    return theme::panelFace(edit->palette(), QColor(212, 208, 200));
+}
+
+QColor enabledListColour(const QWidget *edit)
+{
+    return theme::isDark(edit->palette()) ? edit->palette().color(QPalette::Base) : QColor(Qt::white);
+}
 
 QLabel *label(const QString &text, QWidget *parent, int x, int y)
 {
@@ -66,7 +75,7 @@ PrintSetupDialog::PrintSetupDialog(AppContext &ctx, FeedMethodDialog *feedMethod
     , m_feedMethod(feedMethod)
 {
     setObjectName(QStringLiteral("PrintSetupDialog"));
-    setWindowTitle(QStringLiteral("Настройка печати"));
+    setWindowTitle(tr("Настройка печати"));
     setFont(formlook::msSansSerif(11));
     setFixedSize(506, 290);
     move(209, 108);
@@ -75,37 +84,43 @@ PrintSetupDialog::PrintSetupDialog(AppContext &ctx, FeedMethodDialog *feedMethod
 
 void PrintSetupDialog::buildControls()
 {
-    QGroupBox *printer = group(QStringLiteral("Принтер"), QStringLiteral("printerGroup"), this, {8, 8, 489, 89});
-    label(QStringLiteral("Имя: "), printer, 8, 24 + 4);
+    QGroupBox *printer = group(tr("Принтер"), QStringLiteral("printerGroup"), this, {8, 8, 489, 89});
+    label(tr("Имя: "), printer, 8, 24 + 4);
     m_printers = new QComboBox(printer);
     m_printers->setObjectName(QStringLiteral("printerBox"));
     m_printers->setGeometry(56, 24, 321, 21);
     fillPrinters();
     connect(m_printers, &QComboBox::activated, this, &PrintSetupDialog::choosePrinter);
-    auto *setup = new QPushButton(QStringLiteral("Настройка"), printer);
+    auto *setup = new QPushButton(tr("Настройка"), printer);
     setup->setObjectName(QStringLiteral("printerSetupButton"));
     setup->setGeometry(400, 24, 75, 25);
+    formlook::fitCaption(setup);
     connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::openPrinterSetup);
-    label(QStringLiteral("Состояние: "), printer, 8, 64);
+    QLabel *statusCaption = label(tr("Состояние: "), printer, 8, 64);
     // Read once: the status is that of the moment the dialog is built.
-    m_status = label(m_ctx.printing.printing() ? QStringLiteral("Занят") : QStringLiteral("Свободен"), printer, 72, 64);
+    m_status = label(m_ctx.printing.printing() ? tr("Занят") : tr("Свободен"), printer,
+                     std::max(72, statusCaption->geometry().right() + 1), 64);
     m_status->setObjectName(QStringLiteral("statusLabel"));
 
-    QGroupBox *envelopes =
-        group(QStringLiteral("Конверты"), QStringLiteral("envelopesGroup"), this, {8, 104, 265, 137});
-    m_all = new QRadioButton(QStringLiteral("Все"), envelopes);
+    QGroupBox *envelopes = group(tr("Конверты"), QStringLiteral("envelopesGroup"), this, {8, 104, 265, 137});
+    m_all = new QRadioButton(tr("Все"), envelopes);
     m_all->setObjectName(QStringLiteral("allButton"));
     m_all->setGeometry(8, 16, 49, 17);
     m_all->setChecked(true);
-    m_numbers = new QRadioButton(QStringLiteral("Номера (через запятую)"), envelopes);
+    m_numbers = new QRadioButton(tr("Номера (через запятую)"), envelopes);
     m_numbers->setObjectName(QStringLiteral("numbersButton"));
     m_numbers->setGeometry(8, 40, 200, 17);
-    label(QStringLiteral("диапазон через тире)"), envelopes, 28, 60)->setObjectName(QStringLiteral("numbersHint"));
+    label(tr("диапазон через тире)"), envelopes, 28, 60)->setObjectName(QStringLiteral("numbersHint"));
     m_numberEdit = new QLineEdit(envelopes);
     m_numberEdit->setObjectName(QStringLiteral("numberEdit"));
     m_numberEdit->setGeometry(8, 84, 249, 21);
     m_numberEdit->setEnabled(false);
-    colourList(m_numberEdit, DisabledListColour);
+    colourList(m_numberEdit, disabledListColour(m_numberEdit));
+    // The contents start a little below the frame's top line, however tall the style makes the title.
+    if (const int below = envelopes->contentsRect().top() + 4 - m_all->y(); below > 0) {
+        for (QWidget *w : envelopes->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            w->move(w->x(), w->y() + below);
+    }
     connect(m_all, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseAllEnvelopes();
@@ -115,25 +130,26 @@ void PrintSetupDialog::buildControls()
             chooseNumberedEnvelopes();
     });
 
-    QGroupBox *copies = group(QStringLiteral("Копии"), QStringLiteral("copiesGroup"), this, {280, 104, 193, 95});
-    label(QStringLiteral("Число копий: "), copies, 8, 24 + 4);
+    QGroupBox *copies = group(tr("Копии"), QStringLiteral("copiesGroup"), this, {280, 104, 193, 95});
+    QLabel *copiesCaption = label(tr("Число копий: "), copies, 8, 24 + 4);
     m_copies = new QSpinBox(this);
     m_copies->setObjectName(QStringLiteral("copiesBox"));
-    m_copies->setGeometry(368, 128, 57, 22);
+    // Beside its caption, however long the caption is in the language shown.
+    m_copies->setGeometry(std::max(368, copies->x() + copiesCaption->geometry().right() + 4), 128, 57, 22);
     m_copies->setRange(1, 50);
     m_copies->setValue(1);
 
-    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(320, 256, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &PrintSetupDialog::printChosenEnvelopes);
-    auto *cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"), this);
+    auto *cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(408, 256, 75, 25);
+    formlook::fitCaption(cancel);
     connect(cancel, &QPushButton::clicked, this, &PrintSetupDialog::close);
-    auto *feed = new QPushButton(QStringLiteral("Способ загрузки конверта"), this);
+    auto *feed = new QPushButton(tr("Способ загрузки конверта"), this);
     feed->setObjectName(QStringLiteral("feedMethodButton"));
     feed->setGeometry(16, 256, 148, 25);
     connect(feed, &QPushButton::clicked, this, &PrintSetupDialog::openFeedMethod);
@@ -181,7 +197,7 @@ void PrintSetupDialog::openPrinterSetup()
 void PrintSetupDialog::chooseAllEnvelopes()
 {
     m_numberEdit->setEnabled(false);
-    colourList(m_numberEdit, DisabledListColour);
+    colourList(m_numberEdit, disabledListColour(m_numberEdit));
     m_numberEdit->clear();
 }
 
@@ -189,7 +205,7 @@ void PrintSetupDialog::chooseNumberedEnvelopes()
 {
     m_numberEdit->clear();
     m_numberEdit->setEnabled(true);
-    colourList(m_numberEdit, EnabledListColour);
+    colourList(m_numberEdit, enabledListColour(m_numberEdit));
 }
 
 void PrintSetupDialog::openFeedMethod()
@@ -211,7 +227,7 @@ void PrintSetupDialog::printChosenEnvelopes()
             const numberlist::Reading r = numberlist::readNumberList(m_ctx.workDir, m_numberEdit->text(), count);
             switch (r.status) {
             case numberlist::Reading::Status::Malformed:
-                m_ctx.messages.show(numberlist::MalformedMessage);
+                m_ctx.messages.show(numberlist::malformedMessage());
                 close();
                 return;
             case numberlist::Reading::Status::OutsideList:

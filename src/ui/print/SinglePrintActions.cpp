@@ -12,6 +12,7 @@
 #include "ui/common/QtBoxLines.h"
 #include "ui/print/FeedMethodDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPlainTextEdit>
@@ -20,9 +21,10 @@ bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent)
 {
     if (!ctx.printing.needsOutputFileName())
         return true;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Печать в файл PDF"),
-                                                QDir::home().filePath(QStringLiteral("Велтора.pdf")),
-                                                QStringLiteral("Документ PDF (*.pdf)"));
+    QString path =
+        QFileDialog::getSaveFileName(parent, QCoreApplication::translate("PrintActions", "Печать в файл PDF"),
+                                     QDir::home().filePath(QCoreApplication::translate("PrintActions", "Велтора.pdf")),
+                                     QCoreApplication::translate("PrintActions", "Документ PDF (*.pdf)"));
     if (path.isEmpty())
         return false;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -45,7 +47,7 @@ void printSingleEnvelope(AppContext &ctx, FeedMethodDialog *feedMethod, QPlainTe
 
     SharedState &s = ctx.state;
     if (s.envelopeWidth() == 0 || s.envelopeHeight() == 0) {
-        ctx.messages.show(NoEnvelopeSizeMessage);
+        ctx.messages.show(noEnvelopeSizeMessage());
         return;
     }
     PrintingService &printer = ctx.printing;

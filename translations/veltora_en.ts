@@ -1,0 +1,974 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Велтора&lt;/b&gt;, версия %1</source>
+        <translation>&lt;b&gt;Veltora&lt;/b&gt;, version %1</translation>
+    </message>
+    <message>
+        <source>Печать адресов на конвертах</source>
+        <translation>Prints addresses on envelopes</translation>
+    </message>
+    <message>
+        <source>Почтовые индексы: Укрпошта,
+довідник поштових індексів (2025)</source>
+        <translation>Postal codes: Ukrposhta,
+directory of postal codes (2025)</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>AddAddresseeDialog</name>
+    <message>
+        <source>Добавление нового адресата</source>
+        <translation>New addressee</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookDialog</name>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Address book</translation>
+    </message>
+    <message>
+        <source>Список адресатов</source>
+        <translation>Addressees</translation>
+    </message>
+    <message>
+        <source>Данные об адресате</source>
+        <translation>Addressee details</translation>
+    </message>
+    <message>
+        <source>Добавить адресата</source>
+        <translation>Add an addressee</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Удаление адресата</source>
+        <translation>Delete addressees</translation>
+    </message>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Адресат не выбран!</source>
+        <translation>No addressee selected!</translation>
+    </message>
+    <message>
+        <source>Запись адресата «%1» была изменена или удалена после открытия окна редактирования. Изменения не сохранены.</source>
+        <translation>The record of addressee "%1" was changed or deleted after the edit window was opened. The changes were not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>AddresseeDialog</name>
+    <message>
+        <source>Ф.И.О или назване организации</source>
+        <translation>Full name or organisation</translation>
+    </message>
+    <message>
+        <source>Улица, дом, квартира</source>
+        <translation>Street, house, flat</translation>
+    </message>
+    <message>
+        <source>Населенный пункт</source>
+        <translation>Town or village</translation>
+    </message>
+    <message>
+        <source>Район</source>
+        <translation>District</translation>
+    </message>
+    <message>
+        <source>Область</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Postal code</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ArrowPairWidget</name>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Right</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPrint</name>
+    <message>
+        <source>Не установлены параметры конверта</source>
+        <translation>The envelope size is not set</translation>
+    </message>
+</context>
+<context>
+    <name>Codepage</name>
+    <message>
+        <source>Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. Файл «%3» не изменён.</source>
+        <translation>The character "%1" (U+%2) cannot be saved in the Windows-1251 encoding. The file "%3" was not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAddresseeDialog</name>
+    <message>
+        <source>Удаление адресата</source>
+        <translation>Delete addressees</translation>
+    </message>
+    <message>
+        <source>Выберите записи, подлежащие удалению</source>
+        <translation>Choose the records to delete</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentBrowser</name>
+    <message>
+        <source>Открытие документа</source>
+        <translation>Open a document</translation>
+    </message>
+    <message>
+        <source>Содержимое папки</source>
+        <translation>Folder contents</translation>
+    </message>
+    <message>
+        <source>Папка</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Рабочий стол</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Домашняя папка</source>
+        <translation>Home folder</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddresseeDialog</name>
+    <message>
+        <source>Редактирование адресата</source>
+        <translation>Edit addressee</translation>
+    </message>
+    <message>
+        <source>Cохранить</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeDrawing</name>
+    <message>
+        <source>Марка</source>
+        <translation>Stamp</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeSizes</name>
+    <message>
+        <source>%1 X %2мм</source>
+        <translation>%1 X %2mm</translation>
+    </message>
+    <message>
+        <source>%1 X %2 мм</source>
+        <translation>%1 X %2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>FeedMethodDialog</name>
+    <message>
+        <source>Способ загрузки конверта</source>
+        <translation>Envelope feed</translation>
+    </message>
+    <message>
+        <source>Выберите способ загрузки конвертов в принтер</source>
+        <translation>How are envelopes fed into the printer?</translation>
+    </message>
+    <message>
+        <source>По левому краю принтера</source>
+        <translation>Against the left edge</translation>
+    </message>
+    <message>
+        <source>По центру принтера</source>
+        <translation>In the centre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FontSetupDialog</name>
+    <message>
+        <source>Настройка шрифтов</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>Шрифт адреса отправителя</source>
+        <translation>Sender address font</translation>
+    </message>
+    <message>
+        <source>Шрифт адреса получателя</source>
+        <translation>Recipient address font</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Список шрифтов:</source>
+        <translation>Fonts:</translation>
+    </message>
+    <message>
+        <source>Полужирный</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Курсив</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>АаБбВвГгДд</source>
+        <translation>AaBbCcDdEe</translation>
+    </message>
+</context>
+<context>
+    <name>GroupMailingWindow</name>
+    <message>
+        <source>Групповая рассылка</source>
+        <translation>Group mailing</translation>
+    </message>
+    <message>
+        <source>Выберите источник адресов</source>
+        <translation>Choose the address source</translation>
+    </message>
+    <message>
+        <source>Адреса из адр. книги</source>
+        <translation>From the address book</translation>
+    </message>
+    <message>
+        <source>Адреса рассылки</source>
+        <translation>Mailing list</translation>
+    </message>
+    <message>
+        <source>Данные об адресате</source>
+        <translation>Addressee details</translation>
+    </message>
+    <message>
+        <source>Скопируйте нужный массив из</source>
+        <translation>Copy the rows you need from</translation>
+    </message>
+    <message>
+        <source>документа, содержащего адреса </source>
+        <translation>a document that holds addresses </translation>
+    </message>
+    <message>
+        <source>(таблица MS Excel, БД MS Access,</source>
+        <translation>(an MS Excel sheet, MS Access DB,</translation>
+    </message>
+    <message>
+        <source>таблица MS Word и т.д.)</source>
+        <translation>MS Word table, etc.)</translation>
+    </message>
+    <message>
+        <source>и нажмите "Создать".</source>
+        <translation>and press "Create".</translation>
+    </message>
+    <message>
+        <source>Другой источник</source>
+        <translation>Other source</translation>
+    </message>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Address book</translation>
+    </message>
+    <message>
+        <source>Добавить адрес в список рассылки</source>
+        <translation>Add the address to the mailing list</translation>
+    </message>
+    <message>
+        <source>Добавить все адреса в список рассылки</source>
+        <translation>Add all addresses to the mailing list</translation>
+    </message>
+    <message>
+        <source>Открыть документ с адресами</source>
+        <translation>Open a document with addresses</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр перед печатью</source>
+        <translation>Preview before printing</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Выберите нужный файл в окне броузера</source>
+        <translation>Choose the file in the browser window</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>После --lang нужен код языка: %1.</source>
+        <translation>--lang needs a language code: %1.</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык «%1» в --lang: допустимо %2.</source>
+        <translation>Unknown language "%1" in --lang: use %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LineOrderDialog</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>Patronymic</translation>
+    </message>
+    <message>
+        <source>Улица, дом, квартира</source>
+        <translation>Street, house, flat</translation>
+    </message>
+    <message>
+        <source>Населенный пункт</source>
+        <translation>Town or village</translation>
+    </message>
+    <message>
+        <source>Район (если нужно)</source>
+        <translation>District (optional)</translation>
+    </message>
+    <message>
+        <source>Область (если нужно)</source>
+        <translation>Region (optional)</translation>
+    </message>
+    <message>
+        <source>Страна (если нужно)</source>
+        <translation>Country (optional)</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Postal code</translation>
+    </message>
+    <message>
+        <source>Установка порядка строк</source>
+        <translation>Order of the lines</translation>
+    </message>
+    <message>
+        <source>Исходный порядок строк:</source>
+        <translation>Columns as pasted:</translation>
+    </message>
+    <message>
+        <source>Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять</source>
+        <translation>Choose a word in the list and click the field where it belongs</translation>
+    </message>
+    <message>
+        <source>Количество строк: </source>
+        <translation>Number of rows: </translation>
+    </message>
+    <message>
+        <source>Щелчок или пробел: поставить сюда слово, выбранное в списке; Delete: очистить поле</source>
+        <translation>Click or Space: put the word chosen in the list here; Delete: empty the field</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Неверный формат данных</source>
+        <translation>Wrong data format</translation>
+    </message>
+    <message>
+        <source>Кол-во строк:  %1</source>
+        <translation>Rows:  %1</translation>
+    </message>
+    <message>
+        <source>Не хватает данных!</source>
+        <translation>Not enough data!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Написать письмо</source>
+        <translation>Write a letter</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Данный конверт</source>
+        <translation>This envelope</translation>
+    </message>
+    <message>
+        <source>Групповая рассылка</source>
+        <translation>Group mailing</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Выделить всё</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>&amp;Дополнительно</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Размер конверта</source>
+        <translation>Envelope size</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Address book</translation>
+    </message>
+    <message>
+        <source>Инф. о пользователе</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Postal code</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Вызов справки </source>
+        <translation>Help contents </translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&amp;Язык</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Не удалось запомнить выбор языка: настройки пользователя не записываются.</source>
+        <translation>The language choice could not be remembered: the user settings cannot be written.</translation>
+    </message>
+    <message>
+        <source>Выбранный язык интерфейса вступит в силу при следующем запуске программы.</source>
+        <translation>The chosen interface language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Печать данного конверта</source>
+        <translation>Print this envelope</translation>
+    </message>
+    <message>
+        <source>Размеры конверта</source>
+        <translation>Envelope size</translation>
+    </message>
+    <message>
+        <source>Настройка шрифтов</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя</source>
+        <translation>Sender address</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
+        <translation>The sender address, line by line, as it will be printed on the envelope. Ctrl+Tab moves to the next field.</translation>
+    </message>
+    <message>
+        <source>Адрес получателя</source>
+        <translation>Recipient address</translation>
+    </message>
+    <message>
+        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
+        <translation>The recipient address, line by line, as it will be printed on the envelope. Ctrl+Tab moves to the next field.</translation>
+    </message>
+    <message>
+        <source>Марка</source>
+        <translation>Stamp</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите выйти?</source>
+        <translation>Do you really want to exit?</translation>
+    </message>
+    <message>
+        <source>Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe).</source>
+        <translation>Cannot start a letter: the WordPad text editor (write.exe) does not start.</translation>
+    </message>
+    <message>
+        <source>Не удалось начать письмо: в системе не найден текстовый процессор. Установите текстовый процессор (например, LibreOffice Writer, пакет libreoffice-writer) и повторите попытку.</source>
+        <translation>Cannot start a letter: no word processor was found on the system. Install one (for example LibreOffice Writer, package libreoffice-writer) and try again.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: не запускается программа просмотра справки Windows (hh.exe).</source>
+        <translation>Cannot open the help: the Windows help viewer (hh.exe) does not start.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: не найден файл %1.</source>
+        <translation>Cannot open the help: the file %1 was not found.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: в системе не найден браузер. Установите веб-браузер (например, firefox-esr) и повторите попытку.</source>
+        <translation>Cannot open the help: no web browser was found on the system. Install one (for example firefox-esr) and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>PostalCodeDialog</name>
+    <message>
+        <source>Справочник почтовых индексов Украины</source>
+        <translation>Postal codes of Ukraine</translation>
+    </message>
+    <message>
+        <source>Область</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Населенный пункт (на укр. языке)</source>
+        <translation>Town or village (in Ukrainian)</translation>
+    </message>
+    <message>
+        <source>Нажмите ENTER для поиска</source>
+        <translation>Press ENTER to search</translation>
+    </message>
+    <message>
+        <source>Искать</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Найденные почтовые индексы</source>
+        <translation>Postal codes found</translation>
+    </message>
+    <message>
+        <source>Выберите область</source>
+        <translation>Choose a region</translation>
+    </message>
+    <message>
+        <source>не хватает нужных параметров для поиска!</source>
+        <translation>not enough to search with: choose a region and type a town!</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Предварительный просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Конверт</source>
+        <translation>Envelope</translation>
+    </message>
+    <message>
+        <source>Предыдущий конверт</source>
+        <translation>Previous envelope</translation>
+    </message>
+    <message>
+        <source>Номер конверта</source>
+        <translation>Envelope number</translation>
+    </message>
+    <message>
+        <source>Следующий конверт</source>
+        <translation>Next envelope</translation>
+    </message>
+    <message>
+        <source>Пробная печать</source>
+        <translation>Test print</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса отправителя вверх/вниз</source>
+        <translation>Move the sender address up/down</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса отправителя влево/вправо</source>
+        <translation>Move the sender address left/right</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса получателя вверх/вниз</source>
+        <translation>Move the recipient address up/down</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса получателя влево/вправо</source>
+        <translation>Move the recipient address left/right</translation>
+    </message>
+    <message>
+        <source>из </source>
+        <translation>of </translation>
+    </message>
+    <message>
+        <source>Ошибка ввода данных. повторите ввод</source>
+        <translation>Input error. Please type again</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода. Повторита ввод</source>
+        <translation>Input error. Please type again</translation>
+    </message>
+    <message>
+        <source>Вы вышли за пределы списка. Повторите ввод.</source>
+        <translation>That number is outside the list. Please type again.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintActions</name>
+    <message>
+        <source>Печать конверта %1 из %2</source>
+        <translation>Printing envelope %1 of %2</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
+    </message>
+    <message>
+        <source>Печать в файл PDF</source>
+        <translation>Print to a PDF file</translation>
+    </message>
+    <message>
+        <source>Велтора.pdf</source>
+        <translation>Veltora.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSetupDialog</name>
+    <message>
+        <source>Настройка печати</source>
+        <translation>Print setup</translation>
+    </message>
+    <message>
+        <source>Принтер</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Имя: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Состояние: </source>
+        <translation>Status: </translation>
+    </message>
+    <message>
+        <source>Занят</source>
+        <translation>Busy</translation>
+    </message>
+    <message>
+        <source>Свободен</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>Конверты</source>
+        <translation>Envelopes</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Номера (через запятую)</source>
+        <translation>Numbers (comma-separated,</translation>
+    </message>
+    <message>
+        <source>диапазон через тире)</source>
+        <translation>ranges with a dash)</translation>
+    </message>
+    <message>
+        <source>Копии</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Число копий: </source>
+        <translation>Number of copies: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Способ загрузки конверта</source>
+        <translation>Envelope feed</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessages</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>RowLimitWarning</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Во избежание ошибок и исключительных ситуаций </source>
+        <translation>To avoid errors and exceptional situations </translation>
+    </message>
+    <message>
+        <source>при слиянии с внешним источником выделяйте не более</source>
+        <translation>when merging an outside source, select no more than</translation>
+    </message>
+    <message>
+        <source>780 строк!</source>
+        <translation>780 rows!</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Больше не выводить  это окно</source>
+        <translation>Do not show this again</translation>
+    </message>
+</context>
+<context>
+    <name>SenderDialog</name>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя</source>
+        <translation>Sender address</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). Задайте настройку заново.</source>
+        <translation>File "%1" (%2): %3 is not a possible value (allowed: %4). Set this setting again.</translation>
+    </message>
+    <message>
+        <source>размер шрифта %1</source>
+        <translation>font size %1</translation>
+    </message>
+    <message>
+        <source>от %1 до %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>вид конверта %1</source>
+        <translation>envelope shape %1</translation>
+    </message>
+    <message>
+        <source>1, 2 или 3</source>
+        <translation>1, 2 or 3</translation>
+    </message>
+    <message>
+        <source>размер конверта %1 x %2 мм</source>
+        <translation>envelope size %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>от %1 до %2 мм</source>
+        <translation>from %1 to %2 mm</translation>
+    </message>
+    <message>
+        <source>способ загрузки %1</source>
+        <translation>feed method %1</translation>
+    </message>
+    <message>
+        <source>1 — по левому краю, 4 — по центру, 0 — не выбран</source>
+        <translation>1 for the left edge, 4 for the centre, 0 for none chosen</translation>
+    </message>
+</context>
+<context>
+    <name>SizeDialog</name>
+    <message>
+        <source>Настройка размера конверта</source>
+        <translation>Envelope size</translation>
+    </message>
+    <message>
+        <source>Выберите размер конверта</source>
+        <translation>Choose an envelope size</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>numberlist</name>
+    <message>
+        <source>Нет конверта с номером %1: список рассылки пуст</source>
+        <translation>There is no envelope number %1: the mailing list is empty</translation>
+    </message>
+    <message>
+        <source>Нет конверта с номером %1: в списке рассылки конверты с 1 по %2</source>
+        <translation>There is no envelope number %1: the mailing list has envelopes 1 to %2</translation>
+    </message>
+    <message>
+        <source>Ошибка!!!</source>
+        <translation>Error!!!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,974 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA" sourcelanguage="ru">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>О программе</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Велтора&lt;/b&gt;, версия %1</source>
+        <translation>&lt;b&gt;Велтора&lt;/b&gt;, версія %1</translation>
+    </message>
+    <message>
+        <source>Печать адресов на конвертах</source>
+        <translation>Друк адрес на конвертах</translation>
+    </message>
+    <message>
+        <source>Почтовые индексы: Укрпошта,
+довідник поштових індексів (2025)</source>
+        <translation>Поштові індекси: Укрпошта,
+довідник поштових індексів (2025)</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>AddAddresseeDialog</name>
+    <message>
+        <source>Добавление нового адресата</source>
+        <translation>Додавання нового адресата</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Додати</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookDialog</name>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Адресна книга</translation>
+    </message>
+    <message>
+        <source>Список адресатов</source>
+        <translation>Список адресатів</translation>
+    </message>
+    <message>
+        <source>Данные об адресате</source>
+        <translation>Дані про адресата</translation>
+    </message>
+    <message>
+        <source>Добавить адресата</source>
+        <translation>Додати адресата</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Удаление адресата</source>
+        <translation>Видалення адресата</translation>
+    </message>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>Інформація про користувача</translation>
+    </message>
+    <message>
+        <source>Адресат не выбран!</source>
+        <translation>Адресата не вибрано!</translation>
+    </message>
+    <message>
+        <source>Запись адресата «%1» была изменена или удалена после открытия окна редактирования. Изменения не сохранены.</source>
+        <translation>Запис адресата «%1» було змінено або видалено після відкриття вікна редагування. Зміни не збережено.</translation>
+    </message>
+</context>
+<context>
+    <name>AddresseeDialog</name>
+    <message>
+        <source>Ф.И.О или назване организации</source>
+        <translation>П.І.Б. або назва організації</translation>
+    </message>
+    <message>
+        <source>Улица, дом, квартира</source>
+        <translation>Вулиця, будинок, квартира</translation>
+    </message>
+    <message>
+        <source>Населенный пункт</source>
+        <translation>Населений пункт</translation>
+    </message>
+    <message>
+        <source>Район</source>
+        <translation>Район</translation>
+    </message>
+    <message>
+        <source>Область</source>
+        <translation>Область</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Країна</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Поштовий індекс</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>ArrowPairWidget</name>
+    <message>
+        <source>Вверх</source>
+        <translation>Вгору</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Ліворуч</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Праворуч</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPrint</name>
+    <message>
+        <source>Не установлены параметры конверта</source>
+        <translation>Не встановлено параметри конверта</translation>
+    </message>
+</context>
+<context>
+    <name>Codepage</name>
+    <message>
+        <source>Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. Файл «%3» не изменён.</source>
+        <translation>Символ «%1» (U+%2) не можна зберегти в кодуванні Windows-1251. Файл «%3» не змінено.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAddresseeDialog</name>
+    <message>
+        <source>Удаление адресата</source>
+        <translation>Видалення адресата</translation>
+    </message>
+    <message>
+        <source>Выберите записи, подлежащие удалению</source>
+        <translation>Виберіть записи, які треба видалити</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentBrowser</name>
+    <message>
+        <source>Открытие документа</source>
+        <translation>Відкриття документа</translation>
+    </message>
+    <message>
+        <source>Содержимое папки</source>
+        <translation>Вміст теки</translation>
+    </message>
+    <message>
+        <source>Папка</source>
+        <translation>Тека</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Рабочий стол</source>
+        <translation>Робочий стіл</translation>
+    </message>
+    <message>
+        <source>Домашняя папка</source>
+        <translation>Домашня тека</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddresseeDialog</name>
+    <message>
+        <source>Редактирование адресата</source>
+        <translation>Редагування адресата</translation>
+    </message>
+    <message>
+        <source>Cохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeDrawing</name>
+    <message>
+        <source>Марка</source>
+        <translation>Марка</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeSizes</name>
+    <message>
+        <source>%1 X %2мм</source>
+        <translation>%1 X %2мм</translation>
+    </message>
+    <message>
+        <source>%1 X %2 мм</source>
+        <translation>%1 X %2 мм</translation>
+    </message>
+</context>
+<context>
+    <name>FeedMethodDialog</name>
+    <message>
+        <source>Способ загрузки конверта</source>
+        <translation>Спосіб подачі конверта</translation>
+    </message>
+    <message>
+        <source>Выберите способ загрузки конвертов в принтер</source>
+        <translation>Виберіть спосіб подачі конвертів у принтер</translation>
+    </message>
+    <message>
+        <source>По левому краю принтера</source>
+        <translation>По лівому краю принтера</translation>
+    </message>
+    <message>
+        <source>По центру принтера</source>
+        <translation>По центру принтера</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>FontSetupDialog</name>
+    <message>
+        <source>Настройка шрифтов</source>
+        <translation>Налаштування шрифтів</translation>
+    </message>
+    <message>
+        <source>Шрифт адреса отправителя</source>
+        <translation>Шрифт адреси відправника</translation>
+    </message>
+    <message>
+        <source>Шрифт адреса получателя</source>
+        <translation>Шрифт адреси одержувача</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Список шрифтов:</source>
+        <translation>Список шрифтів:</translation>
+    </message>
+    <message>
+        <source>Полужирный</source>
+        <translation>Напівжирний</translation>
+    </message>
+    <message>
+        <source>Курсив</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>АаБбВвГгДд</source>
+        <translation>АаБбВвГгҐґ</translation>
+    </message>
+</context>
+<context>
+    <name>GroupMailingWindow</name>
+    <message>
+        <source>Групповая рассылка</source>
+        <translation>Групова розсилка</translation>
+    </message>
+    <message>
+        <source>Выберите источник адресов</source>
+        <translation>Виберіть джерело адрес</translation>
+    </message>
+    <message>
+        <source>Адреса из адр. книги</source>
+        <translation>Адреси з адр. книги</translation>
+    </message>
+    <message>
+        <source>Адреса рассылки</source>
+        <translation>Адреси розсилки</translation>
+    </message>
+    <message>
+        <source>Данные об адресате</source>
+        <translation>Дані про адресата</translation>
+    </message>
+    <message>
+        <source>Скопируйте нужный массив из</source>
+        <translation>Скопіюйте потрібний масив із</translation>
+    </message>
+    <message>
+        <source>документа, содержащего адреса </source>
+        <translation>документа, що містить адреси </translation>
+    </message>
+    <message>
+        <source>(таблица MS Excel, БД MS Access,</source>
+        <translation>(таблиця MS Excel, БД MS Access,</translation>
+    </message>
+    <message>
+        <source>таблица MS Word и т.д.)</source>
+        <translation>таблиця MS Word тощо)</translation>
+    </message>
+    <message>
+        <source>и нажмите "Создать".</source>
+        <translation>і натисніть "Створити".</translation>
+    </message>
+    <message>
+        <source>Другой источник</source>
+        <translation>Інше джерело</translation>
+    </message>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Адресна книга</translation>
+    </message>
+    <message>
+        <source>Добавить адрес в список рассылки</source>
+        <translation>Додати адресу до списку розсилки</translation>
+    </message>
+    <message>
+        <source>Добавить все адреса в список рассылки</source>
+        <translation>Додати всі адреси до списку розсилки</translation>
+    </message>
+    <message>
+        <source>Открыть документ с адресами</source>
+        <translation>Відкрити документ з адресами</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр перед печатью</source>
+        <translation>Попередній перегляд перед друком</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Выберите нужный файл в окне броузера</source>
+        <translation>Виберіть потрібний файл у вікні браузера</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>После --lang нужен код языка: %1.</source>
+        <translation>Після --lang потрібен код мови: %1.</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык «%1» в --lang: допустимо %2.</source>
+        <translation>Невідома мова «%1» у --lang: допустимо %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LineOrderDialog</name>
+    <message>
+        <source>Фамилия</source>
+        <translation>Прізвище</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Ім'я</translation>
+    </message>
+    <message>
+        <source>Отчество</source>
+        <translation>По батькові</translation>
+    </message>
+    <message>
+        <source>Улица, дом, квартира</source>
+        <translation>Вулиця, будинок, квартира</translation>
+    </message>
+    <message>
+        <source>Населенный пункт</source>
+        <translation>Населений пункт</translation>
+    </message>
+    <message>
+        <source>Район (если нужно)</source>
+        <translation>Район (якщо треба)</translation>
+    </message>
+    <message>
+        <source>Область (если нужно)</source>
+        <translation>Область (якщо треба)</translation>
+    </message>
+    <message>
+        <source>Страна (если нужно)</source>
+        <translation>Країна (якщо треба)</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Поштовий індекс</translation>
+    </message>
+    <message>
+        <source>Установка порядка строк</source>
+        <translation>Встановлення порядку рядків</translation>
+    </message>
+    <message>
+        <source>Исходный порядок строк:</source>
+        <translation>Початковий порядок рядків:</translation>
+    </message>
+    <message>
+        <source>Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять</source>
+        <translation>Виберіть слово зі списку і клацніть мишею по полю, де воно має стояти</translation>
+    </message>
+    <message>
+        <source>Количество строк: </source>
+        <translation>Кількість рядків: </translation>
+    </message>
+    <message>
+        <source>Щелчок или пробел: поставить сюда слово, выбранное в списке; Delete: очистить поле</source>
+        <translation>Клацання або пробіл: поставити сюди слово, вибране у списку; Delete: очистити поле</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Неверный формат данных</source>
+        <translation>Неправильний формат даних</translation>
+    </message>
+    <message>
+        <source>Кол-во строк:  %1</source>
+        <translation>Кільк. рядків:  %1</translation>
+    </message>
+    <message>
+        <source>Не хватает данных!</source>
+        <translation>Бракує даних!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Написать письмо</source>
+        <translation>Написати лист</translation>
+    </message>
+    <message>
+        <source>&amp;Печать</source>
+        <translation>&amp;Друк</translation>
+    </message>
+    <message>
+        <source>Данный конверт</source>
+        <translation>Цей конверт</translation>
+    </message>
+    <message>
+        <source>Групповая рассылка</source>
+        <translation>Групова розсилка</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Редагування</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Выделить всё</source>
+        <translation>Виділити все</translation>
+    </message>
+    <message>
+        <source>&amp;Дополнительно</source>
+        <translation>Д&amp;одатково</translation>
+    </message>
+    <message>
+        <source>Размер конверта</source>
+        <translation>Розмір конверта</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Адресная книга</source>
+        <translation>Адресна книга</translation>
+    </message>
+    <message>
+        <source>Инф. о пользователе</source>
+        <translation>Інф. про користувача</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс</source>
+        <translation>Поштовий індекс</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>Вызов справки </source>
+        <translation>Виклик довідки </translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>&amp;Язык</source>
+        <translation>&amp;Мова</translation>
+    </message>
+    <message>
+        <source>Не удалось запомнить выбор языка: настройки пользователя не записываются.</source>
+        <translation>Не вдалося запам’ятати вибір мови: налаштування користувача не записуються.</translation>
+    </message>
+    <message>
+        <source>Выбранный язык интерфейса вступит в силу при следующем запуске программы.</source>
+        <translation>Вибрана мова інтерфейсу набуде чинності під час наступного запуску програми.</translation>
+    </message>
+    <message>
+        <source>Печать данного конверта</source>
+        <translation>Друк цього конверта</translation>
+    </message>
+    <message>
+        <source>Размеры конверта</source>
+        <translation>Розміри конверта</translation>
+    </message>
+    <message>
+        <source>Настройка шрифтов</source>
+        <translation>Налаштування шрифтів</translation>
+    </message>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>Інформація про користувача</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя</source>
+        <translation>Адреса відправника</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
+        <translation>Адреса відправника, рядок за рядком, як її буде надруковано на конверті. Ctrl+Tab — наступне поле.</translation>
+    </message>
+    <message>
+        <source>Адрес получателя</source>
+        <translation>Адреса одержувача</translation>
+    </message>
+    <message>
+        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
+        <translation>Адреса одержувача, рядок за рядком, як її буде надруковано на конверті. Ctrl+Tab — наступне поле.</translation>
+    </message>
+    <message>
+        <source>Марка</source>
+        <translation>Марка</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите выйти?</source>
+        <translation>Ви справді хочете вийти?</translation>
+    </message>
+    <message>
+        <source>Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe).</source>
+        <translation>Не вдалося почати лист: не запускається текстовий редактор WordPad (write.exe).</translation>
+    </message>
+    <message>
+        <source>Не удалось начать письмо: в системе не найден текстовый процессор. Установите текстовый процессор (например, LibreOffice Writer, пакет libreoffice-writer) и повторите попытку.</source>
+        <translation>Не вдалося почати лист: у системі не знайдено текстового процесора. Установіть текстовий процесор (наприклад, LibreOffice Writer, пакет libreoffice-writer) і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: не запускается программа просмотра справки Windows (hh.exe).</source>
+        <translation>Не вдалося відкрити довідку: не запускається програма перегляду довідки Windows (hh.exe).</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: не найден файл %1.</source>
+        <translation>Не вдалося відкрити довідку: не знайдено файл %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть справку: в системе не найден браузер. Установите веб-браузер (например, firefox-esr) и повторите попытку.</source>
+        <translation>Не вдалося відкрити довідку: у системі не знайдено браузера. Установіть веббраузер (наприклад, firefox-esr) і спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>PostalCodeDialog</name>
+    <message>
+        <source>Справочник почтовых индексов Украины</source>
+        <translation>Довідник поштових індексів України</translation>
+    </message>
+    <message>
+        <source>Область</source>
+        <translation>Область</translation>
+    </message>
+    <message>
+        <source>Населенный пункт (на укр. языке)</source>
+        <translation>Населений пункт (українською)</translation>
+    </message>
+    <message>
+        <source>Нажмите ENTER для поиска</source>
+        <translation>Натисніть ENTER для пошуку</translation>
+    </message>
+    <message>
+        <source>Искать</source>
+        <translation>Шукати</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Найденные почтовые индексы</source>
+        <translation>Знайдені поштові індекси</translation>
+    </message>
+    <message>
+        <source>Выберите область</source>
+        <translation>Виберіть область</translation>
+    </message>
+    <message>
+        <source>не хватает нужных параметров для поиска!</source>
+        <translation>бракує потрібних параметрів для пошуку!</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Предварительный просмотр</source>
+        <translation>Попередній перегляд</translation>
+    </message>
+    <message>
+        <source>Конверт</source>
+        <translation>Конверт</translation>
+    </message>
+    <message>
+        <source>Предыдущий конверт</source>
+        <translation>Попередній конверт</translation>
+    </message>
+    <message>
+        <source>Номер конверта</source>
+        <translation>Номер конверта</translation>
+    </message>
+    <message>
+        <source>Следующий конверт</source>
+        <translation>Наступний конверт</translation>
+    </message>
+    <message>
+        <source>Пробная печать</source>
+        <translation>Пробний друк</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса отправителя вверх/вниз</source>
+        <translation>Переміщення адреси відправника вгору/вниз</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса отправителя влево/вправо</source>
+        <translation>Переміщення адреси відправника ліворуч/праворуч</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса получателя вверх/вниз</source>
+        <translation>Переміщення адреси одержувача вгору/вниз</translation>
+    </message>
+    <message>
+        <source>Перемещение адреса получателя влево/вправо</source>
+        <translation>Переміщення адреси одержувача ліворуч/праворуч</translation>
+    </message>
+    <message>
+        <source>из </source>
+        <translation>з </translation>
+    </message>
+    <message>
+        <source>Ошибка ввода данных. повторите ввод</source>
+        <translation>Помилка введення даних. Повторіть введення</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода. Повторита ввод</source>
+        <translation>Помилка введення. Повторіть введення</translation>
+    </message>
+    <message>
+        <source>Вы вышли за пределы списка. Повторите ввод.</source>
+        <translation>Ви вийшли за межі списку. Повторіть введення.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintActions</name>
+    <message>
+        <source>Печать конверта %1 из %2</source>
+        <translation>Друк конверта %1 з %2</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
+    </message>
+    <message>
+        <source>Печать в файл PDF</source>
+        <translation>Друк у файл PDF</translation>
+    </message>
+    <message>
+        <source>Велтора.pdf</source>
+        <translation>Велтора.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSetupDialog</name>
+    <message>
+        <source>Настройка печати</source>
+        <translation>Налаштування друку</translation>
+    </message>
+    <message>
+        <source>Принтер</source>
+        <translation>Принтер</translation>
+    </message>
+    <message>
+        <source>Имя: </source>
+        <translation>Ім'я: </translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Состояние: </source>
+        <translation>Стан: </translation>
+    </message>
+    <message>
+        <source>Занят</source>
+        <translation>Зайнятий</translation>
+    </message>
+    <message>
+        <source>Свободен</source>
+        <translation>Вільний</translation>
+    </message>
+    <message>
+        <source>Конверты</source>
+        <translation>Конверти</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>Номера (через запятую)</source>
+        <translation>Номери (через кому,</translation>
+    </message>
+    <message>
+        <source>диапазон через тире)</source>
+        <translation>діапазон через тире)</translation>
+    </message>
+    <message>
+        <source>Копии</source>
+        <translation>Копії</translation>
+    </message>
+    <message>
+        <source>Число копий: </source>
+        <translation>Кількість копій: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Способ загрузки конверта</source>
+        <translation>Спосіб подачі конверта</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessages</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>Ні</translation>
+    </message>
+</context>
+<context>
+    <name>RowLimitWarning</name>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Увага!</translation>
+    </message>
+    <message>
+        <source>Во избежание ошибок и исключительных ситуаций </source>
+        <translation>Щоб уникнути помилок і виняткових ситуацій, </translation>
+    </message>
+    <message>
+        <source>при слиянии с внешним источником выделяйте не более</source>
+        <translation>при злитті з зовнішнім джерелом виділяйте не більше</translation>
+    </message>
+    <message>
+        <source>780 строк!</source>
+        <translation>780 рядків!</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Больше не выводить  это окно</source>
+        <translation>Більше не показувати це вікно</translation>
+    </message>
+</context>
+<context>
+    <name>SenderDialog</name>
+    <message>
+        <source>Информация о пользователе</source>
+        <translation>Інформація про користувача</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя</source>
+        <translation>Адреса відправника</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). Задайте настройку заново.</source>
+        <translation>Файл «%1» (%2): %3 — такого значення не буває (допустимо: %4). Задайте налаштування заново.</translation>
+    </message>
+    <message>
+        <source>размер шрифта %1</source>
+        <translation>розмір шрифту %1</translation>
+    </message>
+    <message>
+        <source>от %1 до %2</source>
+        <translation>від %1 до %2</translation>
+    </message>
+    <message>
+        <source>вид конверта %1</source>
+        <translation>вид конверта %1</translation>
+    </message>
+    <message>
+        <source>1, 2 или 3</source>
+        <translation>1, 2 або 3</translation>
+    </message>
+    <message>
+        <source>размер конверта %1 x %2 мм</source>
+        <translation>розмір конверта %1 x %2 мм</translation>
+    </message>
+    <message>
+        <source>от %1 до %2 мм</source>
+        <translation>від %1 до %2 мм</translation>
+    </message>
+    <message>
+        <source>способ загрузки %1</source>
+        <translation>спосіб подачі %1</translation>
+    </message>
+    <message>
+        <source>1 — по левому краю, 4 — по центру, 0 — не выбран</source>
+        <translation>1 — по лівому краю, 4 — по центру, 0 — не вибрано</translation>
+    </message>
+</context>
+<context>
+    <name>SizeDialog</name>
+    <message>
+        <source>Настройка размера конверта</source>
+        <translation>Налаштування розміру конверта</translation>
+    </message>
+    <message>
+        <source>Выберите размер конверта</source>
+        <translation>Виберіть розмір конверта</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>numberlist</name>
+    <message>
+        <source>Нет конверта с номером %1: список рассылки пуст</source>
+        <translation>Немає конверта з номером %1: список розсилки порожній</translation>
+    </message>
+    <message>
+        <source>Нет конверта с номером %1: в списке рассылки конверты с 1 по %2</source>
+        <translation>Немає конверта з номером %1: у списку розсилки конверти з 1 по %2</translation>
+    </message>
+    <message>
+        <source>Ошибка!!!</source>
+        <translation>Помилка!!!</translation>
+    </message>
+</context>
+</TS>
