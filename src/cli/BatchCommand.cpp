@@ -405,8 +405,9 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             if (o.check)
                 return problems > 0 ? PostalProblems : Success;
             if (problems > 0) {
-                printErr(QStringLiteral("veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
-                                        "nothing printed: the mailing has postal code problems (--strict)"));
+                printErr(
+                    QStringLiteral("veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
+                                   "nothing printed: the mailing has postal code problems (--strict)"));
                 return PostalProblems;
             }
         }

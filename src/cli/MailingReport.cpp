@@ -31,8 +31,8 @@ int writePostalReport(const SharedState &state, const WorkDir &dir, const QList<
     const bool byRow = state.mailing().source == SourceMode::OtherSource;
     for (const MailingProblem &p : check.problems) {
         const QString who = byRow ? QString::number(p.index + 1) : p.entry;
-        writeLine(out, QStringList{cell(who), cell(p.address.postalCode), cell(p.address.locality), cell(p.message)}
-                           .join(QLatin1Char('\t')));
+        writeLine(
+            out, QStringList{cell(who), cell(p.postalCode), cell(p.locality), cell(p.message)}.join(QLatin1Char('\t')));
     }
     std::fflush(out);
     writeLine(stderr, QStringLiteral("veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / "

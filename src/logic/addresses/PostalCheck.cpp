@@ -9,9 +9,10 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMutex>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <iterator>
+#include <mutex>
 
 namespace postal {
 
@@ -107,6 +108,19 @@ bool isCyrillicLetter(char16_t c)
     return (c >= 0x0400 && c <= 0x045F) || c == 0x0490 || c == 0x0491;
 }
 
+// The capital of a Cyrillic letter (U+0400 to U+045F): а to я are 0x20 below their capitals, the
+// others (ё є і ї ...) 0x50; ґ is the one after Ґ.
+char16_t cyrillicCapital(char16_t c)
+{
+    if (c >= 0x0430 && c <= 0x044F)
+        return char16_t(c - 0x20);
+    if (c >= 0x0450 && c <= 0x045F)
+        return char16_t(c - 0x50);
+    if (c == 0x0491)
+        return 0x0490;
+    return c;
+}
+
 // Latin letters typed for Cyrillic ones of the same look (a keyboard left in the wrong layout).
 char16_t cyrillicLookAlike(char16_t c)
 {
@@ -152,16 +166,38 @@ char16_t cyrillicLookAlike(char16_t c)
 }
 
 // The types that stand before a locality's name, as the directory and people write them.
-const QSet<QString> &localityTypes()
+const QStringList &localityTypes()
 {
-    static const QSet<QString> types = {
-        QStringLiteral("м"),     QStringLiteral("г"),      QStringLiteral("с"),      QStringLiteral("смт"),
-        QStringLiteral("пгт"),   QStringLiteral("с-ще"),   QStringLiteral("сщ"),     QStringLiteral("сел"),
-        QStringLiteral("селище"), QStringLiteral("село"),  QStringLiteral("місто"),  QStringLiteral("город"),
-        QStringLiteral("пос"),   QStringLiteral("посёлок"), QStringLiteral("поселок"), QStringLiteral("х"),
-        QStringLiteral("хут"),   QStringLiteral("хутір"),  QStringLiteral("хутор"),
+    static const QStringList types = {
+        QStringLiteral("м"),      QStringLiteral("г"),       QStringLiteral("с"),       QStringLiteral("смт"),
+        QStringLiteral("пгт"),    QStringLiteral("с-ще"),    QStringLiteral("сщ"),      QStringLiteral("сел"),
+        QStringLiteral("селище"), QStringLiteral("село"),    QStringLiteral("місто"),   QStringLiteral("город"),
+        QStringLiteral("пос"),    QStringLiteral("посёлок"), QStringLiteral("поселок"), QStringLiteral("х"),
+        QStringLiteral("хут"),    QStringLiteral("хутір"),   QStringLiteral("хутор"),
     };
     return types;
+}
+
+// The locality without its type (see withoutLocalityType), as a part of the text.
+QStringView localityName(QStringView locality)
+{
+    QStringView text = locality.trimmed();
+    // The type is a first word ended by a dot, a blank or both: "м. Київ", "смт Ворохта", "г.Киев".
+    for (int round = 0; round < 2; ++round) {
+        qsizetype end = 0;
+        while (end < text.size() && text.at(end) != u'.' && !text.at(end).isSpace())
+            ++end;
+        if (end == 0 || end == text.size() || end > 8)
+            break;
+        const QStringView word = text.first(end);
+        if (std::none_of(localityTypes().cbegin(), localityTypes().cend(),
+                         [&](const QString &type) { return word.compare(type, Qt::CaseInsensitive) == 0; }))
+            break;
+        while (end < text.size() && (text.at(end) == u'.' || text.at(end).isSpace()))
+            ++end;
+        text = text.mid(end);
+    }
+    return text;
 }
 
 // The words that say "region" after a region's name.
@@ -192,7 +228,7 @@ QString sharedTitle(const QList<const Locality *> &places)
     return text;
 }
 
-QString titleOf(const PostalDirectory &directory, const QList<int> &indices)
+template <typename Indices> QString titleOf(const PostalDirectory &directory, const Indices &indices)
 {
     QList<const Locality *> places;
     for (const int i : indices)
@@ -207,31 +243,38 @@ QString codeText(int code)
 
 // " (Трускавець, Львівська обл.: 82200, 82208)": where the locality of the address really is, when
 // the directory knows it in at most a few places.
-QString whereItIs(const PostalDirectory &directory, const QString &locality, int regionRow)
+QString whereItIs(const PostalDirectory &directory, QStringView locality, int regionRow)
 {
     QList<int> found = directory.named(locality);
     if (regionRow >= 0)
         found.removeIf([&](int i) { return directory.at(i).region != regionRow; });
     if (found.isEmpty())
         return {};
-    // One group per locality, told apart by its name and region (and district-free: two villages
-    // of one name in one region count as one place with their codes together).
-    QList<QPair<QString, QList<int>>> places;
-    for (const int i : found) {
-        const Locality &l = directory.at(i);
-        const QString title = l.title();
-        auto it = std::find_if(places.begin(), places.end(), [&](const auto &p) { return p.first == title; });
-        if (it == places.end())
-            places.append({title, {l.code}});
-        else if (!it->second.contains(l.code))
-            it->second.append(l.code);
-    }
+    // One place per name and region (two villages of one name in one region count as one, their
+    // codes together); a name found in more places than a message can name is not guessed at.
     constexpr int ShownPlaces = 2;
     constexpr int ShownCodes = 3;
-    if (places.size() > ShownPlaces)
-        return {};
+    struct Place
+    {
+        const Locality *first;
+        QList<int> codes;
+    };
+    QList<Place> places;
+    for (const int i : found) {
+        const Locality &l = directory.at(i);
+        auto it = std::find_if(places.begin(), places.end(),
+                               [&](const Place &p) { return p.first->region == l.region && p.first->name == l.name; });
+        if (it == places.end()) {
+            if (places.size() == ShownPlaces)
+                return {};
+            places.append({&l, {l.code}});
+        } else if (it->codes.size() <= ShownCodes && !it->codes.contains(l.code)) {
+            it->codes.append(l.code);
+        }
+    }
     QStringList parts;
-    for (const auto &[title, codes] : places) {
+    for (const auto &[first, codes] : std::as_const(places)) {
+        const QString title = first->title();
         QStringList shown;
         for (qsizetype k = 0; k < std::min<qsizetype>(codes.size(), ShownCodes); ++k)
             shown.append(codeText(codes.at(k)));
@@ -255,6 +298,10 @@ bool hasUkrainianLetters(QStringView text)
 
 } // namespace
 
+namespace {
+int regionRowOfText(QStringView typed);
+} // namespace
+
 QString regionTitle(int row)
 {
     if (row < 0 || row >= regionNames().size())
@@ -264,10 +311,50 @@ QString regionTitle(int row)
     return regionNames().at(row).constFirst() + QStringLiteral(" обл.");
 }
 
-int regionRowOf(const QString &typed)
+int regionRowOf(QStringView typed)
 {
+    // A mailing names few regions, each many times: the last ones are remembered.
+    struct Seen
+    {
+        QString typed;
+        int row;
+    };
+    constexpr qsizetype Remembered = 64;
+    thread_local QList<Seen> seen;
+    for (qsizetype k = 0; k < seen.size(); ++k) {
+        if (seen.at(k).typed == typed) {
+            const int row = seen.at(k).row;
+            if (k > 0)
+                seen.move(k, 0);
+            return row;
+        }
+    }
+    const int row = regionRowOfText(typed);
+    if (seen.size() == Remembered)
+        seen.removeLast();
+    seen.prepend({typed.toString(), row});
+    return row;
+}
+
+namespace {
+
+int regionRowOfText(QStringView typed)
+{
+    // The comparable forms of the region names, by loose key.
+    static const QHash<QString, QList<QPair<int, QString>>> known = [] {
+        QHash<QString, QList<QPair<int, QString>>> table;
+        for (int row = 0; row < regionNames().size(); ++row) {
+            for (const QString &name : regionNames().at(row)) {
+                const QString comparable = comparableName(name);
+                table[looseKey(comparable)].append({row, comparable});
+            }
+        }
+        return table;
+    }();
+    QString text = typed.toString();
+    text.replace(QLatin1Char(','), QLatin1Char(' '));
     QStringList words;
-    for (const QString &word : typed.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts)) {
+    for (const QString &word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QString bare = word.toLower();
         while (bare.endsWith(QLatin1Char('.')))
             bare.chop(1);
@@ -277,33 +364,21 @@ int regionRowOf(const QString &typed)
     const QString name = comparableName(withoutLocalityType(words.join(QLatin1Char(' '))));
     if (name.isEmpty())
         return -1;
-    for (int row = 0; row < regionNames().size(); ++row) {
-        for (const QString &known : regionNames().at(row)) {
-            if (sameLocalityName(name, comparableName(known)))
-                return row;
-        }
+    for (const auto &[row, comparable] : known.value(looseKey(name))) {
+        if (sameLocalityName(name, comparable))
+            return row;
     }
     return -1;
 }
 
-QString withoutLocalityType(const QString &locality)
+} // namespace
+
+QString withoutLocalityType(QStringView locality)
 {
-    QString text = locality.trimmed();
-    // The type is a first word ended by a dot, a blank or both: "м. Київ", "смт Ворохта", "г.Киев".
-    for (int round = 0; round < 2; ++round) {
-        qsizetype end = 0;
-        while (end < text.size() && text.at(end) != QLatin1Char('.') && !text.at(end).isSpace())
-            ++end;
-        if (end == 0 || end == text.size() || !localityTypes().contains(text.left(end).toLower()))
-            break;
-        while (end < text.size() && (text.at(end) == QLatin1Char('.') || text.at(end).isSpace()))
-            ++end;
-        text = text.mid(end);
-    }
-    return text;
+    return localityName(locality).toString();
 }
 
-QString comparableName(const QString &name)
+QString comparableName(QStringView name)
 {
     bool cyrillic = false;
     for (const QChar c : name) {
@@ -325,7 +400,7 @@ QString comparableName(const QString &name)
         }
         if (!isCyrillicLetter(c))
             continue;
-        c = QChar::toUpper(c);
+        c = cyrillicCapital(c);
         if (c == u'Ь' || c == u'Ъ')
             continue;
         if ((c >= u'А' && c <= u'Я') || c == u'Ё' || c == u'Є' || c == u'І' || c == u'Ї' || c == u'Ґ')
@@ -366,72 +441,140 @@ EntryParts entryParts(const QString &shownEntry)
     return {text.left(space), comma < 0 ? rest : rest.left(comma)};
 }
 
-void PostalDirectory::add(Locality locality)
+PostalDirectory::Range PostalDirectory::codeRange(int code) const
 {
-    const int index = int(m_localities.size());
-    m_byCode[locality.code].append(index);
-    m_areas.insert(locality.code / 1000);
-    QSet<QString> keys;
-    for (const QString &spelling : std::as_const(locality.spellings)) {
-        const QString key = looseKey(spelling);
-        if (!keys.contains(key)) {
-            keys.insert(key);
-            m_byLooseName[key].append(index);
+    if (code < 0 || code + 1 >= int(m_codeStart.size()))
+        return {};
+    return {m_byCode.data() + m_codeStart[code], m_byCode.data() + m_codeStart[code + 1]};
+}
+
+QList<int> PostalDirectory::withCode(int code) const
+{
+    const Range range = codeRange(code);
+    return QList<int>(range.begin(), range.end());
+}
+
+bool PostalDirectory::covers(int code) const
+{
+    if (code < 0 || code >= CodeCount)
+        return false;
+    const int area = code / 1000 * 1000;
+    return m_codeStart[std::min(area + 1000, CodeCount)] > m_codeStart[area];
+}
+
+void PostalDirectory::index()
+{
+    // The codes by counting: one pass to count, one to place, directory order kept within a code.
+    m_codeStart.assign(CodeCount + 1, 0);
+    for (const Locality &l : std::as_const(m_localities))
+        ++m_codeStart[l.code + 1];
+    for (int c = 0; c < CodeCount; ++c)
+        m_codeStart[c + 1] += m_codeStart[c];
+    m_byCode.assign(m_localities.size(), 0);
+    std::vector<int> next(m_codeStart.begin(), m_codeStart.end() - 1);
+    for (int i = 0; i < int(m_localities.size()); ++i)
+        m_byCode[next[m_localities.at(i).code]++] = i;
+}
+
+const QHash<QString, QList<int>> &PostalDirectory::byLooseName() const
+{
+    // Made at the first search by name: a mailing whose codes are all right never needs it.
+    std::call_once(m_names->made, [this] {
+        QHash<QString, QList<int>> &index = m_names->byLooseName;
+        index.reserve(m_localities.size());
+        const QStringList *lastSpellings = nullptr;
+        QStringList lastKeys;
+        for (int i = 0; i < int(m_localities.size()); ++i) {
+            const Locality &l = m_localities.at(i);
+            // The lines of one city share their spellings: their keys are made once.
+            if (!lastSpellings || !lastSpellings->isSharedWith(l.spellings)) {
+                lastKeys.clear();
+                for (const QString &spelling : l.spellings) {
+                    QString key = looseKey(spelling);
+                    if (!lastKeys.contains(key))
+                        lastKeys.append(std::move(key));
+                }
+                lastSpellings = &l.spellings;
+            }
+            for (const QString &key : std::as_const(lastKeys)) {
+                QList<int> &list = index[key];
+                if (list.isEmpty() || list.constLast() != i)
+                    list.append(i);
+            }
         }
-    }
-    m_localities.append(std::move(locality));
+    });
+    return m_names->byLooseName;
 }
 
 PostalDirectory PostalDirectory::fromRegionTexts(const QList<QByteArray> &texts)
 {
     PostalDirectory directory;
-    directory.m_localities.reserve(32 * 1024);
+    qsizetype lines = 0;
+    for (const QByteArray &t : texts)
+        lines += t.count('\n');
+    directory.m_localities.reserve(lines);
     static const QString br = QStringLiteral("<br>");
-    // The spellings of one name repeat on every line of a city: made once per name.
-    QString lastForms;
-    QStringList lastSpellings;
     for (int row = 0; row < texts.size(); ++row) {
         const QString text = codepage::decode1251(texts.at(row));
+        // The lines of one city follow one another: a line whose locality and forms are those of
+        // the line before shares its texts.
+        QStringView lastLocality, lastForms;
         codepage::forEachLine(text, [&](qsizetype start, qsizetype end) {
             const QStringView line = QStringView(text).mid(start, end - start);
-            if (line.isEmpty() || line.front() != QLatin1Char(' '))
+            if (line.size() < 8 || line.front() != u' ')
                 return;
             const qsizetype cut = line.indexOf(br);
             if (cut < 0)
                 return;
-            const EntryParts parts = entryParts(line.first(cut).toString());
-            bool ok = false;
-            const int code = parts.code.toInt(&ok);
-            if (!ok || parts.code.size() != 5 || parts.locality.isEmpty())
+            const QStringView shown = line.first(cut).trimmed();
+            int code = 0;
+            for (int k = 0; k < 5; ++k) {
+                const char16_t d = k < shown.size() ? shown[k].unicode() : 0;
+                if (d < u'0' || d > u'9')
+                    return;
+                code = code * 10 + (d - u'0');
+            }
+            if (shown.size() < 7 || shown[5] != u' ')
                 return;
+            QStringView locality = shown.mid(6);
+            if (const qsizetype comma = locality.indexOf(u", "); comma >= 0)
+                locality = locality.first(comma);
+            const QStringView forms = line.mid(cut + br.size());
             Locality l;
-            l.typed = parts.locality;
-            l.name = withoutLocalityType(parts.locality);
             l.code = code;
             l.region = row;
-            l.isCity = row == KyivRow && l.name == QStringLiteral("Київ");
-            const QString forms = line.mid(cut + br.size()).toString() + QLatin1Char('|') + l.name;
-            if (forms != lastForms) {
-                lastForms = forms;
-                lastSpellings = {comparableName(l.name)};
+            if (!directory.m_localities.isEmpty() && locality == lastLocality && forms == lastForms) {
+                const Locality &before = directory.m_localities.constLast();
+                l.typed = before.typed;
+                l.name = before.name;
+                l.spellings = before.spellings;
+                l.isCity = before.isCity;
+            } else {
+                l.typed = locality.toString();
+                l.name = withoutLocalityType(l.typed);
+                if (l.name.isEmpty())
+                    return;
+                l.isCity = row == KyivRow && l.name == QStringLiteral("Київ");
+                l.spellings = {comparableName(l.name)};
                 // The forms after "<br>": the name as the search key keeps it (without its Ukrainian
                 // letters, no spelling of anyone's), as typed on a Russian keyboard, the Russian
                 // names; then the code.
-                const QString bareKey = searchKey(l.name);
                 const bool keyLosesLetters = hasUkrainianLetters(l.name);
-                for (const QString &form :
-                     line.mid(cut + br.size()).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                const QString bareKey = keyLosesLetters ? searchKey(l.name) : QString();
+                for (const QStringView form : forms.split(u' ', Qt::SkipEmptyParts)) {
                     if (form.front().isDigit() || (keyLosesLetters && form == bareKey))
                         continue;
-                    const QString spelling = comparableName(form);
-                    if (!spelling.isEmpty() && !lastSpellings.contains(spelling))
-                        lastSpellings.append(spelling);
+                    QString spelling = comparableName(form.toString());
+                    if (!spelling.isEmpty() && !l.spellings.contains(spelling))
+                        l.spellings.append(std::move(spelling));
                 }
             }
-            l.spellings = lastSpellings;
-            directory.add(std::move(l));
+            lastLocality = locality;
+            lastForms = forms;
+            directory.m_localities.append(std::move(l));
         });
     }
+    directory.index();
     return directory;
 }
 
@@ -472,13 +615,13 @@ std::shared_ptr<const PostalDirectory> PostalDirectory::shared(const WorkDir &di
     return cached;
 }
 
-QList<int> PostalDirectory::named(const QString &typed) const
+QList<int> PostalDirectory::named(QStringView typed) const
 {
-    const QString name = comparableName(withoutLocalityType(typed));
+    const QString name = comparableName(localityName(typed));
     QList<int> found;
     if (name.isEmpty())
         return found;
-    for (const int i : m_byLooseName.value(looseKey(name))) {
+    for (const int i : byLooseName().value(looseKey(name))) {
         const QStringList &spellings = m_localities.at(i).spellings;
         if (std::any_of(spellings.cbegin(), spellings.cend(),
                         [&](const QString &s) { return sameLocalityName(name, s); }))
@@ -487,9 +630,9 @@ QList<int> PostalDirectory::named(const QString &typed) const
     return found;
 }
 
-bool isDomesticCountry(const QString &country)
+bool isDomesticCountry(QStringView country)
 {
-    QString c = country.trimmed();
+    QStringView c = country.trimmed();
     while (c.endsWith(QLatin1Char('.')))
         c.chop(1);
     if (c.isEmpty())
@@ -497,8 +640,10 @@ bool isDomesticCountry(const QString &country)
     if (c.compare(QStringLiteral("Ukraine"), Qt::CaseInsensitive) == 0 ||
         c.compare(QStringLiteral("UA"), Qt::CaseInsensitive) == 0)
         return true;
+    static const QString ukrainian = comparableName(u"Україна");
+    static const QString russian = comparableName(u"Украина");
     const QString name = comparableName(c);
-    return name == comparableName(QStringLiteral("Україна")) || name == comparableName(QStringLiteral("Украина"));
+    return name == ukrainian || name == russian;
 }
 
 PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress &address)
@@ -506,10 +651,10 @@ PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress
     using P = PostalProblem;
     if (!isDomesticCountry(address.country))
         return {P::NotChecked, {}};
-    const QString locality = address.locality.trimmed();
-    const QString region = address.region.trimmed();
+    const QStringView locality = address.locality.trimmed();
+    const QStringView region = address.region.trimmed();
     const int regionRow = region.isEmpty() ? -1 : regionRowOf(region);
-    const QString code = address.postalCode.trimmed();
+    const QStringView code = address.postalCode.trimmed();
     const bool codeIsFiveDigits =
         code.size() == 5 && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 
@@ -521,32 +666,33 @@ PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress
     const int number = code.toInt();
     if (!directory.covers(number))
         return {P::NotChecked, {}};
-    const QList<int> withCode = directory.withCode(number);
+    const PostalDirectory::Range withCode = directory.codeRange(number);
     if (withCode.isEmpty())
         return {P::UnknownCode,
                 tr("%1 — такого индекса нет в справочнике").arg(code) + whereItIs(directory, locality, regionRow)};
-    if (comparableName(withoutLocalityType(locality)).isEmpty())
+    const QString typedName = comparableName(localityName(locality));
+    if (typedName.isEmpty())
         return {P::MissingLocality,
                 tr("%1 — %2, а населённый пункт не указан").arg(code, titleOf(directory, withCode))};
 
-    const QString typedName = comparableName(withoutLocalityType(locality));
-    QList<int> sameName;
-    for (const int i : withCode) {
+    const auto isTyped = [&](int i) {
         const QStringList &spellings = directory.at(i).spellings;
-        if (std::any_of(spellings.cbegin(), spellings.cend(),
-                        [&](const QString &s) { return sameLocalityName(typedName, s); }))
-            sameName.append(i);
-    }
-    if (sameName.isEmpty())
+        return std::any_of(spellings.cbegin(), spellings.cend(),
+                           [&](const QString &s) { return sameLocalityName(typedName, s); });
+    };
+    if (std::none_of(withCode.begin(), withCode.end(), isTyped))
         return {P::WrongLocality, tr("%1 — %2, а не %3").arg(code, titleOf(directory, withCode), locality) +
                                       whereItIs(directory, locality, regionRow)};
     if (region.isEmpty())
         return {};
     if (regionRow < 0)
         return {P::UnknownRegion, tr("«%1» — такой области нет").arg(region)};
-    if (std::none_of(sameName.cbegin(), sameName.cend(), [&](int i) { return directory.at(i).region == regionRow; }))
-        return {P::WrongRegion, tr("%1 — %2, а не %3").arg(code, titleOf(directory, sameName), region)};
-    return {};
+    if (std::any_of(withCode.begin(), withCode.end(),
+                    [&](int i) { return directory.at(i).region == regionRow && isTyped(i); }))
+        return {};
+    QList<int> sameName;
+    std::copy_if(withCode.begin(), withCode.end(), std::back_inserter(sameName), isTyped);
+    return {P::WrongRegion, tr("%1 — %2, а не %3").arg(code, titleOf(directory, sameName), region)};
 }
 
 } // namespace postal

@@ -13,10 +13,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class WorkDir;
 
@@ -28,14 +29,14 @@ QString regionTitle(int row);
 
 // The row of the region file table that a typed region names ("Львівська обл.", "Львовская
 // область", "Київ"), or -1 when it names none.
-int regionRowOf(const QString &typed);
+int regionRowOf(QStringView typed);
 
 // The locality without its type: "м. Дрогобич" -> "Дрогобич", "смт. Ворохта" -> "Ворохта".
-QString withoutLocalityType(const QString &locality);
+QString withoutLocalityType(QStringView locality);
 
 // A name reduced for comparison: capital letters, digits kept, everything else dropped; Latin
 // letters that look like Cyrillic ones are read as those when the name holds Cyrillic letters.
-QString comparableName(const QString &name);
+QString comparableName(QStringView name);
 // Whether a typed name (comparable form) is a spelling of a directory name (comparable form).
 bool sameLocalityName(const QString &typed, const QString &directoryName);
 
@@ -45,8 +46,8 @@ struct Locality
     QString name;  // "Дрогобич"
     QString typed; // with its type: "м. Дрогобич"
     int code = 0;
-    int region = -1;      // row of the region file table
-    bool isCity = false;  // the city of Kyiv, a region of its own
+    int region = -1;       // row of the region file table
+    bool isCity = false;   // the city of Kyiv, a region of its own
     QStringList spellings; // comparable forms of its names
 
     // "Дрогобич, Львівська обл." ("Київ" for the city of Kyiv).
@@ -75,29 +76,50 @@ public:
     qsizetype size() const { return m_localities.size(); }
     const Locality &at(qsizetype i) const { return m_localities.at(i); }
     // The localities that have the code, in directory order.
-    QList<int> withCode(int code) const { return m_byCode.value(code); }
+    QList<int> withCode(int code) const;
+    struct Range
+    {
+        const int *from = nullptr;
+        const int *to = nullptr;
+        const int *begin() const { return from; }
+        const int *end() const { return to; }
+        bool isEmpty() const { return from == to; }
+    };
+    // The same without a copy: valid while the directory lives.
+    Range codeRange(int code) const;
     // The localities that a typed name (any text) names, in directory order.
-    QList<int> named(const QString &typed) const;
+    QList<int> named(QStringView typed) const;
     // Whether the directory holds codes of the area that a code belongs to (its first two
     // digits): the directory has no localities of the Crimea, whose codes it cannot judge.
-    bool covers(int code) const { return m_areas.contains(code / 1000); }
+    bool covers(int code) const;
 
 private:
-    void add(Locality locality);
+    static constexpr int CodeCount = 100000;
+    // Builds the indices once every locality is in.
+    void index();
 
     QList<Locality> m_localities;
-    QHash<int, QList<int>> m_byCode;
-    QHash<QString, QList<int>> m_byLooseName;
-    QSet<int> m_areas;
+    // The localities of code c are m_byCode[m_codeStart[c]] up to m_byCode[m_codeStart[c + 1]].
+    std::vector<int> m_codeStart;
+    std::vector<int> m_byCode;
+    // The localities by the loose key of each of their spellings (see PostalCheck.cpp), made when
+    // first needed.
+    struct NameIndex
+    {
+        std::once_flag made;
+        QHash<QString, QList<int>> byLooseName;
+    };
+    const QHash<QString, QList<int>> &byLooseName() const;
+    std::unique_ptr<NameIndex> m_names = std::make_unique<NameIndex>();
 };
 
-// An address as an envelope carries it.
+// An address as an envelope carries it: parts of texts that live while it is checked.
 struct PostalAddress
 {
-    QString locality;
-    QString region;
-    QString country;
-    QString postalCode;
+    QStringView locality;
+    QStringView region;
+    QStringView country;
+    QStringView postalCode;
 };
 
 enum class PostalProblem {
@@ -122,7 +144,7 @@ struct PostalVerdict
 };
 
 // Whether a country line sends the envelope within Ukraine: empty, "Україна", "Украина", "Ukraine".
-bool isDomesticCountry(const QString &country);
+bool isDomesticCountry(QStringView country);
 
 PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress &address);
 

@@ -13,18 +13,23 @@ QString tr(const char *text)
     return QCoreApplication::translate("MailingChecks", text);
 }
 
-QString keyOf(const QString &keyLine, SourceMode source)
+QStringView withoutTab(QStringView text)
 {
-    const QString text = addressbook::textOf(keyLine);
-    return source == SourceMode::OtherSource ? withoutTrailingTab(text) : text;
+    return text.endsWith(u'\t') ? text.chopped(1) : text;
+}
+
+QStringView keyOf(const QString &keyLine, SourceMode source)
+{
+    const QStringView text = QStringView(keyLine).mid(1);
+    return source == SourceMode::OtherSource ? withoutTab(text) : text;
 }
 
 // The text of a record's field, without the marker and a pasted cell's tab; empty past its end.
-QString field(const QStringList &lines, qsizetype slot, qsizetype length, int field)
+QStringView field(const QStringList &lines, qsizetype slot, qsizetype length, int field)
 {
     if (field >= length)
         return {};
-    return withoutTrailingTab(addressbook::textOf(lines.at(slot + field))).trimmed();
+    return withoutTab(QStringView(lines.at(slot + field)).mid(1)).trimmed();
 }
 
 } // namespace
@@ -32,8 +37,7 @@ QString field(const QStringList &lines, qsizetype slot, qsizetype length, int fi
 MailingAddresses::MailingAddresses(const MailingData &data)
     : m_data(data)
 {
-    const QStringList &lines =
-        data.source == SourceMode::OtherSource ? data.mailingRecords() : data.bookLines();
+    const QStringList &lines = data.source == SourceMode::OtherSource ? data.mailingRecords() : data.bookLines();
     const QList<qsizetype> starts = addressbook::recordStarts(lines);
     m_slots.reserve(starts.size());
     for (const qsizetype slot : starts)
@@ -44,7 +48,7 @@ std::optional<postal::PostalAddress> MailingAddresses::addressOf(const QString &
 {
     if (m_data.source == SourceMode::None)
         return std::nullopt;
-    const auto it = m_slots.constFind(entry);
+    const auto it = m_slots.constFind(QStringView(entry));
     if (it == m_slots.cend())
         return std::nullopt;
     const qsizetype slot = it.value();
@@ -72,8 +76,6 @@ MailingCheck checkMailing(const postal::PostalDirectory &directory, const Mailin
 {
     MailingCheck result;
     const MailingAddresses addresses(data);
-    // Mailings repeat their towns: an address is judged once.
-    QHash<QString, postal::PostalVerdict> verdicts;
     const auto checkOne = [&](int index) {
         if (index < 0 || index >= mailingList.size())
             return;
@@ -81,16 +83,13 @@ MailingCheck checkMailing(const postal::PostalDirectory &directory, const Mailin
         const std::optional<postal::PostalAddress> address = addresses.addressOf(entry);
         if (!address)
             return;
-        const QString key = address->locality + QLatin1Char('\n') + address->region + QLatin1Char('\n') +
-                            address->country + QLatin1Char('\n') + address->postalCode;
-        auto it = verdicts.find(key);
-        if (it == verdicts.end())
-            it = verdicts.insert(key, postal::checkAddress(directory, *address));
-        if (it->problem == postal::PostalProblem::NotChecked)
+        const postal::PostalVerdict verdict = postal::checkAddress(directory, *address);
+        if (verdict.problem == postal::PostalProblem::NotChecked)
             return;
         ++result.checked;
-        if (it->isProblem())
-            result.problems.append({index, entry, *address, it->message});
+        if (verdict.isProblem())
+            result.problems.append(
+                {index, entry, address->postalCode.toString(), address->locality.toString(), verdict.message});
     };
     if (indices) {
         for (const int index : *indices)

@@ -14,24 +14,26 @@
 
 // The postal address that each entry of a mailing list is printed with: the record that the
 // recipient lookup finds for the entry in the current source mode (the last one of its key), its
-// locality, region, country and postal code lines.
+// locality, region, country and postal code lines. It reads the data's lines in place: the data
+// must not change while it is used.
 class MailingAddresses
 {
 public:
     explicit MailingAddresses(const MailingData &data);
-    // Nothing when no record matches the entry.
+    // Nothing when no record matches the entry. The address is read in place from the data.
     std::optional<postal::PostalAddress> addressOf(const QString &entry) const;
 
 private:
     const MailingData &m_data;
-    QHash<QString, qsizetype> m_slots; // key -> slot of its last key line
+    QHash<QStringView, qsizetype> m_slots; // key -> slot of its last key line
 };
 
 struct MailingProblem
 {
     int index = 0; // in the mailing list, zero-based
     QString entry;
-    postal::PostalAddress address;
+    QString postalCode; // as the record holds them
+    QString locality;
     QString message;
 };
 

@@ -50,21 +50,58 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("country");
-        QTest::newRow("Ukrainian, with type") << "м. Дрогобич" << "82100" << "" << "";
-        QTest::newRow("Russian spelling of a town") << "г. Трускавец" << "82200" << "" << "Украина";
-        QTest::newRow("Russian name of a city") << "Львов" << "79002" << "Львовская область" << "";
-        QTest::newRow("Russian і for о") << "Харьков" << "61001" << "Харківська обл." << "Україна";
-        QTest::newRow("Russian name unlike the Ukrainian one") << "Днепропетровск" << "49000" << "" << "";
-        QTest::newRow("apostrophe and hyphen dropped")
-            << "Кам'янець-Подільський" << "32301" << "Хмельницька область" << "";
-        QTest::newRow("Russian name with apostrophe's place") << "Каменец-Подольский" << "32301" << "" << "";
-        QTest::newRow("village typed on a Russian keyboard")
-            << "с. Долишний Лужок" << "82121" << "Львівська" << "ukraine";
-        QTest::newRow("Latin i among Cyrillic letters") << "Львiв" << "79002" << "Львiвська обл" << "";
-        QTest::newRow("case and type without dot") << "смт ВОРОХТА" << "78595" << "" << "";
-        QTest::newRow("Kyiv city with its region") << "м. Київ" << "01001" << "Київ" << "";
-        QTest::newRow("Kyiv in Russian") << "г. Киев" << " 01001 " << "" << "";
-        QTest::newRow("second locality of a shared code") << "Турка" << "82200" << "" << "";
+        QTest::newRow("Ukrainian, with type") << "м. Дрогобич"
+                                              << "82100"
+                                              << ""
+                                              << "";
+        QTest::newRow("Russian spelling of a town") << "г. Трускавец"
+                                                    << "82200"
+                                                    << ""
+                                                    << "Украина";
+        QTest::newRow("Russian name of a city") << "Львов"
+                                                << "79002"
+                                                << "Львовская область"
+                                                << "";
+        QTest::newRow("Russian і for о") << "Харьков"
+                                         << "61001"
+                                         << "Харківська обл."
+                                         << "Україна";
+        QTest::newRow("Russian name unlike the Ukrainian one") << "Днепропетровск"
+                                                               << "49000"
+                                                               << ""
+                                                               << "";
+        QTest::newRow("apostrophe and hyphen dropped") << "Кам'янець-Подільський"
+                                                       << "32301"
+                                                       << "Хмельницька область"
+                                                       << "";
+        QTest::newRow("Russian name with apostrophe's place") << "Каменец-Подольский"
+                                                              << "32301"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("village typed on a Russian keyboard") << "с. Долишний Лужок"
+                                                             << "82121"
+                                                             << "Львівська"
+                                                             << "ukraine";
+        QTest::newRow("Latin i among Cyrillic letters") << "Львiв"
+                                                        << "79002"
+                                                        << "Львiвська обл"
+                                                        << "";
+        QTest::newRow("case and type without dot") << "смт ВОРОХТА"
+                                                   << "78595"
+                                                   << ""
+                                                   << "";
+        QTest::newRow("Kyiv city with its region") << "м. Київ"
+                                                   << "01001"
+                                                   << "Київ"
+                                                   << "";
+        QTest::newRow("Kyiv in Russian") << "г. Киев"
+                                         << " 01001 "
+                                         << ""
+                                         << "";
+        QTest::newRow("second locality of a shared code") << "Турка"
+                                                          << "82200"
+                                                          << ""
+                                                          << "";
     }
     void rightAddressesPass()
     {
@@ -85,30 +122,45 @@ private slots:
         QTest::addColumn<PostalProblem>("problem");
         QTest::addColumn<QString>("message");
         QTest::newRow("code of another town")
-            << "Трускавець" << "82100" << "" << PostalProblem::WrongLocality
+            << "Трускавець"
+            << "82100"
+            << "" << PostalProblem::WrongLocality
             << "82100 — Дрогобич, Львівська обл., а не Трускавець (Трускавець, Львівська обл.: 82200, 82208)";
         QTest::newRow("code of another town, Russian spelling kept as typed")
-            << "г. Луцк" << "82100" << "Волынская обл." << PostalProblem::WrongLocality
+            << "г. Луцк"
+            << "82100"
+            << "Волынская обл." << PostalProblem::WrongLocality
             << "82100 — Дрогобич, Львівська обл., а не г. Луцк (Луцьк, Волинська обл.: 43002, 43003, 43004 и др.)";
         QTest::newRow("code that does not exist")
-            << "Дрогобич" << "82199" << "" << PostalProblem::UnknownCode
+            << "Дрогобич"
+            << "82199"
+            << "" << PostalProblem::UnknownCode
             << "82199 — такого индекса нет в справочнике (Дрогобич, Львівська обл.: 82100, 82102, 82104 и др.)";
-        QTest::newRow("town in another region")
-            << "Трускавець" << "82200" << "Волинська обл." << PostalProblem::WrongRegion
-            << "82200 — Трускавець, Львівська обл., а не Волинська обл.";
-        QTest::newRow("region that is none") << "Трускавець" << "82200" << "Трускавецкая обл."
-                                             << PostalProblem::UnknownRegion
-                                             << "«Трускавецкая обл.» — такой области нет";
-        QTest::newRow("no code") << "Трускавець" << "" << "" << PostalProblem::MissingCode
+        QTest::newRow("town in another region") << "Трускавець"
+                                                << "82200"
+                                                << "Волинська обл." << PostalProblem::WrongRegion
+                                                << "82200 — Трускавець, Львівська обл., а не Волинська обл.";
+        QTest::newRow("region that is none")
+            << "Трускавець"
+            << "82200"
+            << "Трускавецкая обл." << PostalProblem::UnknownRegion << "«Трускавецкая обл.» — такой области нет";
+        QTest::newRow("no code") << "Трускавець"
+                                 << ""
+                                 << "" << PostalProblem::MissingCode
                                  << "нет почтового индекса (Трускавець, Львівська обл.: 82200, 82208)";
-        QTest::newRow("four digits") << "Трускавець" << "8220" << "" << PostalProblem::MalformedCode
+        QTest::newRow("four digits") << "Трускавець"
+                                     << "8220"
+                                     << "" << PostalProblem::MalformedCode
                                      << "«8220» — почтовый индекс должен состоять из пяти цифр (Трускавець, "
                                         "Львівська обл.: 82200, 82208)";
-        QTest::newRow("no locality") << "" << "82100" << "" << PostalProblem::MissingLocality
+        QTest::newRow("no locality") << ""
+                                     << "82100"
+                                     << "" << PostalProblem::MissingLocality
                                      << "82100 — Дрогобич, Львівська обл., а населённый пункт не указан";
         QTest::newRow("a name in many regions is not guessed")
-            << "Іванівка" << "82100" << "" << PostalProblem::WrongLocality
-            << "82100 — Дрогобич, Львівська обл., а не Іванівка";
+            << "Іванівка"
+            << "82100"
+            << "" << PostalProblem::WrongLocality << "82100 — Дрогобич, Львівська обл., а не Іванівка";
     }
     void wrongAddressesCaught()
     {
@@ -160,12 +212,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("file");
-        QTest::newRow("Ukrainian, short") << "Львівська обл." << "lvivska.bsd";
-        QTest::newRow("Russian, long") << "Днепропетровская область" << "Dnipropetrovska.bsd";
-        QTest::newRow("the word first") << "область Вінницька" << "Vinnizka.bsd";
-        QTest::newRow("Kyiv city") << "м. Київ" << "Kievska.bsd";
-        QTest::newRow("Crimea") << "АР Крым" << "krim.bsd";
-        QTest::newRow("none") << "Подольская губерния" << "";
+        QTest::newRow("Ukrainian, short") << "Львівська обл."
+                                          << "lvivska.bsd";
+        QTest::newRow("Russian, long") << "Днепропетровская область"
+                                       << "Dnipropetrovska.bsd";
+        QTest::newRow("the word first") << "область Вінницька"
+                                        << "Vinnizka.bsd";
+        QTest::newRow("Kyiv city") << "м. Київ"
+                                   << "Kievska.bsd";
+        QTest::newRow("Crimea") << "АР Крым"
+                                << "krim.bsd";
+        QTest::newRow("none") << "Подольская губерния"
+                              << "";
     }
     void regionsByAnyName()
     {
@@ -226,16 +284,26 @@ private slots:
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("districtLine");
         QTest::addColumn<QString>("regionLine");
-        QTest::newRow("bare names get the words") << "Бучанський" << "Київська" << "#Бучанський район"
+        QTest::newRow("bare names get the words") << "Бучанський"
+                                                  << "Київська"
+                                                  << "#Бучанський район"
                                                   << "#Київська область";
-        QTest::newRow("short words kept") << "Бучанський р-н" << "Київська обл." << "#Бучанський р-н"
+        QTest::newRow("short words kept") << "Бучанський р-н"
+                                          << "Київська обл."
+                                          << "#Бучанський р-н"
                                           << "#Київська обл.";
-        QTest::newRow("full words kept") << "Бучанський район" << "КИЇВСЬКА ОБЛАСТЬ" << "#Бучанський район"
+        QTest::newRow("full words kept") << "Бучанський район"
+                                         << "КИЇВСЬКА ОБЛАСТЬ"
+                                         << "#Бучанський район"
                                          << "#КИЇВСЬКА ОБЛАСТЬ";
-        QTest::newRow("word first") << "район Печерський" << "обл Київська" << "#район Печерський"
+        QTest::newRow("word first") << "район Печерський"
+                                    << "обл Київська"
+                                    << "#район Печерський"
                                     << "#обл Київська";
-        QTest::newRow("a word within a name is no suffix")
-            << "Районний" << "Областна" << "#Районний район" << "#Областна область";
+        QTest::newRow("a word within a name is no suffix") << "Районний"
+                                                           << "Областна"
+                                                           << "#Районний район"
+                                                           << "#Областна область";
     }
     void suffixWrittenOnce()
     {
@@ -244,8 +312,8 @@ private slots:
         QFETCH(QString, districtLine);
         QFETCH(QString, regionLine);
         const QStringList record =
-            addressbook::recordFromBoxes({QStringLiteral("Коваль"), QString(), QStringLiteral("Буча"), district,
-                                          region, QString(), QStringLiteral("08292")});
+            addressbook::recordFromBoxes({QStringLiteral("Коваль"), QString(), QStringLiteral("Буча"), district, region,
+                                          QString(), QStringLiteral("08292")});
         QCOMPARE(record.at(addressbook::District), districtLine);
         QCOMPARE(record.at(addressbook::Region), regionLine);
         // Read back into the boxes and written again, the record stays as it is.
