@@ -187,11 +187,20 @@ QStringView localityName(QStringView locality)
         qsizetype end = 0;
         while (end < text.size() && text.at(end) != u'.' && !text.at(end).isSpace())
             ++end;
-        if (end == 0 || end == text.size() || end > 8)
+        constexpr qsizetype LongestType = 7;
+        if (end == 0 || end == text.size() || end > LongestType)
             break;
-        const QStringView word = text.first(end);
+        // The word in small letters (the types are Cyrillic), compared with the types as they are.
+        char16_t small[LongestType];
+        for (qsizetype k = 0; k < end; ++k) {
+            const char16_t c = text.at(k).unicode();
+            small[k] = (c >= u'А' && c <= u'Я')       ? char16_t(c + 0x20)
+                       : (c >= 0x0400 && c <= 0x040F) ? char16_t(c + 0x50)
+                                                      : c;
+        }
+        const QStringView word(small, end);
         if (std::none_of(localityTypes().cbegin(), localityTypes().cend(),
-                         [&](const QString &type) { return word.compare(type, Qt::CaseInsensitive) == 0; }))
+                         [&](const QString &type) { return word == type; }))
             break;
         while (end < text.size() && (text.at(end) == u'.' || text.at(end).isSpace()))
             ++end;
