@@ -20,8 +20,11 @@
 namespace {
 const QString kMissingParameters = QStringLiteral("не хватает нужных параметров для поиска!");
 
-// What a listed entry carries for "Вставить".
-enum EntryRole { CodeRole = Qt::UserRole, LocalityRole, RegionRole };
+// The region that an entry of a region file names: none for the city of Kyiv, a region of its own.
+QString regionOf(const postal::FoundEntry &found, const postal::EntryParts &parts)
+{
+    return parts.locality == QStringLiteral("м. Київ") ? QString() : postal::regionTitle(found.row);
+}
 } // namespace
 
 PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
@@ -139,6 +142,7 @@ void PostalCodeDialog::search()
 {
     guarded(m_ctx.messages, [&] {
         m_resultsList->clear();
+        m_found.clear();
         const QString locality = m_localityBox->text();
         if (locality.isEmpty()) {
             m_ctx.messages.show(kMissingParameters);
@@ -152,21 +156,14 @@ void PostalCodeDialog::search()
         } else {
             found = postal::searchAllRegions(m_ctx.workDir, locality);
         }
-        const bool showRegion = row < 0;
-        m_resultsList->setUpdatesEnabled(false);
-        for (const postal::FoundEntry &f : found) {
-            const postal::EntryParts parts = postal::entryParts(f.entry);
-            const bool kyivCity = parts.locality == QStringLiteral("м. Київ");
-            const QString region = kyivCity ? QString() : postal::regionTitle(f.row);
-            auto *item = new QListWidgetItem(showRegion && !region.isEmpty() && !f.entry.isEmpty()
-                                                 ? f.entry + QStringLiteral(" — ") + region
-                                                 : f.entry);
-            item->setData(CodeRole, parts.code);
-            item->setData(LocalityRole, parts.locality);
-            item->setData(RegionRole, region);
-            m_resultsList->addItem(item);
+        QStringList shown;
+        shown.reserve(found.size());
+        for (const postal::FoundEntry &f : std::as_const(found)) {
+            const QString region = row < 0 && !f.entry.isEmpty() ? regionOf(f, postal::entryParts(f.entry)) : QString();
+            shown.append(region.isEmpty() ? f.entry : f.entry + QStringLiteral(" — ") + region);
         }
-        m_resultsList->setUpdatesEnabled(true);
+        m_found = std::move(found);
+        m_resultsList->addItems(shown);
         if (m_resultsList->count() > 0)
             m_resultsList->setCurrentRow(0);
     });
@@ -175,23 +172,26 @@ void PostalCodeDialog::search()
 void PostalCodeDialog::clearResults()
 {
     m_resultsList->clear();
+    m_found.clear();
     m_localityBox->clear();
 }
 
 QStringList PostalCodeDialog::linesToInsert(const QListWidgetItem *item) const
 {
-    if (!item)
+    const int row = item ? m_resultsList->row(item) : -1;
+    if (row < 0 || row >= m_found.size())
         return {};
-    const QString code = item->data(CodeRole).toString();
-    if (code.isEmpty())
+    const postal::FoundEntry &found = m_found.at(row);
+    const postal::EntryParts parts = postal::entryParts(found.entry);
+    if (parts.code.isEmpty())
         return {};
     if (!m_withLocality->isChecked())
-        return {code};
-    QStringList lines{item->data(LocalityRole).toString()};
-    const QString region = item->data(RegionRole).toString();
+        return {parts.code};
+    QStringList lines{parts.locality};
+    const QString region = regionOf(found, parts);
     if (!region.isEmpty())
         lines.append(region);
-    lines.append(code);
+    lines.append(parts.code);
     return lines;
 }
 

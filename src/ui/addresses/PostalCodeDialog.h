@@ -5,6 +5,8 @@
 // request the locality and the region, to whoever shows the recipient's address. The window can be
 // resized; the list grows with it. The window only reads files.
 
+#include "logic/addresses/PostalSearch.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -53,6 +55,7 @@ private:
     void loadRegions();
 
     AppContext &m_ctx;
+    QList<postal::FoundEntry> m_found; // what the list shows, row by row
     QLabel *m_regionLabel = nullptr;
     QLabel *m_localityLabel = nullptr;
     QComboBox *m_regionBox = nullptr;
