@@ -6,6 +6,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/Program.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 

@@ -160,7 +160,15 @@ void PostalCodeDialog::search()
         shown.reserve(found.size());
         for (const postal::FoundEntry &f : std::as_const(found)) {
             const QString region = row < 0 && !f.entry.isEmpty() ? regionOf(f, postal::entryParts(f.entry)) : QString();
-            shown.append(region.isEmpty() ? f.entry : f.entry + QStringLiteral(" — ") + region);
+            if (region.isEmpty()) {
+                shown.append(f.entry);
+                continue;
+            }
+            // The region right after the locality, where a long entry does not hide it.
+            qsizetype cut = f.entry.indexOf(QStringLiteral(", "));
+            if (cut < 0)
+                cut = f.entry.size();
+            shown.append(f.entry.left(cut) + QStringLiteral(", ") + region + f.entry.mid(cut));
         }
         m_found = std::move(found);
         m_resultsList->addItems(shown);

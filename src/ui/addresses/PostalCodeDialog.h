@@ -1,7 +1,7 @@
 #pragma once
 // The postal code directory window: the user chooses a region, or none for all of them, and types
-// a locality; every entry that holds the locality's search key is listed (with its region when all
-// regions were searched), each search replacing the list. "Вставить" hands the chosen code, and on
+// a locality; every entry that holds the locality's search key is listed (with its region after the
+// locality when all regions were searched), each search replacing the list. "Вставить" hands the chosen code, and on
 // request the locality and the region, to whoever shows the recipient's address. The window can be
 // resized; the list grows with it. The window only reads files.
 

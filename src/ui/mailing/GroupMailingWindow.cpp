@@ -86,6 +86,8 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_mailingList->setObjectName(QStringLiteral("mailingList"));
     m_mailingList->setGeometry(416, 48, 121, 235);
     m_mailingList->setUniformItemSizes(true);
+    // The mark of an entry with a wrong postal code keeps the rows as low as the text.
+    m_mailingList->setIconSize(QSize(11, 11));
     m_postalCheckLabel = new QLabel(this);
     m_postalCheckLabel->setObjectName(QStringLiteral("postalCheckLabel"));
     m_postalCheckLabel->setGeometry(416, 285, 200, 13);
