@@ -560,7 +560,9 @@ PostalDirectory PostalDirectory::fromRegionTexts(const QList<QByteArray> &texts)
                 l.isCity = before.isCity;
             } else {
                 l.typed = locality.toString();
-                l.name = withoutLocalityType(l.typed);
+                const QStringView name = localityName(l.typed);
+                // Most names follow their type: the name shares the text of the typed locality.
+                l.name = name.size() == l.typed.size() ? l.typed : name.toString();
                 if (l.name.isEmpty())
                     return;
                 l.isCity = row == KyivRow && l.name == QStringLiteral("Київ");
@@ -570,10 +572,16 @@ PostalDirectory PostalDirectory::fromRegionTexts(const QList<QByteArray> &texts)
                 // names; then the code.
                 const bool keyLosesLetters = hasUkrainianLetters(l.name);
                 const QString bareKey = keyLosesLetters ? searchKey(l.name) : QString();
-                for (const QStringView form : forms.split(u' ', Qt::SkipEmptyParts)) {
-                    if (form.front().isDigit() || (keyLosesLetters && form == bareKey))
+                qsizetype from = 0;
+                while (from < forms.size()) {
+                    qsizetype to = forms.indexOf(u' ', from);
+                    if (to < 0)
+                        to = forms.size();
+                    const QStringView form = forms.mid(from, to - from);
+                    from = to + 1;
+                    if (form.isEmpty() || form.front().isDigit() || (keyLosesLetters && form == bareKey))
                         continue;
-                    QString spelling = comparableName(form.toString());
+                    QString spelling = comparableName(form);
                     if (!spelling.isEmpty() && !l.spellings.contains(spelling))
                         l.spellings.append(std::move(spelling));
                 }
