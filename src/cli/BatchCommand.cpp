@@ -1,4 +1,5 @@
 #include "cli/BatchCommand.h"
+#include "cli/MailingReport.h"
 
 #include "logic/addresses/BookRecord.h"
 #include "logic/envelope/EnvelopeGeometry.h"
@@ -77,6 +78,8 @@ struct Options
     BlockShifts shifts;
     QString printer;
     QString output;
+    bool check = false;  // --check: the postal code report instead of the print
+    bool strict = false; // --strict: a mailing with postal code problems is not printed
 };
 
 int parseNumber(const QString &text, const QString &option, int low, int high)
@@ -153,6 +156,10 @@ Options parseArguments(const QStringList &args)
             o.printer = value(i);
         } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
             o.output = value(i);
+        } else if (a == QLatin1String("--check")) {
+            o.check = true;
+        } else if (a == QLatin1String("--strict")) {
+            o.strict = true;
         } else {
             throw InputError(
                 QStringLiteral("неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)").arg(a));
@@ -166,7 +173,7 @@ Options parseArguments(const QStringList &args)
     if (o.source != Options::Source::Table && (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect))
         throw InputError(
             QStringLiteral("--columns и --encoding — только с --table / --columns and --encoding go with --table"));
-    if (o.printer.isEmpty() == o.output.isEmpty())
+    if (!o.check && o.printer.isEmpty() == o.output.isEmpty())
         throw InputError(QStringLiteral("нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / "
                                         "give exactly one of --printer NAME or -o FILE.pdf"));
     return o;
@@ -260,6 +267,7 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
             rows.append(row);
         }
         state.mailing().setMailingRecords(buildMailingRecords(rows, columns));
+        warnAboutSharedKeys(state.mailing().mailingRecords());
         state.mailing().source = SourceMode::OtherSource;
         state.setMailingList(state.mailing().recordKeys());
         break;
@@ -333,6 +341,12 @@ QString helpText()
         "  --shift-addr X,Y       сдвиг адреса получателя / recipient block shift\n"
         "  --printer ИМЯ          принтер системы / a printer of the system\n"
         "  -o ФАЙЛ.pdf            печать в PDF-файл / print into a PDF file\n"
+        "  --check                проверить почтовые индексы по справочнику и ничего не печатать:\n"
+        "                         строка или имя, индекс, населённый пункт, ошибка — через табуляцию\n"
+        "                         check the postal codes against the directory, print nothing:\n"
+        "                         row or name, code, locality, problem, tab-separated\n"
+        "  --strict               не печатать рассылку с ошибками в индексах (код 3)\n"
+        "                         do not print a mailing with postal code problems (exit 3)\n"
         "  --workdir ПАПКА        рабочая папка (по умолчанию — папка программы)\n"
         "  --workdir DIR          working directory (default: the program's)\n"
         "  --help                 эта справка / this help\n"
@@ -341,7 +355,8 @@ QString helpText()
         "Envelope size, fonts, feed method and the sender (User.txt) come from the working directory.\n"
         "\n"
         "Коды завершения / Exit status: 0 успех / success; 2 неверные параметры или данные /\n"
-        "bad arguments or input; 1 ошибка печати / printing failure.\n");
+        "bad arguments or input; 1 ошибка печати / printing failure;\n"
+        "3 ошибки в почтовых индексах (--check, --strict) / postal code problems.\n");
 }
 
 int run(const QStringList &arguments, PrintingService *printingOverride)
@@ -385,6 +400,17 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
 
         loadRecipients(o, *dir, state);
         chosen = selection(o, static_cast<int>(state.mailingList().size()));
+        if (o.check || o.strict) {
+            const int problems = writePostalReport(state, *dir, chosen, o.check ? stdout : stderr);
+            if (o.check)
+                return problems > 0 ? PostalProblems : Success;
+            if (problems > 0) {
+                printErr(
+                    QStringLiteral("veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
+                                   "nothing printed: the mailing has postal code problems (--strict)"));
+                return PostalProblems;
+            }
+        }
 
         if (!printing) {
             ownPrinting = systemPrinting();

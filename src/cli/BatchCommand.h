@@ -7,7 +7,7 @@ class PrintingService;
 
 namespace batchcommand {
 
-enum ExitStatus { Success = 0, PrintFailure = 1, BadInput = 2 };
+enum ExitStatus { Success = 0, PrintFailure = 1, BadInput = 2, PostalProblems = 3 };
 
 // The help text, in Russian and English.
 QString helpText();

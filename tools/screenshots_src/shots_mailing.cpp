@@ -81,6 +81,50 @@ static void shotsMailing(ShotEnv &env)
     grab(window, env, QStringLiteral("group-mailing-othersource"));
     window->close();
 
+    // Entries whose postal code the directory contradicts, marked in the list.
+    ctx.workDir.writeLines(QStringLiteral("Book.txt"), {
+                                                           QStringLiteral("%Коваль Олег"),
+                                                           QStringLiteral("#вул. Франка, 8"),
+                                                           QStringLiteral("#м. Дрогобич"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#Львівська обл."),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#82100"),
+                                                           QStringLiteral("%Бойко Анна"),
+                                                           QStringLiteral("#вул. Шевченка, 3"),
+                                                           QStringLiteral("#Трускавець"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#82100"),
+                                                           QStringLiteral("%Мельник Игорь"),
+                                                           QStringLiteral("#ул. Соборная, 2"),
+                                                           QStringLiteral("#г. Сумы"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#40000"),
+                                                           QStringLiteral("%Ткач Ирина"),
+                                                           QStringLiteral("#вул. Лесі, 5"),
+                                                           QStringLiteral("#Луцьк"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#Львівська область"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#43002"),
+                                                           QStringLiteral("%Шевчук Павло"),
+                                                           QStringLiteral("#вул. Миру, 1"),
+                                                           QStringLiteral("#Київ"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#"),
+                                                           QStringLiteral("#01999"),
+                                                       });
+    main->openGroupMailing();
+    window->addAllNames();
+    window->findChild<QListWidget *>(QStringLiteral("mailingList"))->setCurrentRow(1);
+    grab(window, env, QStringLiteral("group-mailing-postal-check"));
+    window->close();
+
     DocumentBrowser *browser = env.program.documentBrowser();
     browser->showFolder(env.workDir);
     // The folder list loads and sorts in the background.

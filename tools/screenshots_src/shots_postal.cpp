@@ -6,6 +6,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/Program.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -22,5 +23,13 @@ static void shotsPostal(ShotEnv &env)
     form.localityBox()->setText(QStringLiteral("Городещина"));
     form.search();
     grab(&form, env, QStringLiteral("postal-results"));
+
+    // No region chosen: every region searched, each entry with its region, in a larger window.
+    PostalCodeDialog all(env.ctx, env.program.mainWindow());
+    all.resize(640, 360);
+    all.localityBox()->setText(QStringLiteral("Іванівка"));
+    all.search();
+    all.withLocalityBox()->setChecked(true);
+    grab(&all, env, QStringLiteral("postal-all-regions"));
 }
 static ShotRegistrar registrar("5-postal", &shotsPostal);

@@ -9,6 +9,31 @@ namespace {
 const QString DistrictSuffix = QStringLiteral(" район");
 const QString RegionSuffix = QStringLiteral(" область");
 
+// Whether the text already says what its suffix would: a word of `words`, compared without case
+// and without the dots that end it ("Київська обл.", "Бучанський р-н", "район Печерський").
+bool namesItsKind(const QString &text, std::initializer_list<QStringView> words)
+{
+    for (QStringView word : QStringView(text).split(u' ', Qt::SkipEmptyParts)) {
+        while (word.endsWith(u'.') || word.endsWith(u','))
+            word.chop(1);
+        for (const QStringView kind : words) {
+            if (word.compare(kind, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool namesDistrict(const QString &text)
+{
+    return namesItsKind(text, {u"район", u"р-н"});
+}
+
+bool namesRegion(const QString &text)
+{
+    return namesItsKind(text, {u"область", u"обл"});
+}
+
 QString fieldText(const QStringList &lines, qsizetype slot, qsizetype length, int field)
 {
     return field < length ? textOf(lines.at(slot + field)) : QString();
@@ -88,9 +113,9 @@ QStringList recordFromBoxes(const QStringList &boxes)
     for (int field = 0; field < RecordLines; ++field) {
         const QString box = field < boxes.size() ? boxes.at(field) : QString();
         QString text = box;
-        if (!box.isEmpty() && field == District)
+        if (!box.isEmpty() && field == District && !namesDistrict(box))
             text += DistrictSuffix;
-        else if (!box.isEmpty() && field == Region)
+        else if (!box.isEmpty() && field == Region && !namesRegion(box))
             text += RegionSuffix;
         // A box holds more than it accepts only when it was filled from a longer line of the file;
         // such a text is written back whole.

@@ -80,7 +80,9 @@ QStringList shownFields(const QStringList &lines, qsizetype slot, int recordLine
 // The slot of the last name line whose listed name equals name, or -1.
 qsizetype findLast(const QStringList &lines, const QString &name);
 
-// The seven lines of a record made from the texts of the seven boxes.
+// The seven lines of a record made from the texts of the seven boxes. A district and a region that
+// are not empty get " район" and " область", unless the user already wrote such a word ("р-н",
+// "район"; "обл.", "область"), so that no field says it twice.
 QStringList recordFromBoxes(const QStringList &boxes);
 // The seven box texts of the record at slot: markers dropped, suffixes of district and region
 // taken off, missing lines empty.

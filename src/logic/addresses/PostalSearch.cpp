@@ -111,4 +111,17 @@ QStringList searchRegion(const WorkDir &dir, int row, const QString &locality)
     return findEntries(text, searchKey(locality));
 }
 
+QList<FoundEntry> searchAllRegions(const WorkDir &dir, const QString &locality)
+{
+    const QString key = searchKey(locality);
+    QList<FoundEntry> found;
+    if (key.isEmpty())
+        return found;
+    for (int row = 0; row < regionFiles().size(); ++row) {
+        for (QString &entry : findEntries(dir.readBytes(regionFiles().at(row)), key))
+            found.append({row, std::move(entry)});
+    }
+    return found;
+}
+
 } // namespace postal

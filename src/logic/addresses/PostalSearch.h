@@ -7,6 +7,7 @@
 // the chosen file whole and scans it once with a plain substring search; nothing is cached.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -35,5 +36,15 @@ QStringList findEntries(const QByteArray &fileText, const QString &key);
 // Reads the region file of the row whole from the working directory and searches it for the key of
 // the typed locality. A missing file, or a row without a file, throws IoError "File not found".
 QStringList searchRegion(const WorkDir &dir, int row, const QString &locality);
+
+// An entry found in one of the region files, with the row of its file.
+struct FoundEntry
+{
+    int row = -1;
+    QString entry;
+};
+
+// The search of every region file, in the order of the table. A missing file throws IoError.
+QList<FoundEntry> searchAllRegions(const WorkDir &dir, const QString &locality);
 
 } // namespace postal

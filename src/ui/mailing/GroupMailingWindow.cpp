@@ -1,6 +1,8 @@
 #include "ui/mailing/GroupMailingWindow.h"
 
+#include "logic/addresses/PostalCheck.h"
 #include "logic/files/WorkDir.h"
+#include "logic/mailing/MailingChecks.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 
@@ -83,6 +86,11 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_mailingList->setUniformItemSizes(true);
     m_namesList->setAccessibleName(tr("Адреса из адр. книги"));
     m_mailingList->setAccessibleName(tr("Адреса рассылки"));
+    // The mark of an entry with a wrong postal code keeps the rows as low as the text.
+    m_mailingList->setIconSize(QSize(11, 11));
+    m_postalCheckLabel = new QLabel(this);
+    m_postalCheckLabel->setObjectName(QStringLiteral("postalCheckLabel"));
+    m_postalCheckLabel->setGeometry(416, 285, 200, 13);
 
     m_addButton = button("addButton", QStringLiteral(">"), QRect(360, 176, 41, 25));
     m_addButton->setToolTip(tr("Добавить адрес в список рассылки"));
@@ -285,6 +293,41 @@ void GroupMailingWindow::showMailingList()
     const QSignalBlocker block(m_mailingList);
     m_mailingList->clear();
     m_mailingList->addItems(m_ctx.state.mailingList());
+    markPostalProblems();
+}
+
+void GroupMailingWindow::markPostalProblems()
+{
+    m_postalCheckLabel->clear();
+    m_postalCheckLabel->setToolTip(QString());
+    m_postalCheckLabel->setStyleSheet(QString());
+    const QStringList &list = m_ctx.state.mailingList();
+    if (list.isEmpty())
+        return;
+    std::shared_ptr<const postal::PostalDirectory> directory;
+    try {
+        directory = postal::PostalDirectory::shared(m_ctx.workDir);
+    } catch (const AppError &e) {
+        // The mailing can still be made and printed: the window says that it was not checked.
+        m_postalCheckLabel->setText(tr("Индексы не проверены"));
+        m_postalCheckLabel->setToolTip(tr("Справочник индексов не прочитан: %1").arg(e.message()));
+        return;
+    }
+    const MailingCheck check = checkMailing(*directory, m_ctx.state.mailing(), list);
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (const MailingProblem &problem : check.problems) {
+        if (QListWidgetItem *item = m_mailingList->item(problem.index)) {
+            item->setIcon(warning);
+            item->setToolTip(problem.message);
+        }
+    }
+    if (check.problems.isEmpty()) {
+        m_postalCheckLabel->setText(check.checked > 0 ? tr("Индексы в порядке") : QString());
+        return;
+    }
+    m_postalCheckLabel->setText(tr("Ошибки в индексах: %1 из %2").arg(check.problems.size()).arg(list.size()));
+    m_postalCheckLabel->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_postalCheckLabel->setToolTip(tr("Наведите указатель на отмеченный адрес, чтобы увидеть ошибку"));
 }
 
 void GroupMailingWindow::showDetails()

@@ -60,6 +60,9 @@ private:
     void setAddressBookControls(bool addressBook);
     void closeLineOrderDialog();
     void showMailingList();
+    // Marks the entries of the mailing list whose postal code the directory contradicts (an icon
+    // and the problem as the tooltip) and shows how many there are.
+    void markPostalProblems();
     void showDetails();
 
     AppContext &m_ctx;
@@ -76,5 +79,6 @@ private:
     QPlainTextEdit *m_detailsBox = nullptr;
     QPushButton *m_clearButton = nullptr;
     QPushButton *m_createButton = nullptr;
+    QLabel *m_postalCheckLabel = nullptr;
     QPointer<LineOrderDialog> m_lineOrder;
 };

@@ -1,5 +1,6 @@
 #include "ui/mailing/LineOrderDialog.h"
 
+#include "logic/mailing/MailingChecks.h"
 #include "logic/mailing/RowSplitter.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
@@ -192,7 +193,15 @@ void LineOrderDialog::createRecords()
             close();
             return;
         }
-        writeMailingRecords(m_ctx.workDir, buildMailingRecords(m_rows, m_columns));
+        const QStringList records = buildMailingRecords(m_rows, m_columns);
+        // Rows of one key all print the last one's address: said before the list is made, and the
+        // dialog stays open for another key column when the user says no.
+        const QList<SharedKey> shared = sharedKeys(records);
+        if (!shared.isEmpty() && !m_ctx.messages.askYesNo(sharedKeysWarning(shared) + QStringLiteral("\n\n") +
+                                                              tr("Создать список рассылки?"),
+                                                          QStringLiteral("Велтора")))
+            return;
+        writeMailingRecords(m_ctx.workDir, records);
         MailingData &mailing = m_ctx.state.mailing();
         mailing.setMailingRecords(readMailingRecords(m_ctx.workDir));
         close();

@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -549,8 +550,21 @@ void MainWindow::findPostalCode()
 {
     guarded(m_ctx.messages, [&] {
         PostalCodeDialog dialog(m_ctx, this);
+        connect(&dialog, &PostalCodeDialog::insertRequested, this, &MainWindow::insertIntoRecipientBox);
         dialog.exec();
     });
+}
+
+void MainWindow::insertIntoRecipientBox(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    const QString text = m_recipientBox->toPlainText();
+    const bool newLine = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
+    // Through the cursor, so that "Отменить" of the box takes the insertion back.
+    m_recipientBox->moveCursor(QTextCursor::End);
+    m_recipientBox->insertPlainText((newLine ? QStringLiteral("\n") : QString()) + lines.join(QLatin1Char('\n')));
+    m_activeBox = m_recipientBox;
 }
 
 void MainWindow::showAbout()

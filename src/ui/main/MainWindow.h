@@ -71,6 +71,9 @@ public slots:
     void showAbout();          // Справка > О программе
     // Closes the document browser when it is open (the program has lost the focus).
     void closeDocumentBrowser();
+    // Lines from the postal code window into the recipient box, each on a line of its own after
+    // what the box holds.
+    void insertIntoRecipientBox(const QStringList &lines);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

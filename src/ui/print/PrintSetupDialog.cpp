@@ -1,6 +1,8 @@
 #include "ui/print/PrintSetupDialog.h"
 #include "ui/common/FormLook.h"
 
+#include "logic/addresses/PostalCheck.h"
+#include "logic/mailing/MailingChecks.h"
 #include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
 #include "logic/services/Guard.h"
@@ -57,6 +59,35 @@ void colourList(QLineEdit *edit, const QColor &colour)
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         pal.setColor(group, QPalette::Base, colour);
     edit->setPalette(pal);
+}
+
+// Asks before envelopes whose postal code the directory contradicts are printed; true to print.
+// A directory that cannot be read asks nothing: the check is a help, never a lock.
+bool confirmPostalProblems(AppContext &ctx, const QList<int> &selection)
+{
+    std::shared_ptr<const postal::PostalDirectory> directory;
+    try {
+        directory = postal::PostalDirectory::shared(ctx.workDir);
+    } catch (const AppError &) {
+        return true;
+    }
+    const MailingCheck check = checkMailing(*directory, ctx.state.mailing(), ctx.state.mailingList(), &selection);
+    if (check.problems.isEmpty())
+        return true;
+    constexpr int Shown = 5;
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min<qsizetype>(check.problems.size(), Shown); ++i) {
+        const MailingProblem &p = check.problems.at(i);
+        lines.append(QStringLiteral("%1. %2: %3").arg(p.index + 1).arg(p.entry, p.message));
+    }
+    if (check.problems.size() > Shown)
+        lines.append(PrintSetupDialog::tr("… и ещё %1").arg(check.problems.size() - Shown));
+    return ctx.messages.askYesNo(
+        PrintSetupDialog::tr("Почтовый индекс не сходится с адресом на %1 из %2 конвертов:\n%3\n\nПечатать всё равно?")
+            .arg(check.problems.size())
+            .arg(selection.size())
+            .arg(lines.join(QLatin1Char('\n'))),
+        QStringLiteral("Велтора"));
 }
 
 } // namespace
@@ -239,6 +270,8 @@ void PrintSetupDialog::printChosenEnvelopes()
                 break;
             }
         }
+        if (!confirmPostalProblems(m_ctx, selection))
+            return; // the dialog stays for another choice of envelopes
         printSelection(m_ctx, selection, m_copies->value());
         close();
     });

@@ -7,10 +7,13 @@
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -27,8 +30,10 @@ int row(const char *file)
 
 QStringList memoLines(PostalCodeDialog &form)
 {
-    const QString text = form.resultsBox()->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    QStringList lines;
+    for (int i = 0; i < form.resultsList()->count(); ++i)
+        lines.append(form.resultsList()->item(i)->text());
+    return lines;
 }
 
 QPushButton *button(PostalCodeDialog &form, const char *name)
@@ -80,7 +85,7 @@ private slots:
         QCOMPARE(form.regionBox()->itemText(24), QStringLiteral("Винницкая"));
         QCOMPARE(form.regionBox()->currentText(), QStringLiteral("Выберите область"));
         QCOMPARE(form.selectedRegion(), -1);
-        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
+        QCOMPARE(form.resultsList()->count(), 0);
         QVERIFY(p.messages().all.isEmpty());
     }
 
@@ -110,35 +115,119 @@ private slots:
         QVERIFY(p.messages().all.isEmpty());
     }
 
-    void resultsKeptUntilCleared()
+    void eachSearchReplacesTheList()
     {
         TestProgram &p = program();
         PostalCodeDialog form(p.ctx(), nullptr);
         search(form, row("Sumska.bsd"), QStringLiteral("Суми"));
+        QCOMPARE(memoLines(form), sumyEntries());
         search(form, row("Sumska.bsd"), QStringLiteral("Ромни"));
-        search(form, row("Sumska.bsd"), QStringLiteral("Полтава")); // finds nothing, adds nothing
-        search(form, row("Sumska.bsd"), QStringLiteral("- '"));     // an empty key: nothing, no message
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 42000 м. Ромни, Роменський р-н")});
+        search(form, row("Sumska.bsd"), QStringLiteral("Полтава")); // finds nothing: an empty list
+        QCOMPARE(form.resultsList()->count(), 0);
+        search(form, row("Sumska.bsd"), QStringLiteral("- '")); // an empty key: nothing, no message
+        QCOMPARE(form.resultsList()->count(), 0);
         search(form, row("Vinnizka.bsd"), QStringLiteral("21001"));
-        const QStringList later = {QStringLiteral(" 42000 м. Ромни, Роменський р-н"),
-                                   QStringLiteral(" 21001 м. Вінниця, Вінницький р-н")};
-        QCOMPARE(memoLines(form), sumyEntries() + later);
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 21001 м. Вінниця, Вінницький р-н")});
         QVERIFY(p.messages().all.isEmpty());
 
         QTest::mouseClick(button(form, "clearButton"), Qt::LeftButton);
-        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
+        QCOMPARE(form.resultsList()->count(), 0);
         QVERIFY(form.localityBox()->text().isEmpty());
         QCOMPARE(form.selectedRegion(), row("Vinnizka.bsd"));
+    }
 
-        search(form, row("Sumska.bsd"), QStringLiteral("41000"));
-        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 41000 с. Сумівка, Сумський р-н")});
+    void withoutRegionEveryRegionSearched_data()
+    {
+        QTest::addColumn<QString>("regionText");
+        QTest::newRow("nothing chosen") << QStringLiteral("Выберите область");
+        QTest::newRow("text that names no region") << QStringLiteral("Сумы");
+    }
+    void withoutRegionEveryRegionSearched()
+    {
+        QFETCH(QString, regionText);
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        form.regionBox()->setEditText(regionText);
+        form.localityBox()->setText(QStringLiteral("Ромни"));
+        QTest::keyClick(form.localityBox(), Qt::Key_Return);
+        QVERIFY(p.messages().all.isEmpty());
+        // The region follows each entry; the fixture's Sumy file is searched with the shipped others.
+        const QStringList found = memoLines(form);
+        QVERIFY(found.contains(QStringLiteral(" 42000 м. Ромни, Сумська обл., Роменський р-н")));
+        for (const QString &line : found)
+            QVERIFY2(line.contains(QStringLiteral(" обл.")), qPrintable(line));
+
+        // Entries of other regions, in the order of the region table; the city of Kyiv is its own region.
+        form.localityBox()->setText(QStringLiteral("Трускавець"));
+        form.search();
+        QCOMPARE(memoLines(form).value(0), QStringLiteral(" 82200 м. Трускавець, Львівська обл., Дрогобицький р-н"));
+        form.localityBox()->setText(QStringLiteral("01001"));
+        form.search();
+        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 01001 м. Київ")});
+    }
+
+    void insertIntoRecipientBox()
+    {
+        TestProgram &p = program();
+        MainWindow *main = p.start();
+        main->recipientBox()->setPlainText(QStringLiteral("Коваль Олег\nвул. Франка, 1"));
+        PostalCodeDialog form(p.ctx(), main);
+        connect(&form, &PostalCodeDialog::insertRequested, main, &MainWindow::insertIntoRecipientBox);
+        QSignalSpy inserted(&form, &PostalCodeDialog::insertRequested);
+        form.show();
+
+        // Nothing found, nothing chosen: said, and the window stays.
+        QTest::mouseClick(button(form, "insertButton"), Qt::LeftButton);
+        QCOMPARE(inserted.count(), 0);
+        QCOMPARE(p.messages().shown.size(), 1);
+        QVERIFY(form.isVisible());
+
+        form.localityBox()->setText(QStringLiteral("Трускавец"));
+        form.search();
+        QCOMPARE(form.resultsList()->currentRow(), 0); // the first entry found is chosen
+        form.resultsList()->setCurrentRow(1);
+        QCOMPARE(form.resultsList()->currentItem()->text().left(6), QStringLiteral(" 82208"));
+        form.withLocalityBox()->setChecked(true);
+        QTest::mouseClick(button(form, "insertButton"), Qt::LeftButton);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(
+            inserted.at(0).at(0).toStringList(),
+            (QStringList{QStringLiteral("м. Трускавець"), QStringLiteral("Львівська обл."), QStringLiteral("82208")}));
+        QVERIFY(!form.isVisible());
+        QCOMPARE(main->recipientBox()->toPlainText(),
+                 QStringLiteral("Коваль Олег\nвул. Франка, 1\nм. Трускавець\nЛьвівська обл.\n82208"));
+
+        // The code alone; the city of Kyiv has no region line.
+        form.withLocalityBox()->setChecked(false);
+        QCOMPARE(form.linesToInsert(form.resultsList()->item(0)), QStringList{QStringLiteral("82200")});
+        form.localityBox()->setText(QStringLiteral("01001"));
+        form.search();
+        form.withLocalityBox()->setChecked(true);
+        QCOMPARE(form.linesToInsert(form.resultsList()->item(0)),
+                 (QStringList{QStringLiteral("м. Київ"), QStringLiteral("01001")}));
+        main->recipientBox()->clear();
+        main->insertIntoRecipientBox({QStringLiteral("01001")});
+        QCOMPARE(main->recipientBox()->toPlainText(), QStringLiteral("01001"));
+    }
+
+    void listGrowsWithTheWindow()
+    {
+        TestProgram &p = program();
+        PostalCodeDialog form(p.ctx(), nullptr);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QSize before = form.resultsList()->size();
+        form.resize(form.width() + 300, form.height() + 200);
+        QCoreApplication::processEvents();
+        QCOMPARE(form.resultsList()->size(), before + QSize(300, 200));
+        QVERIFY(form.minimumSizeHint().width() < form.width());
     }
 
     void missingParameters_data()
     {
         QTest::addColumn<QString>("regionText"); // empty: the entry of the Sumy region is chosen
         QTest::addColumn<QString>("locality");
-        QTest::newRow("no region chosen") << QStringLiteral("Выберите область") << QStringLiteral("Суми");
-        QTest::newRow("region text that names none") << QStringLiteral("Сумы") << QStringLiteral("Суми");
         QTest::newRow("no locality") << QString() << QString();
         QTest::newRow("neither") << QStringLiteral("Выберите область") << QString();
     }
@@ -155,7 +244,7 @@ private slots:
         form.localityBox()->setText(locality);
         QTest::keyClick(form.localityBox(), Qt::Key_Return);
         QCOMPARE(p.messages().all, QStringList{kMissing});
-        QVERIFY(form.resultsBox()->toPlainText().isEmpty());
+        QCOMPARE(form.resultsList()->count(), 0);
     }
 
     void regionTypedInFull()
@@ -177,7 +266,11 @@ private slots:
         p.dir().remove(QStringLiteral("Odeska.bsd"));
         search(form, row("Odeska.bsd"), QStringLiteral("Одеса"));
         QCOMPARE(p.messages().errors, QStringList{QStringLiteral("File not found")});
-        QCOMPARE(memoLines(form), QStringList{QStringLiteral(" 42000 м. Ромни, Роменський р-н")});
+        QCOMPARE(form.resultsList()->count(), 0);
+        // Every region is searched without one: the missing file is reported, not skipped.
+        form.regionBox()->setEditText(QStringLiteral("Выберите область"));
+        form.search();
+        QCOMPARE(p.messages().errors.size(), 2);
     }
 
     void missingRegionList()
@@ -191,9 +284,11 @@ private slots:
         QCOMPARE(form.regionBox()->count(), 0);
         QCOMPARE(form.regionBox()->currentText(), QStringLiteral("Выберите область"));
         p.messages().clear();
-        form.localityBox()->setText(QStringLiteral("Суми"));
+        // No region can be chosen, and every region is searched.
+        form.localityBox()->setText(QStringLiteral("Ромни"));
         QTest::mouseClick(button(form, "searchButton"), Qt::LeftButton);
-        QCOMPARE(p.messages().all, QStringList{kMissing});
+        QVERIFY(p.messages().all.isEmpty());
+        QVERIFY(memoLines(form).contains(QStringLiteral(" 42000 м. Ромни, Сумська обл., Роменський р-н")));
     }
 
     void openedModallyFromMainWindowAndClosed()

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -242,6 +243,76 @@ private slots:
         QVERIFY(program->state().mailing().bookLines().isEmpty());
         click("addAllButton");
         QCOMPARE(mailingList()->count(), 0);
+    }
+
+    void entriesWithWrongPostalCodesMarked()
+    {
+        // The shipped postal directory, and a book of real localities.
+        program = std::make_unique<TestProgram>(true);
+        program->dir().write(QStringLiteral("Book.txt"), crlfLines(lines({"%Коваль",
+                                                                          "#вул. Франка, 1",
+                                                                          "#м. Дрогобич",
+                                                                          "#",
+                                                                          "#Львівська обл.",
+                                                                          "#",
+                                                                          "#82100",
+                                                                          "%Бойко",
+                                                                          "#вул. Лесі, 2",
+                                                                          "#Трускавець",
+                                                                          "#",
+                                                                          "#",
+                                                                          "#",
+                                                                          "#82100",
+                                                                          "%Мельник",
+                                                                          "#ul. Dluga 1",
+                                                                          "#Gdansk",
+                                                                          "#",
+                                                                          "#",
+                                                                          "#Польща",
+                                                                          "#80-001",
+                                                                          "%Ткач",
+                                                                          "#вул. Садова, 3",
+                                                                          "#Луцьк",
+                                                                          "#",
+                                                                          "#Львівська область",
+                                                                          "#",
+                                                                          "#43002"})));
+        open();
+        click("addAllButton");
+        const QListWidget *list = mailingList();
+        QCOMPARE(items(list), lines({"Коваль", "Бойко", "Мельник", "Ткач"}));
+        QStringList marked;
+        for (int i = 0; i < list->count(); ++i) {
+            const QListWidgetItem *item = list->item(i);
+            QCOMPARE(item->icon().isNull(), item->toolTip().isEmpty());
+            if (!item->toolTip().isEmpty())
+                marked.append(item->text() + QLatin1Char(':') + item->toolTip());
+        }
+        QCOMPARE(marked, lines({"Бойко:82100 — Дрогобич, Львівська обл., а не Трускавець (Трускавець, Львівська "
+                                "обл.: 82200, 82208)",
+                                "Ткач:43002 — Луцьк, Волинська обл., а не Львівська область"}));
+        QCOMPARE(child<QLabel>("postalCheckLabel")->text(), t("Ошибки в индексах: 2 из 4"));
+        QVERIFY(program->messages().all.isEmpty());
+
+        // A list of right addresses only says so; an empty one says nothing.
+        click("clearButton");
+        QVERIFY(child<QLabel>("postalCheckLabel")->text().isEmpty());
+        names()->setCurrentRow(0);
+        click("addButton");
+        QCOMPARE(child<QLabel>("postalCheckLabel")->text(), t("Индексы в порядке"));
+        QVERIFY(list->item(0)->icon().isNull());
+    }
+
+    void withoutTheDirectoryNothingIsMarked()
+    {
+        open(); // this working directory has no region files
+        click("addAllButton");
+        QCOMPARE(mailingList()->count(), 3);
+        for (int i = 0; i < mailingList()->count(); ++i)
+            QVERIFY(mailingList()->item(i)->toolTip().isEmpty());
+        QCOMPARE(child<QLabel>("postalCheckLabel")->text(), t("Индексы не проверены"));
+        QVERIFY(child<QLabel>("postalCheckLabel")->toolTip().contains(QStringLiteral("krim.bsd")));
+        QVERIFY(program->messages().all.isEmpty());
     }
 
     void detailsFollowTheSharedState()

@@ -130,6 +130,41 @@ private slots:
         QVERIFY(!program->dir().exists(QStringLiteral("Slfile.tmp")));
     }
 
+    void sharedKeysSaidBeforeTheListIsMade()
+    {
+        LineOrderDialog &d =
+            open(t("Коваль\tКиїв\r\nБойко\tЛьвів\r\nКоваль\tОдеса\r\nБойко\tСуми\r\nТкач\tДніпро\r\n"));
+        assign(FieldSurname, 0);
+        assign(FieldTown, 1);
+
+        // "No": nothing is written and the dialog stays for another key column.
+        program->messages().answers = {false};
+        d.createRecords();
+        QCOMPARE(program->messages().questions.size(), 1);
+        const QString question = program->messages().questions.first();
+        QVERIFY2(question.contains(t("строки 1 и 3: «Коваль»")), qPrintable(question));
+        QVERIFY2(question.contains(t("строки 2 и 4: «Бойко»")), qPrintable(question));
+        QVERIFY2(question.contains(t("один адрес")), qPrintable(question));
+        QVERIFY(!question.contains(t("Ткач")));
+        QVERIFY(!program->dir().exists(MailingRecordsFile));
+        QVERIFY(program->state().mailingList().isEmpty());
+        QVERIFY(d.isVisible());
+
+        // "Yes": the list is made as before, both rows of a key in it.
+        program->messages().answers = {true};
+        d.createRecords();
+        QCOMPARE(program->state().mailingList(), lines({"Коваль", "Бойко", "Коваль", "Бойко", "Ткач"}));
+        QVERIFY(!d.isVisible());
+
+        // Keys that stand once ask nothing.
+        program->messages().clear();
+        LineOrderDialog &other = open(t("Коваль\tКиїв\r\nБойко\tЛьвів\r\n"));
+        assign(FieldSurname, 0);
+        other.createRecords();
+        QVERIFY(program->messages().all.isEmpty());
+        QCOMPARE(program->state().mailingList(), lines({"Коваль", "Бойко"}));
+    }
+
     void cancelChangesNothing()
     {
         program->state().setMailingList({t("прежний")});

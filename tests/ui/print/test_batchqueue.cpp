@@ -27,10 +27,11 @@ using namespace testing;
 
 namespace {
 
-QStringList record(const QString &name, const QString &street, const QString &town)
+// A record of a real locality with its postal code: the print setup asks nothing before it prints.
+QStringList record(const QString &name, const QString &street, const QString &town, const QString &code)
 {
-    return {QLatin1Char('%') + name, QLatin1Char('#') + street, QStringLiteral("#"),     QLatin1Char('#') + town,
-            QStringLiteral("#"),     QStringLiteral("#"),       QStringLiteral("#01001")};
+    return {QLatin1Char('%') + name, QLatin1Char('#') + street, QLatin1Char('#') + town, QStringLiteral("#"),
+            QStringLiteral("#"),     QStringLiteral("#"),       QLatin1Char('#') + code};
 }
 
 } // namespace
@@ -74,10 +75,12 @@ private slots:
         program.start();
         AppContext &ctx = program.ctx();
         SharedState &s = program.state();
-        s.mailing().setBookLines(
-            record(QStringLiteral("Андреев"), QStringLiteral("ул. Липовая, 1"), QStringLiteral("Киев")) +
-            record(QStringLiteral("Борисова"), QStringLiteral("пр. Мира, 2"), QStringLiteral("Львов")) +
-            record(QStringLiteral("Васильев"), QStringLiteral("ул. Садовая, 3"), QStringLiteral("Одесса")));
+        s.mailing().setBookLines(record(QStringLiteral("Андреев"), QStringLiteral("ул. Липовая, 1"),
+                                        QStringLiteral("Киев"), QStringLiteral("01001")) +
+                                 record(QStringLiteral("Борисова"), QStringLiteral("пр. Мира, 2"),
+                                        QStringLiteral("Львов"), QStringLiteral("79002")) +
+                                 record(QStringLiteral("Васильев"), QStringLiteral("ул. Садовая, 3"),
+                                        QStringLiteral("Одесса"), QStringLiteral("65001")));
         s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Борисова"), QStringLiteral("Васильев")});
 
         QTemporaryDir out;

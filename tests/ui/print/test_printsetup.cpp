@@ -191,6 +191,54 @@ private slots:
         QCOMPARE(program->dir().read(QStringLiteral("txtfile.txt")), QByteArray("0\r\n3\r\n1\r\n"));
     }
 
+    void askedBeforeEnvelopesWithWrongPostalCodes()
+    {
+        PrintSetupDialog *d = openDialog(0);
+        SharedState &s = program->state();
+        // Address-book records of real localities: one right, one with another town's code.
+        QStringList book{QStringLiteral("%Коваль"),
+                         QStringLiteral("#вул. Франка, 1"),
+                         QStringLiteral("#Дрогобич"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#82100"),
+                         QStringLiteral("%Бойко"),
+                         QStringLiteral("#вул. Лесі, 2"),
+                         QStringLiteral("#Трускавець"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#"),
+                         QStringLiteral("#82100")};
+        s.mailing().setBookLines(book);
+        s.setMailingList({QStringLiteral("Коваль"), QStringLiteral("Бойко")});
+
+        // Only the chosen envelopes count: the right one prints without a question.
+        typeList(d, QStringLiteral("1"));
+        button(d, "okButton")->click();
+        QVERIFY(program->messages().questions.isEmpty());
+        QCOMPARE(printer->pages, 1);
+
+        PrintSetupDialog::open(program->ctx(), nullptr, program->mainWindow());
+        d = findDialog();
+        program->messages().answers = {false};
+        printer->calls.clear();
+        button(d, "okButton")->click();
+        QCOMPARE(program->messages().questions.size(), 1);
+        const QString question = program->messages().questions.first();
+        QVERIFY2(question.contains(QStringLiteral("на 1 из 2 конвертов")), qPrintable(question));
+        QVERIFY2(question.contains(QStringLiteral("2. Бойко: 82100 — Дрогобич, Львівська обл., а не Трускавець")),
+                 qPrintable(question));
+        QVERIFY(!printer->calls.contains(QStringLiteral("begin")));
+        QCOMPARE(findDialog(), d); // left open for another choice
+
+        program->messages().answers = {true};
+        button(d, "okButton")->click();
+        QCOMPARE(program->messages().questions.size(), 2);
+        QCOMPARE(printer->pages, 2);
+        QCOMPARE(findDialog(), nullptr);
+    }
+
     void feedMethodWindowIsModal()
     {
         PrintSetupDialog *d = openDialog();
