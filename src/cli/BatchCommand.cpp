@@ -21,8 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -285,18 +285,46 @@ QString russianCount(qsizetype n, const char *one, const char *few, const char *
 // column holds no digit in the first row where it does in the second.
 bool looksLikeTitles(const QStringList &first, const QStringList *second, const ColumnMap &columns)
 {
-    static const QStringList titles = {
-        QStringLiteral("фамилия"), QStringLiteral("имя"), QStringLiteral("отчество"), QStringLiteral("фио"),
-        QStringLiteral("получатель"), QStringLiteral("адрес"), QStringLiteral("улица"), QStringLiteral("дом"),
-        QStringLiteral("город"), QStringLiteral("населенный пункт"), QStringLiteral("населённый пункт"),
-        QStringLiteral("район"), QStringLiteral("область"), QStringLiteral("регион"), QStringLiteral("страна"),
-        QStringLiteral("индекс"), QStringLiteral("почтовый индекс"), QStringLiteral("прізвище"),
-        QStringLiteral("ім'я"), QStringLiteral("вулиця"), QStringLiteral("місто"), QStringLiteral("країна"),
-        QStringLiteral("surname"), QStringLiteral("name"), QStringLiteral("first name"), QStringLiteral("last name"),
-        QStringLiteral("full name"), QStringLiteral("recipient"), QStringLiteral("address"),
-        QStringLiteral("street"), QStringLiteral("city"), QStringLiteral("town"), QStringLiteral("district"),
-        QStringLiteral("region"), QStringLiteral("state"), QStringLiteral("country"), QStringLiteral("zip"),
-        QStringLiteral("zip code"), QStringLiteral("postcode"), QStringLiteral("postal code")};
+    static const QStringList titles = {QStringLiteral("фамилия"),
+                                       QStringLiteral("имя"),
+                                       QStringLiteral("отчество"),
+                                       QStringLiteral("фио"),
+                                       QStringLiteral("получатель"),
+                                       QStringLiteral("адрес"),
+                                       QStringLiteral("улица"),
+                                       QStringLiteral("дом"),
+                                       QStringLiteral("город"),
+                                       QStringLiteral("населенный пункт"),
+                                       QStringLiteral("населённый пункт"),
+                                       QStringLiteral("район"),
+                                       QStringLiteral("область"),
+                                       QStringLiteral("регион"),
+                                       QStringLiteral("страна"),
+                                       QStringLiteral("индекс"),
+                                       QStringLiteral("почтовый индекс"),
+                                       QStringLiteral("прізвище"),
+                                       QStringLiteral("ім'я"),
+                                       QStringLiteral("вулиця"),
+                                       QStringLiteral("місто"),
+                                       QStringLiteral("країна"),
+                                       QStringLiteral("surname"),
+                                       QStringLiteral("name"),
+                                       QStringLiteral("first name"),
+                                       QStringLiteral("last name"),
+                                       QStringLiteral("full name"),
+                                       QStringLiteral("recipient"),
+                                       QStringLiteral("address"),
+                                       QStringLiteral("street"),
+                                       QStringLiteral("city"),
+                                       QStringLiteral("town"),
+                                       QStringLiteral("district"),
+                                       QStringLiteral("region"),
+                                       QStringLiteral("state"),
+                                       QStringLiteral("country"),
+                                       QStringLiteral("zip"),
+                                       QStringLiteral("zip code"),
+                                       QStringLiteral("postcode"),
+                                       QStringLiteral("postal code")};
     for (const int column : columns) {
         if (column < 0 || column >= first.size())
             continue;
@@ -307,7 +335,9 @@ bool looksLikeTitles(const QStringList &first, const QStringList *second, const 
             return true;
     }
     const int zip = columns[FieldZipCode];
-    const auto hasDigit = [](const QString &text) { return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }); };
+    const auto hasDigit = [](const QString &text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    };
     return second && zip >= 0 && zip < first.size() && zip < second->size() && !first.at(zip).trimmed().isEmpty() &&
            !hasDigit(first.at(zip)) && hasDigit(second->at(zip));
 }
@@ -637,9 +667,9 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         printErr(QStringLiteral("veltora-batch: ошибка печати / printing failed: ") + QString::fromLocal8Bit(e.what()));
         return PrintFailure;
     }
-    const QString target = o.output.isEmpty()                  ? o.printer
+    const QString target = o.output.isEmpty()                 ? o.printer
                            : o.output == standardOutputName() ? QStringLiteral("стандартный вывод / standard output")
-                                                               : o.output;
+                                                              : o.output;
     printErr(QStringLiteral("%1 / envelopes → %2, %3 / pages")
                  .arg(russianCount(chosen.size(), "конверт", "конверта", "конвертов"), target,
                       russianCount(outcome.envelopes, "страница", "страницы", "страниц")));

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include <cups/cups.h>
 
@@ -184,19 +185,39 @@ CupsPrintingService::PrinterPage CupsPrintingService::printerPage() const
     if (!dest || !details.info)
         return page;
     if (m_choice == PageChoice::Envelope && m_envelopeWidth > 0 && m_envelopeHeight > 0) {
-        // The envelope as the printer lists it: across its feed as wide as the envelope first, then
-        // fed short edge first (the queue turns the page onto it).
+        // The envelope as the printer lists it, across its feed as wide as the envelope or fed short
+        // edge first (the queue turns the page onto it); else a custom size the printer takes.
+        // CUPS answers with the nearest size it has: only the envelope's own is taken (a size in
+        // whole points may be a few hundredths of a millimetre off).
+        const auto sameSize = [](const cups_size_t &size, int width, int length) {
+            return std::abs(size.width - width * 100) <= 50 && std::abs(size.length - length * 100) <= 50;
+        };
+        std::optional<cups_size_t> chosen;
         for (const bool across : {true, false}) {
             const int width = across ? m_envelopeWidth : m_envelopeHeight;
             const int length = across ? m_envelopeHeight : m_envelopeWidth;
             cups_size_t size{};
             if (cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, dest, details.info, width * 100, length * 100,
-                                       CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
-                page.layout = envelopePageLayout(m_envelopeWidth, m_envelopeHeight);
-                page.media = size.media;
-                page.envelope = true;
-                return page;
+                                       CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+                sameSize(size, width, length)) {
+                chosen = size;
+                break;
             }
+        }
+        if (!chosen) {
+            const QByteArray name =
+                QStringLiteral("custom_%1x%2mm_%1x%2mm").arg(m_envelopeWidth).arg(m_envelopeHeight).toLatin1();
+            cups_size_t size{};
+            if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, details.info, name.constData(),
+                                       CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+                sameSize(size, m_envelopeWidth, m_envelopeHeight))
+                chosen = size;
+        }
+        if (chosen) {
+            page.layout = envelopePageLayout(m_envelopeWidth, m_envelopeHeight);
+            page.media = chosen->media;
+            page.envelope = true;
+            return page;
         }
     } else if (m_choice == PageChoice::A4) {
         cups_size_t size{};

@@ -42,7 +42,7 @@ QPageLayout pdfPageLayoutFor(int widthMm, int heightMm, PageChoice choice)
 
 QString describePage(const QPageLayout &layout, bool isEnvelope)
 {
-    const QSizeF mm = layout.fullRectPoints().size() / 72.0 * 25.4;
+    const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
     const QString size = QStringLiteral("%1 × %2 мм").arg(qRound(mm.width())).arg(qRound(mm.height()));
     if (isEnvelope)
         return QCoreApplication::translate("PrintingService", "конверт %1").arg(size);
@@ -156,7 +156,8 @@ void PdfJob::beginDevice(QIODevice *device, const QPageLayout &layout, const QSt
 IoError PdfJob::writeError()
 {
     if (!m_file)
-        return IoError(QStringLiteral("Cannot write the document to the standard output: %1").arg(m_device->errorString()));
+        return IoError(
+            QStringLiteral("Cannot write the document to the standard output: %1").arg(m_device->errorString()));
     // A write that stopped part-way (the disk filled during it) leaves no reason behind; the next
     // write fails at once and gives it. The file is removed anyway.
     m_file->write("\n", 1);

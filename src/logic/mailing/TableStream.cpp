@@ -105,7 +105,10 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
                 --to;
             if (from < to) {
                 const QByteArray trimmed = line.mid(from, to - from);
-                m_separator = trimmed.contains('\t') ? '\t' : trimmed.contains(';') ? ';' : trimmed.contains(',') ? ',' : '\t';
+                m_separator = trimmed.contains('\t')  ? '\t'
+                              : trimmed.contains(';') ? ';'
+                              : trimmed.contains(',') ? ','
+                                                      : '\t';
                 break;
             }
             if (c < 0)
