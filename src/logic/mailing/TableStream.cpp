@@ -8,11 +8,6 @@ namespace {
 
 constexpr qsizetype BufferSize = 256 * 1024;
 
-bool isBlankByte(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 // Checks UTF-8 as it arrives in pieces: a sequence may be cut between two pieces.
 class Utf8Check
 {
@@ -97,18 +92,12 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
     QByteArray line;
     for (int c = next();; c = next()) {
         if (c == '\n' || c < 0) {
-            qsizetype from = 0;
-            qsizetype to = line.size();
-            while (from < to && isBlankByte(line.at(from)))
-                ++from;
-            while (to > from && isBlankByte(line.at(to - 1)))
-                --to;
-            if (from < to) {
-                const QByteArray trimmed = line.mid(from, to - from);
-                m_separator = trimmed.contains('\t')  ? '\t'
-                              : trimmed.contains(';') ? ';'
-                              : trimmed.contains(',') ? ','
-                                                      : '\t';
+            const QString text = decode(line).trimmed();
+            if (!text.isEmpty()) {
+                m_separator = text.contains(QLatin1Char('\t')) ? '\t'
+                              : text.contains(QLatin1Char(';')) ? ';'
+                              : text.contains(QLatin1Char(',')) ? ','
+                                                                : '\t';
                 break;
             }
             if (c < 0)
@@ -152,13 +141,12 @@ QString TableStream::decode(const QByteArray &bytes) const
     return m_encoding == TableEncoding::Cp1251 ? codepage::decode1251(bytes) : QString::fromUtf8(bytes);
 }
 
-bool TableStream::readRow(QList<QByteArray> &row, int &line, bool &blank)
+bool TableStream::readRow(QList<QByteArray> &row, int &line)
 {
     row.clear();
     QByteArray cell;
     bool inQuotes = false;
     bool cellQuoted = false;
-    bool anyQuoted = false;
     int quoteLine = 0;
     int c = next();
     if (c < 0)
@@ -188,7 +176,6 @@ bool TableStream::readRow(QList<QByteArray> &row, int &line, bool &blank)
         if (c == '"' && cell.isEmpty() && !cellQuoted) {
             inQuotes = true;
             cellQuoted = true;
-            anyQuoted = true;
             quoteLine = line;
         } else if (c == m_separator) {
             row.append(cell);
@@ -204,20 +191,6 @@ bool TableStream::readRow(QList<QByteArray> &row, int &line, bool &blank)
         }
     }
     row.append(cell);
-    blank = true;
-    for (const QByteArray &bytes : row) {
-        for (const char b : bytes) {
-            if (!isBlankByte(b)) {
-                blank = false;
-                break;
-            }
-        }
-        if (!blank)
-            break;
-    }
-    // A lone quoted empty cell ("") is a row, as parseTable keeps it; a row of blank cells is not.
-    if (blank && row.size() == 1 && anyQuoted)
-        blank = false;
     return true;
 }
 
@@ -232,19 +205,20 @@ void TableStream::scan(const std::function<void(const QStringList &cells, int li
     for (;;) {
         const qint64 start = offset();
         const int startLine = line;
-        bool blank = false;
-        if (!readRow(bytes, line, blank))
+        if (!readRow(bytes, line))
             break;
+        cells.clear();
+        bool blank = true;
+        for (const QByteArray &b : std::as_const(bytes)) {
+            cells.append(decode(b));
+            blank = blank && cells.constLast().trimmed().isEmpty();
+        }
         if (blank)
             continue;
         m_starts.append(start);
         m_lines.append(startLine);
-        if (row) {
-            cells.clear();
-            for (const QByteArray &b : std::as_const(bytes))
-                cells.append(decode(b));
+        if (row)
             row(cells, startLine);
-        }
     }
     if (m_file.error() != QFileDevice::NoError)
         throw IoError(QStringLiteral("%1: %2").arg(m_path, m_file.errorString()));
@@ -257,8 +231,7 @@ QStringList TableStream::cells(qsizetype index)
         seek(m_starts.at(index));
     QList<QByteArray> bytes;
     int line = m_lines.at(index);
-    bool blank = false;
-    readRow(bytes, line, blank);
+    readRow(bytes, line);
     m_nextRow = index + 1 < m_starts.size() && offset() == m_starts.at(index + 1) ? index + 1 : -1;
     QStringList cells;
     cells.reserve(bytes.size());

@@ -1,6 +1,6 @@
 #pragma once
 // A table file read row by row and never held whole, for mailings of any length: the same rows,
-// cells, quoting and encodings as parseTable (TableFile.h), with rows that are entirely blank (an
+// cells, quoting and encodings as parseTable (TableFile.h), with rows whose cells are all blank (an
 // empty line, or ";;;;;;" at the end of a spreadsheet's export) left out.
 //
 // The file is read through once to learn its encoding and separator, and once more (scan) to learn
@@ -56,9 +56,9 @@ private:
     void seek(qint64 offset);
     qint64 offset() const { return m_bufferStart + m_pos; }
     QString decode(const QByteArray &bytes) const;
-    // Reads one row from the current position: false at the end of the file. `line` counts the
-    // lines read; blank is set when every cell of the row is blank.
-    bool readRow(QList<QByteArray> &row, int &line, bool &blank);
+    // Reads the cells of one row from the current position: false at the end of the file. `line`
+    // counts the lines read.
+    bool readRow(QList<QByteArray> &row, int &line);
 
     QString m_path;
     QFile m_file;
