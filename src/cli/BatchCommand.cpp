@@ -619,6 +619,10 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         }
         if (!o.output.isEmpty()) {
             const QFileInfo out(o.output);
+            if (o.output == standardOutputName() && isatty(fileno(stdout)))
+                throw InputError(QStringLiteral("-o -: стандартный вывод — терминал, PDF направьте в файл или "
+                                                "программу / the standard output is a terminal: send the PDF to a "
+                                                "file or a program"));
             if (o.output != standardOutputName() && !out.absoluteDir().exists())
                 throw InputError(QStringLiteral("-o «%1»: папки нет / the folder does not exist").arg(o.output));
             printing->setCurrentPrinter(pdfFilePrinterName());

@@ -94,7 +94,7 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
         if (c == '\n' || c < 0) {
             const QString text = decode(line).trimmed();
             if (!text.isEmpty()) {
-                m_separator = text.contains(QLatin1Char('\t')) ? '\t'
+                m_separator = text.contains(QLatin1Char('\t'))  ? '\t'
                               : text.contains(QLatin1Char(';')) ? ';'
                               : text.contains(QLatin1Char(',')) ? ','
                                                                 : '\t';

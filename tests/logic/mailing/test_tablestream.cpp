@@ -52,7 +52,8 @@ private slots:
                                             "  ; \t;\n"
                                             "Українка;вул. Франка;Львів");
         QTest::newRow("utf-8") << text.toUtf8() << int(TableEncoding::Detect);
-        QTest::newRow("utf-8 with its mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << int(TableEncoding::Detect);
+        QTest::newRow("utf-8 with its mark")
+            << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << int(TableEncoding::Detect);
         QTest::newRow("cp1251") << cp1251(text) << int(TableEncoding::Detect);
         QTest::newRow("cp1251 said") << cp1251(text) << int(TableEncoding::Cp1251);
         QTest::newRow("tabs after a blank first line")
@@ -104,8 +105,8 @@ private slots:
 
     void refusals()
     {
-        QVERIFY_THROWS_EXCEPTION(IoError, TableStream(m_dir->filePath(QStringLiteral("missing.csv")),
-                                                      TableEncoding::Detect));
+        QVERIFY_THROWS_EXCEPTION(IoError,
+                                 TableStream(m_dir->filePath(QStringLiteral("missing.csv")), TableEncoding::Detect));
         QVERIFY_THROWS_EXCEPTION(TableError, TableStream(put("\xEF\xBB\xBF\xFF;a\n"), TableEncoding::Detect));
         QVERIFY_THROWS_EXCEPTION(TableError, TableStream(put("\xE0\xE1;a\n"), TableEncoding::Utf8));
         // A cut sequence at the very end is not UTF-8: the file is code page 1251.
