@@ -35,7 +35,8 @@ QByteArray cp1251(const QString &text)
 
 struct Result
 {
-    double ms = 0;
+    double ms = 0;    // wall time
+    double cpuMs = 0; // processor time of the process, user and system
     double peakMb = 0;
 };
 
@@ -63,12 +64,14 @@ Result runOnce(const QString &exe, const QStringList &args)
     posix_spawn_file_actions_destroy(&actions);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         qFatal("veltora-batch %s failed", qPrintable(args.join(u' ')));
-    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), double(usage.ru_maxrss) / 1024.0};
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
+    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), ms(usage.ru_utime) + ms(usage.ru_stime),
+            double(usage.ru_maxrss) / 1024.0};
 }
 
 Result best(int runs, const QString &exe, const QStringList &args)
 {
-    Result b{1e300, 0};
+    Result b{1e300, 0, 0};
     for (int i = 0; i < runs; ++i) {
         const Result r = runOnce(exe, args);
         if (r.ms < b.ms)
@@ -169,7 +172,13 @@ int main(int argc, char *argv[])
                         QStringLiteral("-"), tableMillion.ms, 1e12, QStringLiteral("ms"));
     ok &= bench::report(QStringLiteral("veltora-batch, 1,000,000 envelopes, peak memory"), QStringLiteral("< 150 MB"),
                         tableMillion.peakMb, 150, QStringLiteral("MB"));
-    ok &= bench::report(QStringLiteral("veltora-batch, 1,000,000 / 10,000 cost"), QStringLiteral("<= 110 x"),
-                        tableMillion.ms / tableTen.ms, 110, QStringLiteral("x"));
+    ok &= bench::report(QStringLiteral("veltora-batch, 1,000,000 / 10,000 cost (wall time)"),
+                        QStringLiteral("<= 110 x"), tableMillion.ms / tableTen.ms, 110, QStringLiteral("x"));
+    // On a machine shared with other work the wall time of a long run depends on the others; the
+    // processor time of the process does not.
+    ok &= bench::report(QStringLiteral("veltora-batch, 1,000,000 / 10,000 cost (processor time)"),
+                        QStringLiteral("<= 110 x"), tableMillion.cpuMs / tableTen.cpuMs, 110, QStringLiteral("x"));
+    bench::report(QStringLiteral("veltora-batch, 10,000 envelopes, table (processor time)"), QStringLiteral("-"),
+                  tableTen.cpuMs, 1e9, QStringLiteral("ms"));
     return ok ? 0 : 1;
 }
