@@ -33,6 +33,7 @@ public:
     bool wantsOutputFile = false;   // the current printer writes a file and asks for its name
     bool printerMakesCopies = true; // false: a PDF file, whose copies are pages
     bool pageIsTheEnvelope = false; // the page is the envelope itself (a PDF, envelope media)
+    QStringList envelopePrinters;   // printers whose media includes the envelope (mediaDescription)
 
     // What happened.
     QStringList calls; // "title Велтора", "copies 3", "portrait", "begin", "newPage", "end", "abort", "font ..."
@@ -71,6 +72,12 @@ public:
     void setPageChoice(PageChoice choice) override { pageChoice = choice; }
     bool pageIsEnvelope() const override { return pageIsTheEnvelope; }
     bool makesCopies() const override { return printerMakesCopies; }
+    QString mediaDescription() const override
+    {
+        if (envelopePrinters.contains(currentPrinter()))
+            return QStringLiteral("конверт %1 × %2 мм").arg(envelopeWidth).arg(envelopeHeight);
+        return QStringLiteral("A4 210 × 297 мм (бумага принтера)");
+    }
     void setCopies(int n) override
     {
         copies = n;
