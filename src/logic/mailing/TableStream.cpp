@@ -2,6 +2,8 @@
 
 #include "logic/files/Codepage.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 namespace {
@@ -85,7 +87,15 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
         else if (!valid)
             throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
     }
-    m_dataStart = m_encoding == TableEncoding::Utf8 && bom ? 3 : 0;
+    // The text starts after the byte-order mark; the whole-text reader's decoding drops one more
+    // that follows it.
+    m_dataStart = 0;
+    if (m_encoding == TableEncoding::Utf8 && bom) {
+        m_dataStart = 3;
+        seek(3);
+        if (next() == 0xEF && next() == 0xBB && next() == 0xBF)
+            m_dataStart = 6;
+    }
 
     // The separator: the first of tab, ";" and "," in the first line that is not blank.
     seek(m_dataStart);
@@ -138,7 +148,13 @@ void TableStream::seek(qint64 offset)
 
 QString TableStream::decode(const QByteArray &bytes) const
 {
-    return m_encoding == TableEncoding::Cp1251 ? codepage::decode1251(bytes) : QString::fromUtf8(bytes);
+    if (m_encoding == TableEncoding::Cp1251)
+        return codepage::decode1251(bytes);
+    // A byte-order mark inside the text is a character (U+FEFF) of the cell it begins, as it is in
+    // the whole text.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 bool TableStream::readRow(QList<QByteArray> &row, int &line)

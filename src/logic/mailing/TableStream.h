@@ -64,7 +64,7 @@ private:
     QFile m_file;
     TableEncoding m_encoding = TableEncoding::Detect;
     char m_separator = '\t';
-    qint64 m_dataStart = 0; // after a byte-order mark
+    qint64 m_dataStart = 0; // after the byte-order marks
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     qsizetype m_end = 0;

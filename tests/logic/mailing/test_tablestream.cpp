@@ -60,6 +60,12 @@ private slots:
             << QByteArray("\n \xC2\xA0 \nA,B\tC\nD,E\tF\n") << int(TableEncoding::Detect);
         QTest::newRow("commas") << QByteArray("a,b,\"c,d\"\r\n\"\"\r\ne,f,g") << int(TableEncoding::Detect);
         QTest::newRow("nothing but blanks") << QByteArray(";;;\n\n ;\n") << int(TableEncoding::Detect);
+        // A byte-order mark inside the text is a character of its cell; a second one at the start is
+        // dropped before the quotes are read, as the whole text is decoded.
+        QTest::newRow("mark beginning a cell")
+            << QByteArray(",\xEF\xBB\xBF\"\xD0\x98\"x\n") << int(TableEncoding::Detect);
+        QTest::newRow("two marks at the start")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\"a,b\"c,,\n") << int(TableEncoding::Utf8);
 
         // Rows that reach across the stream's buffer (256 KiB): Cyrillic letters of two bytes and a
         // quoted cell with line breaks cut anywhere.
