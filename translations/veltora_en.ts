@@ -73,7 +73,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Запись адресата «%1» была изменена или удалена после открытия окна редактирования. Изменения не сохранены.</source>
-        <translation>The record of addressee "%1" was changed or deleted after the edit window was opened. The changes were not saved.</translation>
+        <translation>The record of addressee &quot;%1&quot; was changed or deleted after the edit window was opened. The changes were not saved.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +141,7 @@ directory of postal codes (2025)</translation>
     <name>Codepage</name>
     <message>
         <source>Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. Файл «%3» не изменён.</source>
-        <translation>The character "%1" (U+%2) cannot be saved in the Windows-1251 encoding. The file "%3" was not changed.</translation>
+        <translation>The character &quot;%1&quot; (U+%2) cannot be saved in the Windows-1251 encoding. The file &quot;%3&quot; was not changed.</translation>
     </message>
 </context>
 <context>
@@ -328,8 +328,8 @@ directory of postal codes (2025)</translation>
         <translation>MS Word table, etc.)</translation>
     </message>
     <message>
-        <source>и нажмите "Создать".</source>
-        <translation>and press "Create".</translation>
+        <source>и нажмите &quot;Создать&quot;.</source>
+        <translation>and press &quot;Create&quot;.</translation>
     </message>
     <message>
         <source>Другой источник</source>
@@ -379,6 +379,26 @@ directory of postal codes (2025)</translation>
         <source>Выберите нужный файл в окне броузера</source>
         <translation>Choose the file in the browser window</translation>
     </message>
+    <message>
+        <source>Индексы не проверены</source>
+        <translation>Postal codes not checked</translation>
+    </message>
+    <message>
+        <source>Справочник индексов не прочитан: %1</source>
+        <translation>The postal code directory could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Индексы в порядке</source>
+        <translation>Postal codes are correct</translation>
+    </message>
+    <message>
+        <source>Ошибки в индексах: %1 из %2</source>
+        <translation>Postal code problems: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Наведите указатель на отмеченный адрес, чтобы увидеть ошибку</source>
+        <translation>Hover over a marked address to see the problem</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -388,7 +408,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Неизвестный язык «%1» в --lang: допустимо %2.</source>
-        <translation>Unknown language "%1" in --lang: use %2.</translation>
+        <translation>Unknown language &quot;%1&quot; in --lang: use %2.</translation>
     </message>
 </context>
 <context>
@@ -468,6 +488,29 @@ directory of postal codes (2025)</translation>
     <message>
         <source>Не хватает данных!</source>
         <translation>Not enough data!</translation>
+    </message>
+    <message>
+        <source>Создать список рассылки?</source>
+        <translation>Create the mailing list?</translation>
+    </message>
+</context>
+<context>
+    <name>MailingChecks</name>
+    <message>
+        <source>строки %1 и %2: «%3»</source>
+        <translation>rows %1 and %2: “%3”</translation>
+    </message>
+    <message>
+        <source>и ещё %1 фамилий</source>
+        <translation>and %1 more surnames</translation>
+    </message>
+    <message>
+        <source>Одна фамилия стоит в нескольких строках:
+%1
+Конверты этих строк получат один адрес — из последней строки с этой фамилией.</source>
+        <translation>One surname stands on several rows:
+%1
+The envelopes of these rows will carry one address — that of the last row with this surname.</translation>
     </message>
 </context>
 <context>
@@ -630,6 +673,41 @@ directory of postal codes (2025)</translation>
     </message>
 </context>
 <context>
+    <name>PostalCheck</name>
+    <message>
+        <source> и ещё %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source> и др.</source>
+        <translation> etc.</translation>
+    </message>
+    <message>
+        <source>нет почтового индекса</source>
+        <translation>no postal code</translation>
+    </message>
+    <message>
+        <source>«%1» — почтовый индекс должен состоять из пяти цифр</source>
+        <translation>“%1”: a postal code has five digits</translation>
+    </message>
+    <message>
+        <source>%1 — такого индекса нет в справочнике</source>
+        <translation>%1: no such code in the directory</translation>
+    </message>
+    <message>
+        <source>%1 — %2, а населённый пункт не указан</source>
+        <translation>%1 is %2, but no locality is given</translation>
+    </message>
+    <message>
+        <source>%1 — %2, а не %3</source>
+        <translation>%1 is %2, not %3</translation>
+    </message>
+    <message>
+        <source>«%1» — такой области нет</source>
+        <translation>“%1”: no such region</translation>
+    </message>
+</context>
+<context>
     <name>PostalCodeDialog</name>
     <message>
         <source>Справочник почтовых индексов Украины</source>
@@ -670,6 +748,26 @@ directory of postal codes (2025)</translation>
     <message>
         <source>не хватает нужных параметров для поиска!</source>
         <translation>not enough to search with: choose a region and type a town!</translation>
+    </message>
+    <message>
+        <source>Без выбранной области поиск идёт по всем областям</source>
+        <translation>With no region chosen, every region is searched</translation>
+    </message>
+    <message>
+        <source>Вставлять и населённый пункт с областью</source>
+        <translation>Insert the locality and region too</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Вставить выбранный индекс в адрес получателя</source>
+        <translation>Insert the chosen code into the recipient's address</translation>
+    </message>
+    <message>
+        <source>Выберите индекс в списке найденных</source>
+        <translation>Choose a code in the list of results</translation>
     </message>
 </context>
 <context>
@@ -828,6 +926,35 @@ directory of postal codes (2025)</translation>
         <source>Способ загрузки конверта</source>
         <translation>Envelope feed</translation>
     </message>
+    <message>
+        <source>… и ещё %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс не сходится с адресом на %1 из %2 конвертов:
+%3
+
+Печатать всё равно?</source>
+        <translation>The postal code does not match the address on %1 of %2 envelopes:
+%3
+
+Print anyway?</translation>
+    </message>
+    <message>
+        <source>Бумага: </source>
+        <translation>Paper: </translation>
+    </message>
+</context>
+<context>
+    <name>PrintingService</name>
+    <message>
+        <source>%1 (бумага принтера)</source>
+        <translation>%1 (the printer's paper)</translation>
+    </message>
+    <message>
+        <source>конверт %1</source>
+        <translation>envelope %1</translation>
+    </message>
 </context>
 <context>
     <name>QtMessages</name>
@@ -902,7 +1029,7 @@ directory of postal codes (2025)</translation>
     <name>SettingsFiles</name>
     <message>
         <source>Файл «%1» (%2): %3 — такого значения не бывает (допустимо: %4). Задайте настройку заново.</source>
-        <translation>File "%1" (%2): %3 is not a possible value (allowed: %4). Set this setting again.</translation>
+        <translation>File &quot;%1&quot; (%2): %3 is not a possible value (allowed: %4). Set this setting again.</translation>
     </message>
     <message>
         <source>размер шрифта %1</source>

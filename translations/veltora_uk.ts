@@ -328,8 +328,8 @@
         <translation>таблиця MS Word тощо)</translation>
     </message>
     <message>
-        <source>и нажмите "Создать".</source>
-        <translation>і натисніть "Створити".</translation>
+        <source>и нажмите &quot;Создать&quot;.</source>
+        <translation>і натисніть &quot;Створити&quot;.</translation>
     </message>
     <message>
         <source>Другой источник</source>
@@ -379,6 +379,26 @@
         <source>Выберите нужный файл в окне броузера</source>
         <translation>Виберіть потрібний файл у вікні браузера</translation>
     </message>
+    <message>
+        <source>Индексы не проверены</source>
+        <translation>Індекси не перевірено</translation>
+    </message>
+    <message>
+        <source>Справочник индексов не прочитан: %1</source>
+        <translation>Довідник індексів не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>Индексы в порядке</source>
+        <translation>Індекси в порядку</translation>
+    </message>
+    <message>
+        <source>Ошибки в индексах: %1 из %2</source>
+        <translation>Помилки в індексах: %1 з %2</translation>
+    </message>
+    <message>
+        <source>Наведите указатель на отмеченный адрес, чтобы увидеть ошибку</source>
+        <translation>Наведіть вказівник на позначену адресу, щоб побачити помилку</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -399,7 +419,7 @@
     </message>
     <message>
         <source>Имя</source>
-        <translation>Ім'я</translation>
+        <translation>Ім&apos;я</translation>
     </message>
     <message>
         <source>Отчество</source>
@@ -468,6 +488,29 @@
     <message>
         <source>Не хватает данных!</source>
         <translation>Бракує даних!</translation>
+    </message>
+    <message>
+        <source>Создать список рассылки?</source>
+        <translation>Створити список розсилки?</translation>
+    </message>
+</context>
+<context>
+    <name>MailingChecks</name>
+    <message>
+        <source>строки %1 и %2: «%3»</source>
+        <translation>рядки %1 і %2: «%3»</translation>
+    </message>
+    <message>
+        <source>и ещё %1 фамилий</source>
+        <translation>і ще %1 прізвищ</translation>
+    </message>
+    <message>
+        <source>Одна фамилия стоит в нескольких строках:
+%1
+Конверты этих строк получат один адрес — из последней строки с этой фамилией.</source>
+        <translation>Одне прізвище стоїть у кількох рядках:
+%1
+Конверти цих рядків отримають одну адресу — з останнього рядка з цим прізвищем.</translation>
     </message>
 </context>
 <context>
@@ -630,6 +673,41 @@
     </message>
 </context>
 <context>
+    <name>PostalCheck</name>
+    <message>
+        <source> и ещё %1</source>
+        <translation> і ще %1</translation>
+    </message>
+    <message>
+        <source> и др.</source>
+        <translation> та ін.</translation>
+    </message>
+    <message>
+        <source>нет почтового индекса</source>
+        <translation>немає поштового індексу</translation>
+    </message>
+    <message>
+        <source>«%1» — почтовый индекс должен состоять из пяти цифр</source>
+        <translation>«%1» — поштовий індекс має складатися з п’яти цифр</translation>
+    </message>
+    <message>
+        <source>%1 — такого индекса нет в справочнике</source>
+        <translation>%1 — такого індексу немає в довіднику</translation>
+    </message>
+    <message>
+        <source>%1 — %2, а населённый пункт не указан</source>
+        <translation>%1 — %2, а населений пункт не вказано</translation>
+    </message>
+    <message>
+        <source>%1 — %2, а не %3</source>
+        <translation>%1 — %2, а не %3</translation>
+    </message>
+    <message>
+        <source>«%1» — такой области нет</source>
+        <translation>«%1» — такої області немає</translation>
+    </message>
+</context>
+<context>
     <name>PostalCodeDialog</name>
     <message>
         <source>Справочник почтовых индексов Украины</source>
@@ -670,6 +748,26 @@
     <message>
         <source>не хватает нужных параметров для поиска!</source>
         <translation>бракує потрібних параметрів для пошуку!</translation>
+    </message>
+    <message>
+        <source>Без выбранной области поиск идёт по всем областям</source>
+        <translation>Якщо область не вибрано, пошук іде всіма областями</translation>
+    </message>
+    <message>
+        <source>Вставлять и населённый пункт с областью</source>
+        <translation>Вставляти й населений пункт з областю</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Вставить выбранный индекс в адрес получателя</source>
+        <translation>Вставити вибраний індекс в адресу одержувача</translation>
+    </message>
+    <message>
+        <source>Выберите индекс в списке найденных</source>
+        <translation>Виберіть індекс у списку знайдених</translation>
     </message>
 </context>
 <context>
@@ -774,7 +872,7 @@
     </message>
     <message>
         <source>Имя: </source>
-        <translation>Ім'я: </translation>
+        <translation>Ім&apos;я: </translation>
     </message>
     <message>
         <source>Настройка</source>
@@ -827,6 +925,35 @@
     <message>
         <source>Способ загрузки конверта</source>
         <translation>Спосіб подачі конверта</translation>
+    </message>
+    <message>
+        <source>… и ещё %1</source>
+        <translation>… і ще %1</translation>
+    </message>
+    <message>
+        <source>Почтовый индекс не сходится с адресом на %1 из %2 конвертов:
+%3
+
+Печатать всё равно?</source>
+        <translation>Поштовий індекс не відповідає адресі на %1 з %2 конвертів:
+%3
+
+Друкувати все одно?</translation>
+    </message>
+    <message>
+        <source>Бумага: </source>
+        <translation>Папір: </translation>
+    </message>
+</context>
+<context>
+    <name>PrintingService</name>
+    <message>
+        <source>%1 (бумага принтера)</source>
+        <translation>%1 (папір принтера)</translation>
+    </message>
+    <message>
+        <source>конверт %1</source>
+        <translation>конверт %1</translation>
     </message>
 </context>
 <context>

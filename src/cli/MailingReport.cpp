@@ -22,6 +22,21 @@ QString cell(QString text)
     return text;
 }
 
+void writeProblem(std::FILE *out, const QString &who, const QString &postalCode, const QString &locality,
+                  const QString &problem)
+{
+    writeLine(out, QStringList{cell(who), cell(postalCode), cell(locality), cell(problem)}.join(QLatin1Char('\t')));
+}
+
+void writeSummary(int checked, qsizetype problems)
+{
+    writeLine(stderr, QStringLiteral("veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / "
+                                     "postal codes: %1 addresses checked, %2 with a problem")
+                          .arg(checked)
+                          .arg(problems));
+    std::fflush(stderr);
+}
+
 } // namespace
 
 int writePostalReport(const SharedState &state, const WorkDir &dir, const QList<int> &chosen, std::FILE *out)
@@ -29,30 +44,47 @@ int writePostalReport(const SharedState &state, const WorkDir &dir, const QList<
     const auto directory = postal::PostalDirectory::shared(dir);
     const MailingCheck check = checkMailing(*directory, state.mailing(), state.mailingList(), &chosen);
     const bool byRow = state.mailing().source == SourceMode::OtherSource;
-    for (const MailingProblem &p : check.problems) {
-        const QString who = byRow ? QString::number(p.index + 1) : p.entry;
-        writeLine(
-            out, QStringList{cell(who), cell(p.postalCode), cell(p.locality), cell(p.message)}.join(QLatin1Char('\t')));
-    }
+    for (const MailingProblem &p : check.problems)
+        writeProblem(out, byRow ? QString::number(p.index + 1) : p.entry, p.postalCode, p.locality, p.message);
     std::fflush(out);
-    writeLine(stderr, QStringLiteral("veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / "
-                                     "postal codes: %1 addresses checked, %2 with a problem")
-                          .arg(check.checked)
-                          .arg(check.problems.size()));
-    std::fflush(stderr);
+    writeSummary(check.checked, check.problems.size());
     return int(check.problems.size());
 }
 
-void warnAboutSharedKeys(const QStringList &mailingRecords)
+int writePostalReport(const WorkDir &dir, const QList<int> &chosen, std::FILE *out,
+                      const std::function<ReportedAddress(int index)> &addressAt)
 {
-    const QList<SharedKey> shared = sharedKeys(mailingRecords);
+    const auto directory = postal::PostalDirectory::shared(dir);
+    int checked = 0;
+    int problems = 0;
+    for (const int index : chosen) {
+        const ReportedAddress a = addressAt(index);
+        const postal::PostalVerdict verdict =
+            postal::checkAddress(*directory, {a.locality, a.region, a.country, a.postalCode});
+        if (verdict.problem == postal::PostalProblem::NotChecked)
+            continue;
+        ++checked;
+        if (verdict.isProblem()) {
+            ++problems;
+            writeProblem(out, a.who, a.postalCode, a.locality, verdict.message);
+        }
+    }
+    std::fflush(out);
+    writeSummary(checked, problems);
+    return problems;
+}
+
+void warnAboutSharedKeys(const QList<SharedKey> &shared)
+{
     for (const SharedKey &k : shared) {
         QStringList rows;
         for (const int row : k.rows)
             rows.append(QString::number(row));
-        writeLine(stderr, QStringLiteral("veltora-batch: %1 — на их конвертах будет один адрес, из строки %2 / "
-                                         "rows %3 share the key '%4': their envelopes will carry one address, "
-                                         "that of row %2")
+        writeLine(stderr, QStringLiteral("veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, "
+                                         "а в окне групповой рассылки их конверты получат один адрес, из строки %2 / "
+                                         "rows %3 share the key '%4': each row prints with its own address here, "
+                                         "while the group mailing window gives their envelopes one address, that "
+                                         "of row %2")
                               .arg(sharedKeyRows(k))
                               .arg(k.rows.constLast())
                               .arg(rows.join(QStringLiteral(", ")), k.key));

@@ -2,10 +2,13 @@
 // veltora-batch's checks of a mailing before it prints: the postal code report of --check and
 // --strict, and the warning about table rows that share a key.
 
+#include "logic/mailing/MailingChecks.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <functional>
 
 class SharedState;
 class WorkDir;
@@ -19,8 +22,23 @@ namespace batchcommand {
 // directory that cannot be read throws IoError.
 int writePostalReport(const SharedState &state, const WorkDir &dir, const QList<int> &chosen, std::FILE *out);
 
-// Says on standard error which rows of the table share a key and that their envelopes will carry
-// one address. Nothing when every key stands once.
-void warnAboutSharedKeys(const QStringList &mailingRecords);
+// An entry of a mailing read as a stream: how the report names it and the lines of its address.
+struct ReportedAddress
+{
+    QString who;
+    QString locality;
+    QString region;
+    QString country;
+    QString postalCode;
+};
+
+// The same report for a mailing whose entries are read one at a time (a table read as a stream).
+int writePostalReport(const WorkDir &dir, const QList<int> &chosen, std::FILE *out,
+                      const std::function<ReportedAddress(int index)> &addressAt);
+
+// Says on standard error which envelopes of a table share a key. veltora-batch prints every row of
+// a table with its own address; the group mailing window, which looks recipients up by key, gives
+// such envelopes one address, and the warning says so. Nothing when every key stands once.
+void warnAboutSharedKeys(const QList<SharedKey> &shared);
 
 } // namespace batchcommand

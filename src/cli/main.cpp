@@ -7,8 +7,18 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <string_view>
+
 int main(int argc, char *argv[])
 {
+    // The help and the version need neither a platform nor fonts.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            QCoreApplication app(argc, argv);
+            return batchcommand::run(QCoreApplication::arguments().mid(1));
+        }
+    }
     // No window is shown: the offscreen platform serves fonts and printing without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,12 +3,14 @@
 #include "logic/files/IoError.h"
 #include "platform/CupsQueue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include <cups/cups.h>
 
@@ -50,11 +52,8 @@ int integerIn(ipp_t *collection, const char *name)
 // (lpoptions), else the queue's media-col-default (as its PPD's default page size and imageable
 // area make it), else its media-default by name. cupsGetDestMediaDefault is not asked: it answers
 // with a size of the locale, US Letter, for a queue whose default is A4.
-std::optional<QPageLayout> defaultMediaLayout(cups_dest_t *dest)
+std::optional<QPageLayout> defaultMediaLayout(cups_dest_t *dest, cups_dinfo_t *info)
 {
-    cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
-    if (!info)
-        return std::nullopt;
     std::optional<QPageLayout> layout;
     const auto byName = [&](const char *media) {
         cups_size_t size{};
@@ -77,9 +76,27 @@ std::optional<QPageLayout> defaultMediaLayout(cups_dest_t *dest)
         if (ipp_attribute_t *name = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media"))
             byName(ippGetString(name, 0, nullptr));
     }
-    cupsFreeDestInfo(info);
     return layout;
 }
+
+// The destination's details from its queue, freed with it.
+struct DestInfo
+{
+    explicit DestInfo(cups_dest_t *dest)
+        : info(dest ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest) : nullptr)
+    {
+    }
+    ~DestInfo()
+    {
+        if (info)
+            cupsFreeDestInfo(info);
+    }
+    DestInfo(const DestInfo &) = delete;
+    DestInfo &operator=(const DestInfo &) = delete;
+    cups_dinfo_t *info;
+};
+
+const char *const A4Media = "iso_a4_210x297mm";
 
 } // namespace
 
@@ -114,8 +131,107 @@ void CupsPrintingService::setCurrentPrinter(const QString &name)
     if (name != pdfFilePrinterName() && !CupsDestinations().find(name))
         throw IoError(QStringLiteral("Printer selected is not valid"));
     if (name != m_printer)
-        m_printerLayout.reset();
+        forgetPage();
     m_printer = name;
+}
+
+void CupsPrintingService::setEnvelopeSize(int widthMm, int heightMm)
+{
+    if (widthMm != m_envelopeWidth || heightMm != m_envelopeHeight)
+        forgetPage();
+    m_envelopeWidth = widthMm;
+    m_envelopeHeight = heightMm;
+}
+
+void CupsPrintingService::setPageChoice(PageChoice choice)
+{
+    if (choice != m_choice)
+        forgetPage();
+    m_choice = choice;
+}
+
+bool CupsPrintingService::pageIsEnvelope() const
+{
+    if (pdfFileChosen())
+        return m_choice == PageChoice::Envelope && m_envelopeWidth > 0 && m_envelopeHeight > 0;
+    if (!m_printerPage)
+        m_printerPage = printerPage();
+    return m_printerPage->envelope;
+}
+
+QString CupsPrintingService::requestedMedia() const
+{
+    if (pdfFileChosen())
+        return {};
+    if (!m_printerPage)
+        m_printerPage = printerPage();
+    return QString::fromUtf8(m_printerPage->media);
+}
+
+QString CupsPrintingService::mediaDescription() const
+{
+    const QString page = describePage(pageLayout(), pageIsEnvelope());
+    if (pdfFileChosen() || pageIsEnvelope() || !requestedMedia().isEmpty())
+        return page;
+    return QCoreApplication::translate("PrintingService", "%1 (бумага принтера)").arg(page);
+}
+
+CupsPrintingService::PrinterPage CupsPrintingService::printerPage() const
+{
+    PrinterPage page{pdfPageLayout(), {}, false};
+    const CupsDestinations dests;
+    cups_dest_t *dest = dests.find(m_printer);
+    const DestInfo details(dest);
+    if (!dest || !details.info)
+        return page;
+    if (m_choice == PageChoice::Envelope && m_envelopeWidth > 0 && m_envelopeHeight > 0) {
+        // The envelope as the printer lists it, across its feed as wide as the envelope or fed short
+        // edge first (the queue turns the page onto it); else a custom size the printer takes.
+        // CUPS answers with the nearest size it has: only the envelope's own is taken (a size in
+        // whole points may be a few hundredths of a millimetre off).
+        const auto sameSize = [](const cups_size_t &size, int width, int length) {
+            return std::abs(size.width - width * 100) <= 50 && std::abs(size.length - length * 100) <= 50;
+        };
+        std::optional<cups_size_t> chosen;
+        for (const bool across : {true, false}) {
+            const int width = across ? m_envelopeWidth : m_envelopeHeight;
+            const int length = across ? m_envelopeHeight : m_envelopeWidth;
+            cups_size_t size{};
+            if (cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, dest, details.info, width * 100, length * 100,
+                                       CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+                sameSize(size, width, length)) {
+                chosen = size;
+                break;
+            }
+        }
+        if (!chosen) {
+            const QByteArray name =
+                QStringLiteral("custom_%1x%2mm_%1x%2mm").arg(m_envelopeWidth).arg(m_envelopeHeight).toLatin1();
+            cups_size_t size{};
+            if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, details.info, name.constData(),
+                                       CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+                sameSize(size, m_envelopeWidth, m_envelopeHeight))
+                chosen = size;
+        }
+        if (chosen) {
+            page.layout = envelopePageLayout(m_envelopeWidth, m_envelopeHeight);
+            page.media = chosen->media;
+            page.envelope = true;
+            return page;
+        }
+    } else if (m_choice == PageChoice::A4) {
+        cups_size_t size{};
+        if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, details.info, A4Media, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
+            if (const auto layout = layoutOf(size.width, size.length, size.left, size.top, size.right, size.bottom)) {
+                page.layout = *layout;
+                page.media = size.media;
+                return page;
+            }
+        }
+    }
+    if (const auto layout = defaultMediaLayout(dest, details.info))
+        page.layout = *layout;
+    return page;
 }
 
 bool CupsPrintingService::needsOutputFileName() const
@@ -126,14 +242,10 @@ bool CupsPrintingService::needsOutputFileName() const
 QPageLayout CupsPrintingService::pageLayout() const
 {
     if (pdfFileChosen())
-        return pdfPageLayout();
-    if (!m_printerLayout) {
-        const CupsDestinations dests;
-        cups_dest_t *dest = dests.find(m_printer);
-        std::optional<QPageLayout> layout = dest ? defaultMediaLayout(dest) : std::nullopt;
-        m_printerLayout = layout ? *layout : pdfPageLayout();
-    }
-    return *m_printerLayout;
+        return pdfPageLayoutFor(m_envelopeWidth, m_envelopeHeight, m_choice);
+    if (!m_printerPage)
+        m_printerPage = printerPage();
+    return m_printerPage->layout;
 }
 
 int CupsPrintingService::pageWidth()
@@ -153,7 +265,14 @@ void CupsPrintingService::beginDoc()
         throw IoError(QStringLiteral("Printing in progress"));
     if (pdfFileChosen()) {
         try {
-            m_job.beginFile(m_outputFile, pdfPageLayout(), m_title);
+            if (m_outputFile == standardOutputName()) {
+                m_standardOutput = std::make_unique<QFile>();
+                if (!m_standardOutput->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+                    throw IoError(QStringLiteral("Cannot write the document to the standard output"));
+                m_job.beginDevice(m_standardOutput.get(), pageLayout(), m_title);
+                return;
+            }
+            m_job.beginFile(m_outputFile, pageLayout(), m_title);
         } catch (const IoError &) {
             m_outputFile.clear();
             throw;
@@ -216,6 +335,11 @@ void CupsPrintingService::submit()
     for (int i = 0; i < dest->num_options; ++i)
         count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, &options);
     count = cupsAddOption("copies", QByteArray::number(m_copies).constData(), count, &options);
+    if (m_copies > 1)
+        count = cupsAddOption("multiple-document-handling", "separate-documents-collated-copies", count, &options);
+    const QByteArray media = requestedMedia().toUtf8();
+    if (!media.isEmpty())
+        count = cupsAddOption("media", media.constData(), count, &options);
     const QByteArray title = m_title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, dest->name, title.constData(), count, options);
     cupsFreeOptions(count, options);
@@ -272,6 +396,7 @@ void CupsPrintingService::abort()
 
 void CupsPrintingService::finishJob()
 {
+    m_standardOutput.reset();
     m_outputFile.clear();
     m_spoolCleanup.clear();
     m_spoolFile.reset();

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+class QFile;
 class QTemporaryFile;
 
 class CupsPrintingService : public PrintingService
@@ -30,6 +31,7 @@ public:
     // Until a printer is chosen: the system's default printer, or "PDF file" when it has none.
     QString currentPrinter() const override;
     void setCurrentPrinter(const QString &name) override;
+    // standardOutputName() writes the "PDF file" printer's document to the standard output.
     void setOutputFileName(const QString &path) override { m_outputFile = path; }
     QString outputFileName() const override { return m_outputFile; }
     bool needsOutputFileName() const override;
@@ -37,8 +39,14 @@ public:
     bool printing() const override { return m_job.running(); }
     int pageWidth() override;
 
-    // Every page of this service is upright.
+    // Every page of this service is upright, or the envelope as it is.
     void setPortrait() override {}
+    void setEnvelopeSize(int widthMm, int heightMm) override;
+    void setPageChoice(PageChoice choice) override;
+    bool pageIsEnvelope() const override;
+    QString mediaDescription() const override;
+    // The "PDF file" printer writes every copy as pages; a queue is asked for copies.
+    bool makesCopies() const override { return !pdfFileChosen(); }
     void setCopies(int copies) override;
     void setTitle(const QString &title) override { m_title = title; }
     void beginDoc() override;
@@ -49,18 +57,37 @@ public:
     PrintCanvas &canvas() override { return m_canvas; }
     QStringList fontNames() override { return PainterCanvas::fontNames(); }
 
-    // The page of the current printer: for a system printer its default media with the media's
-    // margins, as the queue reports them; A4 with the "PDF file" printer's margins when it reports none.
+    // The page of the current printer. "PDF file": the envelope (PageChoice::Envelope), else A4 with
+    // margins. A system printer: the media of the envelope's size when the queue offers it (a listed
+    // size or a custom one it accepts), whole, without margins; A4 when asked for; else its default
+    // media with the media's margins, as the queue reports them (A4 with the "PDF file" printer's
+    // margins when it reports none).
     QPageLayout pageLayout() const;
+    // The media a job on a system printer asks for by name ("iso_c5_162x229mm"); empty when the
+    // queue's own default stays.
+    QString requestedMedia() const;
 
 private:
     bool pdfFileChosen() const { return currentPrinter() == pdfFilePrinterName(); }
+    void forgetPage() { m_printerPage.reset(); }
     // Sends the finished temporary document to the current printer; IoError when it is refused.
     void submit();
     void finishJob();
 
+    struct PrinterPage
+    {
+        QPageLayout layout;
+        QByteArray media; // asked for with the job; empty: the queue's default
+        bool envelope = false;
+    };
+    PrinterPage printerPage() const;
+
     mutable QString m_printer; // empty until chosen or the default is looked up
-    mutable std::optional<QPageLayout> m_printerLayout;
+    mutable std::optional<PrinterPage> m_printerPage;
+    int m_envelopeWidth = 0;
+    int m_envelopeHeight = 0;
+    PageChoice m_choice = PageChoice::Envelope;
+    std::unique_ptr<QFile> m_standardOutput; // the document of "-o -"
     QString m_outputFile;
     QString m_title;
     int m_copies = 1;

@@ -2,6 +2,7 @@
 
 #include "logic/files/IoError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
@@ -20,6 +21,32 @@
 QPageLayout pdfPageLayout()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
+
+QPageLayout envelopePageLayout(int widthMm, int heightMm)
+{
+    const bool landscape = widthMm > heightMm;
+    const QSizeF upright = landscape ? QSizeF(heightMm, widthMm) : QSizeF(widthMm, heightMm);
+    // The envelope's own size, not the nearest standard one: the page is the envelope.
+    const QPageSize size(upright, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Millimeter);
+}
+
+QPageLayout pdfPageLayoutFor(int widthMm, int heightMm, PageChoice choice)
+{
+    if (choice == PageChoice::Envelope && widthMm > 0 && heightMm > 0)
+        return envelopePageLayout(widthMm, heightMm);
+    return pdfPageLayout();
+}
+
+QString describePage(const QPageLayout &layout, bool isEnvelope)
+{
+    const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
+    const QString size = QStringLiteral("%1 × %2 мм").arg(qRound(mm.width())).arg(qRound(mm.height()));
+    if (isEnvelope)
+        return QCoreApplication::translate("PrintingService", "конверт %1").arg(size);
+    return QStringLiteral("%1 %2").arg(layout.pageSize().name(), size);
 }
 
 void keepAllocatorWarm()
@@ -92,26 +119,45 @@ bool PdfJob::open(const QString &path, const QPageLayout &layout, const QString 
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     m_interruptCleanup.set(path);
-    auto writer = std::make_unique<QPdfWriter>(file.get());
-    writer->setResolution(resolution);
-    writer->setPageLayout(layout);
-    writer->setTitle(title);
-    writer->setCreator(title);
-    // A PDF file holds one copy, as QPrinter writes it.
-    if (!m_painter.begin(writer.get())) {
+    if (!attachWriter(file.get(), layout, title, resolution)) {
         file->close();
         file->remove();
         m_interruptCleanup.clear();
         return false;
     }
     m_file = std::move(file);
+    return true;
+}
+
+bool PdfJob::attachWriter(QIODevice *device, const QPageLayout &layout, const QString &title, int resolution)
+{
+    auto writer = std::make_unique<QPdfWriter>(device);
+    writer->setResolution(resolution);
+    writer->setPageLayout(layout);
+    writer->setTitle(title);
+    writer->setCreator(title);
+    // A PDF file holds one copy: copies are pages of their own (printBatch).
+    if (!m_painter.begin(writer.get()))
+        return false;
+    m_device = device;
     m_writer = std::move(writer);
     m_canvas.attach(&m_painter, m_writer->resolution());
     return true;
 }
 
+void PdfJob::beginDevice(QIODevice *device, const QPageLayout &layout, const QString &title)
+{
+    abort();
+    keepAllocatorWarm();
+    if (!device || !device->isWritable() || !attachWriter(device, layout, title, PdfResolution))
+        throw IoError(QStringLiteral("Cannot write the document to the standard output"));
+}
+
 IoError PdfJob::writeError()
 {
+    if (!m_file)
+        return IoError(
+            QStringLiteral("Cannot write the document to the standard output: %1").arg(m_device->errorString()));
     // A write that stopped part-way (the disk filled during it) leaves no reason behind; the next
     // write fails at once and gives it. The file is removed anyway.
     m_file->write("\n", 1);
@@ -120,13 +166,21 @@ IoError PdfJob::writeError()
     return IoError(QStringLiteral("Cannot write file \"%1\": %2").arg(file, m_file->errorString()));
 }
 
+bool PdfJob::deviceFailed() const
+{
+    if (m_file)
+        return m_file->error() != QFileDevice::NoError;
+    const auto *file = qobject_cast<const QFileDevice *>(m_device);
+    return file && file->error() != QFileDevice::NoError;
+}
+
 void PdfJob::newPage()
 {
     if (!m_writer)
         throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.flush();
     const bool started = m_writer->newPage();
-    if (m_file->error() != QFileDevice::NoError)
+    if (deviceFailed())
         throw writeError();
     if (!started)
         throw IoError(QStringLiteral("The printer refused a new page"));
@@ -137,6 +191,7 @@ void PdfJob::finish()
     m_canvas.detach();
     m_writer.reset();
     m_file.reset();
+    m_device = nullptr;
     m_target.clear();
     m_interruptCleanup.clear();
 }
@@ -147,6 +202,17 @@ void PdfJob::end()
         throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.flush();
     const bool painted = m_painter.end();
+    if (!m_file) {
+        auto *file = qobject_cast<QFileDevice *>(m_device);
+        const bool written = painted && (!file || (file->flush() && file->error() == QFileDevice::NoError));
+        if (!written) {
+            const IoError error = writeError();
+            finish();
+            throw error;
+        }
+        finish();
+        return;
+    }
     const bool written = m_file->flush() && m_file->error() == QFileDevice::NoError;
     if (!written) {
         const IoError error = writeError();
@@ -176,7 +242,9 @@ void PdfJob::abort()
         return;
     if (m_painter.isActive())
         m_painter.end();
-    m_file->close();
-    m_file->remove();
+    if (m_file) {
+        m_file->close();
+        m_file->remove();
+    }
     finish();
 }

@@ -3,6 +3,7 @@
 // It is what the built-in "PDF file" printer writes, in every printing service, and what
 // CupsPrintingService sends to a system printer.
 
+#include "logic/print/PrintingService.h"
 #include "platform/InterruptCleanup.h"
 #include "platform/PainterCanvas.h"
 
@@ -13,18 +14,33 @@
 
 class IoError;
 class QFile;
+class QIODevice;
 class QPdfWriter;
 
 // The page and resolution of the "PDF file" printer: what a QPrinter in high resolution writes a
 // PDF file with.
 constexpr int PdfResolution = 1200;
 QPageLayout pdfPageLayout();
+// A page that is the envelope itself: EnvWidth across, EnvHeight down (landscape when the width is
+// the long side), no margins.
+QPageLayout envelopePageLayout(int widthMm, int heightMm);
+// The page of the "PDF file" printer for an envelope and a choice of page; A4 while no envelope
+// size is known.
+QPageLayout pdfPageLayoutFor(int widthMm, int heightMm, PageChoice choice);
+// How the print setup window names a page: "конверт 229 × 162 мм" or "A4 210 × 297 мм".
+QString describePage(const QPageLayout &layout, bool isEnvelope);
 
 // A PDF job compresses every page with a fresh zlib stream: a few hundred kilobytes allocated,
 // cleared and freed per page. With glibc's defaults those blocks come from fresh mappings or a heap
 // that is trimmed after every page, and the job spends most of its time in page faults. Keeping
 // such blocks on the heap, and the heap untrimmed, makes them reused instead. Called before a job.
 void keepAllocatorWarm();
+
+// The output file name that stands for the standard output (veltora-batch's "-o -").
+inline QString standardOutputName()
+{
+    return QStringLiteral("-");
+}
 
 // The file that a job of the "PDF file" printer writes before it replaces `path`: beside it, so that
 // the rename stays on one file system.
@@ -48,6 +64,9 @@ public:
     // Starts writing `path` itself (a temporary document) on `layout` at PdfResolution and attaches
     // the canvas; false when the file cannot be created.
     bool begin(const QString &path, const QPageLayout &layout, const QString &title);
+    // Starts writing into `device` (standard output), which stays the caller's; IoError when it
+    // cannot be written. A failure cannot be taken back there: what was written stays written.
+    void beginDevice(QIODevice *device, const QPageLayout &layout, const QString &title);
     bool running() const { return m_writer != nullptr; }
 
     // Ends the page (the canvas's gathered text goes on it) and starts the next; IoError naming the
@@ -62,13 +81,16 @@ public:
 
 private:
     bool open(const QString &path, const QPageLayout &layout, const QString &title, int resolution);
+    bool attachWriter(QIODevice *device, const QPageLayout &layout, const QString &title, int resolution);
     // The error of a failed write, naming the file the user knows.
     IoError writeError();
+    bool deviceFailed() const;
     void finish();
 
     PainterCanvas &m_canvas;
     QPainter m_painter;
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<QFile> m_file; // the file written, or null when writing into a device
+    QIODevice *m_device = nullptr; // what the writer writes into: m_file or the caller's device
     std::unique_ptr<QPdfWriter> m_writer;
     QString m_target; // the file that the written one replaces; empty when it is written in place
     RemovedOnInterrupt m_interruptCleanup;

@@ -5,6 +5,7 @@
 #include "platform/CupsQueue.h"
 #endif
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -49,7 +50,52 @@ bool QtPrintingService::isPdfPrinter() const
 
 QPageLayout QtPrintingService::pageLayout() const
 {
-    return pdfWithoutPrinter() ? m_pdfLayout : printer().pageLayout();
+    if (isPdfPrinter()) {
+        if (m_choice == PageChoice::Envelope && m_envelopeWidth > 0 && m_envelopeHeight > 0)
+            return envelopePageLayout(m_envelopeWidth, m_envelopeHeight);
+        return pdfWithoutPrinter() ? m_pdfLayout : printer().pageLayout();
+    }
+    if (const auto media = envelopeMedia()) {
+        const QPageLayout envelope = envelopePageLayout(m_envelopeWidth, m_envelopeHeight);
+        return QPageLayout(*media, envelope.orientation(), QMarginsF());
+    }
+    return printer().pageLayout();
+}
+
+void QtPrintingService::setEnvelopeSize(int widthMm, int heightMm)
+{
+    m_envelopeWidth = widthMm;
+    m_envelopeHeight = heightMm;
+}
+
+std::optional<QPageSize> QtPrintingService::envelopeMedia() const
+{
+    if (m_choice != PageChoice::Envelope || m_envelopeWidth <= 0 || m_envelopeHeight <= 0 || isPdfPrinter())
+        return std::nullopt;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer().printerName());
+    for (const QPageSize &size : info.supportedPageSizes()) {
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        const auto near = [](double a, int b) { return std::abs(a - b) <= 1.0; };
+        if ((near(mm.width(), m_envelopeWidth) && near(mm.height(), m_envelopeHeight)) ||
+            (near(mm.width(), m_envelopeHeight) && near(mm.height(), m_envelopeWidth)))
+            return size;
+    }
+    return std::nullopt;
+}
+
+bool QtPrintingService::pageIsEnvelope() const
+{
+    if (isPdfPrinter())
+        return m_choice == PageChoice::Envelope && m_envelopeWidth > 0 && m_envelopeHeight > 0;
+    return envelopeMedia().has_value();
+}
+
+QString QtPrintingService::mediaDescription() const
+{
+    const QString page = describePage(pageLayout(), pageIsEnvelope());
+    if (pageIsEnvelope() || isPdfPrinter())
+        return page;
+    return QCoreApplication::translate("PrintingService", "%1 (бумага принтера)").arg(page);
 }
 
 QStringList QtPrintingService::printers() const
@@ -102,6 +148,8 @@ int QtPrintingService::pageWidth()
 
 void QtPrintingService::setPortrait()
 {
+    if (pageIsEnvelope())
+        return; // the envelope's page is as the envelope lies
     if (pdfWithoutPrinter()) {
         m_pdfLayout.setOrientation(QPageLayout::Portrait);
         m_portraitAsked = true;
@@ -129,7 +177,7 @@ void QtPrintingService::beginDoc()
         // The PDF goes through a PdfJob on the QPrinter's page and resolution when there is one: it
         // writes beside the chosen file and replaces it only when whole, and it tells why a write
         // failed, where the QPrinter's PDF engine truncates the file first and says nothing.
-        const QPageLayout layout = pdfWithoutPrinter() ? m_pdfLayout : printer().pageLayout();
+        const QPageLayout layout = pageLayout();
         const int resolution = pdfWithoutPrinter() ? PdfResolution : printer().resolution();
         try {
             m_pdfJob.beginFile(m_outputFile, layout, m_title, resolution);
@@ -153,12 +201,19 @@ void QtPrintingService::beginDoc()
     p.setDocName(m_title);
     p.setCreator(m_title);
     p.setCopyCount(m_copies);
-    p.setFullPage(false);
+    p.setCollateCopies(true);
+    // On the envelope's own media the blocks are placed from the envelope's corner, as in a PDF.
+    const bool envelope = pageIsEnvelope();
+    if (envelope) {
+        m_ownLayout = p.pageLayout();
+        p.setPageLayout(pageLayout());
+    }
+    p.setFullPage(envelope);
 
     if (!m_painter)
         m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&p)) {
-        m_outputFile.clear();
+        finishJob();
         throw IoError(QStringLiteral("Printer selected is not valid"));
     }
     m_running = true;
@@ -180,6 +235,10 @@ void QtPrintingService::newPage()
 
 void QtPrintingService::finishJob()
 {
+    if (m_ownLayout) {
+        printer().setPageLayout(*m_ownLayout);
+        m_ownLayout.reset();
+    }
     m_canvas.detach();
     m_running = false;
     m_outputFile.clear();

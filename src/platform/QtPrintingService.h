@@ -23,6 +23,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -44,6 +45,12 @@ public:
     int pageWidth() override;
 
     void setPortrait() override;
+    void setEnvelopeSize(int widthMm, int heightMm) override;
+    void setPageChoice(PageChoice choice) override { m_choice = choice; }
+    bool pageIsEnvelope() const override;
+    QString mediaDescription() const override;
+    // The "PDF file" printer writes every copy as pages; a system printer makes them.
+    bool makesCopies() const override { return !isPdfPrinter(); }
     void setCopies(int copies) override;
     void setTitle(const QString &title) override;
     void beginDoc() override;
@@ -55,7 +62,9 @@ public:
     QStringList fontNames() override;
 
     QPrinter *qprinter() override { return &printer(); }
-    // The page of the current printer.
+    // The page of the current printer: for "PDF file" the envelope (PageChoice::Envelope) or A4;
+    // for a system printer the page of its media of the envelope's size when it lists one, whole,
+    // else the page it is set up with.
     QPageLayout pageLayout() const;
 
 private:
@@ -64,6 +73,8 @@ private:
     // Whether "PDF file" is chosen and no QPrinter has been made: jobs go to a QPdfWriter.
     bool pdfWithoutPrinter() const { return m_pdfChosen && !m_printer; }
     bool isPdfPrinter() const;
+    // The current system printer's page size equal to the envelope (either way round), if it lists one.
+    std::optional<QPageSize> envelopeMedia() const;
     void finishJob();
 
     mutable std::unique_ptr<QPrinter> m_printer;
@@ -71,6 +82,11 @@ private:
     bool m_pdfChosen = false;
     QPageLayout m_pdfLayout;
     bool m_portraitAsked = false;
+    int m_envelopeWidth = 0;
+    int m_envelopeHeight = 0;
+    PageChoice m_choice = PageChoice::Envelope;
+    // The printer's own page while a job runs on its envelope media; put back when the job is over.
+    std::optional<QPageLayout> m_ownLayout;
     PainterCanvas m_canvas;
     // The running job when it goes to a QPdfWriter; else the painter on the QPrinter.
     PdfJob m_pdfJob{m_canvas};

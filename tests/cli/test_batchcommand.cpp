@@ -76,6 +76,14 @@ const QString Table = QStringLiteral("Шевченко Тарас\tвул. Хр�
                                      "Франко Іван\tпр. Миру, 12\tОдеса\t65000\r\n");
 const QString Columns = QStringLiteral("0,-,-,1,2,-,-,-,3");
 
+QString pdfInfo(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
@@ -124,6 +132,20 @@ private slots:
         QTest::newRow("unknown printer") << QStringList{QStringLiteral("--book"), QStringLiteral("--printer"),
                                                         QStringLiteral("Nope")}
                                          << QStringLiteral("Nope");
+        QTest::newRow("PDF file without a file")
+            << QStringList{QStringLiteral("--book"), QStringLiteral("--printer"), QStringLiteral("PDF file")}
+            << QStringLiteral("-o FILE.pdf");
+        QTest::newRow("page") << QStringList{QStringLiteral("--book"), QStringLiteral("--page"), QStringLiteral("a5"),
+                                             QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                              << QStringLiteral("--page");
+        QTest::newRow("header and no header") << QStringList{QStringLiteral("--table"),   QStringLiteral("t.txt"),
+                                                             QStringLiteral("--columns"), Columns,
+                                                             QStringLiteral("--header"),  QStringLiteral("--no-header"),
+                                                             QStringLiteral("-o"),        QStringLiteral("x.pdf")}
+                                              << QStringLiteral("--no-header");
+        QTest::newRow("header without a table") << QStringList{QStringLiteral("--book"), QStringLiteral("--header"),
+                                                               QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                                                << QStringLiteral("--header");
     }
     void badArguments()
     {
@@ -311,6 +333,151 @@ private slots:
     }
 #endif
 
+    // How the rows of a table become envelopes: blank rows are skipped wherever they stand, a first
+    // row of titles is skipped when asked or when it looks like one (and said so), a column that no
+    // row has is refused before anything is written.
+    void tableRows_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("firstWords"); // the recipient on each page, in order
+        QTest::addColumn<QString>("says");           // in the messages; empty: nothing about titles
+
+        const QString titles = QStringLiteral("Фамилия;Улица;Город;Индекс\n");
+        const QString rows = QStringLiteral("Шевченко Тарас;вул. Хрещатик, 1;Київ;01001\n"
+                                            "Франко Іван;пр. Миру, 12;Одеса;65000\n");
+        const QString columns = QStringLiteral("0,-,-,1,2,-,-,-,3");
+        const QStringList both{QStringLiteral("Шевченко"), QStringLiteral("Франко")};
+        QTest::newRow("blank rows") << QStringLiteral(";;;\nШевченко Тарас;вул. Хрещатик, 1;Київ;01001\n\n"
+                                                      " ; ;;\nФранко Іван;пр. Миру, 12;Одеса;65000\n;;;;;;\n")
+                                    << columns << QStringList() << 0 << both << QString();
+        QTest::newRow("titles detected") << titles + rows << columns << QStringList() << 0 << both
+                                         << QStringLiteral("titles");
+        QTest::newRow("titles by their postal code") << QStringLiteral("Кому;Куда;Где;Код\n") + rows << columns
+                                                     << QStringList() << 0 << both << QStringLiteral("titles");
+        QTest::newRow("titles printed with --no-header")
+            << titles + rows << columns << QStringList{QStringLiteral("--no-header")} << 0
+            << QStringList{QStringLiteral("Фамилия"), QStringLiteral("Шевченко"), QStringLiteral("Франко")}
+            << QString();
+        QTest::newRow("--header skips a recipient") << rows << columns << QStringList{QStringLiteral("--header")} << 0
+                                                    << QStringList{QStringLiteral("Франко")} << QString();
+        QTest::newRow("plain rows are not titles") << rows << columns << QStringList() << 0 << both << QString();
+        QTest::newRow("column no row has") << rows << QStringLiteral("0,-,-,1,2,-,-,-,4") << QStringList() << 2
+                                           << QStringList() << QStringLiteral("столбца 4 (счёт с 0)");
+        QTest::newRow("column only a title has")
+            << QStringLiteral("Фамилия;Улица;Город;Индекс;Страна\n") + rows << QStringLiteral("0,-,-,1,2,-,-,4,3")
+            << QStringList() << 2 << QStringList() << QStringLiteral("4 столбца");
+        QTest::newRow("only titles") << titles << columns << QStringList() << 2 << QStringList()
+                                     << QStringLiteral("пуст");
+        QTest::newRow("blank key after titles")
+            << titles + QStringLiteral(";ул. Мира, 1;Киев;01001\n") << columns << QStringList() << 2 << QStringList()
+            << QStringLiteral("строка 2, столбец 1");
+    }
+    void tableRows()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, columns);
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QStringList, firstWords);
+        QFETCH(QString, says);
+        m_dir->write(QStringLiteral("t.csv"), table.toUtf8());
+        const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
+        const Run r = runBatch(QStringList{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"),
+                                           m_dir->filePath(QStringLiteral("t.csv")), QStringLiteral("--columns"),
+                                           columns, QStringLiteral("-o"), out} +
+                               options);
+        QVERIFY2(r.status == status, qPrintable(r.err));
+        if (says.isEmpty())
+            QVERIFY2(!r.err.contains(QStringLiteral("titles")), qPrintable(r.err));
+        else
+            QVERIFY2(r.err.contains(says), qPrintable(r.err));
+        if (status != 0) {
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        QCOMPARE(pdfPages(out), firstWords.size());
+        const QStringList pages = pdfText(out).split(QLatin1Char('\f'));
+        for (int i = 0; i < firstWords.size(); ++i)
+            QVERIFY2(pages.at(i).contains(firstWords.at(i)), qPrintable(pages.at(i)));
+    }
+
+    // Two rows with one surname are two recipients, each with the address of its own row.
+    void rowsSharingASurnameKeepTheirAddresses()
+    {
+        m_dir->write(QStringLiteral("t.txt"), QStringLiteral("Иванов\tул. Первая, 1\tКиев\t01001\n"
+                                                             "Иванов\tул. Вторая, 2\tЛьвов\t79000\n")
+                                                  .toUtf8());
+        const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
+        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"),
+                                m_dir->filePath(QStringLiteral("t.txt")), QStringLiteral("--columns"), Columns,
+                                QStringLiteral("-o"), out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QStringList pages = pdfText(out).split(QLatin1Char('\f'));
+        QVERIFY(pages.at(0).contains(QStringLiteral("Первая")) && !pages.at(0).contains(QStringLiteral("Вторая")));
+        QVERIFY(pages.at(1).contains(QStringLiteral("Вторая")) && !pages.at(1).contains(QStringLiteral("Первая")));
+    }
+
+    // Copies in a PDF are pages: the whole selection again for every copy, as a printer collates.
+    // The summary line counts envelopes and pages.
+    void copiesAreCollatedPages()
+    {
+        m_dir->write(QStringLiteral("table.txt"), Table.toUtf8());
+        const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
+        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--table"),
+                                m_dir->filePath(QStringLiteral("table.txt")), QStringLiteral("--columns"), Columns,
+                                QStringLiteral("--select"), QStringLiteral("3,1"), QStringLiteral("--copies"),
+                                QStringLiteral("3"), QStringLiteral("-o"), out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(pdfPages(out), 6);
+        const QStringList pages = pdfText(out).split(QLatin1Char('\f'));
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(
+                pages.at(i).contains(i % 2 == 0 ? QStringLiteral("Франко Іван") : QStringLiteral("Шевченко Тарас")),
+                qPrintable(QString::number(i)));
+        QVERIFY2(r.err.contains(QStringLiteral("2 конверта / envelopes → %1, 6 страниц / pages").arg(out)),
+                 qPrintable(r.err));
+        QVERIFY(!pdfInfo(out).contains(QStringLiteral("NumCopies")));
+    }
+
+    // "-o -" writes the document to the standard output, and nothing else goes there.
+    void pdfToStandardOutput()
+    {
+        QProcess p;
+        startBatch(p, {QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("-o"),
+                       QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, qPrintable(err));
+        const QByteArray pdf = p.readAllStandardOutput();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        m_dir->write(QStringLiteral("stdout.pdf"), pdf);
+        QCOMPARE(pdfPages(m_dir->filePath(QStringLiteral("stdout.pdf"))), 2);
+        QVERIFY2(err.contains(QStringLiteral("2 конверта / envelopes → стандартный вывод / standard output")),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(QStringLiteral("-")) && !QFile::exists(QStringLiteral("-.part")));
+    }
+
+    void versionAndNamedPdfPrinter()
+    {
+        QProcess p;
+        p.start(QStringLiteral(VELTORA_BATCH_EXE), {QStringLiteral("--version")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(QString::fromLatin1(p.readAllStandardOutput()).trimmed(),
+                 QStringLiteral("veltora-batch " VELTORA_VERSION));
+
+        // The built-in printer named together with its file is that file.
+        const QString out = m_dir->filePath(QStringLiteral("named.pdf"));
+        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                                QStringLiteral("--printer"), QStringLiteral("PDF file"), QStringLiteral("-o"), out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(pdfPages(out), 2);
+    }
+
     void helpInBothLanguages()
     {
         const QProcess::ExitStatus ok = QProcess::NormalExit;
@@ -320,8 +487,9 @@ private slots:
         QCOMPARE(p.exitStatus(), ok);
         QCOMPARE(p.exitCode(), 0);
         const QString help = QString::fromLocal8Bit(p.readAllStandardOutput());
-        for (const char *word : {"--table", "--columns", "--select", "--copies", "--shift-home", "--printer",
-                                 "--workdir", "Печать", "Printing", "Exit status"})
+        for (const char *word :
+             {"--table", "--columns", "--select", "--copies", "--shift-home", "--printer", "--workdir", "--page",
+              "--header", "--no-header", "--version", "Печать", "Printing", "Exit status"})
             QVERIFY2(help.contains(QString::fromUtf8(word)), word);
     }
 

@@ -70,12 +70,26 @@ private slots:
         writeBatchWorkDir(*m_dir);
     }
 
+    // The queue lists the DL envelope (110 x 220 mm): by default the job's pages are the envelope;
+    // with --page printer they are the queue's own A4.
+    void bookOnTheQueue_data()
+    {
+        QTest::addColumn<QStringList>("page");
+        QTest::addColumn<QSizeF>("pageMm");
+        QTest::newRow("envelope") << QStringList() << QSizeF(220, 110);
+        QTest::newRow("printer") << QStringList{QStringLiteral("--page"), QStringLiteral("printer")}
+                                 << QSizeF(210, 297);
+    }
     void bookOnTheQueue()
     {
+        QFETCH(QStringList, page);
+        QFETCH(QSizeF, pageMm);
+        m_dir->write(QStringLiteral("parfile"), QByteArray("\x6e\0\0\0\xdc\0\0\0", 8));
         const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
-        const Run r =
-            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--copies"),
-                      QStringLiteral("2"), QStringLiteral("--printer"), PrivateCups::QueueName});
+        const Run r = runBatch(QStringList{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                                           QStringLiteral("--copies"), QStringLiteral("2"), QStringLiteral("--printer"),
+                                           PrivateCups::QueueName} +
+                               page);
         QVERIFY2(r.status == 0, qPrintable(r.err));
         const QString produced = m_cups.waitForOutput(started, m_seen);
         QVERIFY(!produced.isEmpty());
@@ -85,7 +99,9 @@ private slots:
         const QString spooled = m_cups.lastSpooledDocument();
         const QString info = cups::pdfInfo(spooled);
         QVERIFY2(info.contains(QStringLiteral("Pages:           2")), qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info)); // the queue's default page
+        const QSizeF size = cups::pdfPageSizeMm(spooled);
+        QVERIFY2(qAbs(size.width() - pageMm.width()) < 0.5 && qAbs(size.height() - pageMm.height()) < 0.5,
+                 qPrintable(info));
         const auto first = cups::findWord(spooled, QStringLiteral("Петров"));
         const auto second = cups::findWord(spooled, QStringLiteral("Сидорова"));
         const auto sender = cups::findWord(spooled, QStringLiteral("Велтора"));

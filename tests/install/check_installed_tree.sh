@@ -16,7 +16,10 @@ app_id=org.veltora.Veltora
 for program in veltora veltora-batch; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
 done
-diff -r "$source/data" "$prefix/share/veltora" || fail "share/veltora differs from the defaults and help in data/"
+diff -r -x translations "$source/data" "$prefix/share/veltora" || fail "share/veltora differs from the defaults and help in data/"
+for lang in uk en; do
+    [ -s "$prefix/share/veltora/translations/veltora_$lang.qm" ] || fail "share/veltora/translations/veltora_$lang.qm is missing"
+done
 for file in applications/$app_id.desktop metainfo/$app_id.metainfo.xml icons/hicolor/scalable/apps/veltora.svg \
     man/man1/veltora.1.gz man/man1/veltora-batch.1.gz man/ru/man1/veltora.1.gz man/ru/man1/veltora-batch.1.gz; do
     [ -s "$prefix/share/$file" ] || fail "share/$file is not installed"

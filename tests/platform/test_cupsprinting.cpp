@@ -5,6 +5,7 @@
 
 #include "logic/files/IoError.h"
 #include "platform/CupsPrintingService.h"
+#include "platform/CupsQueue.h"
 #include "support/PrivateCups.h"
 
 #include <QDir>
@@ -20,6 +21,33 @@ namespace {
 // The queue's printable area, from its PPD's ImageableArea ("28.35 42.52 566.93 813.65" on A4).
 const QRectF PrintableMm(QPointF(28.35, 842 - 813.65) / cups::PointsPerMm,
                          QPointF(566.93, 842 - 42.52) / cups::PointsPerMm);
+
+// Attributes of a job as the queue holds them: the media, the copies and how they are collated.
+struct JobAttributes
+{
+    QString media;
+    int copies = 0;
+    QString collation;
+};
+
+JobAttributes jobAttributes(int job)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    JobAttributes a;
+    if (ipp_attribute_t *media = response ? ippFindAttribute(response, "media", IPP_TAG_ZERO) : nullptr)
+        a.media = QString::fromUtf8(ippGetString(media, 0, nullptr));
+    if (ipp_attribute_t *copies = response ? ippFindAttribute(response, "copies", IPP_TAG_INTEGER) : nullptr)
+        a.copies = ippGetInteger(copies, 0);
+    if (ipp_attribute_t *handling =
+            response ? ippFindAttribute(response, "multiple-document-handling", IPP_TAG_ZERO) : nullptr)
+        a.collation = QString::fromUtf8(ippGetString(handling, 0, nullptr));
+    ippDelete(response);
+    return a;
+}
 
 QStringList spoolFiles()
 {
@@ -178,6 +206,79 @@ private slots:
         QCOMPARE(spoolFiles(), spoolBefore);
         QCOMPARE(m_cups.pendingJobs(), 0);
         QCOMPARE(m_cups.lastSpooledDocument(), lastSpooled);
+    }
+
+    // A queue that offers the envelope's size (cups-pdf's PPD lists DL and C5, both upright) gets a
+    // job that asks for it: the page is the envelope, landscape, without margins, the
+    // placement starts at its corner, and the job carries the media and the collated copies. A
+    // queue for sheets only keeps its own paper, and says so.
+    void envelopeMediaOnTheQueue_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("media");
+        QTest::newRow("DL") << 220 << 110 << QStringLiteral("iso_dl_110x220mm");
+        QTest::newRow("C5") << 229 << 162 << QStringLiteral("iso_c5_162x229mm");
+    }
+    void envelopeMediaOnTheQueue()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, media);
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        service.setEnvelopeSize(width, height);
+        QVERIFY(service.pageIsEnvelope());
+        QVERIFY2(service.requestedMedia().startsWith(media), qPrintable(service.requestedMedia()));
+        QCOMPARE(service.pageLayout().fullRect(QPageLayout::Millimeter).size(), QSizeF(width, height));
+        QCOMPARE(service.pageLayout().margins(), QMarginsF());
+        QCOMPARE(service.pageWidth(), qRound(width * PrintScale));
+        QVERIFY2(service.mediaDescription().contains(QStringLiteral("конверт %1 × %2 мм").arg(width).arg(height)),
+                 qPrintable(service.mediaDescription()));
+
+        service.setCopies(2);
+        service.setTitle(QStringLiteral("Велтора"));
+        service.beginDoc();
+        service.canvas().setFont(QStringLiteral("Liberation Sans"), 12, false, false);
+        service.canvas().textOut(qRound(20 * PrintScale), qRound(30 * PrintScale), QStringLiteral("Андреев"));
+        service.endDoc();
+        const int job = cupsqueue::lastJobNumber(PrivateCups::QueueName);
+        const JobAttributes attributes = jobAttributes(job);
+        QVERIFY2(attributes.media.startsWith(media), qPrintable(attributes.media));
+        QCOMPARE(attributes.copies, 2);
+        QCOMPARE(attributes.collation, QStringLiteral("separate-documents-collated-copies"));
+
+        const QString produced = m_cups.waitForOutput(started, m_seen);
+        QVERIFY(!produced.isEmpty());
+        m_seen.insert(produced);
+        QFile::remove(produced);
+        const QString spooled = m_cups.lastSpooledDocument();
+        const QSizeF page = cups::pdfPageSizeMm(spooled);
+        QVERIFY2(qAbs(page.width() - width) < 0.3 && qAbs(page.height() - height) < 0.3,
+                 qPrintable(cups::pdfInfo(spooled)));
+        const auto word = cups::findWord(spooled, QStringLiteral("Андреев"));
+        QVERIFY(word);
+        QVERIFY(qAbs(word->xMin / cups::PointsPerMm - 20) <= 0.5);
+        QVERIFY(qAbs(word->yMin / cups::PointsPerMm - 30) <= 0.5);
+    }
+
+    void sheetQueueKeepsItsPaper()
+    {
+        const QString problem = m_cups.addSheetQueue();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::SheetQueueName);
+        service.setEnvelopeSize(220, 110);
+        QVERIFY2(!service.pageIsEnvelope(), qPrintable(service.requestedMedia()));
+        QVERIFY(service.requestedMedia().isEmpty());
+        QCOMPARE(service.pageLayout().pageSize().id(), QPageSize::A4);
+        QCOMPARE(service.mediaDescription(), QStringLiteral("A4 210 × 297 мм (бумага принтера)"));
+
+        // Asked for A4, the queue is asked for it by name.
+        service.setPageChoice(PageChoice::A4);
+        QCOMPARE(service.requestedMedia(), QStringLiteral("iso_a4_210x297mm"));
+        QVERIFY(!service.pageIsEnvelope());
     }
 
     // The built-in printer of this service writes its file as the windows' service does (PdfJob):

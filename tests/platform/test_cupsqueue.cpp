@@ -39,10 +39,12 @@ namespace {
 
 struct Measured
 {
-    QPointF sender; // mm from the top-left corner of the printable area
+    QPointF sender; // mm from the top-left corner of the printable area (of the envelope's own page)
     QPointF recipient;
     QPointF senderNominal; // where the placement put them, mm
     QPointF recipientNominal;
+    bool envelopePage = false; // the page was the envelope itself (a PDF, or media the queue lists)
+    QSizeF pageMm;             // the page of the document measured
 };
 
 } // namespace
@@ -84,6 +86,10 @@ private slots:
         keep(pdf, QStringLiteral("file-%1.pdf").arg(QString::fromLatin1(QTest::currentDataTag())));
         if (QTest::currentTestFailed())
             return;
+        // The page is the envelope: its width across, its height down.
+        QVERIFY(m.envelopePage);
+        QVERIFY2(qAbs(m.pageMm.width() - width) < 0.5 && qAbs(m.pageMm.height() - height) < 0.5,
+                 qPrintable(cups::pdfInfo(pdf)));
         checkPlacement(m);
         // The same envelope at any resolution lands on the same millimetres.
         const QString key = QStringLiteral("%1x%2/%3").arg(height).arg(width).arg(feed);
@@ -161,7 +167,13 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(info.contains(QStringLiteral("Pages:           1")), qPrintable(info));
-        QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
+        // The queue lists the DL envelope (110 x 220) and not C6 (114 x 162), which prints on its A4.
+        QCOMPARE(m.envelopePage, width == 220 && height == 110);
+        if (m.envelopePage)
+            QVERIFY2(qAbs(m.pageMm.width() - width) < 0.5 && qAbs(m.pageMm.height() - height) < 0.5,
+                     qPrintable(cups::pdfInfo(spooled)));
+        else
+            QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
         checkPlacement(m);
     }
 
@@ -251,7 +263,11 @@ private:
         const QString pdf = waitForFile();
         Measured m;
         [&] { QVERIFY2(!pdf.isEmpty() && QFile::exists(pdf), qPrintable(QStringLiteral("no PDF from ") + printer)); }();
-        const QPointF area = ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
+        // On the envelope's own page the blocks are placed from its corner and the feed moves nothing.
+        m.envelopePage = ctx.printing.pageIsEnvelope();
+        m.pageMm = cups::pdfPageSizeMm(pdf);
+        const QPointF area =
+            m.envelopePage ? QPointF() : ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
         const auto sender = cups::findWord(pdf, QStringLiteral("Иванов"));
         const auto recipient = cups::findWord(pdf, QStringLiteral("Петренко"));
         [&] {
@@ -265,8 +281,9 @@ private:
         };
         m.sender = mm(*sender);
         m.recipient = mm(*recipient);
-        const BlockAnchors a =
-            printPlacement(placementInput(program.state(), feed, ctx.printing.pageWidth()), PlacementKind::Single);
+        const BlockAnchors a = printPlacement(
+            placementInput(program.state(), m.envelopePage ? LeftEdgeFeed : feed, ctx.printing.pageWidth()),
+            PlacementKind::Single);
         m.senderNominal = QPointF(a.HomeX / PrintScale, a.HomeY / PrintScale);
         m.recipientNominal = QPointF(a.AddrX / PrintScale, a.AddrY / PrintScale);
         return m;

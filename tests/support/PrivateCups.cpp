@@ -70,16 +70,45 @@ QString PrivateCups::start()
         QTest::qWait(50);
     if (!QFile::exists(socket()))
         return QStringLiteral("cupsd made no socket: %1").arg(QString::fromLocal8Bit(m_cupsd.readAll()));
+    return addQueue(QueueName, d.filePath(QStringLiteral("veltora.ppd")));
+}
+
+QString PrivateCups::addQueue(const QString &name, const QString &ppd)
+{
     QProcess lpadmin;
     lpadmin.setProcessChannelMode(QProcess::MergedChannels);
     lpadmin.start(QStringLiteral("/usr/sbin/lpadmin"),
-                  {QStringLiteral("-h"), socket(), QStringLiteral("-p"), QueueName, QStringLiteral("-E"),
-                   QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
-                   d.filePath(QStringLiteral("veltora.ppd"))});
+                  {QStringLiteral("-h"), socket(), QStringLiteral("-p"), name, QStringLiteral("-E"),
+                   QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), ppd});
     lpadmin.waitForFinished(20000);
     if (lpadmin.exitCode() != 0)
         return QStringLiteral("lpadmin failed: %1").arg(QString::fromLocal8Bit(lpadmin.readAll()));
     return {};
+}
+
+QString PrivateCups::addSheetQueue()
+{
+    QFile ppdIn(m_dir.filePath(QStringLiteral("veltora.ppd")));
+    if (!ppdIn.open(QIODevice::ReadOnly))
+        return QStringLiteral("the server has not been started");
+    QByteArray sheets;
+    bool inCustomSize = false;
+    for (const QByteArray &line : ppdIn.readAll().split('\n')) {
+        if (line.startsWith("*CustomPageSize")) {
+            inCustomSize = !line.endsWith('"') || line.count('"') < 2;
+            continue;
+        }
+        if (inCustomSize) {
+            inCustomSize = !line.startsWith("*End");
+            continue;
+        }
+        if (line.contains("Env") || line.contains("CustomPageSize") || line.startsWith("*VariablePaperSize") ||
+            line.startsWith("*MaxMedia"))
+            continue;
+        sheets += line + '\n';
+    }
+    writeBytes(QStringLiteral("sheets.ppd"), sheets);
+    return addQueue(SheetQueueName, m_dir.filePath(QStringLiteral("sheets.ppd")));
 }
 
 namespace {
@@ -214,6 +243,15 @@ QString pdfInfo(const QString &pdf)
     p.start(QStringLiteral("pdfinfo"), {pdf});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QSizeF pdfPageSizeMm(const QString &pdf)
+{
+    static const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    const auto m = size.match(pdfInfo(pdf));
+    if (!m.hasMatch())
+        return {};
+    return QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) / PointsPerMm;
 }
 
 } // namespace cups

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QProcess>
 #include <QSet>
+#include <QSizeF>
 #include <QString>
 #include <QTemporaryDir>
 #include <optional>
@@ -16,6 +17,9 @@ class PrivateCups
 {
 public:
     static inline const QString QueueName = QStringLiteral("VeltoraPDF");
+    // A queue for sheets only (addSheetQueue): the same PPD without envelope sizes and without a
+    // custom size.
+    static inline const QString SheetQueueName = QStringLiteral("VeltoraSheets");
 
     ~PrivateCups();
     QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
@@ -23,6 +27,8 @@ public:
     QString start();
     // Points every printing call of this process at the server (CUPS_SERVER), then starts it.
     QString startForThisProcess();
+    // Adds the sheet queue to the running server; empty on success, else why not.
+    QString addSheetQueue();
     // Makes the queue refuse new jobs with `reason` (cupsreject -r), or take them again (cupsaccept);
     // false when the command failed.
     bool rejectJobs(const QString &reason) const;
@@ -37,6 +43,7 @@ public:
     QString waitForOutput(const QDateTime &since, const QSet<QString> &seen) const;
 
 private:
+    QString addQueue(const QString &name, const QString &ppd);
     void write(const QString &name, const QString &text);
     void writeBytes(const QString &name, const QByteArray &bytes);
 
@@ -65,5 +72,7 @@ QList<Word> pdfWords(const QString &pdf);
 std::optional<Word> findWord(const QString &pdf, const QString &text);
 // What pdfinfo says about the document.
 QString pdfInfo(const QString &pdf);
+// The size of the document's first page in millimetres, as pdfinfo gives it; empty when it does not.
+QSizeF pdfPageSizeMm(const QString &pdf);
 
 } // namespace cups

@@ -29,8 +29,11 @@ public:
     QStringList faces{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman"),
                       QStringLiteral("Liberation Sans")};
     bool failOnBegin = false;
-    int failAfterTexts = -1;      // textOut throws once this many texts have been drawn (-1: never)
-    bool wantsOutputFile = false; // the current printer writes a file and asks for its name
+    int failAfterTexts = -1;        // textOut throws once this many texts have been drawn (-1: never)
+    bool wantsOutputFile = false;   // the current printer writes a file and asks for its name
+    bool printerMakesCopies = true; // false: a PDF file, whose copies are pages
+    bool pageIsTheEnvelope = false; // the page is the envelope itself (a PDF, envelope media)
+    QStringList envelopePrinters;   // printers whose media includes the envelope (mediaDescription)
 
     // What happened.
     QStringList calls; // "title Велтора", "copies 3", "portrait", "begin", "newPage", "end", "abort", "font ..."
@@ -39,6 +42,9 @@ public:
     QString outputFile; // cleared when a job ends, as by the real service
     int copies = 1;
     int pages = 0; // pages of the last document begun
+    int envelopeWidth = 0;
+    int envelopeHeight = 0;
+    PageChoice pageChoice = PageChoice::Envelope;
     bool jobRunning = false;
 
     QStringList printers() const override { return printerNames; }
@@ -58,6 +64,20 @@ public:
     bool printing() const override { return jobRunning; }
     int pageWidth() override { return pageWidthUnits; }
     void setPortrait() override { calls.append(QStringLiteral("portrait")); }
+    void setEnvelopeSize(int widthMm, int heightMm) override
+    {
+        envelopeWidth = widthMm;
+        envelopeHeight = heightMm;
+    }
+    void setPageChoice(PageChoice choice) override { pageChoice = choice; }
+    bool pageIsEnvelope() const override { return pageIsTheEnvelope; }
+    bool makesCopies() const override { return printerMakesCopies; }
+    QString mediaDescription() const override
+    {
+        if (envelopePrinters.contains(currentPrinter()))
+            return QStringLiteral("конверт %1 × %2 мм").arg(envelopeWidth).arg(envelopeHeight);
+        return QStringLiteral("A4 210 × 297 мм (бумага принтера)");
+    }
     void setCopies(int n) override
     {
         copies = n;

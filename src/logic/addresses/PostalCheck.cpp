@@ -18,11 +18,6 @@ namespace postal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PostalCheck", text);
-}
-
 // The regions in the order of the region file table: the Ukrainian name, then other names people
 // write for it (Russian, the older or newer name, the city that is a region of its own).
 const QList<QStringList> &regionNames()
@@ -230,7 +225,7 @@ QString sharedTitle(const QList<const Locality *> &places)
     constexpr int Shown = 3;
     QString text = names.mid(0, Shown).join(QStringLiteral(", "));
     if (names.size() > Shown)
-        text += tr(" и ещё %1").arg(names.size() - Shown);
+        text += QCoreApplication::translate("PostalCheck", " и ещё %1").arg(names.size() - Shown);
     const Locality *first = places.constFirst();
     if (!first->isCity)
         text += QStringLiteral(", ") + regionTitle(first->region);
@@ -289,7 +284,7 @@ QString whereItIs(const PostalDirectory &directory, QStringView locality, int re
             shown.append(codeText(codes.at(k)));
         QString text = title + QStringLiteral(": ") + shown.join(QStringLiteral(", "));
         if (codes.size() > ShownCodes)
-            text += tr(" и др.");
+            text += QCoreApplication::translate("PostalCheck", " и др.");
         parts.append(text);
     }
     return QStringLiteral(" (") + parts.join(QStringLiteral("; ")) + QLatin1Char(')');
@@ -676,21 +671,25 @@ PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress
         code.size() == 5 && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 
     if (code.isEmpty())
-        return {P::MissingCode, tr("нет почтового индекса") + whereItIs(directory, locality, regionRow)};
+        return {P::MissingCode, QCoreApplication::translate("PostalCheck", "нет почтового индекса") +
+                                    whereItIs(directory, locality, regionRow)};
     if (!codeIsFiveDigits)
-        return {P::MalformedCode, tr("«%1» — почтовый индекс должен состоять из пяти цифр").arg(code) +
-                                      whereItIs(directory, locality, regionRow)};
+        return {P::MalformedCode,
+                QCoreApplication::translate("PostalCheck", "«%1» — почтовый индекс должен состоять из пяти цифр")
+                        .arg(code) +
+                    whereItIs(directory, locality, regionRow)};
     const int number = code.toInt();
     if (!directory.covers(number))
         return {P::NotChecked, {}};
     const PostalDirectory::Range withCode = directory.codeRange(number);
     if (withCode.isEmpty())
         return {P::UnknownCode,
-                tr("%1 — такого индекса нет в справочнике").arg(code) + whereItIs(directory, locality, regionRow)};
+                QCoreApplication::translate("PostalCheck", "%1 — такого индекса нет в справочнике").arg(code) +
+                    whereItIs(directory, locality, regionRow)};
     const QString typedName = comparableName(localityName(locality));
     if (typedName.isEmpty())
-        return {P::MissingLocality,
-                tr("%1 — %2, а населённый пункт не указан").arg(code, titleOf(directory, withCode))};
+        return {P::MissingLocality, QCoreApplication::translate("PostalCheck", "%1 — %2, а населённый пункт не указан")
+                                        .arg(code, titleOf(directory, withCode))};
 
     const auto isTyped = [&](int i) {
         const QStringList &spellings = directory.at(i).spellings;
@@ -698,18 +697,21 @@ PostalVerdict checkAddress(const PostalDirectory &directory, const PostalAddress
                            [&](const QString &s) { return sameLocalityName(typedName, s); });
     };
     if (std::none_of(withCode.begin(), withCode.end(), isTyped))
-        return {P::WrongLocality, tr("%1 — %2, а не %3").arg(code, titleOf(directory, withCode), locality) +
+        return {P::WrongLocality, QCoreApplication::translate("PostalCheck", "%1 — %2, а не %3")
+                                          .arg(code, titleOf(directory, withCode), locality) +
                                       whereItIs(directory, locality, regionRow)};
     if (region.isEmpty())
         return {};
     if (regionRow < 0)
-        return {P::UnknownRegion, tr("«%1» — такой области нет").arg(region)};
+        return {P::UnknownRegion, QCoreApplication::translate("PostalCheck", "«%1» — такой области нет").arg(region)};
     if (std::any_of(withCode.begin(), withCode.end(),
                     [&](int i) { return directory.at(i).region == regionRow && isTyped(i); }))
         return {};
     QList<int> sameName;
     std::copy_if(withCode.begin(), withCode.end(), std::back_inserter(sameName), isTyped);
-    return {P::WrongRegion, tr("%1 — %2, а не %3").arg(code, titleOf(directory, sameName), region)};
+    return {
+        P::WrongRegion,
+        QCoreApplication::translate("PostalCheck", "%1 — %2, а не %3").arg(code, titleOf(directory, sameName), region)};
 }
 
 } // namespace postal

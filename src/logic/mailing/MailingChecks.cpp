@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MailingChecks", text);
-}
-
 QStringView withoutTab(QStringView text)
 {
     return text.endsWith(u'\t') ? text.chopped(1) : text;
@@ -129,7 +124,8 @@ QString sharedKeyRows(const SharedKey &shared)
     for (const int row : shared.rows)
         numbers.append(QString::number(row));
     const QString last = numbers.takeLast();
-    return tr("строки %1 и %2: «%3»").arg(numbers.join(QStringLiteral(", ")), last, shared.key);
+    return QCoreApplication::translate("MailingChecks", "строки %1 и %2: «%3»")
+        .arg(numbers.join(QStringLiteral(", ")), last, shared.key);
 }
 
 QString sharedKeysWarning(const QList<SharedKey> &shared)
@@ -139,8 +135,9 @@ QString sharedKeysWarning(const QList<SharedKey> &shared)
     for (qsizetype i = 0; i < std::min<qsizetype>(shared.size(), Shown); ++i)
         lines.append(sharedKeyRows(shared.at(i)));
     if (shared.size() > Shown)
-        lines.append(tr("и ещё %1 фамилий").arg(shared.size() - Shown));
-    return tr("Одна фамилия стоит в нескольких строках:\n%1\n"
-              "Конверты этих строк получат один адрес — из последней строки с этой фамилией.")
+        lines.append(QCoreApplication::translate("MailingChecks", "и ещё %1 фамилий").arg(shared.size() - Shown));
+    return QCoreApplication::translate("MailingChecks",
+                                       "Одна фамилия стоит в нескольких строках:\n%1\n"
+                                       "Конверты этих строк получат один адрес — из последней строки с этой фамилией.")
         .arg(lines.join(QLatin1Char('\n')));
 }

@@ -1,5 +1,6 @@
 #include "logic/print/BatchPrint.h"
 
+#include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
 #include "logic/files/TextLines.h"
 #include "logic/files/WorkDir.h"
@@ -8,6 +9,9 @@
 #include "logic/state/SharedState.h"
 
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -61,7 +65,11 @@ bool envelopeSizeSet(const SharedState &state)
 BlockAnchors placeBlocks(PrintingService &printing, const SharedState &state, const WorkDir &dir, PlacementKind kind)
 {
     const int feedMethod = settings::readEnvsLast(dir);
-    const BlockAnchors anchors = printPlacement(placementInput(state, feedMethod, printing.pageWidth()), kind);
+    printing.setEnvelopeSize(state.envelopeWidth(), state.envelopeHeight());
+    // On a page that is the envelope the blocks stand where they land on the envelope: the feed
+    // method, which says where an envelope lies on a wider sheet, has nothing to shift.
+    const int feed = printing.pageIsEnvelope() ? LeftEdgeFeed : feedMethod;
+    const BlockAnchors anchors = printPlacement(placementInput(state, feed, printing.pageWidth()), kind);
     printing.setPortrait();
     return anchors;
 }
@@ -124,8 +132,11 @@ QStringList BoxLines::operator()(const QStringList &lines)
             continue;
         }
         auto known = m_wrapped.constFind(line);
-        if (known == m_wrapped.cend())
+        if (known == m_wrapped.cend()) {
+            if (m_wrapped.size() >= MaxWrapped)
+                m_wrapped.clear();
             known = m_wrapped.insert(line, wrappedLines(QStringList{line}, m_font, m_boxWidth));
+        }
         shown += *known;
     }
     return shown;
@@ -139,12 +150,20 @@ QStringList senderLines(const WorkDir &dir, const QFont &boxFont)
 PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir, const QList<int> &selection,
                         int copies, const BatchProgress &progress, const BeforeBegin &beforeBegin)
 {
+    return printEnvelopes(
+        printing, state, dir, state.mailingList().size(), selection, copies,
+        [&state](int index) { state.lookupRecipient(index, true); }, progress, beforeBegin);
+}
+
+PrintOutcome printEnvelopes(PrintingService &printing, SharedState &state, const WorkDir &dir, qsizetype listSize,
+                            const QList<int> &selection, int copies, const FillRecipient &fillRecipient,
+                            const BatchProgress &progress, const BeforeBegin &beforeBegin)
+{
     PrintOutcome outcome;
     if (!envelopeSizeSet(state)) {
         outcome.kind = PrintOutcome::Kind::NoEnvelopeSize;
         return outcome;
     }
-    const qsizetype listSize = state.mailingList().size();
     for (int index : selection) {
         if (index < 0 || index >= listSize) {
             outcome.kind = PrintOutcome::Kind::OutsideList;
@@ -152,7 +171,9 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
             return outcome;
         }
     }
-    printing.setCopies(copies);
+    copies = std::max(1, copies);
+    const bool printerCopies = printing.makesCopies();
+    printing.setCopies(printerCopies ? copies : 1);
     const BlockAnchors at = placeBlocks(printing, state, dir, PlacementKind::Batch);
     // The sender file is the same for every envelope: read once, before the job begins, so that a
     // missing file stops the print before any page.
@@ -160,7 +181,11 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
     if (selection.isEmpty())
         return outcome;
 
-    const int total = int(selection.size());
+    const qsizetype envelopes = selection.size();
+    const qsizetype pages = printerCopies ? envelopes : envelopes * copies;
+    if (pages > std::numeric_limits<int>::max())
+        throw AppError(QStringLiteral("Слишком много страниц / too many pages: %1").arg(pages));
+    const int total = int(pages);
     BoxLines recipientLines(state.mainFont(), RecipientBoxWidth);
     if (beforeBegin && !beforeBegin()) {
         outcome.kind = PrintOutcome::Kind::Cancelled;
@@ -173,7 +198,7 @@ PrintOutcome printBatch(PrintingService &printing, SharedState &state, const Wor
         for (int k = 0; k < total; ++k) {
             if (progress && !progress(k, total))
                 return false;
-            state.lookupRecipient(selection.at(k), true);
+            fillRecipient(selection.at(k % envelopes));
             printSender(canvas, state, at, sender);
             printRecipient(canvas, state, at, recipientLines);
             ++outcome.envelopes;

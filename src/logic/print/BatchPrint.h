@@ -67,6 +67,9 @@ private:
     int m_boxWidth;
     qreal m_textWidth;            // inside the frame and margins
     std::vector<float> m_advance; // per UTF-16 code unit, -1 until measured
+    // Wrapped long lines; emptied when it reaches MaxWrapped, so that a mailing of any length
+    // keeps a bounded number.
+    static constexpr int MaxWrapped = 4096;
     QHash<QString, QStringList> m_wrapped;
 };
 
@@ -90,10 +93,23 @@ QStringList senderLines(const WorkDir &dir, const QFont &boxFont);
 // file asks for its name here). Returning false prints nothing: the outcome is Cancelled.
 using BeforeBegin = std::function<bool()>;
 
-// The batch print of the zero-based mailing-list indices in selection. Failures of files and of
-// the printing service throw; one that happens after the document has begun aborts the job first.
+// The batch print of the zero-based mailing-list indices in selection, each recipient looked up as
+// a click in the mailing list does. `copies` copies of the whole selection: the printer makes them
+// when it can, else (a PDF file) every envelope appears `copies` times, collated (1 2 3, 1 2 3) as a
+// printer collates them. Failures of files and of the printing service throw; one that happens
+// after the document has begun aborts the job first.
 PrintOutcome printBatch(PrintingService &printing, SharedState &state, const WorkDir &dir, const QList<int> &selection,
                         int copies, const BatchProgress &progress = {}, const BeforeBegin &beforeBegin = {});
+
+// Puts the recipient of envelope `index` (zero-based, below the list size) into the state's
+// recipient details box.
+using FillRecipient = std::function<void(int index)>;
+
+// The batch print of a list of `listSize` envelopes that are not held in the state's mailing list
+// (a table read as a stream): as printBatch, with each recipient put in place by fillRecipient.
+PrintOutcome printEnvelopes(PrintingService &printing, SharedState &state, const WorkDir &dir, qsizetype listSize,
+                            const QList<int> &selection, int copies, const FillRecipient &fillRecipient,
+                            const BatchProgress &progress = {}, const BeforeBegin &beforeBegin = {});
 
 // The test print: whole centring difference, no title and no copies set.
 PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,

@@ -30,7 +30,7 @@ int saturated(qint64 v)
 BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind)
 {
     qint64 offset = 0;
-    if (in.feedMethod == 4) {
+    if (in.feedMethod == CentreFeed) {
         const qint64 d = qint64(in.pageWidth) - units(in.envelopeWidth);
         offset = kind == PlacementKind::Batch ? d / 2 : d; // C++ division rounds toward zero
     }

@@ -13,6 +13,10 @@ class PrintCanvas;
 class SharedState;
 struct TFontSetting;
 
+// The feed methods of "envs": an envelope against the left edge of the printer, or at its centre.
+constexpr int LeftEdgeFeed = 1;
+constexpr int CentreFeed = 4;
+
 struct PlacementInput
 {
     int envelopeWidth = 0;  // mm, the long side

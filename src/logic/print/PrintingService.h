@@ -19,6 +19,13 @@ inline QString pdfFilePrinterName()
     return QStringLiteral("PDF file");
 }
 
+// What the pages of a job are made of.
+enum class PageChoice {
+    Envelope, // the envelope itself: the PDF page, or the printer's media of the envelope's size when it has one
+    A4,       // A4 portrait with the "PDF file" printer's margins; a system printer is asked for A4
+    Printer,  // the printer's own paper as it is set up; for the "PDF file" printer, A4
+};
+
 class PrintCanvas
 {
 public:
@@ -51,6 +58,22 @@ public:
     virtual int pageWidth() = 0;
 
     virtual void setPortrait() = 0;
+    // The envelope of the next jobs, in mm, the long side first (set by every print before the
+    // page width is asked), and what their pages are made of (PageChoice::Envelope until set).
+    virtual void setEnvelopeSize(int widthMm, int heightMm)
+    {
+        (void)widthMm;
+        (void)heightMm;
+    }
+    virtual void setPageChoice(PageChoice choice) { (void)choice; }
+    // Whether the page of the current printer is the envelope itself: the blocks are placed from its
+    // corner and the feed method shifts nothing.
+    virtual bool pageIsEnvelope() const { return false; }
+    // The paper a job on the current printer uses, as the print setup window shows it.
+    virtual QString mediaDescription() const { return {}; }
+    // Whether the printer makes the copies asked by setCopies itself; when it does not (a PDF file),
+    // the caller repeats the pages.
+    virtual bool makesCopies() const { return true; }
     virtual void setCopies(int copies) = 0;
     virtual void setTitle(const QString &title) = 0;
     // A job: beginDoc, pages separated by newPage, then endDoc; abort drops a job that failed

@@ -132,6 +132,11 @@ void PrintSetupDialog::buildControls()
     m_status = label(m_ctx.printing.printing() ? tr("Занят") : tr("Свободен"), printer,
                      std::max(72, statusCaption->geometry().right() + 1), 64);
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    label(tr("Бумага: "), printer, 160, 64);
+    m_media = label(QString(), printer, 216, 64);
+    m_media->setObjectName(QStringLiteral("mediaLabel"));
+    m_media->setFixedWidth(265);
+    showMedia();
 
     QGroupBox *envelopes = group(tr("Конверты"), QStringLiteral("envelopesGroup"), this, {8, 104, 265, 137});
     m_all = new QRadioButton(tr("Все"), envelopes);
@@ -208,7 +213,16 @@ void PrintSetupDialog::choosePrinter(int index)
     guarded(m_ctx.messages, [&] {
         if (index >= 0)
             m_ctx.printing.setCurrentPrinter(m_printers->itemText(index));
+        showMedia();
     });
+}
+
+void PrintSetupDialog::showMedia()
+{
+    m_ctx.printing.setEnvelopeSize(m_ctx.state.envelopeWidth(), m_ctx.state.envelopeHeight());
+    const QString media = m_ctx.printing.mediaDescription();
+    m_media->setText(media);
+    m_media->setToolTip(media);
 }
 
 void PrintSetupDialog::openPrinterSetup()
@@ -222,6 +236,7 @@ void PrintSetupDialog::openPrinterSetup()
         setup.exec(); // its answer is not needed: what it set stays on the printer
         // The system dialog may have chosen another printer.
         fillPrinters();
+        showMedia();
     });
 }
 

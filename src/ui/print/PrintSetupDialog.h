@@ -26,6 +26,8 @@ public:
 
     QComboBox *printerBox() const { return m_printers; }
     QLabel *statusLabel() const { return m_status; }
+    // The paper the job will use: the envelope's media, or the printer's own.
+    QLabel *mediaLabel() const { return m_media; }
     QRadioButton *allButton() const { return m_all; }
     QRadioButton *numbersButton() const { return m_numbers; }
     QLineEdit *numberEdit() const { return m_numberEdit; }
@@ -48,11 +50,13 @@ public slots:
 private:
     void buildControls();
     void fillPrinters();
+    void showMedia();
 
     AppContext &m_ctx;
     FeedMethodDialog *m_feedMethod;
     QComboBox *m_printers = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_media = nullptr;
     QRadioButton *m_all = nullptr;
     QRadioButton *m_numbers = nullptr;
     QLineEdit *m_numberEdit = nullptr;

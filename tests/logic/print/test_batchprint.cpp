@@ -367,6 +367,50 @@ private slots:
         QVERIFY(program->messages().all.isEmpty());
     }
 
+    // A printer that makes no copies of its own (a PDF file) gets every copy as pages: the whole
+    // selection once per copy, collated.
+    void copiesWithoutThePrintersHelpAreCollatedPages()
+    {
+        auto p = std::make_unique<RecordingPrinting>();
+        p->printerMakesCopies = false;
+        startProgram(std::move(p));
+        printSelection(program->ctx(), {2, 0}, 3);
+        QVERIFY(program->messages().all.isEmpty());
+        QCOMPARE(printer->copies, 1);
+        QCOMPARE(printer->pages, 6);
+        for (int page = 1; page <= 6; ++page)
+            QCOMPARE(printer->textsOnPage(page).at(2).text,
+                     page % 2 == 1 ? QStringLiteral("Васильев") : QStringLiteral("Андреев"));
+    }
+
+    // The centre feed moves the blocks by half the difference between the page and the envelope;
+    // on a page that is the envelope itself nothing is moved. The service learns the envelope.
+    void centreFeedOnAPageThatIsTheEnvelope_data()
+    {
+        QTest::addColumn<bool>("envelopePage");
+        QTest::addColumn<int>("recipientX");
+        // 220 - 80 mm = 1876 units; the page 2814 units against the envelope's 2948: (2814 - 2948) / 2.
+        QTest::newRow("sheet") << false << 1876 - 67;
+        QTest::newRow("envelope") << true << 1876;
+    }
+    void centreFeedOnAPageThatIsTheEnvelope()
+    {
+        QFETCH(bool, envelopePage);
+        QFETCH(int, recipientX);
+        auto p = std::make_unique<RecordingPrinting>();
+        p->pageIsTheEnvelope = envelopePage;
+        startProgram(std::move(p));
+        setFeed(4);
+        printSelection(program->ctx(), {0}, 1);
+        QVERIFY(program->messages().all.isEmpty());
+        QCOMPARE(printer->envelopeWidth, 220);
+        QCOMPARE(printer->envelopeHeight, 110);
+        const QList<RecordedText> page = printer->textsOnPage(1);
+        QCOMPARE(page.at(2).text, QStringLiteral("Андреев"));
+        QCOMPARE(page.at(2).x, recipientX);
+        QCOMPARE(page.at(0).x, envelopePage ? 70 : 70 - 67);
+    }
+
     void emptySelectionBeginsNoJob()
     {
         startProgram();

@@ -1,7 +1,8 @@
 // A batch printed on real printers: three envelopes chosen in the print setup dialog, through a
 // print queue of a private CUPS server (cups-pdf) and through the built-in "PDF file" printer.
-// The document has one page per envelope, in the order typed, and on every page the first line of
-// each block starts where the batch placement put it (pdftotext -bbox, within 0.5 mm).
+// The document has one page per envelope, in the order typed, each page the envelope itself, and on
+// every page the first line of each block starts where the batch placement put it, whatever the feed
+// method (pdftotext -bbox, within 0.5 mm).
 
 #include "logic/files/SettingsFiles.h"
 #include "logic/print/Placement.h"
@@ -118,8 +119,12 @@ private slots:
         QVERIFY2(cups::pdfInfo(measured).contains(QStringLiteral("Pages:           3")),
                  qPrintable(cups::pdfInfo(measured)));
 
-        const QPointF area = ctx.printing.qprinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
-        const BlockAnchors a = printPlacement(placementInput(s, feed, ctx.printing.pageWidth()), PlacementKind::Batch);
+        // The queue lists the DL envelope and the PDF's page is the envelope: the page is the
+        // envelope itself, placed from its corner, and the feed method moves nothing.
+        QVERIFY(ctx.printing.pageIsEnvelope());
+        const QPointF area(0, 0);
+        const BlockAnchors a =
+            printPlacement(placementInput(s, LeftEdgeFeed, ctx.printing.pageWidth()), PlacementKind::Batch);
         const QPointF sender(a.HomeX / PrintScale, a.HomeY / PrintScale);
         const QPointF recipient(a.AddrX / PrintScale, a.AddrY / PrintScale);
         const QList<cups::Word> words = cups::pdfWords(measured);
@@ -148,9 +153,8 @@ private slots:
                                                                    .arg(recipientAt->x())
                                                                    .arg(recipientAt->y())));
         }
-        // The centre feed moves the blocks by half the difference between printable width and envelope.
-        const int d = ctx.printing.pageWidth() - 2948;
-        QCOMPARE(a.HomeX, 70 + (feed == 4 ? d / 2 : 0));
+        QCOMPARE(ctx.printing.pageWidth(), 2948);
+        QCOMPARE(a.HomeX, 70);
     }
 };
 

@@ -239,6 +239,23 @@ private slots:
         QCOMPARE(findDialog(), nullptr);
     }
 
+    // The media line names the paper of the chosen printer for the envelope of the moment.
+    void mediaLineFollowsThePrinter()
+    {
+        PrintSetupDialog *d = openDialog();
+        QVERIFY(d);
+        printer->envelopePrinters = {QStringLiteral("Первый"), QStringLiteral("PDF file")};
+        QLabel *media = d->findChild<QLabel *>(QStringLiteral("mediaLabel"));
+        QVERIFY(media);
+        QCOMPARE(media->text(), QStringLiteral("A4 210 × 297 мм (бумага принтера)"));
+        program->state().setEnvelopeSize(229, 162);
+        d->printerBox()->setCurrentIndex(0);
+        d->choosePrinter(0);
+        QCOMPARE(media->text(), QStringLiteral("конверт 229 × 162 мм"));
+        d->choosePrinter(1);
+        QCOMPARE(media->text(), QStringLiteral("A4 210 × 297 мм (бумага принтера)"));
+    }
+
     void feedMethodWindowIsModal()
     {
         PrintSetupDialog *d = openDialog();
