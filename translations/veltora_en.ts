@@ -763,7 +763,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Вставить выбранный индекс в адрес получателя</source>
-        <translation>Insert the chosen code into the recipient's address</translation>
+        <translation>Insert the chosen code into the recipient&apos;s address</translation>
     </message>
     <message>
         <source>Выберите индекс в списке найденных</source>
@@ -949,7 +949,7 @@ Print anyway?</translation>
     <name>PrintingService</name>
     <message>
         <source>%1 (бумага принтера)</source>
-        <translation>%1 (the printer's paper)</translation>
+        <translation>%1 (the printer&apos;s paper)</translation>
     </message>
     <message>
         <source>конверт %1</source>
@@ -1096,6 +1096,163 @@ Print anyway?</translation>
     <message>
         <source>Ошибка!!!</source>
         <translation>Error!!!</translation>
+    </message>
+</context>
+<context>
+    <name>veltora-batch</name>
+    <message>
+        <source>%1: «%2» — нужно целое число от %3 до %4 / a whole number from %3 to %4 expected</source>
+        <translation>%1: '%2': a whole number from %3 to %4 expected</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно X,Y / X,Y expected</source>
+        <translation>%1: '%2': X,Y expected</translation>
+    </message>
+    <message>
+        <source>%1: не хватает значения / a value is missing</source>
+        <translation>%1: a value is missing</translation>
+    </message>
+    <message>
+        <source>%1: источник получателей уже задан (--book, --names, --table — только один) / the recipients&apos; source is already given</source>
+        <translation>%1: the recipients' source is already given (--book, --names, --table: only one)</translation>
+    </message>
+    <message>
+        <source>--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected</source>
+        <translation>--encoding: '%1': utf-8 or cp1251 expected</translation>
+    </message>
+    <message>
+        <source>--page: «%1» — нужно envelope, a4 или printer / envelope, a4 or printer expected</source>
+        <translation>--page: '%1': envelope, a4 or printer expected</translation>
+    </message>
+    <message>
+        <source>--header и --no-header — только одно / --header and --no-header exclude each other</source>
+        <translation>--header and --no-header exclude each other</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» (см. --help) / unknown argument &apos;%1&apos; (see --help)</source>
+        <translation>unknown argument '%1' (see --help)</translation>
+    </message>
+    <message>
+        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / no recipients: give --book, --names FILE or --table FILE</source>
+        <translation>no recipients: give --book, --names FILE or --table FILE</translation>
+    </message>
+    <message>
+        <source>--table требует --columns / --table needs --columns</source>
+        <translation>--table needs --columns</translation>
+    </message>
+    <message>
+        <source>--columns, --encoding, --header и --no-header — только с --table / --columns, --encoding, --header and --no-header go with --table</source>
+        <translation>--columns, --encoding, --header and --no-header go with --table</translation>
+    </message>
+    <message>
+        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / the printer &quot;%1&quot; writes a file: give -o FILE.pdf</source>
+        <translation>the printer &quot;%1&quot; writes a file: give -o FILE.pdf</translation>
+    </message>
+    <message>
+        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / give exactly one of --printer NAME or -o FILE.pdf</source>
+        <translation>give exactly one of --printer NAME or -o FILE.pdf</translation>
+    </message>
+    <message>
+        <source>рабочая папка / working directory, «%1»: %2</source>
+        <translation>working directory, '%1': %2</translation>
+    </message>
+    <message>
+        <source>--names «%1», строка %2: «%3» нет в адресной книге / line %2: &apos;%3&apos; is not in the address book</source>
+        <translation>--names '%1', line %2: '%3' is not in the address book</translation>
+    </message>
+    <message>
+        <source>список рассылки пуст / the mailing list is empty</source>
+        <translation>the mailing list is empty</translation>
+    </message>
+    <message>
+        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца / the first field (surname, the record key) needs a column</source>
+        <translation>--columns: the first field (surname, the record key) needs a column</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её) / the first row looks like column titles and is not printed (--no-header prints it)</source>
+        <translation>veltora-batch: --table '%1': the first row looks like column titles and is not printed (--no-header prints it)</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» %4 / field %1: no row has column %2 (counted from 0): the table has %5 columns</source>
+        <translation>--columns: field %1: no row has column %2 (counted from 0): the table '%3'%4 has %5 columns</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / row %2, column %3: the surname (record key) is empty</source>
+        <translation>--table '%1', row %2, column %3: the surname (record key) is empty</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков / row %2, column 1: the row is shorter than five characters</source>
+        <translation>--table '%1', row %2, column 1: the row is shorter than five characters</translation>
+    </message>
+    <message>
+        <source>--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов / numbers separated by commas, ranges by dashes, no blanks</source>
+        <translation>--select '%1': %2: numbers separated by commas, ranges by dashes, no blanks</translation>
+    </message>
+    <message>
+        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта / the selection is empty: no envelope is chosen</source>
+        <translation>--select '%1': the selection is empty: no envelope is chosen</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: папки нет / no such folder</source>
+        <translation>--workdir '%1': no such folder</translation>
+    </message>
+    <message>
+        <source>слишком много строк / too many rows: %1</source>
+        <translation>too many rows: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / nothing printed: the mailing has postal code problems (--strict)</source>
+        <translation>veltora-batch: nothing printed: the mailing has postal code problems (--strict)</translation>
+    </message>
+    <message>
+        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу / the standard output is a terminal: send the PDF to a file or a program</source>
+        <translation>-o -: the standard output is a terminal: send the PDF to a file or a program</translation>
+    </message>
+    <message>
+        <source>-o «%1»: папки нет / the folder does not exist</source>
+        <translation>-o '%1': the folder does not exist</translation>
+    </message>
+    <message>
+        <source>--printer «%1»: нет такого принтера; есть / no such printer; there are: %2</source>
+        <translation>--printer '%1': no such printer; there are: %2</translation>
+    </message>
+    <message>
+        <source>задание печати не выполнено / the print job did not complete</source>
+        <translation>the print job did not complete</translation>
+    </message>
+    <message>
+        <source>veltora-batch: ошибка печати / printing failed: </source>
+        <translation>veltora-batch: printing failed: </translation>
+    </message>
+    <message>
+        <source>стандартный вывод / standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n конвертов</source>
+        <translation>
+            <numerusform>%n envelope</numerusform>
+            <numerusform>%n envelopes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n страниц</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 / envelopes → %2, %3 / pages</source>
+        <translation>%1 → %2, %3</translation>
+    </message>
+    <message>
+        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / postal codes: %1 addresses checked, %2 with a problem</source>
+        <translation>veltora-batch: postal codes: %1 addresses checked, %2 with a problem</translation>
+    </message>
+    <message>
+        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
+        <translation>veltora-batch: %1: one surname (rows %3, key '%4'); each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
     </message>
 </context>
 </TS>

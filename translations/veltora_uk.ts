@@ -1098,4 +1098,163 @@
         <translation>Помилка!!!</translation>
     </message>
 </context>
+<context>
+    <name>veltora-batch</name>
+    <message>
+        <source>%1: «%2» — нужно целое число от %3 до %4 / a whole number from %3 to %4 expected</source>
+        <translation>%1: «%2» — потрібне ціле число від %3 до %4</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно X,Y / X,Y expected</source>
+        <translation>%1: «%2» — потрібно X,Y</translation>
+    </message>
+    <message>
+        <source>%1: не хватает значения / a value is missing</source>
+        <translation>%1: бракує значення</translation>
+    </message>
+    <message>
+        <source>%1: источник получателей уже задан (--book, --names, --table — только один) / the recipients&apos; source is already given</source>
+        <translation>%1: джерело одержувачів уже задано (--book, --names, --table — лише одне)</translation>
+    </message>
+    <message>
+        <source>--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected</source>
+        <translation>--encoding: «%1» — потрібно utf-8 або cp1251</translation>
+    </message>
+    <message>
+        <source>--page: «%1» — нужно envelope, a4 или printer / envelope, a4 or printer expected</source>
+        <translation>--page: «%1» — потрібно envelope, a4 або printer</translation>
+    </message>
+    <message>
+        <source>--header и --no-header — только одно / --header and --no-header exclude each other</source>
+        <translation>--header і --no-header — лише одне з двох</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» (см. --help) / unknown argument &apos;%1&apos; (see --help)</source>
+        <translation>невідомий параметр «%1» (див. --help)</translation>
+    </message>
+    <message>
+        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / no recipients: give --book, --names FILE or --table FILE</source>
+        <translation>не задано джерело одержувачів: --book, --names ФАЙЛ або --table ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>--table требует --columns / --table needs --columns</source>
+        <translation>--table потребує --columns</translation>
+    </message>
+    <message>
+        <source>--columns, --encoding, --header и --no-header — только с --table / --columns, --encoding, --header and --no-header go with --table</source>
+        <translation>--columns, --encoding, --header і --no-header — лише з --table</translation>
+    </message>
+    <message>
+        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / the printer &quot;%1&quot; writes a file: give -o FILE.pdf</source>
+        <translation>--printer «%1» записує файл: потрібен -o ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / give exactly one of --printer NAME or -o FILE.pdf</source>
+        <translation>потрібен рівно один із --printer НАЗВА або -o ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>рабочая папка / working directory, «%1»: %2</source>
+        <translation>робоча папка, «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--names «%1», строка %2: «%3» нет в адресной книге / line %2: &apos;%3&apos; is not in the address book</source>
+        <translation>--names «%1», рядок %2: «%3» немає в адресній книзі</translation>
+    </message>
+    <message>
+        <source>список рассылки пуст / the mailing list is empty</source>
+        <translation>список розсилки порожній</translation>
+    </message>
+    <message>
+        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца / the first field (surname, the record key) needs a column</source>
+        <translation>--columns: у першого поля (прізвище, ключ запису) немає стовпця</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её) / the first row looks like column titles and is not printed (--no-header prints it)</source>
+        <translation>veltora-batch: --table «%1»: перший рядок схожий на заголовки стовпців і не друкується (--no-header друкує його)</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» %4 / field %1: no row has column %2 (counted from 0): the table has %5 columns</source>
+        <translation>--columns: поле %1 — стовпця %2 (лік від 0) немає в жодному рядку: у таблиці «%3»%4 стовпців: %5</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / row %2, column %3: the surname (record key) is empty</source>
+        <translation>--table «%1», рядок %2, стовпець %3: немає прізвища (ключа запису)</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков / row %2, column 1: the row is shorter than five characters</source>
+        <translation>--table «%1», рядок %2, стовпець 1: рядок коротший за п’ять знаків</translation>
+    </message>
+    <message>
+        <source>--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов / numbers separated by commas, ranges by dashes, no blanks</source>
+        <translation>--select «%1»: %2 — номери через кому, діапазони через тире, без пропусків</translation>
+    </message>
+    <message>
+        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта / the selection is empty: no envelope is chosen</source>
+        <translation>--select «%1»: вибір порожній, не вибрано жодного конверта</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: папки нет / no such folder</source>
+        <translation>--workdir «%1»: такої папки немає</translation>
+    </message>
+    <message>
+        <source>слишком много строк / too many rows: %1</source>
+        <translation>забагато рядків: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / nothing printed: the mailing has postal code problems (--strict)</source>
+        <translation>veltora-batch: розсилку не надруковано: помилки в поштових індексах (--strict)</translation>
+    </message>
+    <message>
+        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу / the standard output is a terminal: send the PDF to a file or a program</source>
+        <translation>-o -: стандартний вивід — термінал, спрямуйте PDF у файл або програму</translation>
+    </message>
+    <message>
+        <source>-o «%1»: папки нет / the folder does not exist</source>
+        <translation>-o «%1»: папки не існує</translation>
+    </message>
+    <message>
+        <source>--printer «%1»: нет такого принтера; есть / no such printer; there are: %2</source>
+        <translation>--printer «%1»: такого принтера немає; є: %2</translation>
+    </message>
+    <message>
+        <source>задание печати не выполнено / the print job did not complete</source>
+        <translation>завдання друку не виконано</translation>
+    </message>
+    <message>
+        <source>veltora-batch: ошибка печати / printing failed: </source>
+        <translation>veltora-batch: помилка друку: </translation>
+    </message>
+    <message>
+        <source>стандартный вывод / standard output</source>
+        <translation>стандартний вивід</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n конвертов</source>
+        <translation>
+            <numerusform>%n конверт</numerusform>
+            <numerusform>%n конверти</numerusform>
+            <numerusform>%n конвертів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n страниц</source>
+        <translation>
+            <numerusform>%n сторінка</numerusform>
+            <numerusform>%n сторінки</numerusform>
+            <numerusform>%n сторінок</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 / envelopes → %2, %3 / pages</source>
+        <translation>%1 → %2, %3</translation>
+    </message>
+    <message>
+        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / postal codes: %1 addresses checked, %2 with a problem</source>
+        <translation>veltora-batch: поштові індекси: перевірено адрес %1, з помилкою %2</translation>
+    </message>
+    <message>
+        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
+        <translation>veltora-batch: %1 — одне прізвище (рядки %3, ключ «%4»); кожен рядок друкується зі своєю адресою, а у вікні групової розсилки їхні конверти отримають одну адресу, з рядка %2</translation>
+    </message>
+</context>
 </TS>

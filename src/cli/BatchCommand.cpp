@@ -17,9 +17,11 @@
 #include "logic/print/Fonts.h"
 #include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
+#include "logic/services/Language.h"
 #include "logic/state/SharedState.h"
 #include "platform/PdfJob.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -95,8 +97,8 @@ int parseNumber(const QString &text, const QString &option, int low, int high)
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < low || v > high)
-        throw InputError(QStringLiteral("%1: «%2» — нужно целое число от %3 до %4 / "
-                                        "a whole number from %3 to %4 expected")
+        throw InputError(QCoreApplication::translate("veltora-batch", "%1: «%2» — нужно целое число от %3 до %4 / "
+                                                                      "a whole number from %3 to %4 expected")
                              .arg(option, text)
                              .arg(low)
                              .arg(high));
@@ -108,7 +110,8 @@ void parseShift(const QString &text, const QString &option, int &x, int &y)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
-        throw InputError(QStringLiteral("%1: «%2» — нужно X,Y / X,Y expected").arg(option, text));
+        throw InputError(
+            QCoreApplication::translate("veltora-batch", "%1: «%2» — нужно X,Y / X,Y expected").arg(option, text));
     x = parseNumber(parts.at(0), option + QStringLiteral(" X"), ShiftXMinimum, ShiftXMaximum);
     y = parseNumber(parts.at(1), option + QStringLiteral(" Y"), ShiftYMinimum, ShiftYMaximum);
 }
@@ -119,19 +122,25 @@ Options parseArguments(const QStringList &args)
     auto value = [&](int &i) -> QString {
         const QString &name = args.at(i);
         if (i + 1 >= args.size())
-            throw InputError(QStringLiteral("%1: не хватает значения / a value is missing").arg(name));
+            throw InputError(
+                QCoreApplication::translate("veltora-batch", "%1: не хватает значения / a value is missing").arg(name));
         return args.at(++i);
     };
     auto setSource = [&](Options::Source s, const QString &name) {
         if (o.source != Options::Source::None)
-            throw InputError(QStringLiteral("%1: источник получателей уже задан (--book, --names, --table — только "
+            throw InputError(
+                QCoreApplication::translate("veltora-batch",
+                                            "%1: источник получателей уже задан (--book, --names, --table — только "
                                             "один) / the recipients' source is already given")
-                                 .arg(name));
+                    .arg(name));
         o.source = s;
     };
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
-        if (a == QLatin1String("--workdir")) {
+        if (a == QLatin1String("--lang")) {
+            value(i); // the language of the messages, chosen before the arguments are read (main)
+        } else if (a.startsWith(QLatin1String("--lang="))) {
+        } else if (a == QLatin1String("--workdir")) {
             o.workDir = value(i);
         } else if (a == QLatin1String("--book")) {
             setSource(Options::Source::Book, a);
@@ -151,7 +160,9 @@ Options parseArguments(const QStringList &args)
                 o.encoding = TableEncoding::Cp1251;
             else
                 throw InputError(
-                    QStringLiteral("--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected").arg(e));
+                    QCoreApplication::translate("veltora-batch",
+                                                "--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected")
+                        .arg(e));
         } else if (a == QLatin1String("--select")) {
             o.select = value(i);
         } else if (a == QLatin1String("--copies")) {
@@ -177,40 +188,49 @@ Options parseArguments(const QStringList &args)
             else if (p == QLatin1String("printer"))
                 o.page = PageChoice::Printer;
             else
-                throw InputError(QStringLiteral("--page: «%1» — нужно envelope, a4 или printer / "
-                                                "envelope, a4 or printer expected")
+                throw InputError(QCoreApplication::translate("veltora-batch",
+                                                             "--page: «%1» — нужно envelope, a4 или printer / "
+                                                             "envelope, a4 or printer expected")
                                      .arg(p));
         } else if (a == QLatin1String("--header") || a == QLatin1String("--no-header")) {
             const auto h = a == QLatin1String("--header") ? Options::Header::Present : Options::Header::Absent;
             if (o.header != Options::Header::Detect && o.header != h)
-                throw InputError(QStringLiteral("--header и --no-header — только одно / "
-                                                "--header and --no-header exclude each other"));
+                throw InputError(QCoreApplication::translate("veltora-batch",
+                                                             "--header и --no-header — только одно / "
+                                                             "--header and --no-header exclude each other"));
             o.header = h;
         } else {
             throw InputError(
-                QStringLiteral("неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)").arg(a));
+                QCoreApplication::translate(
+                    "veltora-batch", "неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)")
+                    .arg(a));
         }
     }
     if (o.source == Options::Source::None)
-        throw InputError(QStringLiteral("не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / "
-                                        "no recipients: give --book, --names FILE or --table FILE"));
+        throw InputError(QCoreApplication::translate(
+            "veltora-batch", "не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / "
+                             "no recipients: give --book, --names FILE or --table FILE"));
     if (o.source == Options::Source::Table && o.columns.isEmpty())
-        throw InputError(QStringLiteral("--table требует --columns / --table needs --columns"));
+        throw InputError(
+            QCoreApplication::translate("veltora-batch", "--table требует --columns / --table needs --columns"));
     if (o.source != Options::Source::Table &&
         (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect || o.header != Options::Header::Detect))
-        throw InputError(QStringLiteral("--columns, --encoding, --header и --no-header — только с --table / "
-                                        "--columns, --encoding, --header and --no-header go with --table"));
+        throw InputError(QCoreApplication::translate(
+            "veltora-batch", "--columns, --encoding, --header и --no-header — только с --table / "
+                             "--columns, --encoding, --header and --no-header go with --table"));
     // "--printer "PDF file" -o FILE" names the built-in printer and its file; alone it has no file.
     const bool pdfPrinter = o.printer == pdfFilePrinterName();
     if (pdfPrinter && o.output.isEmpty() && !o.check)
-        throw InputError(QStringLiteral("--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / "
-                                        "the printer \"%1\" writes a file: give -o FILE.pdf")
+        throw InputError(QCoreApplication::translate("veltora-batch",
+                                                     "--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / "
+                                                     "the printer \"%1\" writes a file: give -o FILE.pdf")
                              .arg(pdfFilePrinterName()));
     if (pdfPrinter)
         o.printer.clear();
     if (!o.check && o.printer.isEmpty() == o.output.isEmpty())
-        throw InputError(QStringLiteral("нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / "
-                                        "give exactly one of --printer NAME or -o FILE.pdf"));
+        throw InputError(QCoreApplication::translate("veltora-batch",
+                                                     "нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / "
+                                                     "give exactly one of --printer NAME or -o FILE.pdf"));
     return o;
 }
 
@@ -228,7 +248,8 @@ template <typename Fn> auto fromWorkDir(const QString &file, Fn &&fn)
     try {
         return fn();
     } catch (const IoError &e) {
-        throw InputError(QStringLiteral("рабочая папка / working directory, «%1»: %2").arg(file, e.message()));
+        throw InputError(QCoreApplication::translate("veltora-batch", "рабочая папка / working directory, «%1»: %2")
+                             .arg(file, e.message()));
     }
 }
 
@@ -260,8 +281,9 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
             if (name.trimmed().isEmpty())
                 continue;
             if (!state.mailing().lookupBook(name))
-                throw InputError(QStringLiteral("--names «%1», строка %2: «%3» нет в адресной книге / "
-                                                "line %2: '%3' is not in the address book")
+                throw InputError(QCoreApplication::translate("veltora-batch",
+                                                             "--names «%1», строка %2: «%3» нет в адресной книге / "
+                                                             "line %2: '%3' is not in the address book")
                                      .arg(o.namesFile)
                                      .arg(line)
                                      .arg(name));
@@ -277,7 +299,14 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
         break;
     }
     if (state.mailingList().isEmpty())
-        throw InputError(QStringLiteral("список рассылки пуст / the mailing list is empty"));
+        throw InputError(
+            QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
+}
+
+// Whether the messages are shown in Russian, the language they are written in (no translation installed).
+bool inRussian()
+{
+    return language::current() == language::Source;
 }
 
 // "301 конверт", "2 конверта", "5 конвертов": the Russian word for a count.
@@ -368,8 +397,9 @@ public:
         for (int f = 0; f < static_cast<int>(m_columns.size()); ++f)
             m_columns[f] = map.at(f);
         if (m_columns[FieldSurname] < 0)
-            throw InputError(QStringLiteral("--columns: у первого поля (фамилия, ключ записи) нет столбца / "
-                                            "the first field (surname, the record key) needs a column"));
+            throw InputError(QCoreApplication::translate(
+                "veltora-batch", "--columns: у первого поля (фамилия, ключ записи) нет столбца / "
+                                 "the first field (surname, the record key) needs a column"));
 
         // The first row is checked once it is known whether it holds titles.
         QStringList first;
@@ -391,14 +421,17 @@ public:
             throw InputError(QStringLiteral("--table «%1», %2").arg(m_file, e.message()));
         }
         if (m_stream.rowCount() == 0)
-            throw InputError(QStringLiteral("список рассылки пуст / the mailing list is empty"));
+            throw InputError(
+                QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
 
         bool titles = o.header == Options::Header::Present;
         if (o.header == Options::Header::Detect && looksLikeTitles(first, second ? &*second : nullptr, m_columns)) {
             titles = true;
-            printErr(QStringLiteral("veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не "
-                                    "печатается (--no-header печатает её) / the first row looks like column titles "
-                                    "and is not printed (--no-header prints it)")
+            printErr(QCoreApplication::translate(
+                         "veltora-batch",
+                         "veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не "
+                         "печатается (--no-header печатает её) / the first row looks like column titles "
+                         "and is not printed (--no-header prints it)")
                          .arg(m_file));
         }
         int widest = widestOfRest;
@@ -409,16 +442,19 @@ public:
             widest = std::max(widest, int(first.size()));
         }
         if (size() == 0)
-            throw InputError(QStringLiteral("список рассылки пуст / the mailing list is empty"));
+            throw InputError(
+                QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
         for (int f = 0; f < static_cast<int>(m_columns.size()); ++f) {
             if (m_columns[f] >= widest)
-                throw InputError(QStringLiteral("--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: "
+                throw InputError(
+                    QCoreApplication::translate("veltora-batch",
+                                                "--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: "
                                                 "в таблице «%3» %4 / field %1: no row has column %2 (counted from "
                                                 "0): the table has %5 columns")
-                                     .arg(f + 1)
-                                     .arg(m_columns[f])
-                                     .arg(m_file, russianCount(widest, "столбец", "столбца", "столбцов"))
-                                     .arg(widest));
+                        .arg(f + 1)
+                        .arg(m_columns[f])
+                        .arg(m_file, inRussian() ? russianCount(widest, "столбец", "столбца", "столбцов") : QString())
+                        .arg(widest));
         }
     }
 
@@ -518,14 +554,16 @@ private:
     {
         const int keyColumn = m_columns[FieldSurname];
         if (keyColumn >= cells.size() || cells.at(keyColumn).trimmed().isEmpty())
-            throw InputError(QStringLiteral("--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / "
-                                            "row %2, column %3: the surname (record key) is empty")
+            throw InputError(QCoreApplication::translate(
+                                 "veltora-batch", "--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / "
+                                                  "row %2, column %3: the surname (record key) is empty")
                                  .arg(m_file)
                                  .arg(line)
                                  .arg(keyColumn + 1));
         if (rowText(cells).size() < MinimumRowLength)
-            throw InputError(QStringLiteral("--table «%1», строка %2, столбец 1: строка короче пяти знаков / "
-                                            "row %2, column 1: the row is shorter than five characters")
+            throw InputError(QCoreApplication::translate(
+                                 "veltora-batch", "--table «%1», строка %2, столбец 1: строка короче пяти знаков / "
+                                                  "row %2, column 1: the row is shorter than five characters")
                                  .arg(m_file)
                                  .arg(line));
     }
@@ -547,9 +585,11 @@ QList<int> selection(const Options &o, int count)
     }
     const QString &text = *o.select;
     if (!numberlist::isWellFormed(text))
-        throw InputError(QStringLiteral("--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов "
+        throw InputError(
+            QCoreApplication::translate("veltora-batch",
+                                        "--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов "
                                         "/ numbers separated by commas, ranges by dashes, no blanks")
-                             .arg(text, numberlist::MalformedMessage));
+                .arg(text, numberlist::MalformedMessage));
     numberlist::Expansion e;
     try {
         e = numberlist::expandPieces(numberlist::splitPieces(text), count);
@@ -562,8 +602,9 @@ QList<int> selection(const Options &o, int count)
         result.append(n - 1);
     // Nothing to print is refused before any file is touched.
     if (result.isEmpty())
-        throw InputError(QStringLiteral("--select «%1»: выбор пуст, не выбрано ни одного конверта / "
-                                        "the selection is empty: no envelope is chosen")
+        throw InputError(QCoreApplication::translate("veltora-batch",
+                                                     "--select «%1»: выбор пуст, не выбрано ни одного конверта / "
+                                                     "the selection is empty: no envelope is chosen")
                              .arg(text));
     return result;
 }
@@ -620,6 +661,9 @@ QString helpText()
         "                         do not print a mailing with postal code problems (exit 3)\n"
         "  --workdir ПАПКА        рабочая папка (по умолчанию — папка программы)\n"
         "  --workdir DIR          working directory (default: the program's)\n"
+        "  --lang ru|uk|en        язык сообщений (по умолчанию — выбранный в окне или язык системы)\n"
+        "                         the language of the messages (default: the one chosen in the\n"
+        "                         window, else the system's)\n"
         "  --help                 эта справка / this help\n"
         "  --version              версия программы / the program's version\n"
         "\n"
@@ -656,7 +700,8 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             seedWorkDir(defaultDataDir(), workPath);
         }
         if (!QFileInfo(workPath).isDir())
-            throw InputError(QStringLiteral("--workdir «%1»: папки нет / no such folder").arg(workPath));
+            throw InputError(QCoreApplication::translate("veltora-batch", "--workdir «%1»: папки нет / no such folder")
+                                 .arg(workPath));
         dir = std::make_unique<WorkDir>(workPath);
         installFontSubstitutes();
         state.setMainFont(mainWindowFont());
@@ -684,7 +729,8 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             listSize = state.mailingList().size();
         }
         if (listSize > std::numeric_limits<int>::max())
-            throw InputError(QStringLiteral("слишком много строк / too many rows: %1").arg(listSize));
+            throw InputError(
+                QCoreApplication::translate("veltora-batch", "слишком много строк / too many rows: %1").arg(listSize));
         chosen = selection(o, int(listSize));
         if (table)
             warnAboutSharedKeys(table->sharedKeys());
@@ -696,9 +742,9 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             if (o.check)
                 return problems > 0 ? PostalProblems : Success;
             if (problems > 0) {
-                printErr(
-                    QStringLiteral("veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
-                                   "nothing printed: the mailing has postal code problems (--strict)"));
+                printErr(QCoreApplication::translate(
+                    "veltora-batch", "veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
+                                     "nothing printed: the mailing has postal code problems (--strict)"));
                 return PostalProblems;
             }
         }
@@ -710,16 +756,20 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         if (!o.output.isEmpty()) {
             const QFileInfo out(o.output);
             if (o.output == standardOutputName() && isatty(fileno(stdout)))
-                throw InputError(QStringLiteral("-o -: стандартный вывод — терминал, PDF направьте в файл или "
-                                                "программу / the standard output is a terminal: send the PDF to a "
-                                                "file or a program"));
+                throw InputError(QCoreApplication::translate(
+                    "veltora-batch", "-o -: стандартный вывод — терминал, PDF направьте в файл или "
+                                     "программу / the standard output is a terminal: send the PDF to a "
+                                     "file or a program"));
             if (o.output != standardOutputName() && !out.absoluteDir().exists())
-                throw InputError(QStringLiteral("-o «%1»: папки нет / the folder does not exist").arg(o.output));
+                throw InputError(
+                    QCoreApplication::translate("veltora-batch", "-o «%1»: папки нет / the folder does not exist")
+                        .arg(o.output));
             printing->setCurrentPrinter(pdfFilePrinterName());
         } else {
             if (!printing->printers().contains(o.printer))
                 throw InputError(
-                    QStringLiteral("--printer «%1»: нет такого принтера; есть / no such printer; there are: %2")
+                    QCoreApplication::translate(
+                        "veltora-batch", "--printer «%1»: нет такого принтера; есть / no such printer; there are: %2")
                         .arg(o.printer, printing->printers().join(QStringLiteral(", "))));
             printing->setCurrentPrinter(o.printer);
         }
@@ -753,20 +803,29 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             outcome = printBatch(*printing, state, *dir, chosen, o.copies, progress);
         }
         if (outcome.kind != PrintOutcome::Kind::Printed)
-            throw IoError(QStringLiteral("задание печати не выполнено / the print job did not complete"));
+            throw IoError(QCoreApplication::translate("veltora-batch",
+                                                      "задание печати не выполнено / the print job did not complete"));
     } catch (const AppError &e) {
-        printErr(QStringLiteral("veltora-batch: ошибка печати / printing failed: ") + e.message());
+        printErr(QCoreApplication::translate("veltora-batch", "veltora-batch: ошибка печати / printing failed: ") +
+                 e.message());
         return PrintFailure;
     } catch (const std::exception &e) {
-        printErr(QStringLiteral("veltora-batch: ошибка печати / printing failed: ") + QString::fromLocal8Bit(e.what()));
+        printErr(QCoreApplication::translate("veltora-batch", "veltora-batch: ошибка печати / printing failed: ") +
+                 QString::fromLocal8Bit(e.what()));
         return PrintFailure;
     }
-    const QString target = o.output.isEmpty()                 ? o.printer
-                           : o.output == standardOutputName() ? QStringLiteral("стандартный вывод / standard output")
-                                                              : o.output;
-    printErr(QStringLiteral("%1 / envelopes → %2, %3 / pages")
-                 .arg(russianCount(chosen.size(), "конверт", "конверта", "конвертов"), target,
-                      russianCount(outcome.envelopes, "страница", "страницы", "страниц")));
+    const QString target = o.output.isEmpty() ? o.printer
+                           : o.output == standardOutputName()
+                               ? QCoreApplication::translate("veltora-batch", "стандартный вывод / standard output")
+                               : o.output;
+    const QString envelopes =
+        inRussian() ? russianCount(chosen.size(), "конверт", "конверта", "конвертов")
+                    : QCoreApplication::translate("veltora-batch", "%n конвертов", nullptr, int(chosen.size()));
+    const QString pages = inRussian()
+                              ? russianCount(outcome.envelopes, "страница", "страницы", "страниц")
+                              : QCoreApplication::translate("veltora-batch", "%n страниц", nullptr, outcome.envelopes);
+    printErr(
+        QCoreApplication::translate("veltora-batch", "%1 / envelopes → %2, %3 / pages").arg(envelopes, target, pages));
     return Success;
 }
 

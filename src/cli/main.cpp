@@ -1,13 +1,35 @@
 // veltora-batch: prints a group mailing without opening a window.
 
 #include "cli/BatchCommand.h"
+#include "logic/files/DataFolders.h"
+#include "logic/services/Language.h"
 #include "platform/InterruptCleanup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
 
 #include <string_view>
+
+namespace {
+
+// The language of the messages, as the windows choose it: --lang, else the choice made in the
+// window's menu, else the system's, else Russian. False (and a message) for a wrong --lang.
+bool chooseLanguage(QCoreApplication &app)
+{
+    const language::ArgumentChoice asked = language::fromArguments(QCoreApplication::arguments());
+    if (!asked.error.isEmpty()) {
+        std::fprintf(stderr, "veltora-batch: %s\n", qPrintable(asked.error));
+        return false;
+    }
+    const QString code = language::choose(asked.code, language::storedChoice(), QLocale::system().uiLanguages());
+    language::install(app, code, translationsDir()); // a missing translation leaves the Russian texts
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +38,8 @@ int main(int argc, char *argv[])
         const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h" || argument == "--version") {
             QCoreApplication app(argc, argv);
+            if (!chooseLanguage(app))
+                return batchcommand::BadInput;
             return batchcommand::run(QCoreApplication::arguments().mid(1));
         }
     }
@@ -35,5 +59,7 @@ int main(int argc, char *argv[])
     // An interrupted run removes the file it was writing (FILE.pdf.part, a job's temporary document).
     installInterruptCleanup();
     QGuiApplication app(argc, argv);
+    if (!chooseLanguage(app))
+        return batchcommand::BadInput;
     return batchcommand::run(QGuiApplication::arguments().mid(1));
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cerrno>
@@ -100,6 +101,41 @@ private slots:
     {
         m_dir = std::make_unique<TempWorkDir>();
         writeBatchWorkDir(*m_dir);
+    }
+
+    // Messages follow --lang (else the window's choice, else the system's); Russian is the default.
+    void messagesFollowTheChosenLanguage()
+    {
+        const QString pdf = m_dir->filePath(QStringLiteral("out.pdf"));
+        const QStringList print{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                                QStringLiteral("-o"), pdf};
+        Run r = runBatch(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + print);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ envelopes? → .*out\\.pdf, \\d+ pages?$"),
+                                    QRegularExpression::MultilineOption)
+                     .match(r.err)
+                     .hasMatch(),
+                 qPrintable(r.err));
+        r = runBatch(QStringList{QStringLiteral("--lang=uk")} + print);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("сторін")) && !r.err.contains(QStringLiteral("pages")),
+                 qPrintable(r.err));
+
+        r = runBatch(
+            {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--book"), QStringLiteral("--frobnicate")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("unknown argument '--frobnicate'")), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QStringLiteral("неизвестный")), qPrintable(r.err));
+        r = runBatch({QStringLiteral("--lang"), QStringLiteral("uk"), QStringLiteral("--book")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("потрібен рівно один із --printer")), qPrintable(r.err));
+        r = runBatch({QStringLiteral("--book"), QStringLiteral("--frobnicate")});
+        QVERIFY2(r.err.contains(QStringLiteral("неизвестный параметр «--frobnicate» (см. --help) / unknown argument")),
+                 qPrintable(r.err));
+
+        r = runBatch({QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--book")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("--lang")), qPrintable(r.err));
     }
 
     void badArguments_data()

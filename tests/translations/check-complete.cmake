@@ -10,7 +10,7 @@ foreach(lang uk en)
     file(COPY_FILE ${SOURCE_DIR}/translations/veltora_${lang}.ts ${ts})
     execute_process(
         COMMAND ${LUPDATE} -locations none -no-obsolete -source-language ru -I ${SOURCE_DIR}/src
-                ${SOURCE_DIR}/src/ui ${SOURCE_DIR}/src/app ${SOURCE_DIR}/src/logic ${SOURCE_DIR}/src/platform -ts ${ts}
+                ${SOURCE_DIR}/src/ui ${SOURCE_DIR}/src/app ${SOURCE_DIR}/src/logic ${SOURCE_DIR}/src/platform ${SOURCE_DIR}/src/cli -ts ${ts}
         RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT rc EQUAL 0)
         string(APPEND failures "lupdate failed for ${lang}: ${out}${err}\n")
