@@ -955,6 +955,10 @@ Print anyway?</translation>
         <source>конверт %1</source>
         <translation>envelope %1</translation>
     </message>
+    <message>
+        <source>%1 × %2 мм</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>QtMessages</name>
@@ -1102,11 +1106,11 @@ Print anyway?</translation>
     <name>veltora-batch</name>
     <message>
         <source>%1: «%2» — нужно целое число от %3 до %4 / a whole number from %3 to %4 expected</source>
-        <translation>%1: '%2': a whole number from %3 to %4 expected</translation>
+        <translation>%1: &apos;%2&apos;: a whole number from %3 to %4 expected</translation>
     </message>
     <message>
         <source>%1: «%2» — нужно X,Y / X,Y expected</source>
-        <translation>%1: '%2': X,Y expected</translation>
+        <translation>%1: &apos;%2&apos;: X,Y expected</translation>
     </message>
     <message>
         <source>%1: не хватает значения / a value is missing</source>
@@ -1114,15 +1118,15 @@ Print anyway?</translation>
     </message>
     <message>
         <source>%1: источник получателей уже задан (--book, --names, --table — только один) / the recipients&apos; source is already given</source>
-        <translation>%1: the recipients' source is already given (--book, --names, --table: only one)</translation>
+        <translation>%1: the recipients&apos; source is already given (--book, --names, --table: only one)</translation>
     </message>
     <message>
         <source>--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected</source>
-        <translation>--encoding: '%1': utf-8 or cp1251 expected</translation>
+        <translation>--encoding: &apos;%1&apos;: utf-8 or cp1251 expected</translation>
     </message>
     <message>
         <source>--page: «%1» — нужно envelope, a4 или printer / envelope, a4 or printer expected</source>
-        <translation>--page: '%1': envelope, a4 or printer expected</translation>
+        <translation>--page: &apos;%1&apos;: envelope, a4 or printer expected</translation>
     </message>
     <message>
         <source>--header и --no-header — только одно / --header and --no-header exclude each other</source>
@@ -1130,7 +1134,7 @@ Print anyway?</translation>
     </message>
     <message>
         <source>неизвестный параметр «%1» (см. --help) / unknown argument &apos;%1&apos; (see --help)</source>
-        <translation>unknown argument '%1' (see --help)</translation>
+        <translation>unknown argument &apos;%1&apos; (see --help)</translation>
     </message>
     <message>
         <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / no recipients: give --book, --names FILE or --table FILE</source>
@@ -1154,11 +1158,11 @@ Print anyway?</translation>
     </message>
     <message>
         <source>рабочая папка / working directory, «%1»: %2</source>
-        <translation>working directory, '%1': %2</translation>
+        <translation>working directory, &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>--names «%1», строка %2: «%3» нет в адресной книге / line %2: &apos;%3&apos; is not in the address book</source>
-        <translation>--names '%1', line %2: '%3' is not in the address book</translation>
+        <translation>--names &apos;%1&apos;, line %2: &apos;%3&apos; is not in the address book</translation>
     </message>
     <message>
         <source>список рассылки пуст / the mailing list is empty</source>
@@ -1170,31 +1174,31 @@ Print anyway?</translation>
     </message>
     <message>
         <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её) / the first row looks like column titles and is not printed (--no-header prints it)</source>
-        <translation>veltora-batch: --table '%1': the first row looks like column titles and is not printed (--no-header prints it)</translation>
+        <translation>veltora-batch: --table &apos;%1&apos;: the first row looks like column titles and is not printed (--no-header prints it)</translation>
     </message>
     <message>
         <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» %4 / field %1: no row has column %2 (counted from 0): the table has %5 columns</source>
-        <translation>--columns: field %1: no row has column %2 (counted from 0): the table '%3'%4 has %5 columns</translation>
+        <translation>--columns: field %1: no row has column %2 (counted from 0): the table &apos;%3&apos;%4 has %5 columns</translation>
     </message>
     <message>
         <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / row %2, column %3: the surname (record key) is empty</source>
-        <translation>--table '%1', row %2, column %3: the surname (record key) is empty</translation>
+        <translation>--table &apos;%1&apos;, row %2, column %3: the surname (record key) is empty</translation>
     </message>
     <message>
         <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков / row %2, column 1: the row is shorter than five characters</source>
-        <translation>--table '%1', row %2, column 1: the row is shorter than five characters</translation>
+        <translation>--table &apos;%1&apos;, row %2, column 1: the row is shorter than five characters</translation>
     </message>
     <message>
         <source>--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов / numbers separated by commas, ranges by dashes, no blanks</source>
-        <translation>--select '%1': %2: numbers separated by commas, ranges by dashes, no blanks</translation>
+        <translation>--select &apos;%1&apos;: %2: numbers separated by commas, ranges by dashes, no blanks</translation>
     </message>
     <message>
         <source>--select «%1»: выбор пуст, не выбрано ни одного конверта / the selection is empty: no envelope is chosen</source>
-        <translation>--select '%1': the selection is empty: no envelope is chosen</translation>
+        <translation>--select &apos;%1&apos;: the selection is empty: no envelope is chosen</translation>
     </message>
     <message>
         <source>--workdir «%1»: папки нет / no such folder</source>
-        <translation>--workdir '%1': no such folder</translation>
+        <translation>--workdir &apos;%1&apos;: no such folder</translation>
     </message>
     <message>
         <source>слишком много строк / too many rows: %1</source>
@@ -1210,11 +1214,11 @@ Print anyway?</translation>
     </message>
     <message>
         <source>-o «%1»: папки нет / the folder does not exist</source>
-        <translation>-o '%1': the folder does not exist</translation>
+        <translation>-o &apos;%1&apos;: the folder does not exist</translation>
     </message>
     <message>
         <source>--printer «%1»: нет такого принтера; есть / no such printer; there are: %2</source>
-        <translation>--printer '%1': no such printer; there are: %2</translation>
+        <translation>--printer &apos;%1&apos;: no such printer; there are: %2</translation>
     </message>
     <message>
         <source>задание печати не выполнено / the print job did not complete</source>
@@ -1252,7 +1256,7 @@ Print anyway?</translation>
     </message>
     <message>
         <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
-        <translation>veltora-batch: %1: one surname (rows %3, key '%4'); each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
+        <translation>veltora-batch: %1: one surname (rows %3, key &apos;%4&apos;); each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
     </message>
 </context>
 </TS>

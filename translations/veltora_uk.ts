@@ -955,6 +955,10 @@
         <source>конверт %1</source>
         <translation>конверт %1</translation>
     </message>
+    <message>
+        <source>%1 × %2 мм</source>
+        <translation>%1 × %2 мм</translation>
+    </message>
 </context>
 <context>
     <name>QtMessages</name>

@@ -43,7 +43,8 @@ QPageLayout pdfPageLayoutFor(int widthMm, int heightMm, PageChoice choice)
 QString describePage(const QPageLayout &layout, bool isEnvelope)
 {
     const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
-    const QString size = QStringLiteral("%1 × %2 мм").arg(qRound(mm.width())).arg(qRound(mm.height()));
+    const QString size =
+        QCoreApplication::translate("PrintingService", "%1 × %2 мм").arg(qRound(mm.width())).arg(qRound(mm.height()));
     if (isEnvelope)
         return QCoreApplication::translate("PrintingService", "конверт %1").arg(size);
     return QStringLiteral("%1 %2").arg(layout.pageSize().name(), size);
