@@ -2,11 +2,10 @@
 // The printing service of veltora-batch: the printers of CUPS, reached through libcups, with the
 // built-in "PDF file" printer. Qt Gui and libcups only: no Qt PrintSupport, hence no Qt Widgets.
 //
-// A job is drawn on the same canvas as in the windows' service and written into a PDF file by a
-// QPdfWriter (PdfJob): the "PDF file" printer's file, or for a system printer a temporary file on
-// the printer's page (its default media and the media's margins) that is then submitted to the
-// queue as application/pdf, with the title and the number of copies. That is what Qt's CUPS
-// support does for the windows, so a printer receives the same kind of document from both.
+// A job is drawn on the same canvas as the windows' PDF jobs and written into a PDF file (PdfJob): the "PDF file"
+// printer's file, or for a system printer a temporary file on the printer's page (its default media and the media's
+// margins) that is then submitted to the queue as application/pdf, with the title and the number of copies. That is
+// what Qt's CUPS support does for the windows, so a printer receives the same kind of document from both.
 
 #include "logic/print/PrintingService.h"
 #include "platform/InterruptCleanup.h"
@@ -54,7 +53,7 @@ public:
     void endDoc() override;
     void abort() override;
 
-    PrintCanvas &canvas() override { return m_canvas; }
+    PrintCanvas &canvas() override { return m_job.canvas(); }
     QStringList fontNames() override { return PainterCanvas::fontNames(); }
 
     // The page of the current printer. "PDF file": the envelope (PageChoice::Envelope), else A4 with
@@ -91,8 +90,7 @@ private:
     QString m_outputFile;
     QString m_title;
     int m_copies = 1;
-    PainterCanvas m_canvas;
-    PdfJob m_job{m_canvas};
+    PdfJob m_job;
     // The document of a job for a system printer.
     std::unique_ptr<QTemporaryFile> m_spoolFile;
     RemovedOnInterrupt m_spoolCleanup; // until the document has been sent

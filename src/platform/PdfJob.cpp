@@ -5,17 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QPdfWriter>
 
 #include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-#endif
-
-#if defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 QPageLayout pdfPageLayout()
@@ -50,22 +45,7 @@ QString describePage(const QPageLayout &layout, bool isEnvelope)
     return QStringLiteral("%1 %2").arg(layout.pageSize().name(), size);
 }
 
-void keepAllocatorWarm()
-{
-#if defined(__GLIBC__)
-    static const bool done = [] {
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-        return true;
-    }();
-    (void)done;
-#endif
-}
-
-PdfJob::PdfJob(PainterCanvas &canvas)
-    : m_canvas(canvas)
-{
-}
+PdfJob::PdfJob() = default;
 
 PdfJob::~PdfJob()
 {
@@ -115,7 +95,6 @@ bool PdfJob::begin(const QString &path, const QPageLayout &layout, const QString
 bool PdfJob::open(const QString &path, const QPageLayout &layout, const QString &title, int resolution)
 {
     abort();
-    keepAllocatorWarm();
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -132,24 +111,19 @@ bool PdfJob::open(const QString &path, const QPageLayout &layout, const QString 
 
 bool PdfJob::attachWriter(QIODevice *device, const QPageLayout &layout, const QString &title, int resolution)
 {
-    auto writer = std::make_unique<QPdfWriter>(device);
-    writer->setResolution(resolution);
-    writer->setPageLayout(layout);
-    writer->setTitle(title);
-    writer->setCreator(title);
     // A PDF file holds one copy: copies are pages of their own (printBatch).
-    if (!m_painter.begin(writer.get()))
+    const QRectF page = layout.fullRect(QPageLayout::Point);
+    if (!m_document.begin(device, page.size(), title, title))
         return false;
     m_device = device;
-    m_writer = std::move(writer);
-    m_canvas.attach(&m_painter, m_writer->resolution());
+    m_running = true;
+    m_canvas.attach(&m_document, page.height(), layout.paintRect(QPageLayout::Point).topLeft(), resolution);
     return true;
 }
 
 void PdfJob::beginDevice(QIODevice *device, const QPageLayout &layout, const QString &title)
 {
     abort();
-    keepAllocatorWarm();
     if (!device || !device->isWritable() || !attachWriter(device, layout, title, PdfResolution))
         throw IoError(QStringLiteral("Cannot write the document to the standard output"));
 }
@@ -177,20 +151,17 @@ bool PdfJob::deviceFailed() const
 
 void PdfJob::newPage()
 {
-    if (!m_writer)
+    if (!m_running)
         throw IoError(QStringLiteral("Printer is not currently printing"));
-    m_canvas.flush();
-    const bool started = m_writer->newPage();
-    if (deviceFailed())
+    m_canvas.finishPage();
+    if (m_document.failed() || deviceFailed())
         throw writeError();
-    if (!started)
-        throw IoError(QStringLiteral("The printer refused a new page"));
 }
 
 void PdfJob::finish()
 {
     m_canvas.detach();
-    m_writer.reset();
+    m_running = false;
     m_file.reset();
     m_device = nullptr;
     m_target.clear();
@@ -199,10 +170,10 @@ void PdfJob::finish()
 
 void PdfJob::end()
 {
-    if (!m_writer)
+    if (!m_running)
         throw IoError(QStringLiteral("Printer is not currently printing"));
-    m_canvas.flush();
-    const bool painted = m_painter.end();
+    m_canvas.finishPage();
+    const bool painted = m_document.end();
     if (!m_file) {
         auto *file = qobject_cast<QFileDevice *>(m_device);
         const bool written = painted && (!file || (file->flush() && file->error() == QFileDevice::NoError));
@@ -239,10 +210,8 @@ void PdfJob::end()
 
 void PdfJob::abort()
 {
-    if (!m_writer)
+    if (!m_running)
         return;
-    if (m_painter.isActive())
-        m_painter.end();
     if (m_file) {
         m_file->close();
         m_file->remove();

@@ -1,24 +1,23 @@
 #pragma once
-// A print job written into a PDF file by a QPdfWriter, drawn on the services' canvas (Qt Gui only).
-// It is what the built-in "PDF file" printer writes, in every printing service, and what
-// CupsPrintingService sends to a system printer.
+// A print job written into a PDF file as its pages are made (PdfDocument), drawn on a PdfCanvas
+// (Qt Gui only). It is what the built-in "PDF file" printer writes, in every printing service, and
+// what CupsPrintingService sends to a system printer.
 
 #include "logic/print/PrintingService.h"
 #include "platform/InterruptCleanup.h"
-#include "platform/PainterCanvas.h"
+#include "platform/PdfCanvas.h"
+#include "platform/PdfDocument.h"
 
 #include <QPageLayout>
-#include <QPainter>
 #include <QString>
 #include <memory>
 
 class IoError;
 class QFile;
 class QIODevice;
-class QPdfWriter;
 
 // The page and resolution of the "PDF file" printer: what a QPrinter in high resolution writes a
-// PDF file with.
+// PDF file with. The resolution is the one fonts are measured at.
 constexpr int PdfResolution = 1200;
 QPageLayout pdfPageLayout();
 // A page that is the envelope itself: EnvWidth across, EnvHeight down (landscape when the width is
@@ -29,12 +28,6 @@ QPageLayout envelopePageLayout(int widthMm, int heightMm);
 QPageLayout pdfPageLayoutFor(int widthMm, int heightMm, PageChoice choice);
 // How the print setup window names a page: "конверт 229 × 162 мм" or "A4 210 × 297 мм".
 QString describePage(const QPageLayout &layout, bool isEnvelope);
-
-// A PDF job compresses every page with a fresh zlib stream: a few hundred kilobytes allocated,
-// cleared and freed per page. With glibc's defaults those blocks come from fresh mappings or a heap
-// that is trimmed after every page, and the job spends most of its time in page faults. Keeping
-// such blocks on the heap, and the heap untrimmed, makes them reused instead. Called before a job.
-void keepAllocatorWarm();
 
 // The output file name that stands for the standard output (veltora-batch's "-o -").
 inline QString standardOutputName()
@@ -49,7 +42,7 @@ QString pdfPartFileName(const QString &path);
 class PdfJob
 {
 public:
-    explicit PdfJob(PainterCanvas &canvas);
+    PdfJob();
     // A running job is dropped.
     ~PdfJob();
     PdfJob(const PdfJob &) = delete;
@@ -67,7 +60,8 @@ public:
     // Starts writing into `device` (standard output), which stays the caller's; IoError when it
     // cannot be written. A failure cannot be taken back there: what was written stays written.
     void beginDevice(QIODevice *device, const QPageLayout &layout, const QString &title);
-    bool running() const { return m_writer != nullptr; }
+    bool running() const { return m_running; }
+    PdfCanvas &canvas() { return m_canvas; }
 
     // Ends the page (the canvas's gathered text goes on it) and starts the next; IoError naming the
     // file and the reason when it cannot be written (the disk is full).
@@ -87,11 +81,11 @@ private:
     bool deviceFailed() const;
     void finish();
 
-    PainterCanvas &m_canvas;
-    QPainter m_painter;
+    PdfCanvas m_canvas;
+    PdfDocument m_document;
+    bool m_running = false;
     std::unique_ptr<QFile> m_file; // the file written, or null when writing into a device
-    QIODevice *m_device = nullptr; // what the writer writes into: m_file or the caller's device
-    std::unique_ptr<QPdfWriter> m_writer;
-    QString m_target; // the file that the written one replaces; empty when it is written in place
+    QIODevice *m_device = nullptr; // what the document is written into: m_file or the caller's device
+    QString m_target;              // the file that the written one replaces; empty when it is written in place
     RemovedOnInterrupt m_interruptCleanup;
 };

@@ -172,7 +172,6 @@ void QtPrintingService::beginDoc()
 {
     if (m_running)
         throw IoError(QStringLiteral("Printing in progress"));
-    keepAllocatorWarm();
     if (isPdfPrinter()) {
         // The PDF goes through a PdfJob on the QPrinter's page and resolution when there is one: it
         // writes beside the chosen file and replaces it only when whole, and it tells why a write
@@ -282,6 +281,13 @@ void QtPrintingService::abort()
     if (m_painter->isActive())
         m_painter->end();
     finishJob();
+}
+
+PrintCanvas &QtPrintingService::canvas()
+{
+    if (m_pdfJob.running())
+        return m_pdfJob.canvas();
+    return m_canvas;
 }
 
 QStringList QtPrintingService::fontNames()

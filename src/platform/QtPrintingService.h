@@ -8,11 +8,12 @@
 //
 // A QPrinter asks the system's print support for its default printer when it is made, which loads
 // the spooler's client and tries to reach its server. "PDF file" chosen before anything needed a
-// QPrinter prints through a QPdfWriter instead, with the same page, margins, resolution and
+// QPrinter prints without one, with the same page, margins, resolution and
 // document details; the QPrinter is made when a set-up dialog asks for it (qprinter()) or a system
 // printer is used, and from then on every job goes through it.
-// Jobs are drawn on PainterCanvas; "PDF file" jobs are PdfJobs, on the QPrinter's page and
-// resolution once there is a QPrinter, so that a failed job leaves the chosen file as it was.
+// Jobs for a printer are drawn on a PainterCanvas over the QPrinter; "PDF file" jobs are PdfJobs
+// (their own canvas and PDF writer), on the QPrinter's page and resolution once there is a
+// QPrinter, so that a failed job leaves the chosen file as it was.
 // Before a job for a CUPS queue the queue is asked whether it takes jobs, and after it whether the
 // job reached it (platform/CupsQueue): the QPrinter does not tell.
 
@@ -58,7 +59,7 @@ public:
     void endDoc() override;
     void abort() override;
 
-    PrintCanvas &canvas() override { return m_canvas; }
+    PrintCanvas &canvas() override;
     QStringList fontNames() override;
 
     QPrinter *qprinter() override { return &printer(); }
@@ -89,7 +90,7 @@ private:
     std::optional<QPageLayout> m_ownLayout;
     PainterCanvas m_canvas;
     // The running job when it goes to a QPdfWriter; else the painter on the QPrinter.
-    PdfJob m_pdfJob{m_canvas};
+    PdfJob m_pdfJob;
     std::unique_ptr<QPainter> m_painter;
     QString m_outputFile;
     QString m_title;

@@ -89,9 +89,9 @@ private slots:
         service.setCurrentPrinter(pdfFilePrinterName());
         service.setOutputFileName(pdf);
         service.beginDoc();
-        auto &canvas = static_cast<PainterCanvas &>(service.canvas());
+        auto &canvas = static_cast<PdfCanvas &>(service.canvas());
         constexpr int PerPage = 10;
-        const int pages = (PainterCanvas::MaxShapedTexts * 3 / 2) / PerPage;
+        const int pages = (PdfCanvas::MaxShapedTexts * 3 / 2) / PerPage;
         int n = 0;
         for (int page = 0; page < pages; ++page) {
             if (page > 0)
@@ -101,7 +101,7 @@ private slots:
             canvas.setFont(QStringLiteral("Liberation Serif"), 12, true, false);
             for (int i = 0; i < PerPage; ++i)
                 canvas.textOut(1800, 800 + 70 * i, numbered(n++));
-            QVERIFY(canvas.shapedTexts() <= PainterCanvas::MaxShapedTexts);
+            QVERIFY(canvas.shapedTexts() <= PdfCanvas::MaxShapedTexts);
         }
         service.endDoc();
         QCOMPARE(canvas.shapedTexts(), 0); // nothing learnt outlives the job

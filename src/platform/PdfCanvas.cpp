@@ -1,0 +1,234 @@
+#include "platform/PdfCanvas.h"
+
+#include "platform/PdfDocument.h"
+
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// Points per printer unit.
+constexpr double PointsPerUnit = 72.0 / (PrintScale * 25.4);
+
+// How far a glyph may stand from where the previous one leaves the pen before its place is
+// written, in points: below a hundredth of a millimetre. The layout rounds every advance to a 64th
+// of a printer unit; those roundings are not worth a correction each.
+constexpr double Tolerance = 0.02;
+
+void appendPoint(QByteArray &out, QPointF p)
+{
+    appendPdfNumber(out, p.x());
+    out.append(' ');
+    appendPdfNumber(out, p.y());
+}
+
+void appendGlyph(QByteArray &out, quint32 glyph)
+{
+    static const char Digits[] = "0123456789ABCDEF";
+    const char hex[4] = {Digits[(glyph >> 12) & 15], Digits[(glyph >> 8) & 15], Digits[(glyph >> 4) & 15],
+                         Digits[glyph & 15]};
+    out.append(hex, 4);
+}
+
+} // namespace
+
+PdfCanvas::PdfCanvas() = default;
+PdfCanvas::~PdfCanvas() = default;
+
+void PdfCanvas::attach(PdfDocument *document, qreal pageHeight, QPointF origin, int dpi)
+{
+    detach();
+    m_document = document;
+    m_device = std::make_unique<MeasuringDevice>(dpi);
+    m_shaper.reset(m_device.get(), dpi);
+    m_pageHeight = pageHeight;
+    m_origin = origin;
+}
+
+void PdfCanvas::detach()
+{
+    m_shaper.clear();
+    m_document = nullptr;
+    m_content.clear();
+    m_inText = false;
+    m_textFont = nullptr;
+}
+
+void PdfCanvas::setFont(const QString &face, int pointSize, bool bold, bool italic)
+{
+    m_shaper.setFont(face, pointSize, bold, italic);
+}
+
+int PdfCanvas::textHeight(const QString &)
+{
+    return m_shaper.font().height;
+}
+
+QPointF PdfCanvas::pagePoint(QPointF origin, QPointF at) const
+{
+    return QPointF(m_origin.x() + (origin.x() + at.x()) * PointsPerUnit,
+                   m_pageHeight - (m_origin.y() + (origin.y() + at.y()) * PointsPerUnit));
+}
+
+void PdfCanvas::textOut(int x, int y, const QString &text)
+{
+    const TextShaper::Font &font = m_shaper.font();
+    if (!m_document || text.isEmpty())
+        return;
+    const QPointF origin(x, y + font.ascent);
+    const TextShaper::Shaped &shaped = m_shaper.shape(text);
+    bool news = false;
+    for (const TextShaper::Run &run : shaped) {
+        const PdfDocument::Font &f = m_document->font(run.font);
+        if (f.outlinesOnly)
+            continue;
+        for (const quint32 g : run.glyphs)
+            news = news || (g < f.used.size() && !f.used[g]);
+    }
+    if (news)
+        recordText(text, shaped);
+    for (const TextShaper::Run &run : shaped) {
+        if (m_document->font(run.font).outlinesOnly)
+            drawOutlines(run, origin);
+        else
+            drawGlyphs(run, origin);
+    }
+}
+
+void PdfCanvas::recordText(const QString &text, const TextShaper::Shaped &shaped)
+{
+    // Glyphs seen for the first time learn the text they stand for: character for glyph when the
+    // text came out one glyph per character, else by the fonts' character maps (a glyph that
+    // stands for several characters stays without text).
+    const bool oneForOne = shaped.size() == 1 && shaped.front().glyphs.size() == text.size() &&
+                           std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); });
+    for (const TextShaper::Run &run : shaped) {
+        PdfDocument::Font &f = m_document->font(run.font);
+        if (f.outlinesOnly)
+            continue;
+        if (oneForOne) {
+            for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+                const quint32 g = run.glyphs.at(i);
+                if (g < f.used.size() && !f.used[g] && !f.text.contains(g))
+                    f.text.insert(g, text.mid(i, 1));
+            }
+        } else {
+            const QList<uint> codes = text.toUcs4();
+            for (const uint code : codes) {
+                const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+                const QList<quint32> glyphs = run.font.glyphIndexesForString(character);
+                if (glyphs.size() == 1 && glyphs.front() != 0 && run.glyphs.contains(glyphs.front()) &&
+                    !f.text.contains(glyphs.front()))
+                    f.text.insert(glyphs.front(), character);
+            }
+        }
+        for (const quint32 g : run.glyphs)
+            if (g < f.used.size())
+                f.used[g] = true;
+    }
+}
+
+void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin)
+{
+    if (run.glyphs.isEmpty())
+        return;
+    const PdfDocument::Font &f = m_document->font(run.font);
+    const qreal size = run.font.pixelSize() * PointsPerUnit;
+    if (!m_inText) {
+        m_content.append("BT\n");
+        m_inText = true;
+    }
+    if (m_textFont != &f || m_textSize != size) {
+        m_content.append('/');
+        m_content.append(f.resource);
+        m_content.append(' ');
+        appendPdfNumber(m_content, size);
+        m_content.append(" Tf\n");
+        m_textFont = &f;
+        m_textSize = size;
+    }
+    // A line is one array of glyphs with the corrections to their places that kerning and
+    // layout make; the pen moves by the widths the document gives the glyphs.
+    qreal pen = 0;
+    qreal lineY = 0;
+    bool open = false;
+    const auto startLine = [&](QPointF at) {
+        if (open)
+            m_content.append(">] TJ\n");
+        m_content.append("1 0 0 1 ");
+        appendPoint(m_content, at);
+        m_content.append(" Tm [<");
+        pen = at.x();
+        lineY = at.y();
+        open = true;
+    };
+    for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+        const quint32 g = run.glyphs.at(i);
+        if (g >= f.widths.size())
+            continue;
+        const QPointF at = pagePoint(origin, run.positions.at(i));
+        if (!open || std::abs(at.y() - lineY) > 0.001) {
+            startLine(at);
+        } else if (const qreal shift = at.x() - pen; std::abs(shift) > Tolerance) {
+            m_content.append('>');
+            appendPdfNumber(m_content, -shift * 1000.0 / size, 2);
+            m_content.append('<');
+            pen = at.x();
+        }
+        appendGlyph(m_content, g);
+        pen += f.widths[g] * size / 1000.0;
+    }
+    if (open)
+        m_content.append(">] TJ\n");
+}
+
+void PdfCanvas::drawOutlines(const TextShaper::Run &run, QPointF origin)
+{
+    endText();
+    for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+        const QPainterPath path = run.font.pathForGlyph(run.glyphs.at(i));
+        if (path.isEmpty())
+            continue;
+        const QPointF at = run.positions.at(i);
+        for (int e = 0; e < path.elementCount(); ++e) {
+            const QPainterPath::Element element = path.elementAt(e);
+            const QPointF p = pagePoint(origin, at + QPointF(element.x, element.y));
+            if (element.isMoveTo()) {
+                appendPoint(m_content, p);
+                m_content.append(" m\n");
+            } else if (element.isLineTo()) {
+                appendPoint(m_content, p);
+                m_content.append(" l\n");
+            } else if (element.isCurveTo() && e + 2 < path.elementCount()) {
+                const QPainterPath::Element c2 = path.elementAt(e + 1);
+                const QPainterPath::Element end = path.elementAt(e + 2);
+                appendPoint(m_content, p);
+                m_content.append(' ');
+                appendPoint(m_content, pagePoint(origin, at + QPointF(c2.x, c2.y)));
+                m_content.append(' ');
+                appendPoint(m_content, pagePoint(origin, at + QPointF(end.x, end.y)));
+                m_content.append(" c\n");
+                e += 2;
+            }
+        }
+        m_content.append(path.fillRule() == Qt::OddEvenFill ? "f*\n" : "f\n");
+    }
+}
+
+void PdfCanvas::endText()
+{
+    if (m_inText)
+        m_content.append("ET\n");
+    m_inText = false;
+}
+
+void PdfCanvas::finishPage()
+{
+    if (!m_document)
+        return;
+    endText();
+    m_document->addPage(m_content);
+    m_content.clear();
+    m_textFont = nullptr; // every page starts with no font set
+}
