@@ -112,12 +112,16 @@ bool PdfJob::open(const QString &path, const QPageLayout &layout, const QString 
 bool PdfJob::attachWriter(QIODevice *device, const QPageLayout &layout, const QString &title, int resolution)
 {
     // A PDF file holds one copy: copies are pages of their own (printBatch).
-    const QRectF page = layout.fullRect(QPageLayout::Point);
-    if (!m_document.begin(device, page.size(), title, title))
+    // The page in points from its millimetres: Qt's points are whole, and an envelope's page is the
+    // envelope to a hundredth of a millimetre.
+    constexpr qreal PointsPerMm = 72 / 25.4;
+    const QRectF page = layout.fullRect(QPageLayout::Millimeter);
+    const QPointF origin = layout.paintRect(QPageLayout::Millimeter).topLeft() * PointsPerMm;
+    if (!m_document.begin(device, page.size() * PointsPerMm, title, title))
         return false;
     m_device = device;
     m_running = true;
-    m_canvas.attach(&m_document, page.height(), layout.paintRect(QPageLayout::Point).topLeft(), resolution);
+    m_canvas.attach(&m_document, page.height() * PointsPerMm, origin, resolution);
     return true;
 }
 

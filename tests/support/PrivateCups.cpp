@@ -216,7 +216,7 @@ QList<Word> pdfWords(const QString &pdf)
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression item(QStringLiteral(
-        "<page |<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" yMax=\"[-\\d.]+\">([^<]*)</word>"));
+        "<page |<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"[-\\d.]+\">([^<]*)</word>"));
     QList<Word> words;
     int page = 0;
     for (auto it = item.globalMatch(html); it.hasNext();) {
@@ -224,7 +224,8 @@ QList<Word> pdfWords(const QString &pdf)
         if (m.captured(0).startsWith(QLatin1String("<page")))
             ++page;
         else
-            words.append(Word{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3), page});
+            words.append(Word{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(4), page,
+                              m.captured(3).toDouble()});
     }
     return words;
 }

@@ -63,6 +63,7 @@ struct Word
     double xMin = 0, yMin = 0;
     QString text;
     int page = 0; // 1-based
+    double xMax = 0;
 };
 
 // Every word of the document with its page and top-left corner, in points from the top-left
