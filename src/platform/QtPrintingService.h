@@ -71,7 +71,7 @@ public:
 private:
     // Made at first use: asking the spooler for its printers can take a moment.
     QPrinter &printer() const;
-    // Whether "PDF file" is chosen and no QPrinter has been made: jobs go to a QPdfWriter.
+    // Whether "PDF file" is chosen and no QPrinter has been made: jobs are PdfJobs on the service's own page.
     bool pdfWithoutPrinter() const { return m_pdfChosen && !m_printer; }
     bool isPdfPrinter() const;
     // The current system printer's page size equal to the envelope (either way round), if it lists one.
@@ -89,7 +89,7 @@ private:
     // The printer's own page while a job runs on its envelope media; put back when the job is over.
     std::optional<QPageLayout> m_ownLayout;
     PainterCanvas m_canvas;
-    // The running job when it goes to a QPdfWriter; else the painter on the QPrinter.
+    // The running job when it goes to the "PDF file" printer; else the painter on the QPrinter.
     PdfJob m_pdfJob;
     std::unique_ptr<QPainter> m_painter;
     QString m_outputFile;
