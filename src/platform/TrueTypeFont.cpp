@@ -466,6 +466,9 @@ QByteArray subsetTrueType(const FontTableReader &table, const QList<quint32> &gl
     if (quint64(glyf.size()) > 0xFFFFFFFFu)
         return {};
     newOffsets.back() = quint32(glyf.size());
+    // Only blank glyphs (spaces, an empty .notdef): a glyf table of nothing would read as none.
+    if (glyf.isEmpty())
+        glyf = QByteArray(4, '\0');
 
     // Short offsets count 2-byte words: they stay short while the glyphs fit them.
     const bool longOffsets = BigEndianReader(font.head).s16(HeadIndexToLocFormat) == 1 || glyf.size() / 2 > 0xFFFF;

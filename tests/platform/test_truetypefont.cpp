@@ -361,6 +361,23 @@ private slots:
             QVERIFY2(loaded.pathForGlyph(glyph) == original.pathForGlyph(glyph), qPrintable(QString::number(glyph)));
     }
 
+    // Spaces in a font whose .notdef is blank: no glyph has an outline, and the subset is still a
+    // font with outlines.
+    void subsetOfBlankGlyphsIsAFont()
+    {
+        const QRawFont original = loadFont(QStringLiteral("LiberationSans-Regular.ttf"));
+        Tables tables = tablesOf(original);
+        setU16(tables["loca"], 0, u16(tables["loca"], 2));
+        const QList<quint32> spaces = glyphsOf(original, QStringLiteral(" "));
+        const QByteArray subset = subsetTrueType(readerOf(tables), spaces);
+        QCOMPARE(structureFault(subset), QString());
+        const QRawFont loaded(subset, original.pixelSize(), QFont::PreferNoHinting);
+        QVERIFY(loaded.isValid());
+        QVERIFY(readTrueTypeFacts(readerOf(loaded)).outlines);
+        QVERIFY(loaded.pathForGlyph(0).isEmpty());
+        QCOMPARE(loaded.advancesForGlyphIndexes(spaces), original.advancesForGlyphIndexes(spaces));
+    }
+
     // Accented letters are composites: the subset holds the glyphs they are built of, to any
     // depth, though only the letter was asked for.
     void compositesKeepTheirComponents_data()
