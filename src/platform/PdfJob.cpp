@@ -177,6 +177,7 @@ void PdfJob::end()
     if (!m_running)
         throw IoError(QStringLiteral("Printer is not currently printing"));
     m_canvas.finishPage();
+    // The document fails only where the device does: a failure is the device's, with its reason.
     const bool painted = m_document.end();
     if (!m_file) {
         auto *file = qobject_cast<QFileDevice *>(m_device);
@@ -189,7 +190,7 @@ void PdfJob::end()
         finish();
         return;
     }
-    const bool written = m_file->flush() && m_file->error() == QFileDevice::NoError;
+    const bool written = painted && m_file->flush() && m_file->error() == QFileDevice::NoError;
     if (!written) {
         const IoError error = writeError();
         m_file->close();
@@ -201,9 +202,7 @@ void PdfJob::end()
     const QString path = m_file->fileName();
     const QString target = m_target;
     QString why;
-    if (!painted)
-        why = QStringLiteral("the document could not be finished");
-    else if (!target.isEmpty())
+    if (!target.isEmpty())
         why = replaceFile(path, target);
     if (!why.isEmpty())
         QFile::remove(path);
