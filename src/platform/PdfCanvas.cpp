@@ -23,12 +23,33 @@ void appendPoint(QByteArray &out, QPointF p)
     appendPdfNumber(out, p.y());
 }
 
+// A glyph id as the two bytes of a string: half the size of hexadecimal, which matters when every
+// page is compressed. A line end inside a string would be read as a newline, and the parentheses
+// and the backslash delimit it: those bytes are escaped.
+void appendGlyphByte(QByteArray &out, unsigned byte)
+{
+    switch (byte) {
+    case '(':
+    case ')':
+    case '\\':
+        out.append('\\');
+        out.append(char(byte));
+        break;
+    case '\r':
+        out.append("\\r", 2);
+        break;
+    case '\n':
+        out.append("\\n", 2);
+        break;
+    default:
+        out.append(char(byte));
+    }
+}
+
 void appendGlyph(QByteArray &out, quint32 glyph)
 {
-    static const char Digits[] = "0123456789ABCDEF";
-    const char hex[4] = {Digits[(glyph >> 12) & 15], Digits[(glyph >> 8) & 15], Digits[(glyph >> 4) & 15],
-                         Digits[glyph & 15]};
-    out.append(hex, 4);
+    appendGlyphByte(out, (glyph >> 8) & 0xFF);
+    appendGlyphByte(out, glyph & 0xFF);
 }
 
 } // namespace
@@ -155,10 +176,10 @@ void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin)
     bool open = false;
     const auto startLine = [&](QPointF at) {
         if (open)
-            m_content.append(">] TJ\n");
+            m_content.append(")] TJ\n");
         m_content.append("1 0 0 1 ");
         appendPoint(m_content, at);
-        m_content.append(" Tm [<");
+        m_content.append(" Tm [(");
         pen = at.x();
         lineY = at.y();
         open = true;
@@ -171,16 +192,16 @@ void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin)
         if (!open || std::abs(at.y() - lineY) > 0.001) {
             startLine(at);
         } else if (const qreal shift = at.x() - pen; std::abs(shift) > Tolerance) {
-            m_content.append('>');
+            m_content.append(')');
             appendPdfNumber(m_content, -shift * 1000.0 / size, 2);
-            m_content.append('<');
+            m_content.append('(');
             pen = at.x();
         }
         appendGlyph(m_content, g);
         pen += f.widths[g] * size / 1000.0;
     }
     if (open)
-        m_content.append(">] TJ\n");
+        m_content.append(")] TJ\n");
 }
 
 void PdfCanvas::drawOutlines(const TextShaper::Run &run, QPointF origin)
