@@ -1,5 +1,6 @@
 #include "platform/TextShaper.h"
 
+#include "logic/files/TextLines.h"
 #include "logic/print/PrintingService.h"
 
 #include <QFontMetricsF>
@@ -126,36 +127,12 @@ TextShaper::Shaped TextShaper::layOut(const Font &font, const QString &text) con
     return shaped;
 }
 
-namespace {
-
-// Characters whose glyphs depend on nothing but their neighbours: letters, digits, punctuation
-// and spaces of the scripts an address is written in, left to right.
-bool simpleCharacter(QChar c)
-{
-    if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Format)
-        return false;
-    switch (c.script()) {
-    case QChar::Script_Common:
-    case QChar::Script_Latin:
-    case QChar::Script_Cyrillic:
-    case QChar::Script_Greek:
-        break;
-    default:
-        return false;
-    }
-    const QChar::Direction d = c.direction();
-    return d == QChar::DirL || d == QChar::DirEN || d == QChar::DirES || d == QChar::DirET || d == QChar::DirCS ||
-           d == QChar::DirWS || d == QChar::DirON;
-}
-
-} // namespace
-
 quint32 TextShaper::glyphOf(Font &font, char16_t c) const
 {
     if (const auto known = font.glyphs.constFind(c); known != font.glyphs.cend())
         return *known;
     quint32 glyph = 0;
-    if (simpleCharacter(QChar(c))) {
+    if (laidOutInPairs(QChar(c))) {
         const Shaped alone = layOut(font, QString(QChar(c)));
         if (!font.primary.isValid() && alone.size() == 1)
             font.primary = alone.front().font;

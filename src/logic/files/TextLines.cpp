@@ -11,6 +11,33 @@ int textAreaWidth(int boxWidth)
     return std::max(1, boxWidth - 8);
 }
 
+bool laidOutInPairs(QChar c)
+{
+    if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Format)
+        return false;
+    switch (c.script()) {
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Cyrillic:
+    case QChar::Script_Greek:
+        break;
+    default:
+        return false;
+    }
+    switch (c.direction()) {
+    case QChar::DirL:
+    case QChar::DirEN:
+    case QChar::DirES:
+    case QChar::DirET:
+    case QChar::DirCS:
+    case QChar::DirWS:
+    case QChar::DirON:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString wrappedPiece(const QString &paragraph, int start, int length)
 {
     QString piece = paragraph.mid(start, length);

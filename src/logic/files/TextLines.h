@@ -13,6 +13,12 @@ int textAreaWidth(int boxWidth);
 // paragraph does keeps the blanks it was broken at out of sight, as the box does.
 QString wrappedPiece(const QString &paragraph, int start, int length);
 
+// Whether a character's glyph and place in a line depend only on its neighbours: letters, digits,
+// punctuation and spaces of the left-to-right scripts an address is written in (Latin, Cyrillic,
+// Greek), no combining marks, controls or characters outside the basic plane. A line of such
+// characters is as wide as the sum of what each character advances when the next follows it.
+bool laidOutInPairs(QChar c);
+
 // Lines shown by a box of the given outer width.
 QStringList wrappedLines(const QString &text, const QFont &font, int boxWidth);
 // The same for text already split into lines.

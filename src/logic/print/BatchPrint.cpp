@@ -101,21 +101,38 @@ BoxLines::BoxLines(const QFont &font, int boxWidth)
 {
 }
 
+qreal BoxLines::pairAdvance(QChar first, QChar second)
+{
+    const quint32 key = quint32(first.unicode()) << 16 | second.unicode();
+    if (const auto known = m_pairs.constFind(key); known != m_pairs.cend())
+        return *known;
+    if (m_pairs.size() >= MaxPairs)
+        m_pairs.clear();
+    const QChar pair[2] = {first, second};
+    const qreal advance = m_metrics.horizontalAdvance(QString(pair, 2)) - m_metrics.horizontalAdvance(QString(second));
+    m_pairs.insert(key, float(advance));
+    return advance;
+}
+
 bool BoxLines::surelyFits(const QString &line)
 {
-    // Kerning and rounding may make a line a little wider than the sum of its characters; the
-    // slack sends every line that could come near the edge the exact way.
-    constexpr qreal SlackPerChar = 0.5;
-    constexpr qreal Slack = 2.0;
+    // A line of characters laid out in pairs is as wide as the sum of each pair's advance (kerning
+    // included) and the last character's; the slack covers the rounding of the sum. Every other
+    // line, and every line that comes near the edge, goes the exact way.
+    constexpr qreal Slack = 1.0;
+    if (line.isEmpty())
+        return true;
     qreal width = Slack;
-    for (const QChar c : line) {
-        // Tabs advance to stops, surrogates and marks combine: those lines go the exact way.
-        if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark())
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (!laidOutInPairs(c))
             return false;
         float &advance = m_advance[c.unicode()];
         if (advance < 0)
             advance = m_metrics.inFont(c) ? float(m_metrics.horizontalAdvance(c)) : 1e6f;
-        width += advance + SlackPerChar;
+        if (advance >= 1e6f) // a character the font lacks: another font lends it
+            return false;
+        width += i + 1 < line.size() ? pairAdvance(c, line.at(i + 1)) : advance;
         if (width > m_textWidth)
             return false;
     }

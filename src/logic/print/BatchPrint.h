@@ -61,12 +61,16 @@ public:
 
 private:
     bool surelyFits(const QString &line);
+    // How far `first` moves the pen when `second` follows it; negative when unknown.
+    qreal pairAdvance(QChar first, QChar second);
 
     QFont m_font;
     QFontMetricsF m_metrics;
     int m_boxWidth;
-    qreal m_textWidth;            // inside the frame and margins
-    std::vector<float> m_advance; // per UTF-16 code unit, -1 until measured
+    qreal m_textWidth;             // inside the frame and margins
+    std::vector<float> m_advance;  // per UTF-16 code unit, -1 until measured
+    QHash<quint32, float> m_pairs; // (first << 16 | second), kerning included
+    static constexpr int MaxPairs = 65536;
     // Wrapped long lines; emptied when it reaches MaxWrapped, so that a mailing of any length
     // keeps a bounded number.
     static constexpr int MaxWrapped = 4096;

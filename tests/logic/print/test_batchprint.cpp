@@ -440,6 +440,8 @@ private slots:
         QTest::newRow("wide letters") << QStringLiteral("ШЩЖ");
         QTest::newRow("words") << QStringLiteral("ул. Липовая ");
         QTest::newRow("kerned pairs") << QStringLiteral("AVAWTo");
+        QTest::newRow("kerned Cyrillic") << QStringLiteral("Та Гу Г.Ту");
+        QTest::newRow("right to left") << QStringLiteral("שלום ");
         QTest::newRow("digits and commas") << QStringLiteral("12, ");
         QTest::newRow("tab") << QStringLiteral("ab\t");
         QTest::newRow("combining mark") << QStringLiteral("е\u0301ж");
