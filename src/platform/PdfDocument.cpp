@@ -82,6 +82,15 @@ QByteArray toUnicodeMap(const QHash<quint32, QString> &text)
     return out;
 }
 
+QByteArray fontIdentity(const QRawFont &raw)
+{
+    QByteArray identity = raw.familyName().toUtf8() + '\n' + raw.styleName().toUtf8() + '\n' +
+                          QByteArray::number(raw.weight()) + '\n' + QByteArray::number(int(raw.style())) + '\n';
+    identity += raw.fontTable("head");
+    identity += raw.fontTable("maxp").left(6);
+    return identity;
+}
+
 } // namespace
 
 void appendPdfNumber(QByteArray &out, double value, int decimals)
@@ -252,17 +261,18 @@ PdfDocument::Font &PdfDocument::font(const QRawFont &raw)
     for (const auto &known : std::as_const(m_fontsByRaw))
         if (known.first == raw)
             return *known.second;
-    // The same font at another size is the same font of the document.
+    // The same font at another size is the same font of the document: the same names, and the same
+    // header and glyph count (two files may give a font the same names).
+    const QByteArray identity = fontIdentity(raw);
     for (const auto &font : m_fonts) {
-        const QRawFont &f = font->raw;
-        if (f.familyName() == raw.familyName() && f.styleName() == raw.styleName() && f.weight() == raw.weight() &&
-            f.style() == raw.style() && f.unitsPerEm() == raw.unitsPerEm()) {
+        if (font->identity == identity) {
             m_fontsByRaw.append({raw, font.get()});
             return *font;
         }
     }
     auto font = std::make_unique<Font>();
     font->raw = raw;
+    font->identity = identity;
     font->resource = "F" + QByteArray::number(m_fonts.size() + 1);
     font->object = reserveObject();
     const TrueTypeFacts facts = readTrueTypeFacts([&raw](const char *tag) { return raw.fontTable(tag); });
