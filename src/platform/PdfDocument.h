@@ -32,6 +32,7 @@ public:
     struct Font
     {
         QRawFont raw;                 // the font at any size, for its tables and outlines
+        QByteArray identity;          // what tells this font from others at any size
         QByteArray resource;          // "F1"
         int object = 0;               // the Type0 font object the pages refer to
         bool outlinesOnly = false;    // drawn as glyph outlines, not embedded
