@@ -1,5 +1,6 @@
 #include "platform/PdfCanvas.h"
 
+#include "logic/files/IoError.h"
 #include "platform/PdfDocument.h"
 
 #include <QPainterPath>
@@ -99,6 +100,11 @@ void PdfCanvas::textOut(int x, int y, const QString &text)
         return;
     const QPointF origin(x, y + font.ascent);
     const TextShaper::Shaped &shaped = m_shaper.shape(text);
+    // Without a font (a system whose fonts cannot be read) nothing would land on the page: the job
+    // fails rather than print blank envelopes.
+    for (const TextShaper::Run &run : shaped)
+        if (!run.font.isValid())
+            throw IoError(QStringLiteral("No font to print \"%1\" with: the system's fonts cannot be read").arg(text));
     bool news = false;
     for (const TextShaper::Run &run : shaped) {
         const PdfDocument::Font &f = m_document->font(run.font);

@@ -84,10 +84,12 @@ QByteArray toUnicodeMap(const QHash<quint32, QString> &text)
 
 QByteArray fontIdentity(const QRawFont &raw)
 {
-    QByteArray identity = raw.familyName().toUtf8() + '\n' + raw.styleName().toUtf8() + '\n' +
-                          QByteArray::number(raw.weight()) + '\n' + QByteArray::number(int(raw.style())) + '\n';
+    // Not by the family name: a font engine without families (the minimal platform's) fails to give one.
+    QByteArray identity = raw.styleName().toUtf8() + '\n' + QByteArray::number(raw.weight()) + '\n' +
+                          QByteArray::number(int(raw.style())) + '\n';
     identity += raw.fontTable("head");
     identity += raw.fontTable("maxp").left(6);
+    identity += raw.fontTable("name");
     return identity;
 }
 

@@ -250,6 +250,18 @@ private slots:
         QVERIFY(pages.at(3).contains(QStringLiteral("Франко Іван")));
     }
 
+    // A platform whose fonts name no family (Qt's minimal one draws boxes) does not bring the
+    // batch printer down: it prints what the platform can draw.
+    void platformWithoutFontFamilies()
+    {
+        const QString out = m_dir->filePath(QStringLiteral("boxes.pdf"));
+        const Run r =
+            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("-o"), out},
+                     QStringLiteral("QT_QPA_PLATFORM=minimal; export QT_QPA_PLATFORM"));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(pdfPages(out), 2);
+    }
+
     void bookAndNames()
     {
         const QString out = m_dir->filePath(QStringLiteral("book.pdf"));
