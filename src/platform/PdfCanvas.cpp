@@ -75,6 +75,9 @@ void PdfCanvas::detach()
     m_content.clear();
     m_inText = false;
     m_textFont = nullptr;
+    m_lastPage.clear();
+    m_thisPage.clear();
+    m_forms.clear();
 }
 
 void PdfCanvas::setFont(const QString &face, int pointSize, bool bold, bool italic)
@@ -115,12 +118,56 @@ void PdfCanvas::textOut(int x, int y, const QString &text)
     }
     if (news)
         recordText(text, shaped);
+
+    Line line{&font, x, y, text};
+    auto form = m_forms.constFind(line);
+    if (form == m_forms.cend() && m_lastPage.contains(line) && m_forms.size() < MaxRecurringLines)
+        form = m_forms.insert(line, makeForm(shaped, origin));
+    if (form == m_forms.cend()) {
+        drawLine(shaped, origin);
+        m_thisPage.insert(std::move(line));
+        return;
+    }
+    endText();
+    m_content.append('/');
+    m_content.append(*form);
+    m_content.append(" Do\n");
+}
+
+void PdfCanvas::drawLine(const TextShaper::Shaped &shaped, QPointF origin)
+{
     for (const TextShaper::Run &run : shaped) {
         if (m_document->font(run.font).outlinesOnly)
             drawOutlines(run, origin);
         else
             drawGlyphs(run, origin);
     }
+}
+
+QByteArray PdfCanvas::makeForm(const TextShaper::Shaped &shaped, QPointF origin)
+{
+    // Drawn as on a page of its own, then the page's content and text state are put back.
+    QByteArray page;
+    std::swap(page, m_content);
+    const bool inText = m_inText;
+    const void *textFont = m_textFont;
+    const qreal textSize = m_textSize;
+    m_inText = false;
+    m_textFont = nullptr;
+    drawLine(shaped, origin);
+    endText();
+    QList<const PdfDocument::Font *> fonts;
+    for (const TextShaper::Run &run : shaped) {
+        const PdfDocument::Font &f = m_document->font(run.font);
+        if (!f.outlinesOnly && !fonts.contains(&f))
+            fonts.append(&f);
+    }
+    const QByteArray name = m_document->addForm(m_content, fonts);
+    std::swap(page, m_content);
+    m_inText = inText;
+    m_textFont = textFont;
+    m_textSize = textSize;
+    return name;
 }
 
 void PdfCanvas::recordText(const QString &text, const TextShaper::Shaped &shaped)
@@ -258,4 +305,6 @@ void PdfCanvas::finishPage()
     m_document->addPage(m_content);
     m_content.clear();
     m_textFont = nullptr; // every page starts with no font set
+    std::swap(m_lastPage, m_thisPage);
+    m_thisPage.clear();
 }

@@ -9,7 +9,9 @@
 #include "platform/TextShaper.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QPointF>
+#include <QSet>
 #include <QSizeF>
 #include <memory>
 
@@ -35,6 +37,9 @@ public:
 
     static constexpr int MaxShapedTexts = TextShaper::MaxShapedTexts;
     int shapedTexts() const { return m_shaper.shapedTexts(); }
+    // How many lines a job writes once and shows on every page they recur on, at the most.
+    static constexpr int MaxRecurringLines = 256;
+    int recurringLines() const { return int(m_forms.size()); }
 
 private:
     // Where a position in printer units relative to `origin` lies on the page, in points.
@@ -42,7 +47,24 @@ private:
     void recordText(const QString &text, const TextShaper::Shaped &shaped);
     void drawGlyphs(const TextShaper::Run &run, QPointF origin);
     void drawOutlines(const TextShaper::Run &run, QPointF origin);
+    void drawLine(const TextShaper::Shaped &shaped, QPointF origin);
+    // Writes a line into a form of the document of its own; the form's resource name.
+    QByteArray makeForm(const TextShaper::Shaped &shaped, QPointF origin);
     void endText();
+
+    // A line as it was drawn: in a font, at a place, with a text.
+    struct Line
+    {
+        const TextShaper::Font *font = nullptr;
+        int x = 0;
+        int y = 0;
+        QString text;
+        bool operator==(const Line &) const = default;
+    };
+    friend size_t qHash(const Line &line, size_t seed = 0)
+    {
+        return qHashMulti(seed, quintptr(line.font), line.x, line.y, line.text);
+    }
 
     PdfDocument *m_document = nullptr;
     std::unique_ptr<MeasuringDevice> m_device;
@@ -53,4 +75,9 @@ private:
     bool m_inText = false;
     const void *m_textFont = nullptr; // the font and size the content is set to
     qreal m_textSize = 0;
+    // A line drawn on two pages in a row at the same place (the sender's block) is written once, as
+    // a form, and each page shows the form.
+    QSet<Line> m_lastPage;
+    QSet<Line> m_thisPage;
+    QHash<Line, QByteArray> m_forms; // the form's resource name
 };

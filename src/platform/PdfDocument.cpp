@@ -157,6 +157,7 @@ bool PdfDocument::begin(QIODevice *device, QSizeF pageSize, const QString &title
     m_pages.clear();
     m_fonts.clear();
     m_fontsByRaw.clear();
+    m_forms.clear();
     if (!m_deflater)
         m_deflater = std::make_unique<Deflater>();
     if (m_failed)
@@ -303,6 +304,23 @@ void PdfDocument::addPage(const QByteArray &content)
     m_pages.push_back(page);
 }
 
+QByteArray PdfDocument::addForm(const QByteArray &content, const QList<const Font *> &fonts)
+{
+    const int form = reserveObject();
+    const QByteArray name = "Fm" + QByteArray::number(form);
+    QByteArray dictionary(" /Type /XObject /Subtype /Form /BBox [0 0 ");
+    appendPdfNumber(dictionary, m_pageSize.width());
+    dictionary.append(' ');
+    appendPdfNumber(dictionary, m_pageSize.height());
+    dictionary.append("] /Resources << /Font <<");
+    for (const Font *font : fonts)
+        dictionary += " /" + font->resource + ' ' + QByteArray::number(font->object) + " 0 R";
+    dictionary.append(" >> >>");
+    writeStream(form, dictionary, content);
+    m_forms += " /" + name + ' ' + QByteArray::number(form) + " 0 R";
+    return name;
+}
+
 void PdfDocument::writeFont(Font &font)
 {
     const QRawFont &raw = font.raw;
@@ -431,6 +449,8 @@ bool PdfDocument::end()
     appendPdfNumber(tree, m_pageSize.height());
     tree.append("] /Resources << /ProcSet [/PDF /Text] /Font <<");
     tree.append(fonts);
+    tree.append(" >> /XObject <<");
+    tree.append(m_forms);
     tree.append(" >> >>\n/Kids [");
     write(tree);
     QByteArray kids;

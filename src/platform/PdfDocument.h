@@ -53,6 +53,9 @@ public:
     Font &font(const QRawFont &raw);
     // Adds a page with `content`, its uncompressed content stream.
     void addPage(const QByteArray &content);
+    // Adds a form (content that pages show with "/Name Do") drawn in page coordinates with
+    // `fonts`; its resource name.
+    QByteArray addForm(const QByteArray &content, const QList<const Font *> &fonts);
     // Writes what the pages share and the cross-reference table; false when the device failed.
     bool end();
     // Whether a write to the device has failed.
@@ -77,6 +80,7 @@ private:
     std::vector<qint64> m_offsets; // by object number; 0 until written
     std::vector<int> m_pages;      // page objects in order
     std::vector<std::unique_ptr<Font>> m_fonts;
+    QByteArray m_forms;                          // resource names and references of the forms
     QList<QPair<QRawFont, Font *>> m_fontsByRaw; // a font at each size it was met in
     struct Deflater;
     std::unique_ptr<Deflater> m_deflater;

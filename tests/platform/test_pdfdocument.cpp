@@ -3,6 +3,7 @@
 // subsets, a font that cannot be embedded drawn as outlines, thousands of pages, and a device that
 // fails reported as a failure.
 
+#include "platform/PdfCanvas.h"
 #include "platform/PdfDocument.h"
 #include "platform/PdfJob.h"
 #include "support/PrivateCups.h"
@@ -214,6 +215,44 @@ private slots:
                                               QStringLiteral("2999"), pdf, QStringLiteral("-")});
         QVERIFY2(page.contains(QStringLiteral("Страница2999")) && page.contains(QStringLiteral("ООО «Велтора»")),
                  qPrintable(page));
+    }
+
+    // A line drawn at the same place on pages in a row is written once and shown by every page; a
+    // job keeps a bounded number of such lines, and the rest are drawn where they stand.
+    void recurringLinesWrittenOnce()
+    {
+        const QString pdf = m_dir.filePath(QStringLiteral("recurring.pdf"));
+        PdfJob job;
+        job.beginFile(pdf, envelopePageLayout(220, 110), QStringLiteral("Велтора"));
+        PdfCanvas &canvas = job.canvas();
+        canvas.setFont(QStringLiteral("Liberation Sans"), 10, false, false);
+        constexpr int Pages = 2 * PdfCanvas::MaxRecurringLines + 20;
+        for (int page = 0; page < Pages; ++page) {
+            if (page > 0)
+                job.newPage();
+            canvas.textOut(100, 200, QStringLiteral("Отправитель"));
+            canvas.textOut(100, 300, QStringLiteral("Пара%1").arg(page / 2)); // on two pages in a row
+            canvas.textOut(100, 400, QStringLiteral("Страница%1").arg(page));
+            if (page == 2)
+                QCOMPARE(canvas.recurringLines(), 2); // the sender's line and the first pair
+        }
+        QCOMPARE(canvas.recurringLines(), PdfCanvas::MaxRecurringLines);
+        job.end();
+
+        const QList<cups::Word> words = cups::pdfWords(pdf);
+        QList<QStringList> pages(Pages);
+        QPointF senderAt;
+        for (const cups::Word &w : words) {
+            pages[w.page - 1].append(w.text);
+            if (w.text == QStringLiteral("Отправитель")) {
+                if (w.page == 1)
+                    senderAt = QPointF(w.xMin, w.yMin);
+                QCOMPARE(QPointF(w.xMin, w.yMin), senderAt);
+            }
+        }
+        for (int page = 0; page < Pages; ++page)
+            QCOMPARE(pages.at(page), (QStringList{QStringLiteral("Отправитель"), QStringLiteral("Пара%1").arg(page / 2),
+                                                  QStringLiteral("Страница%1").arg(page)}));
     }
 
     void deviceThatFailsIsAFailure()
