@@ -95,7 +95,10 @@ void AddressBook::refreshUnderLock()
 {
     // A folder or a broken link in the file's place reads as no file: the write then says why it fails.
     QByteArray bytes = m_dir.exists(FileName) ? m_dir.readBytes(FileName) : QByteArray();
-    setFile(std::move(bytes));
+    // The file as it was last read (nobody else wrote it) keeps its lines: only a changed file is
+    // split again, which for a large book is most of the work of a change.
+    if (bytes != m_bytes)
+        setFile(std::move(bytes));
     stamp();
 }
 
@@ -143,7 +146,7 @@ void AddressBook::write(const QStringList &lines, const QList<Span> &spans)
     writtenSpans.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
-        if (line.isEmpty())
+        if (isBlankLine(line)) // as reading drops them: the lines kept are the file's lines
             continue;
         const Span span = spans.at(i);
         const qsizetype start = bytes.size();
