@@ -60,7 +60,6 @@ public:
     bool end();
     // Whether a write to the device has failed.
     bool failed() const { return m_failed; }
-    int pageCount() const { return int(m_pages.size()); }
 
 private:
     int reserveObject();

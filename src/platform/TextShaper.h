@@ -79,7 +79,6 @@ public:
     // whole: the two give the same glyphs at the same places.
     void setPairLayout(bool on) { m_pairLayout = on; }
     int shapedTexts() const { return m_shapedCount; }
-    const QPaintDevice *device() const { return m_device; }
 
 private:
     struct FontKey
