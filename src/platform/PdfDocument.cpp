@@ -278,7 +278,8 @@ PdfDocument::Font &PdfDocument::font(const QRawFont &raw)
     font->identity = identity;
     font->resource = "F" + QByteArray::number(m_fonts.size() + 1);
     font->object = reserveObject();
-    const TrueTypeFacts facts = readTrueTypeFacts([&raw](const char *tag) { return raw.fontTable(tag); });
+    font->facts = readTrueTypeFacts([&raw](const char *tag) { return raw.fontTable(tag); });
+    const TrueTypeFacts &facts = font->facts;
     font->outlinesOnly = !facts.outlines || !facts.embeddable || facts.unitsPerEm <= 0;
     if (!font->outlinesOnly) {
         font->widths.reserve(facts.advances.size());
@@ -325,7 +326,7 @@ void PdfDocument::writeFont(Font &font)
 {
     const QRawFont &raw = font.raw;
     const FontTableReader tables = [&raw](const char *tag) { return raw.fontTable(tag); };
-    const TrueTypeFacts facts = readTrueTypeFacts(tables);
+    const TrueTypeFacts &facts = font.facts;
     QList<quint32> glyphs;
     for (size_t g = 0; g < font.used.size(); ++g)
         if (font.used[g])

@@ -9,6 +9,8 @@
 // font that may not be embedded, or has no TrueType outlines, is drawn as the outlines of its
 // glyphs instead.
 
+#include "platform/TrueTypeFont.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -20,7 +22,6 @@
 #include <vector>
 
 class QIODevice;
-struct TrueTypeFacts;
 
 // Appends a number as PDF writes it: at most `decimals` digits after the point, no trailing zeros.
 void appendPdfNumber(QByteArray &out, double value, int decimals = 3);
@@ -36,6 +37,7 @@ public:
         QByteArray resource;          // "F1"
         int object = 0;               // the Type0 font object the pages refer to
         bool outlinesOnly = false;    // drawn as glyph outlines, not embedded
+        TrueTypeFacts facts;          // read once, when the font is first met
         std::vector<double> widths;   // glyph advance widths in thousandths of the font size
         std::vector<bool> used;       // glyphs the pages show
         QHash<quint32, QString> text; // what a glyph stands for

@@ -33,9 +33,16 @@ int MeasuringDevice::metric(PaintDeviceMetric metric) const
         return 32;
     case PdmNumColors:
         return INT_MAX;
-    default: // a page of A4 at the resolution, should anyone ask for the device's size
-        return metric == PdmWidth || metric == PdmWidthMM ? (metric == PdmWidth ? m_dpi * 210 * 10 / 254 : 210)
-                                                          : (metric == PdmHeight ? m_dpi * 297 * 10 / 254 : 297);
+    // A page of A4 at the resolution, should anyone ask for the device's size.
+    case PdmWidth:
+        return m_dpi * 2100 / 254;
+    case PdmHeight:
+        return m_dpi * 2970 / 254;
+    case PdmWidthMM:
+        return 210;
+    case PdmHeightMM:
+    default:
+        return 297;
     }
 }
 
