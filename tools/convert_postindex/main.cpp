@@ -17,6 +17,7 @@
 // for them), the Russian name of a large city; then the postal code.
 
 #include "logic/addresses/PostalSearch.h"
+#include "logic/addresses/Regions.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/IoError.h"
 #include "logic/mailing/TableFile.h"
@@ -44,52 +45,29 @@ struct Failure : std::runtime_error
     throw Failure(text.toStdString());
 }
 
-// The region names shown in the region box, one per row of the region file table.
-const QStringList kRegionNames = {
-    QStringLiteral("АР Крым"),        QStringLiteral("Волынская"),         QStringLiteral("Днепропетровская"),
-    QStringLiteral("Донецкая"),       QStringLiteral("Житомирская"),       QStringLiteral("Закарпатская"),
-    QStringLiteral("Запорожская"),    QStringLiteral("Ивано-Франковская"), QStringLiteral("Киевская и г. Киев"),
-    QStringLiteral("Кировоградская"), QStringLiteral("Луганская"),         QStringLiteral("Львовская"),
-    QStringLiteral("Николаевская"),   QStringLiteral("Одесская"),          QStringLiteral("Полтавская"),
-    QStringLiteral("Ровенская"),      QStringLiteral("Сумская"),           QStringLiteral("Тернопольская"),
-    QStringLiteral("Харьковская"),    QStringLiteral("Херсонская"),        QStringLiteral("Хмельницкая"),
-    QStringLiteral("Черкасская"),     QStringLiteral("Черниговская"),      QStringLiteral("Черновицкая"),
-    QStringLiteral("Винницкая"),
-};
-
-// The source's region column to the row of the region file table.
+// The source's region column to the row of the region file table: the region's Ukrainian name, or
+// the city that is a region of its own.
 int regionRow(const QString &region)
 {
-    static const QHash<QString, int> rows = {
-        {QStringLiteral("АР Крим"), 0},
-        {QStringLiteral("Севастополь"), 0},
-        {QStringLiteral("Волинська"), 1},
-        {QStringLiteral("Дніпропетровська"), 2},
-        {QStringLiteral("Донецька"), 3},
-        {QStringLiteral("Житомирська"), 4},
-        {QStringLiteral("Закарпатська"), 5},
-        {QStringLiteral("Запорізька"), 6},
-        {QStringLiteral("Івано-Франківська"), 7},
-        {QStringLiteral("Київська"), 8},
-        {QStringLiteral("Київ"), 8},
-        {QStringLiteral("Кіровоградська"), 9},
-        {QStringLiteral("Луганська"), 10},
-        {QStringLiteral("Львівська"), 11},
-        {QStringLiteral("Миколаївська"), 12},
-        {QStringLiteral("Одеська"), 13},
-        {QStringLiteral("Полтавська"), 14},
-        {QStringLiteral("Рівненська"), 15},
-        {QStringLiteral("Сумська"), 16},
-        {QStringLiteral("Тернопільська"), 17},
-        {QStringLiteral("Харківська"), 18},
-        {QStringLiteral("Херсонська"), 19},
-        {QStringLiteral("Хмельницька"), 20},
-        {QStringLiteral("Черкаська"), 21},
-        {QStringLiteral("Чернігівська"), 22},
-        {QStringLiteral("Чернівецька"), 23},
-        {QStringLiteral("Вінницька"), 24},
-    };
+    static const QHash<QString, int> rows = [] {
+        QHash<QString, int> table;
+        for (int row = 0; row < postal::regions().size(); ++row) {
+            table.insert(postal::regions().at(row).names.constFirst(), row);
+            if (!postal::regions().at(row).cityOfItsOwn.isEmpty())
+                table.insert(postal::regions().at(row).cityOfItsOwn, row);
+        }
+        return table;
+    }();
     return rows.value(region, -1);
+}
+
+// The region names shown in the region box, one per row of the region file table.
+QStringList regionListNames()
+{
+    QStringList names;
+    for (const postal::Region &region : postal::regions())
+        names.append(region.listName);
+    return names;
 }
 
 // Russian names of the large cities, which users often type instead of the Ukrainian ones.
@@ -263,7 +241,7 @@ int convert(const QString &sourcePath, const QString &outDir)
     QDir dir(outDir);
     if (!dir.exists() && !QDir().mkpath(outDir))
         fail(QStringLiteral("cannot create %1").arg(outDir));
-    writeFile(dir, postal::regionListFile(), crlfText(kRegionNames));
+    writeFile(dir, postal::regionListFile(), crlfText(regionListNames()));
     int total = 0;
     for (int row = 0; row < postal::regionFiles().size(); ++row) {
         writeFile(dir, postal::regionFiles().at(row), crlfText(conv.lines.at(row)));
@@ -291,10 +269,6 @@ int main(int argc, char *argv[])
     } else if (args.size() != 1) {
         std::fprintf(stderr, "usage: convert_postindex [SOURCE.csv OUTDIR]\n");
         return 2;
-    }
-    if (kRegionNames.size() != postal::regionFiles().size()) {
-        std::fprintf(stderr, "region names and region files disagree\n");
-        return 1;
     }
     try {
         return convert(sourcePath, outDir);

@@ -1,6 +1,7 @@
 #include "logic/addresses/PostalCheck.h"
 
 #include "logic/addresses/PostalSearch.h"
+#include "logic/addresses/Regions.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/IoError.h"
 #include "logic/files/WorkDir.h"
@@ -18,43 +19,16 @@ namespace postal {
 
 namespace {
 
-// The regions in the order of the region file table: the Ukrainian name, then other names people
-// write for it (Russian, the older or newer name, the city that is a region of its own).
-const QList<QStringList> &regionNames()
+// The names people write for the region of a row, its Ukrainian name first.
+const QStringList &regionNames(int row)
 {
-    static const QList<QStringList> names = {
-        {QStringLiteral("АР Крим"), QStringLiteral("АР Крым"), QStringLiteral("Крим"), QStringLiteral("Крым"),
-         QStringLiteral("Автономна Республіка Крим"), QStringLiteral("Автономная Республика Крым"),
-         QStringLiteral("Севастополь")},
-        {QStringLiteral("Волинська"), QStringLiteral("Волынская")},
-        {QStringLiteral("Дніпропетровська"), QStringLiteral("Днепропетровская"), QStringLiteral("Дніпровська")},
-        {QStringLiteral("Донецька"), QStringLiteral("Донецкая")},
-        {QStringLiteral("Житомирська"), QStringLiteral("Житомирская")},
-        {QStringLiteral("Закарпатська"), QStringLiteral("Закарпатская")},
-        {QStringLiteral("Запорізька"), QStringLiteral("Запорожская")},
-        {QStringLiteral("Івано-Франківська"), QStringLiteral("Ивано-Франковская")},
-        {QStringLiteral("Київська"), QStringLiteral("Киевская"), QStringLiteral("Київ"), QStringLiteral("Киев")},
-        {QStringLiteral("Кіровоградська"), QStringLiteral("Кировоградская"), QStringLiteral("Кропивницька")},
-        {QStringLiteral("Луганська"), QStringLiteral("Луганская")},
-        {QStringLiteral("Львівська"), QStringLiteral("Львовская")},
-        {QStringLiteral("Миколаївська"), QStringLiteral("Николаевская")},
-        {QStringLiteral("Одеська"), QStringLiteral("Одесская")},
-        {QStringLiteral("Полтавська"), QStringLiteral("Полтавская")},
-        {QStringLiteral("Рівненська"), QStringLiteral("Ровенская"), QStringLiteral("Ровненская")},
-        {QStringLiteral("Сумська"), QStringLiteral("Сумская")},
-        {QStringLiteral("Тернопільська"), QStringLiteral("Тернопольская")},
-        {QStringLiteral("Харківська"), QStringLiteral("Харьковская")},
-        {QStringLiteral("Херсонська"), QStringLiteral("Херсонская")},
-        {QStringLiteral("Хмельницька"), QStringLiteral("Хмельницкая")},
-        {QStringLiteral("Черкаська"), QStringLiteral("Черкасская")},
-        {QStringLiteral("Чернігівська"), QStringLiteral("Черниговская")},
-        {QStringLiteral("Чернівецька"), QStringLiteral("Черновицкая")},
-        {QStringLiteral("Вінницька"), QStringLiteral("Винницкая")},
-    };
-    return names;
+    return regions().at(row).names;
 }
 
-constexpr int KyivRow = 8;
+int regionCount()
+{
+    return int(regions().size());
+}
 
 // Letters of one sound in Ukrainian and Russian as one letter.
 char16_t canonical(char16_t c)
@@ -308,11 +282,11 @@ int regionRowOfText(QStringView typed);
 
 QString regionTitle(int row)
 {
-    if (row < 0 || row >= regionNames().size())
+    if (row < 0 || row >= regionCount())
         return {};
     if (row == 0)
-        return regionNames().at(0).constFirst();
-    return regionNames().at(row).constFirst() + QStringLiteral(" обл.");
+        return regionNames(0).constFirst();
+    return regionNames(row).constFirst() + QStringLiteral(" обл.");
 }
 
 int regionRowOf(QStringView typed)
@@ -347,8 +321,8 @@ int regionRowOfText(QStringView typed)
     // The comparable forms of the region names, by loose key.
     static const QHash<QString, QList<QPair<int, QString>>> known = [] {
         QHash<QString, QList<QPair<int, QString>>> table;
-        for (int row = 0; row < regionNames().size(); ++row) {
-            for (const QString &name : regionNames().at(row)) {
+        for (int row = 0; row < regionCount(); ++row) {
+            for (const QString &name : regionNames(row)) {
                 const QString comparable = comparableName(name);
                 table[looseKey(comparable)].append({row, comparable});
             }
@@ -560,7 +534,9 @@ PostalDirectory PostalDirectory::fromRegionTexts(const QList<QByteArray> &texts)
                 l.name = name.size() == l.typed.size() ? l.typed : name.toString();
                 if (l.name.isEmpty())
                     return;
-                l.isCity = row == KyivRow && l.name == QStringLiteral("Київ");
+                // Of the cities that are regions of their own, the directory holds Kyiv alone.
+                l.isCity =
+                    l.name == QStringLiteral("Київ") && row < regionCount() && regions().at(row).cityOfItsOwn == l.name;
                 l.spellings = {comparableName(l.name)};
                 // The forms after "<br>": the name as the search key keeps it (without its Ukrainian
                 // letters, no spelling of anyone's), as typed on a Russian keyboard, the Russian

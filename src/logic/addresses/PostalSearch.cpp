@@ -9,49 +9,6 @@
 
 namespace postal {
 
-QString regionListFile()
-{
-    return QStringLiteral("oblrus.txt");
-}
-
-const QStringList &regionFiles()
-{
-    static const QStringList files = {
-        QStringLiteral("krim.bsd"),
-        QStringLiteral("Volinska.bsd"),
-        QStringLiteral("Dnipropetrovska.bsd"),
-        QStringLiteral("Donezka.bsd"),
-        QStringLiteral("Zhitomirska.bsd"),
-        QStringLiteral("Zakarpatska.bsd"),
-        QStringLiteral("Zaporizka.bsd"),
-        QStringLiteral("Ivanofrankivska.bsd"),
-        QStringLiteral("Kievska.bsd"),
-        QStringLiteral("Kirovogradska.bsd"),
-        QStringLiteral("Luganska.bsd"),
-        QStringLiteral("lvivska.bsd"),
-        QStringLiteral("mikolaivska.bsd"),
-        QStringLiteral("Odeska.bsd"),
-        QStringLiteral("Poltavska.bsd"),
-        QStringLiteral("rivnenska.bsd"),
-        QStringLiteral("Sumska.bsd"),
-        QStringLiteral("ternopilska.bsd"),
-        QStringLiteral("Harkivska.bsd"),
-        QStringLiteral("Hersonska.bsd"),
-        QStringLiteral("Hmelnizka.bsd"),
-        QStringLiteral("Cherkaska.bsd"),
-        QStringLiteral("Chernigivska.bsd"),
-        QStringLiteral("Chernivezka.bsd"),
-        QStringLiteral("Vinnizka.bsd"),
-    };
-    return files;
-}
-
-QString regionFileName(int row)
-{
-    const QStringList &files = regionFiles();
-    return row >= 0 && row < files.size() ? files.at(row) : QString();
-}
-
 QString searchKey(const QString &text)
 {
     QString key;

@@ -6,6 +6,8 @@
 // follows "<br>" holds the locality's name in search-key form and its postal code). The search reads
 // the chosen file whole and scans it once with a plain substring search; nothing is cached.
 
+#include "logic/addresses/Regions.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,14 +16,6 @@
 class WorkDir;
 
 namespace postal {
-
-// "oblrus.txt": the region names, line k naming the region of row k of the region file table.
-QString regionListFile();
-
-// The region file table: row k is the file of line k of the region list. The rows past it have no file.
-const QStringList &regionFiles();
-// The file of a row, or an empty text when the row has none.
-QString regionFileName(int row);
 
 // The search key of a typed text: digits stay, capital letters А to Я stay, small letters а to я
 // become capitals, and every other character (space, hyphen, apostrophe, Latin letters, Ё ё and the

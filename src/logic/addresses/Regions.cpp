@@ -1,0 +1,136 @@
+#include "logic/addresses/Regions.h"
+
+namespace postal {
+
+const QList<Region> &regions()
+{
+    static const QList<Region> table = {
+        {QStringLiteral("krim.bsd"),
+         QStringLiteral("АР Крым"),
+         {QStringLiteral("АР Крим"), QStringLiteral("АР Крым"), QStringLiteral("Крим"), QStringLiteral("Крым"),
+          QStringLiteral("Автономна Республіка Крим"), QStringLiteral("Автономная Республика Крым"),
+          QStringLiteral("Севастополь")},
+         QStringLiteral("Севастополь")},
+        {QStringLiteral("Volinska.bsd"),
+         QStringLiteral("Волынская"),
+         {QStringLiteral("Волинська"), QStringLiteral("Волынская")},
+         QString()},
+        {QStringLiteral("Dnipropetrovska.bsd"),
+         QStringLiteral("Днепропетровская"),
+         {QStringLiteral("Дніпропетровська"), QStringLiteral("Днепропетровская"), QStringLiteral("Дніпровська")},
+         QString()},
+        {QStringLiteral("Donezka.bsd"),
+         QStringLiteral("Донецкая"),
+         {QStringLiteral("Донецька"), QStringLiteral("Донецкая")},
+         QString()},
+        {QStringLiteral("Zhitomirska.bsd"),
+         QStringLiteral("Житомирская"),
+         {QStringLiteral("Житомирська"), QStringLiteral("Житомирская")},
+         QString()},
+        {QStringLiteral("Zakarpatska.bsd"),
+         QStringLiteral("Закарпатская"),
+         {QStringLiteral("Закарпатська"), QStringLiteral("Закарпатская")},
+         QString()},
+        {QStringLiteral("Zaporizka.bsd"),
+         QStringLiteral("Запорожская"),
+         {QStringLiteral("Запорізька"), QStringLiteral("Запорожская")},
+         QString()},
+        {QStringLiteral("Ivanofrankivska.bsd"),
+         QStringLiteral("Ивано-Франковская"),
+         {QStringLiteral("Івано-Франківська"), QStringLiteral("Ивано-Франковская")},
+         QString()},
+        {QStringLiteral("Kievska.bsd"),
+         QStringLiteral("Киевская и г. Киев"),
+         {QStringLiteral("Київська"), QStringLiteral("Киевская"), QStringLiteral("Київ"), QStringLiteral("Киев")},
+         QStringLiteral("Київ")},
+        {QStringLiteral("Kirovogradska.bsd"),
+         QStringLiteral("Кировоградская"),
+         {QStringLiteral("Кіровоградська"), QStringLiteral("Кировоградская"), QStringLiteral("Кропивницька")},
+         QString()},
+        {QStringLiteral("Luganska.bsd"),
+         QStringLiteral("Луганская"),
+         {QStringLiteral("Луганська"), QStringLiteral("Луганская")},
+         QString()},
+        {QStringLiteral("lvivska.bsd"),
+         QStringLiteral("Львовская"),
+         {QStringLiteral("Львівська"), QStringLiteral("Львовская")},
+         QString()},
+        {QStringLiteral("mikolaivska.bsd"),
+         QStringLiteral("Николаевская"),
+         {QStringLiteral("Миколаївська"), QStringLiteral("Николаевская")},
+         QString()},
+        {QStringLiteral("Odeska.bsd"),
+         QStringLiteral("Одесская"),
+         {QStringLiteral("Одеська"), QStringLiteral("Одесская")},
+         QString()},
+        {QStringLiteral("Poltavska.bsd"),
+         QStringLiteral("Полтавская"),
+         {QStringLiteral("Полтавська"), QStringLiteral("Полтавская")},
+         QString()},
+        {QStringLiteral("rivnenska.bsd"),
+         QStringLiteral("Ровенская"),
+         {QStringLiteral("Рівненська"), QStringLiteral("Ровенская"), QStringLiteral("Ровненская")},
+         QString()},
+        {QStringLiteral("Sumska.bsd"),
+         QStringLiteral("Сумская"),
+         {QStringLiteral("Сумська"), QStringLiteral("Сумская")},
+         QString()},
+        {QStringLiteral("ternopilska.bsd"),
+         QStringLiteral("Тернопольская"),
+         {QStringLiteral("Тернопільська"), QStringLiteral("Тернопольская")},
+         QString()},
+        {QStringLiteral("Harkivska.bsd"),
+         QStringLiteral("Харьковская"),
+         {QStringLiteral("Харківська"), QStringLiteral("Харьковская")},
+         QString()},
+        {QStringLiteral("Hersonska.bsd"),
+         QStringLiteral("Херсонская"),
+         {QStringLiteral("Херсонська"), QStringLiteral("Херсонская")},
+         QString()},
+        {QStringLiteral("Hmelnizka.bsd"),
+         QStringLiteral("Хмельницкая"),
+         {QStringLiteral("Хмельницька"), QStringLiteral("Хмельницкая")},
+         QString()},
+        {QStringLiteral("Cherkaska.bsd"),
+         QStringLiteral("Черкасская"),
+         {QStringLiteral("Черкаська"), QStringLiteral("Черкасская")},
+         QString()},
+        {QStringLiteral("Chernigivska.bsd"),
+         QStringLiteral("Черниговская"),
+         {QStringLiteral("Чернігівська"), QStringLiteral("Черниговская")},
+         QString()},
+        {QStringLiteral("Chernivezka.bsd"),
+         QStringLiteral("Черновицкая"),
+         {QStringLiteral("Чернівецька"), QStringLiteral("Черновицкая")},
+         QString()},
+        {QStringLiteral("Vinnizka.bsd"),
+         QStringLiteral("Винницкая"),
+         {QStringLiteral("Вінницька"), QStringLiteral("Винницкая")},
+         QString()},
+    };
+    return table;
+}
+
+QString regionListFile()
+{
+    return QStringLiteral("oblrus.txt");
+}
+
+const QStringList &regionFiles()
+{
+    static const QStringList files = [] {
+        QStringList list;
+        for (const Region &region : regions())
+            list.append(region.fileName);
+        return list;
+    }();
+    return files;
+}
+
+QString regionFileName(int row)
+{
+    const QStringList &files = regionFiles();
+    return row >= 0 && row < files.size() ? files.at(row) : QString();
+}
+
+} // namespace postal
