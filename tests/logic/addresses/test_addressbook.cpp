@@ -105,6 +105,15 @@ private slots:
                               QStringLiteral("61000")}));
         QVERIFY(book.shownFields(QStringLiteral("%15 скидка")).isEmpty());
         QCOMPARE(book.find(QStringLiteral("Иванов")), -1);
+
+        // A record is seven lines: a "#" line more before the next name line is no part of it.
+        dir.write(Book, crlfLines({QStringLiteral("%А"), QStringLiteral("#1"), QStringLiteral("#2"),
+                                   QStringLiteral("#3"), QStringLiteral("#4"), QStringLiteral("#5"),
+                                   QStringLiteral("#6"), QStringLiteral("#лишняя"), QStringLiteral("%Б")}));
+        book.reload();
+        QCOMPARE(book.shownFields(QStringLiteral("А")),
+                 QStringList({QStringLiteral("А"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                              QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
     }
 
     void boxesTakeOffSuffixes_data()
@@ -324,15 +333,17 @@ private slots:
         QCOMPARE(dir.read(Book), written);
         QCOMPARE(book.lines(), expected);
 
-        // Of two records alike, one is replaced and the other stays.
+        // Of two records alike, the last one (the one the edit dialog shows) is replaced and the
+        // other stays where it stands.
         TempWorkDir twin(false);
         const QStringList anna{QStringLiteral("%анна"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
                                QStringLiteral("#"),     QStringLiteral("#"), QStringLiteral("#")};
-        twin.write(Book, crlfLines(anna + anna));
+        twin.write(Book, crlfLines(anna + QStringList{QStringLiteral("%Борис")} + anna));
         AddressBook twins(twin.workDir());
         twins.reload();
         QVERIFY(twins.replace(anna, boxes("Анна")));
-        QCOMPARE(addressbook::listNames(twin.workDir()), QStringList({QStringLiteral("анна"), QStringLiteral("Анна")}));
+        QCOMPARE(addressbook::listNames(twin.workDir()),
+                 QStringList({QStringLiteral("анна"), QStringLiteral("Борис"), QStringLiteral("Анна")}));
     }
 
     // A book converted to CR LF once more: every line ends in CR CR LF, a blank line after each.

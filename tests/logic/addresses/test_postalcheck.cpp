@@ -157,6 +157,17 @@ private slots:
                                      << "82100"
                                      << "" << PostalProblem::MissingLocality
                                      << "82100 — Дрогобич, Львівська обл., а населённый пункт не указан";
+        // Where it is: a name found in two places is shown, in three it is not.
+        QTest::newRow("a name in two regions")
+            << "Пустинка"
+            << "82100"
+            << "" << PostalProblem::WrongLocality
+            << "82100 — Дрогобич, Львівська обл., а не Пустинка (Пустинка, Волинська обл.: 44397; Пустинка, "
+               "Донецька обл.: 85809)";
+        QTest::newRow("a name in three regions")
+            << "Глинянка"
+            << "82100"
+            << "" << PostalProblem::WrongLocality << "82100 — Дрогобич, Львівська обл., а не Глинянка";
         QTest::newRow("a name in many regions is not guessed")
             << "Іванівка"
             << "82100"

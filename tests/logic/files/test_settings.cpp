@@ -27,6 +27,11 @@ private slots:
         QCOMPARE(bytes.mid(260, 4), QByteArray(4, '\0'));
         QCOMPARE(bytes.mid(264, 4), QByteArray("\x01\x00\x00\x00", 4));
         QCOMPARE(settings::readHomeFont(dir.workDir()), f);
+        // A flag byte is true only when it is 1.
+        QByteArray flags = bytes;
+        flags[264] = 2;
+        flags[265] = '\xff';
+        QCOMPARE(TFontSetting::fromRecord(flags), (TFontSetting{f.Name, f.Size, false, false}));
     }
 
     void fontNameCutAndCyrillic()
@@ -55,6 +60,9 @@ private slots:
         // Two records: the feed window reads the first, printing the last.
         dir.write(QStringLiteral("envs"), QByteArray("\x01\0\0\0\x04\0\0\0", 8));
         QCOMPARE(settings::readEnvsFirst(dir.workDir()), 1);
+        QCOMPARE(settings::readEnvsLast(dir.workDir()), 4);
+        // A file that ends partway through a record: the last whole record is read.
+        dir.write(QStringLiteral("envs"), QByteArray("\x01\0\0\0\x04\0\0\0\x07\0", 10));
         QCOMPARE(settings::readEnvsLast(dir.workDir()), 4);
     }
 

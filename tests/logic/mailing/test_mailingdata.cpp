@@ -120,9 +120,11 @@ private slots:
 
     void recordCutShortInTheMiddle()
     {
-        // Written by another program: a record of two lines, then the next record.
+        // Written by another program: a record of two lines, then the next record, whose seven lines
+        // are followed by one line more.
         MailingData data;
-        data.setBookLines(lines({"%Короткий", "#ул. Первая, 1", "%Следующий", "#Киев", "#", "#", "#", "#", "#02000"}));
+        data.setBookLines(
+            lines({"%Короткий", "#ул. Первая, 1", "%Следующий", "#Киев", "#", "#", "#", "#", "#02000", "#лишняя"}));
         QCOMPARE(data.lookupBook(QStringLiteral("Короткий")),
                  std::optional<QStringList>(lines({"Короткий", "ул. Первая, 1"})));
         QCOMPARE(data.lookupBook(QStringLiteral("Следующий")),
