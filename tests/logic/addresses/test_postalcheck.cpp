@@ -157,6 +157,12 @@ private slots:
                                      << "82100"
                                      << "" << PostalProblem::MissingLocality
                                      << "82100 — Дрогобич, Львівська обл., а населённый пункт не указан";
+        QTest::newRow("code of three villages, all named")
+            << "Дрогобич"
+            << "81198"
+            << "" << PostalProblem::WrongLocality
+            << "81198 — Ков'ярі, Липники, Солонка, Львівська обл., а не Дрогобич (Дрогобич, Львівська обл.: 82100, "
+               "82102, 82104 и др.)";
         // Where it is: a name found in two places is shown, in three it is not.
         QTest::newRow("a name in two regions")
             << "Пустинка"
