@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir work;
     const WorkDir dir(work.path());
-    settings::writeEnvs(dir, 4);
+    settings::writeFeedMethod(dir, FeedMethod::Centre);
     dir.writeLines(QStringLiteral("User.txt"),
                    {QStringLiteral("Петренко Ольга Петровна"), QStringLiteral("пр. Науки, 45, кв. 17"),
                     QStringLiteral("г. Харьков"), QStringLiteral("61000")});
@@ -86,8 +86,8 @@ int main(int argc, char *argv[])
     SharedState state;
     state.setEnvelopeSize(220, state.envelopeHeight());
     state.setEnvelopeSize(state.envelopeWidth(), 110);
-    state.setSenderFont(TFontSetting{QStringLiteral("Times New Roman"), 10, false, false});
-    state.setRecipientFont(TFontSetting{QStringLiteral("Arial"), 12, true, false});
+    state.setSenderFont(FontSetting{QStringLiteral("Times New Roman"), 10, false, false});
+    state.setRecipientFont(FontSetting{QStringLiteral("Arial"), 12, true, false});
     QFont mainFont(QStringLiteral("MS Sans Serif"));
     mainFont.setPointSize(8);
     state.setMainFont(mainFont);

@@ -18,8 +18,8 @@ namespace {
 
 void printEnvelopes(PrintingService &service, const QString &file, int pages)
 {
-    const TFontSetting home{QStringLiteral("Liberation Sans"), 10, false, false};
-    const TFontSetting addr{QStringLiteral("Liberation Serif"), 12, true, false};
+    const FontSetting home{QStringLiteral("Liberation Sans"), 10, false, false};
+    const FontSetting addr{QStringLiteral("Liberation Serif"), 12, true, false};
     const QStringList sender{QStringLiteral("Иванов Иван Иванович"), QStringLiteral("ул. Шевченко, 12, кв. 5"),
                              QStringLiteral("г. Киев"), QStringLiteral("Украина"), QStringLiteral("01001")};
     service.setCurrentPrinter(pdfFilePrinterName());

@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     }
     s.mailing().source = SourceMode::AddressBook;
     s.mailing().setBookLines(book);
-    s.setEnvelope(1, s.envelopeWidth(), s.envelopeHeight());
+    s.setEnvelope(EnvelopeShape::Standard, s.envelopeWidth(), s.envelopeHeight());
     s.setPreviewIndex(records - 1);
 
     PreviewWindow *window = PreviewWindow::open(ctx, program.mainWindow());

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PlacementInput in;
     in.envelopeWidth = fold(at(0), 0, 2000); // mm; the largest real envelope is 353
     in.envelopeHeight = fold(at(1), 0, 2000);
-    in.feedMethod = fold(at(2), -2, 6);
+    in.feedMethod = FeedMethod(fold(at(2), -2, 6));
     in.pageWidth = fold(at(3), 0, 100000); // printer units; A3 landscape is about 5600
     in.shifts.homeX = fold(at(4), ShiftXMinimum, ShiftXMaximum);
     in.shifts.homeY = fold(at(5), ShiftYMinimum, ShiftYMaximum);
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The vertical places do not depend on the feed method, the page or the kind of print.
     FUZZ_CHECK(single.HomeY == batch.HomeY && single.AddrY == batch.AddrY);
     PlacementInput leftEdge = in;
-    leftEdge.feedMethod = 1;
+    leftEdge.feedMethod = FeedMethod::LeftEdge;
     const BlockAnchors left = printPlacement(leftEdge, PlacementKind::Single);
     FUZZ_CHECK(left.HomeY == single.HomeY && left.AddrY == single.AddrY);
     if (in.feedMethod != 4) {

@@ -705,16 +705,17 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         dir = std::make_unique<WorkDir>(workPath);
         installFontSubstitutes();
         state.setMainFont(mainWindowFont());
-        fromWorkDir(settings::ParfileFile, [&] {
-            const settings::EnvelopeSize size = settings::readParfile(*dir);
+        fromWorkDir(settings::EnvelopeSizeFile, [&] {
+            const settings::EnvelopeSize size = settings::readEnvelopeSize(*dir);
             state.setEnvelopeSize(size.width, size.height);
             return 0;
         });
-        state.setEnvelope(fromWorkDir(settings::EnvtipFile, [&] { return settings::readEnvtip(*dir); }),
+        state.setEnvelope(fromWorkDir(settings::EnvelopeShapeFile, [&] { return settings::readEnvelopeShape(*dir); }),
                           state.envelopeWidth(), state.envelopeHeight());
-        state.setSenderFont(fromWorkDir(settings::HomeFontFile, [&] { return settings::readHomeFont(*dir); }));
-        state.setRecipientFont(fromWorkDir(settings::AddrFontFile, [&] { return settings::readAddrFont(*dir); }));
-        fromWorkDir(settings::EnvsFile, [&] { return settings::readEnvsLast(*dir); });
+        state.setSenderFont(fromWorkDir(settings::SenderFontFile, [&] { return settings::readSenderFont(*dir); }));
+        state.setRecipientFont(
+            fromWorkDir(settings::RecipientFontFile, [&] { return settings::readRecipientFont(*dir); }));
+        fromWorkDir(settings::FeedMethodFile, [&] { return settings::readFeedMethod(*dir); });
         fromWorkDir(QStringLiteral("User.txt"), [&] { return senderLines(*dir, state.mainFont()); });
         if (state.envelopeWidth() == 0 || state.envelopeHeight() == 0)
             throw InputError(NoEnvelopeSizeMessage);

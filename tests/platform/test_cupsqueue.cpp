@@ -189,7 +189,7 @@ private slots:
             QStringLiteral("The printer \"%1\" is not accepting jobs: %2").arg(PrivateCups::QueueName, reason);
         {
             TestProgram program(true, createSystemPrintingService());
-            settings::writeParfile(program.dir().workDir(), 110, 220);
+            settings::writeEnvelopeSize(program.dir().workDir(), 110, 220);
             MainWindow *main = program.start();
             program.ctx().printing.setCurrentPrinter(PrivateCups::QueueName);
             main->recipientBox()->setPlainText(QStringLiteral("Петренко Ольга Петровна\nг. Харьков"));
@@ -238,7 +238,7 @@ private:
                            WaitForFile waitForFile)
     {
         TestProgram program(true, createSystemPrintingService());
-        settings::writeParfile(program.dir().workDir(), height, width);
+        settings::writeEnvelopeSize(program.dir().workDir(), height, width);
         MainWindow *main = program.start();
         AppContext &ctx = program.ctx();
         ctx.printing.setCurrentPrinter(printer);
@@ -281,9 +281,10 @@ private:
         };
         m.sender = mm(*sender);
         m.recipient = mm(*recipient);
-        const BlockAnchors a = printPlacement(
-            placementInput(program.state(), m.envelopePage ? LeftEdgeFeed : feed, ctx.printing.pageWidth()),
-            PlacementKind::Single);
+        const BlockAnchors a =
+            printPlacement(placementInput(program.state(), m.envelopePage ? FeedMethod::LeftEdge : FeedMethod(feed),
+                                          ctx.printing.pageWidth()),
+                           PlacementKind::Single);
         m.senderNominal = QPointF(a.HomeX / PrintScale, a.HomeY / PrintScale);
         m.recipientNominal = QPointF(a.AddrX / PrintScale, a.AddrY / PrintScale);
         return m;

@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, height);
         TempWorkDir dir;
         writeBatchWorkDir(dir);
-        dir.write(QStringLiteral("envs"), settings::int32Record(CentreFeed));
+        dir.write(QStringLiteral("envs"), settings::int32Record(qint32(FeedMethod::Centre)));
 
         std::unique_ptr<PrintingService> printing;
         if (Service(service) == Service::Batch) {
@@ -95,9 +95,9 @@ private slots:
 
         SharedState state;
         state.setMainFont(mainWindowFont());
-        state.setEnvelope(1, width, height);
-        state.setSenderFont(TFontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
-        state.setRecipientFont(TFontSetting{QStringLiteral("Liberation Sans"), 12, true, false});
+        state.setEnvelope(EnvelopeShape::Standard, width, height);
+        state.setSenderFont(FontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
+        state.setRecipientFont(FontSetting{QStringLiteral("Liberation Sans"), 12, true, false});
         state.mailing().loadBook(dir.workDir());
         state.mailing().source = SourceMode::AddressBook;
         state.setMailingList(state.mailing().bookNames());

@@ -17,7 +17,7 @@ static void shotsApp(ShotEnv &env)
     main->recipientBox()->setPlainText(
         QStringLiteral("Петренко Ольга Петровна\nпр. Науки, 45, кв. 17\nг. Харьков\nХарьковская обл.\n61000"));
     for (int type : {1, 2, 3}) {
-        settings::writeEnvtip(env.ctx.workDir, type);
+        settings::writeEnvelopeShape(env.ctx.workDir, EnvelopeShape(type));
         main->loadSettings();
         grab(main, env, QStringLiteral("main-envtype%1").arg(type));
     }

@@ -20,7 +20,7 @@ static void shotsPreview(ShotEnv &env)
                                       QStringLiteral("01001")});
 
     const MailingData oldMailing = s.mailing();
-    const qint32 oldType = s.envelopeType();
+    const EnvelopeShape oldShape = s.envelopeShape();
     const qint32 oldIndex = s.previewIndex();
     const QStringList oldDetails = s.recipientDetails();
     s.mailing().source = SourceMode::AddressBook;
@@ -34,14 +34,14 @@ static void shotsPreview(ShotEnv &env)
     s.setPreviewIndex(1);
 
     for (int type : {1, 2, 3}) {
-        s.setEnvelope(type, s.envelopeWidth(), s.envelopeHeight());
+        s.setEnvelope(EnvelopeShape(type), s.envelopeWidth(), s.envelopeHeight());
         PreviewWindow *window = PreviewWindow::open(ctx, env.program.mainWindow());
         grab(window, env, QStringLiteral("preview-envtype%1").arg(type));
         delete window;
     }
 
     s.mailing() = oldMailing;
-    s.setEnvelope(oldType, s.envelopeWidth(), s.envelopeHeight());
+    s.setEnvelope(oldShape, s.envelopeWidth(), s.envelopeHeight());
     s.setPreviewIndex(oldIndex);
     s.setRecipientDetails(oldDetails);
     if (hadUser)

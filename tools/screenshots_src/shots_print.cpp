@@ -19,8 +19,8 @@
 static void shotsPrint(ShotEnv &env)
 {
     AppContext &ctx = env.ctx;
-    settings::writeHomeFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
-    settings::writeAddrFont(ctx.workDir, TFontSetting{QStringLiteral("Liberation Serif"), 12, true, false});
+    settings::writeSenderFont(ctx.workDir, FontSetting{QStringLiteral("Liberation Sans"), 10, false, false});
+    settings::writeRecipientFont(ctx.workDir, FontSetting{QStringLiteral("Liberation Serif"), 12, true, false});
     {
         FontSetupDialog form(ctx, env.program.mainWindow());
         grab(&form, env, QStringLiteral("font-setup"));
@@ -33,7 +33,7 @@ static void shotsPrint(ShotEnv &env)
 
     // The main window's envelope printed into a PDF file, to look at with pdftoppm.
     MainWindow *main = env.program.mainWindow();
-    settings::writeParfile(ctx.workDir, 110, 220);
+    settings::writeEnvelopeSize(ctx.workDir, 110, 220);
     main->loadSettings();
     main->senderBox()->setPlainText(QStringLiteral("Иванов Иван Иванович\nул. Шевченко, 12, кв. 5\nг. Киев\n01001"));
     main->recipientBox()->setPlainText(

@@ -19,14 +19,14 @@ const int PictureDotsPerMetre = 3780;
 
 } // namespace
 
-QSize previewImageSize(int envType)
+QSize previewImageSize(EnvelopeShape shape)
 {
-    switch (envType) {
-    case 1:
+    switch (shape) {
+    case EnvelopeShape::Standard:
         return {417, 299};
-    case 2:
+    case EnvelopeShape::Long:
         return {433, 207};
-    case 3:
+    case EnvelopeShape::Square:
         return {333, 300};
     default:
         return {};
@@ -73,7 +73,7 @@ void drawBlock(QPainter &painter, QPoint origin, const QStringList &lines)
     }
 }
 
-void DrawStamp(QPainter &painter, QSize image)
+void drawStamp(QPainter &painter, QSize image)
 {
     const StampPlace s = stampPlace(image);
     const QRect rect(s.left, s.top, s.right - s.left, s.bottom - s.top);
@@ -86,21 +86,21 @@ void DrawStamp(QPainter &painter, QSize image)
     painter.drawText(QPoint(x, y + metrics.ascent()), caption);
 }
 
-void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont)
+void drawRecipientLines(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont)
 {
     tidyRecipientLines(lines);
     drawBlock(painter, origin, wrappedLines(lines, boxFont, RecipientBoxWidth));
 }
 
-void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont)
+void drawSenderLines(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont)
 {
     const QStringList lines = workDir.loadLines(QStringLiteral("User.txt"));
     drawBlock(painter, origin, wrappedLines(lines, boxFont, SenderBoxWidth));
 }
 
-BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir)
+BlockAnchors drawEnvelope(QImage &image, EnvelopeShape shape, SharedState &state, const WorkDir &workDir)
 {
-    const QSize size = previewImageSize(envType);
+    const QSize size = previewImageSize(shape);
     if (size.isValid() && image.size() != size) {
         image = QImage(size, QImage::Format_RGB32);
         image.setDotsPerMeterX(PictureDotsPerMetre);
@@ -116,7 +116,7 @@ BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkD
     if (size.isValid())
         painter.fillRect(image.rect(), EnvelopeColour);
 
-    DrawStamp(painter, image.size());
+    drawStamp(painter, image.size());
     painter.setBackground(EnvelopeColour);
 
     const BlockAnchors a = previewAnchors(image.size(), state);
@@ -127,12 +127,12 @@ BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkD
         if (state.mailing().source != SourceMode::None) {
             state.lookupRecipient(state.previewIndex(), false);
             QStringList lines = state.recipientDetails();
-            WriteAddress(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont());
+            drawRecipientLines(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont());
             if (lines != state.recipientDetails())
                 state.setRecipientDetails(lines);
         }
     }
 
-    WriteHome(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont());
+    drawSenderLines(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont());
     return a;
 }

@@ -8,10 +8,11 @@
 // pixel here, 2 mm on paper). Every drawing paints the whole picture from its inputs and returns
 // the anchors it computed (in pixels of the picture).
 //
-// The drawing functions take a QPainter, so they work on any paint device; drawEnv owns the
+// The drawing functions take a QPainter, so they work on any paint device; drawEnvelope owns the
 // QImage because it sizes it.
 
 #include "logic/envelope/EnvelopeGeometry.h"
+#include "logic/files/SettingsFiles.h"
 
 #include <QColor>
 #include <QFont>
@@ -24,8 +25,8 @@ class QPainter;
 class SharedState;
 class WorkDir;
 
-// Picture size of a shape class (1 standard, 2 long, 3 square); an empty size for any other value.
-QSize previewImageSize(int envType);
+// Picture size of a shape; an empty size for any other value.
+QSize previewImageSize(EnvelopeShape shape);
 
 // The stamp place, as left, top, right, bottom (right and bottom exclusive).
 struct StampPlace
@@ -47,27 +48,27 @@ inline const QColor PreviewTextColour{0, 0, 0};
 QFont previewTextFont();
 
 // Paints the stamp place of a picture of the given size.
-void DrawStamp(QPainter &painter, QSize image);
+void drawStamp(QPainter &painter, QSize image);
 
 // Tidies the lines in place (a tab ending a line goes, a first line equal to the second goes) and
 // draws them from origin as the lines a box of the recipient details box's width shows them in
 // boxFont. The caller writes the tidied lines back to the details box.
-void WriteAddress(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont);
+void drawRecipientLines(QPainter &painter, QPoint origin, QStringList &lines, const QFont &boxFont);
 
 // The sender block: the lines of "User.txt" as a 185-pixel box in boxFont shows them. Tabs and
 // repeated lines stay. An empty file draws nothing; a missing one throws IoError before drawing.
-void WriteHome(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont);
+void drawSenderLines(QPainter &painter, QPoint origin, const WorkDir &workDir, const QFont &boxFont);
 
 // Draws lines one under the other from origin, each moving the next down by its own text height,
 // on the painter's background colour. At most MaxBlockLines lines are drawn.
 void drawBlock(QPainter &painter, QPoint origin, const QStringList &lines);
 
-// Repaints the whole picture of shape class envType for mailing-list entry PreviewIndex, and sets
+// Repaints the whole picture of the shape for mailing-list entry PreviewIndex, and sets
 // returns the block anchors. A PreviewIndex outside a non-empty list is brought to the nearest entry
 // (the last one for a list shortened since). The recipient lookup fills the details box with the
 // entry's record (without the entry put first), and the tidied lines are written back to it; with
-// an empty list there is no recipient block. For a shape class other than 1, 2 or 3 the picture
-// keeps its size and is drawn over. Returns the block anchors of the picture.
+// an empty list there is no recipient block. For any other shape value the
+// picture keeps its size and is drawn over. Returns the block anchors of the picture.
 //
 // A missing "User.txt" throws IoError at the very end: everything but the sender block is drawn.
-BlockAnchors drawEnv(QImage &image, int envType, SharedState &state, const WorkDir &workDir);
+BlockAnchors drawEnvelope(QImage &image, EnvelopeShape shape, SharedState &state, const WorkDir &workDir);

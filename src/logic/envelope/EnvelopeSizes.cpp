@@ -22,24 +22,24 @@ QString sizeLabelFromDialog(int height, int width)
     return QCoreApplication::translate("EnvelopeSizes", "%1 X %2 мм").arg(height).arg(width);
 }
 
-QSize shapeSizeFor(int envType, QSize current)
+QSize shapeSizeFor(EnvelopeShape shape, QSize current)
 {
-    switch (envType) {
-    case 1:
+    switch (shape) {
+    case EnvelopeShape::Standard:
         return {625, 448};
-    case 2:
+    case EnvelopeShape::Long:
         return {650, 310};
-    case 3:
+    case EnvelopeShape::Square:
         return {500, 450};
     default:
         return current;
     }
 }
 
-EnvelopeLayout envelopeLayout(int envType, const EnvelopeLayoutInput &in)
+EnvelopeLayout envelopeLayout(EnvelopeShape shape, const EnvelopeLayoutInput &in)
 {
     EnvelopeLayout out;
-    out.shapeSize = shapeSizeFor(envType, in.shapeSize);
+    out.shapeSize = shapeSizeFor(shape, in.shapeSize);
     const int left = in.shapePos.x();
     const int top = in.shapePos.y();
     const int width = out.shapeSize.width();

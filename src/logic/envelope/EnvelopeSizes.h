@@ -1,6 +1,8 @@
 #pragma once
 // The ten envelope sizes and the main window's envelope layout for each shape class.
 
+#include "logic/files/SettingsFiles.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -9,22 +11,22 @@
 
 struct EnvelopeSizeRow
 {
-    int envType;  // 1 standard proportions, 2 long, 3 square
+    EnvelopeShape shape;
     int heightMm; // the short side
     int widthMm;  // the long side
 };
 
 inline constexpr std::array<EnvelopeSizeRow, 10> EnvelopeSizeTable{{
-    {1, 114, 162},
-    {2, 110, 220},
-    {1, 162, 229},
-    {1, 229, 324},
-    {1, 250, 353},
-    {2, 90, 140},
-    {3, 125, 125},
-    {2, 125, 190},
-    {1, 145, 215},
-    {3, 150, 150},
+    {EnvelopeShape::Standard, 114, 162},
+    {EnvelopeShape::Long, 110, 220},
+    {EnvelopeShape::Standard, 162, 229},
+    {EnvelopeShape::Standard, 229, 324},
+    {EnvelopeShape::Standard, 250, 353},
+    {EnvelopeShape::Long, 90, 140},
+    {EnvelopeShape::Square, 125, 125},
+    {EnvelopeShape::Long, 125, 190},
+    {EnvelopeShape::Standard, 145, 215},
+    {EnvelopeShape::Square, 150, 150},
 }};
 
 // The index of the size whose caption equals text exactly: the first of lines 0 to 9 of "envs.txt"
@@ -47,12 +49,12 @@ struct EnvelopeLayout
 struct EnvelopeLayoutInput
 {
     QPoint shapePos{24, 40};
-    QSize shapeSize{625, 448}; // the current size, kept for an unknown shape class
+    QSize shapeSize{625, 448}; // the current size, kept for an unknown shape
     QSize stampSize{57, 73};
     int senderBoxWidth = 193;
     int recipientBoxHeight = 121;
     int recipientLabelHeight = 13;
 };
 
-QSize shapeSizeFor(int envType, QSize current);
-EnvelopeLayout envelopeLayout(int envType, const EnvelopeLayoutInput &in = {});
+QSize shapeSizeFor(EnvelopeShape shape, QSize current);
+EnvelopeLayout envelopeLayout(EnvelopeShape shape, const EnvelopeLayoutInput &in = {});

@@ -29,10 +29,10 @@ bool inRange(qint32 value, qint32 low, qint32 high)
     return value >= low && value <= high;
 }
 
-TFontSetting checkedFont(const WorkDir &dir, const QString &file, TFontSetting font)
+FontSetting checkedFont(const WorkDir &dir, const QString &file, FontSetting font)
 {
-    if (!inRange(font.Size, settings::MinFontSize, settings::MaxFontSize))
-        throwOutOfRange(dir, file, QCoreApplication::translate("SettingsFiles", "размер шрифта %1").arg(font.Size),
+    if (!inRange(font.pointSize, settings::MinFontSize, settings::MaxFontSize))
+        throwOutOfRange(dir, file, QCoreApplication::translate("SettingsFiles", "размер шрифта %1").arg(font.pointSize),
                         QCoreApplication::translate("SettingsFiles", "от %1 до %2")
                             .arg(settings::MinFontSize)
                             .arg(settings::MaxFontSize));
@@ -41,27 +41,27 @@ TFontSetting checkedFont(const WorkDir &dir, const QString &file, TFontSetting f
 
 } // namespace
 
-QByteArray TFontSetting::toRecord(const QString &fileName) const
+QByteArray FontSetting::toRecord(const QString &fileName) const
 {
-    QByteArray name = codepage::encode1251OrThrow(Name.left(255), fileName);
+    const QByteArray nameBytes = codepage::encode1251OrThrow(name.left(255), fileName);
     QByteArray record(RecordSize, '\0');
-    record[0] = static_cast<char>(name.size());
-    std::copy(name.cbegin(), name.cend(), record.begin() + 1);
-    qToLittleEndian<qint32>(Size, record.data() + SizeOffset);
+    record[0] = static_cast<char>(nameBytes.size());
+    std::copy(nameBytes.cbegin(), nameBytes.cend(), record.begin() + 1);
+    qToLittleEndian<qint32>(pointSize, record.data() + SizeOffset);
     qToLittleEndian<qint32>(0, record.data() + ReservedOffset);
-    record[BoldOffset] = Bold ? 1 : 0;
-    record[ItalicOffset] = Italic ? 1 : 0;
+    record[BoldOffset] = bold ? 1 : 0;
+    record[ItalicOffset] = italic ? 1 : 0;
     return record;
 }
 
-TFontSetting TFontSetting::fromRecord(const QByteArray &record)
+FontSetting FontSetting::fromRecord(const QByteArray &record)
 {
-    TFontSetting font;
+    FontSetting font;
     const int length = static_cast<quint8>(record.at(0));
-    font.Name = codepage::decode1251(record.mid(1, std::min(length, NameField - 1)));
-    font.Size = settings::int32At(record, SizeOffset);
-    font.Bold = record.at(BoldOffset) == 1;
-    font.Italic = record.at(ItalicOffset) == 1;
+    font.name = codepage::decode1251(record.mid(1, std::min(length, NameField - 1)));
+    font.pointSize = settings::int32At(record, SizeOffset);
+    font.bold = record.at(BoldOffset) == 1;
+    font.italic = record.at(ItalicOffset) == 1;
     return font;
 }
 
@@ -79,97 +79,107 @@ qint32 int32At(const QByteArray &bytes, int offset)
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
-qint32 readEnvtip(const WorkDir &dir)
+EnvelopeShape readEnvelopeShape(const WorkDir &dir)
 {
-    const qint32 type = int32At(dir.readFirstRecord(EnvtipFile, 4), 0);
-    if (!inRange(type, 1, 3))
-        throwOutOfRange(dir, EnvtipFile, QCoreApplication::translate("SettingsFiles", "вид конверта %1").arg(type),
+    const qint32 shape = int32At(dir.readFirstRecord(EnvelopeShapeFile, 4), 0);
+    if (!inRange(shape, 1, 3))
+        throwOutOfRange(dir, EnvelopeShapeFile,
+                        QCoreApplication::translate("SettingsFiles", "вид конверта %1").arg(shape),
                         QCoreApplication::translate("SettingsFiles", "1, 2 или 3"));
-    return type;
+    return EnvelopeShape(shape);
 }
 
-void writeEnvtip(const WorkDir &dir, qint32 envType)
+void writeEnvelopeShape(const WorkDir &dir, EnvelopeShape shape)
 {
-    dir.writeRecord(EnvtipFile, int32Record(envType));
+    dir.writeRecord(EnvelopeShapeFile, int32Record(qint32(shape)));
 }
 
-EnvelopeSize readParfile(const WorkDir &dir)
+EnvelopeSize readEnvelopeSize(const WorkDir &dir)
 {
-    const QByteArray record = dir.readFirstRecord(ParfileFile, 8);
+    const QByteArray record = dir.readFirstRecord(EnvelopeSizeFile, 8);
     const EnvelopeSize size{int32At(record, 0), int32At(record, 4)};
     if (!inRange(size.height, MinEnvelopeMm, MaxEnvelopeMm) || !inRange(size.width, MinEnvelopeMm, MaxEnvelopeMm))
         throwOutOfRange(
-            dir, ParfileFile,
+            dir, EnvelopeSizeFile,
             QCoreApplication::translate("SettingsFiles", "размер конверта %1 x %2 мм").arg(size.height).arg(size.width),
             QCoreApplication::translate("SettingsFiles", "от %1 до %2 мм").arg(MinEnvelopeMm).arg(MaxEnvelopeMm));
     return size;
 }
 
-void writeParfile(const WorkDir &dir, qint32 height, qint32 width)
+void writeEnvelopeSize(const WorkDir &dir, qint32 height, qint32 width)
 {
-    dir.writeRecord(ParfileFile, int32Record(height) + int32Record(width));
+    dir.writeRecord(EnvelopeSizeFile, int32Record(height) + int32Record(width));
 }
 
-qint32 readEnvsFirst(const WorkDir &dir)
+namespace {
+bool isFeedMethod(qint32 value)
 {
-    return int32At(dir.readFirstRecord(EnvsFile, 4), 0);
+    return value == qint32(FeedMethod::None) || value == qint32(FeedMethod::LeftEdge) ||
+           value == qint32(FeedMethod::Centre);
+}
+} // namespace
+
+FeedMethod readFeedMethodChoice(const WorkDir &dir)
+{
+    const qint32 feed = int32At(dir.readFirstRecord(FeedMethodFile, 4), 0);
+    return isFeedMethod(feed) ? FeedMethod(feed) : FeedMethod::None;
 }
 
-qint32 readEnvsLast(const WorkDir &dir)
+FeedMethod readFeedMethod(const WorkDir &dir)
 {
-    const qint32 feed = int32At(dir.readLastRecord(EnvsFile, 4), 0);
-    if (feed != 0 && feed != 1 && feed != 4)
+    const qint32 feed = int32At(dir.readLastRecord(FeedMethodFile, 4), 0);
+    if (!isFeedMethod(feed))
         throwOutOfRange(
-            dir, EnvsFile, QCoreApplication::translate("SettingsFiles", "способ загрузки %1").arg(feed),
+            dir, FeedMethodFile, QCoreApplication::translate("SettingsFiles", "способ загрузки %1").arg(feed),
             QCoreApplication::translate("SettingsFiles", "1 — по левому краю, 4 — по центру, 0 — не выбран"));
-    return feed;
+    return FeedMethod(feed);
 }
 
-void writeEnvs(const WorkDir &dir, qint32 feedMethod)
+void writeFeedMethod(const WorkDir &dir, FeedMethod feedMethod)
 {
-    dir.writeRecord(EnvsFile, int32Record(feedMethod));
+    dir.writeRecord(FeedMethodFile, int32Record(qint32(feedMethod)));
 }
 
-quint8 readIssel(const WorkDir &dir)
+bool readFeedMethodConfirmed(const WorkDir &dir)
 {
-    return static_cast<quint8>(dir.readFirstRecord(IsselFile, 1).at(0));
+    return dir.readFirstRecord(FeedMethodConfirmedFile, 1).at(0) != 0;
 }
 
-void writeIssel(const WorkDir &dir, quint8 confirmed)
+void writeFeedMethodConfirmed(const WorkDir &dir, bool confirmed)
 {
-    dir.writeRecord(IsselFile, QByteArray(1, static_cast<char>(confirmed)));
+    dir.writeRecord(FeedMethodConfirmedFile, QByteArray(1, confirmed ? 1 : 0));
 }
 
-bool showFileExists(const WorkDir &dir)
+bool rowLimitWarningSuppressed(const WorkDir &dir)
 {
-    return dir.exists(ShowFileFile);
+    return dir.exists(RowLimitWarningFile);
 }
 
-void writeShowFile(const WorkDir &dir, bool ticked)
+void writeRowLimitWarningSuppressed(const WorkDir &dir, bool ticked)
 {
-    dir.writeRecord(ShowFileFile, QByteArray(1, ticked ? 1 : 0));
+    dir.writeRecord(RowLimitWarningFile, QByteArray(1, ticked ? 1 : 0));
 }
 
-TFontSetting readHomeFont(const WorkDir &dir)
+FontSetting readSenderFont(const WorkDir &dir)
 {
-    return checkedFont(dir, HomeFontFile,
-                       TFontSetting::fromRecord(dir.readFirstRecord(HomeFontFile, TFontSetting::RecordSize)));
+    return checkedFont(dir, SenderFontFile,
+                       FontSetting::fromRecord(dir.readFirstRecord(SenderFontFile, FontSetting::RecordSize)));
 }
 
-TFontSetting readAddrFont(const WorkDir &dir)
+FontSetting readRecipientFont(const WorkDir &dir)
 {
-    return checkedFont(dir, AddrFontFile,
-                       TFontSetting::fromRecord(dir.readFirstRecord(AddrFontFile, TFontSetting::RecordSize)));
+    return checkedFont(dir, RecipientFontFile,
+                       FontSetting::fromRecord(dir.readFirstRecord(RecipientFontFile, FontSetting::RecordSize)));
 }
 
-void writeHomeFont(const WorkDir &dir, const TFontSetting &font)
+void writeSenderFont(const WorkDir &dir, const FontSetting &font)
 {
-    dir.writeRecord(HomeFontFile, font.toRecord(HomeFontFile));
+    dir.writeRecord(SenderFontFile, font.toRecord(SenderFontFile));
 }
 
-void writeAddrFont(const WorkDir &dir, const TFontSetting &font)
+void writeRecipientFont(const WorkDir &dir, const FontSetting &font)
 {
-    dir.writeRecord(AddrFontFile, font.toRecord(AddrFontFile));
+    dir.writeRecord(RecipientFontFile, font.toRecord(RecipientFontFile));
 }
 
 } // namespace settings

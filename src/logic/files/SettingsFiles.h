@@ -14,34 +14,42 @@
 
 class WorkDir;
 
+// The shape of the chosen envelope, which sets the proportions of the schematic envelope and of the
+// preview. The values are the numbers the settings file stores.
+enum class EnvelopeShape : qint32 { None = 0, Standard = 1, Long = 2, Square = 3 };
+
+// Where the printer takes envelopes: against the left edge or at the centre. None: never confirmed,
+// printed as the left edge. The values are the numbers the settings file stores.
+enum class FeedMethod : qint32 { None = 0, LeftEdge = 1, Centre = 4 };
+
 // One font choice, 268 bytes as stored: name (length byte + 255 characters), size at 256,
 // a reserved int32 at 260 (written as 0), bold at 264, italic at 265, two padding bytes.
-struct TFontSetting
+struct FontSetting
 {
     static constexpr int RecordSize = 268;
 
-    QString Name;
-    qint32 Size = 0;
-    bool Bold = false;
-    bool Italic = false;
+    QString name;
+    qint32 pointSize = 0;
+    bool bold = false;
+    bool italic = false;
 
     // Throws IoError when the name cannot be held in code page 1251. Names longer than 255
     // characters are cut to their first 255.
     QByteArray toRecord(const QString &fileName = QString()) const;
-    static TFontSetting fromRecord(const QByteArray &record);
+    static FontSetting fromRecord(const QByteArray &record);
 
-    bool operator==(const TFontSetting &) const = default;
+    bool operator==(const FontSetting &) const = default;
 };
 
 namespace settings {
 
-inline const QString EnvtipFile = QStringLiteral("envtip");
-inline const QString ParfileFile = QStringLiteral("parfile");
-inline const QString EnvsFile = QStringLiteral("envs");
-inline const QString IsselFile = QStringLiteral("issel");
-inline const QString ShowFileFile = QStringLiteral("ShowFile");
-inline const QString HomeFontFile = QStringLiteral("HomeFont");
-inline const QString AddrFontFile = QStringLiteral("AddrFont");
+inline const QString EnvelopeShapeFile = QStringLiteral("envtip");
+inline const QString EnvelopeSizeFile = QStringLiteral("parfile");
+inline const QString FeedMethodFile = QStringLiteral("envs");
+inline const QString FeedMethodConfirmedFile = QStringLiteral("issel");
+inline const QString RowLimitWarningFile = QStringLiteral("ShowFile");
+inline const QString SenderFontFile = QStringLiteral("HomeFont");
+inline const QString RecipientFontFile = QStringLiteral("AddrFont");
 
 inline constexpr qint32 MinEnvelopeMm = 1;
 inline constexpr qint32 MaxEnvelopeMm = 1000;
@@ -51,30 +59,38 @@ inline constexpr qint32 MaxFontSize = 400;
 QByteArray int32Record(qint32 value);
 qint32 int32At(const QByteArray &bytes, int offset);
 
-qint32 readEnvtip(const WorkDir &dir);
-void writeEnvtip(const WorkDir &dir, qint32 envType);
+// "envtip": the envelope's shape.
+EnvelopeShape readEnvelopeShape(const WorkDir &dir);
+void writeEnvelopeShape(const WorkDir &dir, EnvelopeShape shape);
 
 struct EnvelopeSize
 {
     qint32 height = 0; // the short side, millimetres
     qint32 width = 0;  // the long side
 };
-EnvelopeSize readParfile(const WorkDir &dir);
-void writeParfile(const WorkDir &dir, qint32 height, qint32 width);
+// "parfile": the envelope's size.
+EnvelopeSize readEnvelopeSize(const WorkDir &dir);
+void writeEnvelopeSize(const WorkDir &dir, qint32 height, qint32 width);
 
-qint32 readEnvsFirst(const WorkDir &dir);
-qint32 readEnvsLast(const WorkDir &dir);
-void writeEnvs(const WorkDir &dir, qint32 feedMethod);
+// "envs": the feed method. The feed-method window shows the first record, any value it does not
+// know as None; printing takes the last record and refuses a value that is not a feed method.
+FeedMethod readFeedMethodChoice(const WorkDir &dir);
+FeedMethod readFeedMethod(const WorkDir &dir);
+void writeFeedMethod(const WorkDir &dir, FeedMethod feedMethod);
 
-quint8 readIssel(const WorkDir &dir);
-void writeIssel(const WorkDir &dir, quint8 confirmed);
+// "issel": whether the feed method was confirmed in its window since the program started (any
+// byte other than 0 counts as confirmed).
+bool readFeedMethodConfirmed(const WorkDir &dir);
+void writeFeedMethodConfirmed(const WorkDir &dir, bool confirmed);
 
-bool showFileExists(const WorkDir &dir);
-void writeShowFile(const WorkDir &dir, bool ticked);
+// "ShowFile": its presence says that the warning about long pasted rows is not to be shown again.
+bool rowLimitWarningSuppressed(const WorkDir &dir);
+void writeRowLimitWarningSuppressed(const WorkDir &dir, bool ticked);
 
-TFontSetting readHomeFont(const WorkDir &dir);
-TFontSetting readAddrFont(const WorkDir &dir);
-void writeHomeFont(const WorkDir &dir, const TFontSetting &font);
-void writeAddrFont(const WorkDir &dir, const TFontSetting &font);
+// "HomeFont" and "AddrFont": the fonts of the sender's and the recipient's blocks.
+FontSetting readSenderFont(const WorkDir &dir);
+FontSetting readRecipientFont(const WorkDir &dir);
+void writeSenderFont(const WorkDir &dir, const FontSetting &font);
+void writeRecipientFont(const WorkDir &dir, const FontSetting &font);
 
 } // namespace settings

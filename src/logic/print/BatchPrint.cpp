@@ -64,11 +64,11 @@ bool envelopeSizeSet(const SharedState &state)
 
 BlockAnchors placeBlocks(PrintingService &printing, const SharedState &state, const WorkDir &dir, PlacementKind kind)
 {
-    const int feedMethod = settings::readEnvsLast(dir);
+    const FeedMethod feedMethod = settings::readFeedMethod(dir);
     printing.setEnvelopeSize(state.envelopeWidth(), state.envelopeHeight());
     // On a page that is the envelope the blocks stand where they land on the envelope: the feed
     // method, which says where an envelope lies on a wider sheet, has nothing to shift.
-    const int feed = printing.pageIsEnvelope() ? LeftEdgeFeed : feedMethod;
+    const FeedMethod feed = printing.pageIsEnvelope() ? FeedMethod::LeftEdge : feedMethod;
     const BlockAnchors anchors = printPlacement(placementInput(state, feed, printing.pageWidth()), kind);
     printing.setPortrait();
     return anchors;

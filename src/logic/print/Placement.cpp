@@ -30,7 +30,7 @@ int saturated(qint64 v)
 BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind)
 {
     qint64 offset = 0;
-    if (in.feedMethod == CentreFeed) {
+    if (in.feedMethod == FeedMethod::Centre) {
         const qint64 d = qint64(in.pageWidth) - units(in.envelopeWidth);
         offset = kind == PlacementKind::Batch ? d / 2 : d; // C++ division rounds toward zero
     }
@@ -42,7 +42,7 @@ BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind)
     return a;
 }
 
-PlacementInput placementInput(const SharedState &s, int feedMethod, int pageWidth)
+PlacementInput placementInput(const SharedState &s, FeedMethod feedMethod, int pageWidth)
 {
     PlacementInput in;
     in.envelopeWidth = s.envelopeWidth();
@@ -62,12 +62,12 @@ void printBlock(PrintCanvas &canvas, int x, int y, const QStringList &lines)
     }
 }
 
-void setCanvasFont(PrintCanvas &canvas, const TFontSetting &font)
+void setCanvasFont(PrintCanvas &canvas, const FontSetting &font)
 {
-    canvas.setFont(font.Name, font.Size, font.Bold, font.Italic);
+    canvas.setFont(font.name, font.pointSize, font.bold, font.italic);
 }
 
-void printRecipientBlock(PrintCanvas &canvas, const TFontSetting &font, int x, int y, QStringList &lines)
+void printRecipientBlock(PrintCanvas &canvas, const FontSetting &font, int x, int y, QStringList &lines)
 {
     tidyRecipientLines(lines);
     setCanvasFont(canvas, font);

@@ -11,19 +11,15 @@
 
 class PrintCanvas;
 class SharedState;
-struct TFontSetting;
-
-// The feed methods of "envs": an envelope against the left edge of the printer, or at its centre.
-constexpr int LeftEdgeFeed = 1;
-constexpr int CentreFeed = 4;
+struct FontSetting;
 
 struct PlacementInput
 {
-    int envelopeWidth = 0;  // mm, the long side
-    int envelopeHeight = 0; // mm, the short side
-    int feedMethod = 1;     // 1 left edge, 4 centre; any other value prints as the left edge
-    int pageWidth = 0;      // printable width in printer units
-    BlockShifts shifts;     // the preview's nudges, in 2 mm steps
+    int envelopeWidth = 0;                        // mm, the long side
+    int envelopeHeight = 0;                       // mm, the short side
+    FeedMethod feedMethod = FeedMethod::LeftEdge; // anything but the centre prints as the left edge
+    int pageWidth = 0;                            // printable width in printer units
+    BlockShifts shifts;                           // the preview's nudges, in 2 mm steps
 };
 
 // The single print and the test print add the whole centring difference D for the centre feed;
@@ -31,15 +27,15 @@ struct PlacementInput
 enum class PlacementKind { Single, Batch };
 
 BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind);
-PlacementInput placementInput(const SharedState &state, int feedMethod, int pageWidth);
+PlacementInput placementInput(const SharedState &state, FeedMethod feedMethod, int pageWidth);
 
 // Prints lines one under the other from (x, y), each moving the next down by its own text height.
 void printBlock(PrintCanvas &canvas, int x, int y, const QStringList &lines);
 
 // Sets the canvas font to a font setting: face, size, and bold and italic each set or cleared.
 // The canvas keeps its font from one job to the next, so every style is given explicitly.
-void setCanvasFont(PrintCanvas &canvas, const TFontSetting &font);
+void setCanvasFont(PrintCanvas &canvas, const FontSetting &font);
 
 // The recipient block: tidies the lines (the caller's list is changed), then prints them at (x, y)
 // in the recipient font.
-void printRecipientBlock(PrintCanvas &canvas, const TFontSetting &font, int x, int y, QStringList &lines);
+void printRecipientBlock(PrintCanvas &canvas, const FontSetting &font, int x, int y, QStringList &lines);

@@ -28,22 +28,22 @@ public:
     {
     }
 
-    // The chosen envelope: its shape class (1 standard, 2 long, 3 square) and its size in
-    // millimetres (width the long side, height the short side).
-    int envelopeType() const { return m_envelopeType; }
+    // The chosen envelope: its shape and its size in millimetres (width the long side, height the
+    // short side).
+    EnvelopeShape envelopeShape() const { return m_envelopeShape; }
     int envelopeWidth() const { return m_envelopeWidth; }
     int envelopeHeight() const { return m_envelopeHeight; }
     // Announces the envelope even when it is the one already chosen: a window that shows it
     // shows it anew.
-    void setEnvelope(int type, int widthMm, int heightMm)
+    void setEnvelope(EnvelopeShape shape, int widthMm, int heightMm)
     {
-        m_envelopeType = type;
+        m_envelopeShape = shape;
         m_envelopeWidth = widthMm;
         m_envelopeHeight = heightMm;
         emit envelopeChanged();
     }
-    // Only the size, for a size read on its own (the shape class keeps its value).
-    void setEnvelopeSize(int widthMm, int heightMm) { setEnvelope(m_envelopeType, widthMm, heightMm); }
+    // Only the size, for a size read on its own (the shape keeps its value).
+    void setEnvelopeSize(int widthMm, int heightMm) { setEnvelope(m_envelopeShape, widthMm, heightMm); }
 
     // The preview's nudges; memory only, every later print applies them.
     const BlockShifts &shifts() const { return m_shifts; }
@@ -66,14 +66,14 @@ public:
     }
 
     // The fonts of the sender and the recipient blocks ("HomeFont", "AddrFont").
-    const TFontSetting &senderFont() const { return m_senderFont; }
-    const TFontSetting &recipientFont() const { return m_recipientFont; }
-    void setSenderFont(const TFontSetting &font)
+    const FontSetting &senderFont() const { return m_senderFont; }
+    const FontSetting &recipientFont() const { return m_recipientFont; }
+    void setSenderFont(const FontSetting &font)
     {
         m_senderFont = font;
         emit printFontsChanged();
     }
-    void setRecipientFont(const TFontSetting &font)
+    void setRecipientFont(const FontSetting &font)
     {
         m_recipientFont = font;
         emit printFontsChanged();
@@ -131,13 +131,13 @@ signals:
     void recipientDetailsChanged();
 
 private:
-    int m_envelopeType = 0;
+    EnvelopeShape m_envelopeShape = EnvelopeShape::None;
     int m_envelopeWidth = 0;
     int m_envelopeHeight = 0;
     BlockShifts m_shifts;
     int m_previewIndex = 0;
-    TFontSetting m_senderFont;
-    TFontSetting m_recipientFont;
+    FontSetting m_senderFont;
+    FontSetting m_recipientFont;
     QFont m_mainFont;
     MailingData m_mailing;
     QStringList m_mailingList;

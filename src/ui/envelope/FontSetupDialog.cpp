@@ -146,10 +146,10 @@ void FontSetupDialog::fillHalves()
             half->list->setCurrentRow(2);
     }
     // The stored choice, when both settings can be read.
-    TFontSetting home, addr;
+    FontSetting home, addr;
     try {
-        home = settings::readHomeFont(m_ctx.workDir);
-        addr = settings::readAddrFont(m_ctx.workDir);
+        home = settings::readSenderFont(m_ctx.workDir);
+        addr = settings::readRecipientFont(m_ctx.workDir);
     } catch (const AppError &) {
         return;
     }
@@ -157,21 +157,21 @@ void FontSetupDialog::fillHalves()
     showStored(m_recipient, addr);
 }
 
-void FontSetupDialog::showStored(Half &half, const TFontSetting &font)
+void FontSetupDialog::showStored(Half &half, const FontSetting &font)
 {
-    half.storedName = font.Name;
-    const QList<QListWidgetItem *> found = half.list->findItems(font.Name, Qt::MatchFixedString);
+    half.storedName = font.name;
+    const QList<QListWidgetItem *> found = half.list->findItems(font.name, Qt::MatchFixedString);
     if (!found.isEmpty())
         half.list->setCurrentItem(found.first());
     else
         half.list->setCurrentRow(-1);
-    half.size->setEditText(QString::number(font.Size));
-    half.bold->setChecked(font.Bold);
-    half.italic->setChecked(font.Italic);
+    half.size->setEditText(QString::number(font.pointSize));
+    half.bold->setChecked(font.bold);
+    half.italic->setChecked(font.italic);
     QFont f = sampleFont();
-    f.setFamily(font.Name);
-    f.setBold(font.Bold);
-    f.setItalic(font.Italic);
+    f.setFamily(font.name);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
     half.sample->setFont(f);
 }
 
@@ -195,22 +195,22 @@ void FontSetupDialog::updateRecipientSample()
     updateSample(m_recipient);
 }
 
-TFontSetting FontSetupDialog::settingOf(const Half &half) const
+FontSetting FontSetupDialog::settingOf(const Half &half) const
 {
-    TFontSetting f;
+    FontSetting f;
     const QListWidgetItem *item = half.list->currentItem();
-    f.Name = (item ? item->text() : half.storedName).left(255);
-    f.Size = strToInt(half.size->currentText());
-    f.Bold = half.bold->isChecked();
-    f.Italic = half.italic->isChecked();
+    f.name = (item ? item->text() : half.storedName).left(255);
+    f.pointSize = strToInt(half.size->currentText());
+    f.bold = half.bold->isChecked();
+    f.italic = half.italic->isChecked();
     return f;
 }
 
 void FontSetupDialog::storeFonts()
 {
     guarded(m_ctx.messages, [&] {
-        settings::writeHomeFont(m_ctx.workDir, settingOf(m_sender));
-        settings::writeAddrFont(m_ctx.workDir, settingOf(m_recipient));
+        settings::writeSenderFont(m_ctx.workDir, settingOf(m_sender));
+        settings::writeRecipientFont(m_ctx.workDir, settingOf(m_recipient));
     });
     accept(); // closes with the OK result even when storing failed
 }

@@ -12,7 +12,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-struct TFontSetting;
+struct FontSetting;
 
 class FontSetupDialog : public QDialog
 {
@@ -47,9 +47,9 @@ private:
     void buildHalf(Half &half, int dx, int checkX, const QString &heading, const HalfNames &names);
     // The faces and sizes into both halves, then the stored choice when both settings can be read.
     void fillHalves();
-    void showStored(Half &half, const TFontSetting &font);
+    void showStored(Half &half, const FontSetting &font);
     void updateSample(Half &half);
-    TFontSetting settingOf(const Half &half) const;
+    FontSetting settingOf(const Half &half) const;
 
     AppContext &m_ctx;
     Half m_sender;    // left half

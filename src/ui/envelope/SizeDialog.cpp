@@ -67,9 +67,9 @@ void SizeDialog::applyChosenSize()
         }
         const EnvelopeSizeRow &row = EnvelopeSizeTable.at(index);
         // The main window follows the shared state: its envelope takes the shape, its label the size.
-        m_ctx.state.setEnvelope(row.envType, row.widthMm, row.heightMm);
+        m_ctx.state.setEnvelope(row.shape, row.widthMm, row.heightMm);
         accept();
-        settings::writeParfile(m_ctx.workDir, row.heightMm, row.widthMm);
-        settings::writeEnvtip(m_ctx.workDir, row.envType);
+        settings::writeEnvelopeSize(m_ctx.workDir, row.heightMm, row.widthMm);
+        settings::writeEnvelopeShape(m_ctx.workDir, row.shape);
     });
 }

@@ -46,7 +46,7 @@ RowLimitWarning::RowLimitWarning(AppContext &ctx, QWidget *parent)
 
 bool RowLimitWarning::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
 {
-    if (settings::showFileExists(ctx.workDir))
+    if (settings::rowLimitWarningSuppressed(ctx.workDir))
         return false;
     RowLimitWarning dialog(ctx, parent);
     dialog.exec();
@@ -55,5 +55,5 @@ bool RowLimitWarning::showUnlessSuppressed(AppContext &ctx, QWidget *parent)
 
 void RowLimitWarning::storeDontShowAgain()
 {
-    guarded(m_ctx.messages, [&] { settings::writeShowFile(m_ctx.workDir, m_checkBox->isChecked()); });
+    guarded(m_ctx.messages, [&] { settings::writeRowLimitWarningSuppressed(m_ctx.workDir, m_checkBox->isChecked()); });
 }

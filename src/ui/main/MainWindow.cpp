@@ -42,7 +42,7 @@
 namespace {
 
 // The cream rectangle of the schematic envelope.
-class EnvelopeShape : public QWidget
+class EnvelopePicture : public QWidget
 {
 public:
     using QWidget::QWidget;
@@ -102,7 +102,7 @@ MainWindow::MainWindow(AppContext &ctx)
     connect(&m_ctx.state, &SharedState::envelopeChanged, this, [this] {
         if (m_starting)
             return;
-        layOutEnvelope(m_ctx.state.envelopeType());
+        layOutEnvelope(m_ctx.state.envelopeShape());
         setSizeLabel(sizeLabelFromDialog(m_ctx.state.envelopeHeight(), m_ctx.state.envelopeWidth()));
     });
 }
@@ -274,7 +274,7 @@ void MainWindow::buildToolBar()
 
 void MainWindow::buildEnvelope()
 {
-    m_envelopeShape = new EnvelopeShape(m_client);
+    m_envelopeShape = new EnvelopePicture(m_client);
     m_envelopeShape->setObjectName(QStringLiteral("envelopeShape"));
     m_envelopeShape->setGeometry(24, 40, 625, 448);
 
@@ -339,11 +339,11 @@ void MainWindow::loadSettings()
     const auto started = qScopeGuard([this] { m_starting = false; });
     SharedState &s = m_ctx.state;
     guarded(m_ctx.messages, [&] {
-        layOutEnvelope(settings::readEnvtip(m_ctx.workDir));
-        s.setEnvelope(settings::readEnvtip(m_ctx.workDir), s.envelopeWidth(), s.envelopeHeight());
+        layOutEnvelope(settings::readEnvelopeShape(m_ctx.workDir));
+        s.setEnvelope(settings::readEnvelopeShape(m_ctx.workDir), s.envelopeWidth(), s.envelopeHeight());
         s.setPreviewIndex(0);
         move(10, 10);
-        const settings::EnvelopeSize size = settings::readParfile(m_ctx.workDir);
+        const settings::EnvelopeSize size = settings::readEnvelopeSize(m_ctx.workDir);
         s.setEnvelopeSize(size.width, size.height);
         applyFonts();
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
@@ -354,7 +354,7 @@ void MainWindow::loadSettings()
     });
 }
 
-void MainWindow::layOutEnvelope(int envType)
+void MainWindow::layOutEnvelope(EnvelopeShape shape)
 {
     EnvelopeLayoutInput in;
     in.shapePos = m_envelopeShape->pos();
@@ -363,7 +363,7 @@ void MainWindow::layOutEnvelope(int envType)
     in.senderBoxWidth = m_senderBox->width();
     in.recipientBoxHeight = m_recipientBox->height();
     in.recipientLabelHeight = 13;
-    const EnvelopeLayout layout = envelopeLayout(envType, in);
+    const EnvelopeLayout layout = envelopeLayout(shape, in);
     m_envelopeShape->resize(layout.shapeSize);
     m_stamp->move(layout.stampPos);
     m_recipientBox->move(layout.recipientPos);
@@ -373,13 +373,13 @@ void MainWindow::layOutEnvelope(int envType)
 void MainWindow::applyFonts()
 {
     SharedState &s = m_ctx.state;
-    s.setSenderFont(settings::readHomeFont(m_ctx.workDir));
-    s.setRecipientFont(settings::readAddrFont(m_ctx.workDir));
-    auto apply = [](QPlainTextEdit *box, const TFontSetting &f) {
-        QFont font(f.Name);
-        font.setPointSize(f.Size > 0 ? f.Size : 8);
-        font.setBold(f.Bold);
-        font.setItalic(f.Italic);
+    s.setSenderFont(settings::readSenderFont(m_ctx.workDir));
+    s.setRecipientFont(settings::readRecipientFont(m_ctx.workDir));
+    auto apply = [](QPlainTextEdit *box, const FontSetting &f) {
+        QFont font(f.name);
+        font.setPointSize(f.pointSize > 0 ? f.pointSize : 8);
+        font.setBold(f.bold);
+        font.setItalic(f.italic);
         box->setFont(font);
     };
     apply(m_senderBox, s.senderFont());

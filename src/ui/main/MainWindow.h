@@ -5,6 +5,7 @@
 // It owns the group mailing window (made at the first menu command that shows it) and is handed
 // the document browser and the feed-method window, which the program makes after it.
 
+#include "logic/files/SettingsFiles.h"
 #include "ui/mailing/GroupMailingWindow.h"
 
 #include <QMainWindow>
@@ -40,7 +41,7 @@ public:
     GroupMailingWindow *groupMailingWindow() const { return m_groupMailing.get(); }
 
     // Lays out the schematic envelope for a shape class.
-    void layOutEnvelope(int envType);
+    void layOutEnvelope(EnvelopeShape shape);
     // Loads "HomeFont" and "AddrFont" into the shared font settings and applies them to the boxes.
     void applyFonts();
     void setSizeLabel(const QString &text);

@@ -177,24 +177,24 @@ FeedMethodDialog::FeedMethodDialog(AppContext &ctx, QWidget *parent)
 void FeedMethodDialog::loadStoredChoice()
 {
     guarded(m_ctx.messages, [&] {
-        settings::writeIssel(m_ctx.workDir, 0);
-        const qint32 value = settings::readEnvsFirst(m_ctx.workDir);
-        m_leftEdgeButton->setChecked(value == 1);
-        m_centreButton->setChecked(value == 4);
+        settings::writeFeedMethodConfirmed(m_ctx.workDir, false);
+        const FeedMethod stored = settings::readFeedMethodChoice(m_ctx.workDir);
+        m_leftEdgeButton->setChecked(stored == FeedMethod::LeftEdge);
+        m_centreButton->setChecked(stored == FeedMethod::Centre);
     });
 }
 
 void FeedMethodDialog::confirm()
 {
     guarded(m_ctx.messages, [&] {
-        int value = m_confirmed;
+        FeedMethod value = m_confirmed;
         if (m_leftEdgeButton->isChecked())
-            value = 1;
+            value = FeedMethod::LeftEdge;
         else if (m_centreButton->isChecked())
-            value = 4;
-        settings::writeEnvs(m_ctx.workDir, value);
+            value = FeedMethod::Centre;
+        settings::writeFeedMethod(m_ctx.workDir, value);
         m_confirmed = value;
         accept(); // hidden, not destroyed
-        settings::writeIssel(m_ctx.workDir, 1);
+        settings::writeFeedMethodConfirmed(m_ctx.workDir, true);
     });
 }

@@ -5,6 +5,8 @@
 // stored choice ("envs"). The single print shows it without waiting at every print; the print
 // setup dialog shows it modally. Cancel, the close box and Esc hide it and store nothing.
 
+#include "logic/files/SettingsFiles.h"
+
 #include <QDialog>
 
 struct AppContext;
@@ -22,7 +24,7 @@ public:
     explicit FeedMethodDialog(AppContext &ctx, QWidget *parent = nullptr);
 
     // The feed method last confirmed in this run (0 before the first confirmation).
-    int confirmedFeedMethod() const { return m_confirmed; }
+    FeedMethod confirmedFeedMethod() const { return m_confirmed; }
 
 public slots:
     // "OK": stores the chosen method ("envs") and marks it confirmed for this run ("issel" 1).
@@ -33,7 +35,7 @@ private:
     void loadStoredChoice();
 
     AppContext &m_ctx;
-    int m_confirmed = 0;
+    FeedMethod m_confirmed = FeedMethod::None;
     QLabel *m_heading = nullptr;
     QWidget *m_leftEdgePicture = nullptr;
     QWidget *m_centrePicture = nullptr;

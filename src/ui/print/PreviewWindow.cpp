@@ -49,9 +49,9 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_image = new QLabel(this);
     m_image->setObjectName(QStringLiteral("picture"));
     m_image->setAccessibleName(tr("Конверт"));
-    QSize imageSize = previewImageSize(ctx.state.envelopeType());
+    QSize imageSize = previewImageSize(ctx.state.envelopeShape());
     if (!imageSize.isValid())
-        imageSize = previewImageSize(1);
+        imageSize = previewImageSize(EnvelopeShape::Standard);
     m_image->setGeometry(QRect(QPoint(ImageLeft, ImageTop), imageSize));
 
     m_previousButton = new QPushButton(QStringLiteral("<<"), this);
@@ -160,8 +160,8 @@ void PreviewWindow::redraw()
 {
     guarded(m_ctx.messages, [&] {
         try {
-            m_anchors = previewAnchors(previewImageSize(m_ctx.state.envelopeType()), m_ctx.state);
-            m_anchors = drawEnv(m_picture, m_ctx.state.envelopeType(), m_ctx.state, m_ctx.workDir);
+            m_anchors = previewAnchors(previewImageSize(m_ctx.state.envelopeShape()), m_ctx.state);
+            m_anchors = drawEnvelope(m_picture, m_ctx.state.envelopeShape(), m_ctx.state, m_ctx.workDir);
         } catch (const IoError &) {
             // Only the sender file can fail here; the rest of the picture is drawn. Its absence is
             // reported once per window, not at every step of an arrow.

@@ -42,7 +42,7 @@ void printSingleEnvelope(AppContext &ctx, FeedMethodDialog *feedMethod, QPlainTe
         feedMethod->raise();
     }
     // Nothing is printed until the feed method has been confirmed in this run of the program.
-    if (settings::readIssel(ctx.workDir) == 0)
+    if (!settings::readFeedMethodConfirmed(ctx.workDir))
         return;
 
     SharedState &s = ctx.state;

@@ -54,7 +54,7 @@ struct Scene
 
     explicit Scene(int envType = 1)
     {
-        state.setEnvelope(envType, 0, 0);
+        state.setEnvelope(EnvelopeShape(envType), 0, 0);
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPointSize(8);
         state.setMainFont(font);
@@ -73,8 +73,8 @@ struct Scene
     BlockAnchors anchors;
     void draw()
     {
-        anchors = previewAnchors(previewImageSize(state.envelopeType()), state);
-        anchors = drawEnv(image, state.envelopeType(), state, dir.workDir());
+        anchors = previewAnchors(previewImageSize(state.envelopeShape()), state);
+        anchors = drawEnvelope(image, state.envelopeShape(), state, dir.workDir());
     }
     void shift(int homeX, int homeY, int addrX, int addrY) { state.setShifts({homeX, homeY, addrX, addrY}); }
     QRect recipientArea() const { return {anchors.AddrX, anchors.AddrY, 150, 60}; }

@@ -16,8 +16,8 @@ private slots:
     void fontRecordLayout()
     {
         TempWorkDir dir(false);
-        TFontSetting f{QStringLiteral("Times New Roman"), 14, true, false};
-        settings::writeHomeFont(dir.workDir(), f);
+        FontSetting f{QStringLiteral("Times New Roman"), 14, true, false};
+        settings::writeSenderFont(dir.workDir(), f);
         const QByteArray bytes = dir.read(QStringLiteral("HomeFont"));
         QCOMPARE(bytes.size(), 268);
         QCOMPARE(static_cast<int>(bytes.at(0)), 15);
@@ -26,44 +26,44 @@ private slots:
         QCOMPARE(bytes.mid(256, 4), QByteArray("\x0e\x00\x00\x00", 4));
         QCOMPARE(bytes.mid(260, 4), QByteArray(4, '\0'));
         QCOMPARE(bytes.mid(264, 4), QByteArray("\x01\x00\x00\x00", 4));
-        QCOMPARE(settings::readHomeFont(dir.workDir()), f);
+        QCOMPARE(settings::readSenderFont(dir.workDir()), f);
         // A flag byte is true only when it is 1.
         QByteArray flags = bytes;
         flags[264] = 2;
         flags[265] = '\xff';
-        QCOMPARE(TFontSetting::fromRecord(flags), (TFontSetting{f.Name, f.Size, false, false}));
+        QCOMPARE(FontSetting::fromRecord(flags), (FontSetting{f.name, f.pointSize, false, false}));
     }
 
     void fontNameCutAndCyrillic()
     {
         TempWorkDir dir(false);
         const QString longName(300, QChar(0x0416)); // Ж
-        settings::writeAddrFont(dir.workDir(), TFontSetting{longName, 8, false, true});
+        settings::writeRecipientFont(dir.workDir(), FontSetting{longName, 8, false, true});
         const QByteArray bytes = dir.read(QStringLiteral("addrfont"));
         QCOMPARE(static_cast<quint8>(bytes.at(0)), quint8(255));
         QCOMPARE(bytes.mid(1, 255), QByteArray(255, '\xc6'));
         QCOMPARE(bytes.at(265), '\x01');
-        QCOMPARE(settings::readAddrFont(dir.workDir()).Name, longName.left(255));
+        QCOMPARE(settings::readRecipientFont(dir.workDir()).name, longName.left(255));
     }
 
     void intRecordsAndFirstLast()
     {
         TempWorkDir dir(false);
-        settings::writeParfile(dir.workDir(), 110, 220);
+        settings::writeEnvelopeSize(dir.workDir(), 110, 220);
         QCOMPARE(dir.read(QStringLiteral("parfile")), QByteArray("\x6e\0\0\0\xdc\0\0\0", 8));
-        settings::writeEnvtip(dir.workDir(), 3);
+        settings::writeEnvelopeShape(dir.workDir(), EnvelopeShape::Square);
         QCOMPARE(dir.read(QStringLiteral("envtip")), QByteArray("\x03\0\0\0", 4));
-        settings::writeIssel(dir.workDir(), 1);
+        settings::writeFeedMethodConfirmed(dir.workDir(), true);
         QCOMPARE(dir.read(QStringLiteral("issel")), QByteArray("\x01", 1));
-        settings::writeShowFile(dir.workDir(), false);
+        settings::writeRowLimitWarningSuppressed(dir.workDir(), false);
         QCOMPARE(dir.read(QStringLiteral("ShowFile")), QByteArray("\x00", 1));
         // Two records: the feed window reads the first, printing the last.
         dir.write(QStringLiteral("envs"), QByteArray("\x01\0\0\0\x04\0\0\0", 8));
-        QCOMPARE(settings::readEnvsFirst(dir.workDir()), 1);
-        QCOMPARE(settings::readEnvsLast(dir.workDir()), 4);
+        QCOMPARE(settings::readFeedMethodChoice(dir.workDir()), FeedMethod::LeftEdge);
+        QCOMPARE(settings::readFeedMethod(dir.workDir()), FeedMethod::Centre);
         // A file that ends partway through a record: the last whole record is read.
         dir.write(QStringLiteral("envs"), QByteArray("\x01\0\0\0\x04\0\0\0\x07\0", 10));
-        QCOMPARE(settings::readEnvsLast(dir.workDir()), 4);
+        QCOMPARE(settings::readFeedMethod(dir.workDir()), FeedMethod::Centre);
     }
 
     void missingAndShortFiles_data()
@@ -93,10 +93,10 @@ private slots:
                 QCOMPARE(e.message(), message);
             }
         };
-        expectError([&] { settings::readEnvtip(dir.workDir()); });
-        expectError([&] { settings::readParfile(dir.workDir()); });
-        expectError([&] { settings::readEnvsLast(dir.workDir()); });
-        expectError([&] { settings::readHomeFont(dir.workDir()); });
+        expectError([&] { settings::readEnvelopeShape(dir.workDir()); });
+        expectError([&] { settings::readEnvelopeSize(dir.workDir()); });
+        expectError([&] { settings::readFeedMethod(dir.workDir()); });
+        expectError([&] { settings::readSenderFont(dir.workDir()); });
     }
 
     void valuesNoEnvelopeCanHaveAreRefused_data()
@@ -106,7 +106,7 @@ private slots:
         QTest::addColumn<bool>("refused");
         const auto i32 = [](qint32 v) { return settings::int32Record(v); };
         const auto font = [](qint32 size) {
-            return TFontSetting{QStringLiteral("Arial"), size, false, false}.toRecord();
+            return FontSetting{QStringLiteral("Arial"), size, false, false}.toRecord();
         };
         QTest::newRow("parfile at the int32 limit") << "parfile" << i32(2147483647) + i32(2147483647) << true;
         QTest::newRow("parfile negative") << "parfile" << i32(-110) + i32(220) << true;
@@ -135,16 +135,16 @@ private slots:
         dir.write(file, content);
         const WorkDir &wd = dir.workDir();
         try {
-            if (file == settings::ParfileFile)
-                settings::readParfile(wd);
-            else if (file == settings::EnvtipFile)
-                settings::readEnvtip(wd);
-            else if (file == settings::EnvsFile)
-                settings::readEnvsLast(wd);
-            else if (file == settings::HomeFontFile)
-                settings::readHomeFont(wd);
+            if (file == settings::EnvelopeSizeFile)
+                settings::readEnvelopeSize(wd);
+            else if (file == settings::EnvelopeShapeFile)
+                settings::readEnvelopeShape(wd);
+            else if (file == settings::FeedMethodFile)
+                settings::readFeedMethod(wd);
+            else if (file == settings::SenderFontFile)
+                settings::readSenderFont(wd);
             else
-                settings::readAddrFont(wd);
+                settings::readRecipientFont(wd);
             QVERIFY2(!refused, "read without an error");
         } catch (const IoError &e) {
             QVERIFY2(refused, qPrintable(e.message()));
@@ -155,12 +155,12 @@ private slots:
     void caseInsensitiveNames()
     {
         TempWorkDir dir(false);
-        dir.write(QStringLiteral("HOMEFONT"), TFontSetting{QStringLiteral("Arial"), 9, false, false}.toRecord());
-        QCOMPARE(settings::readHomeFont(dir.workDir()).Size, 9);
-        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 11, false, false});
+        dir.write(QStringLiteral("HOMEFONT"), FontSetting{QStringLiteral("Arial"), 9, false, false}.toRecord());
+        QCOMPARE(settings::readSenderFont(dir.workDir()).pointSize, 9);
+        settings::writeSenderFont(dir.workDir(), FontSetting{QStringLiteral("Arial"), 11, false, false});
         // The existing file is replaced under its own name; no second file appears.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEFONT")});
-        QCOMPARE(settings::readHomeFont(dir.workDir()).Size, 11);
+        QCOMPARE(settings::readSenderFont(dir.workDir()).pointSize, 11);
     }
 
     void failedWriteKeepsOldFile()
@@ -168,24 +168,24 @@ private slots:
         if (!FailingWrites::supported)
             QSKIP("no way to make writes fail on this system");
         TempWorkDir dir(false);
-        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
+        settings::writeSenderFont(dir.workDir(), FontSetting{QStringLiteral("Arial"), 9, false, false});
         {
             FailingWrites full; // the disk fills up half way through the record
             QVERIFY_THROWS_EXCEPTION(
                 IoError,
-                settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Courier New"), 14, true, true}));
+                settings::writeSenderFont(dir.workDir(), FontSetting{QStringLiteral("Courier New"), 14, true, true}));
         }
-        QCOMPARE(settings::readHomeFont(dir.workDir()), (TFontSetting{QStringLiteral("Arial"), 9, false, false}));
+        QCOMPARE(settings::readSenderFont(dir.workDir()), (FontSetting{QStringLiteral("Arial"), 9, false, false}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HomeFont")});
     }
 
     void unencodableNameRefusedBeforeWriting()
     {
         TempWorkDir dir(false);
-        settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("Arial"), 9, false, false});
+        settings::writeSenderFont(dir.workDir(), FontSetting{QStringLiteral("Arial"), 9, false, false});
         const QByteArray before = dir.read(QStringLiteral("HomeFont"));
         QVERIFY_THROWS_EXCEPTION(
-            IoError, settings::writeHomeFont(dir.workDir(), TFontSetting{QStringLiteral("漢字"), 9, false, false}));
+            IoError, settings::writeSenderFont(dir.workDir(), FontSetting{QStringLiteral("漢字"), 9, false, false}));
         QCOMPARE(dir.read(QStringLiteral("HomeFont")), before);
     }
 };

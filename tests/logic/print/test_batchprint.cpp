@@ -99,8 +99,8 @@ class TestBatchPrint : public QObject
         SharedState &s = program->state();
         s.setEnvelopeSize(220, s.envelopeHeight());
         s.setEnvelopeSize(s.envelopeWidth(), 110);
-        s.setSenderFont(TFontSetting{QStringLiteral("Times New Roman"), 12, true, false});
-        s.setRecipientFont(TFontSetting{QStringLiteral("Arial"), 14, false, true});
+        s.setSenderFont(FontSetting{QStringLiteral("Times New Roman"), 12, true, false});
+        s.setRecipientFont(FontSetting{QStringLiteral("Arial"), 14, false, true});
         s.mailing().source = SourceMode::AddressBook;
         s.mailing().setBookLines(bookLines());
         s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Нет такого"), QStringLiteral("Васильев"),

@@ -55,7 +55,7 @@ private slots:
         PlacementInput in;
         in.envelopeWidth = width;
         in.envelopeHeight = height;
-        in.feedMethod = feed;
+        in.feedMethod = FeedMethod(feed);
         in.pageWidth = pageWidth;
         in.shifts = {shifts[0], shifts[1], shifts[2], shifts[3]};
         const BlockAnchors a = printPlacement(in, batch ? PlacementKind::Batch : PlacementKind::Single);
@@ -87,7 +87,7 @@ private slots:
         PlacementInput in;
         in.envelopeWidth = size;
         in.envelopeHeight = size;
-        in.feedMethod = 4;
+        in.feedMethod = FeedMethod::Centre;
         in.pageWidth = pageWidth;
         in.shifts = {shift, shift, shift, shift};
         const BlockAnchors a = printPlacement(in, PlacementKind::Single);
@@ -158,7 +158,7 @@ private slots:
         RecordingPrinting rec;
         rec.setFont(QStringLiteral("Arial"), 20, true, true);
         QStringList lines{QStringLiteral("Петров\t")};
-        printRecipientBlock(rec, TFontSetting{QStringLiteral("Courier New"), 11, false, false}, 5, 6, lines);
+        printRecipientBlock(rec, FontSetting{QStringLiteral("Courier New"), 11, false, false}, 5, 6, lines);
         QCOMPARE(lines, QStringList{QStringLiteral("Петров")});
         QCOMPARE(rec.texts.size(), 1);
         const RecordedText &t = rec.texts.first();

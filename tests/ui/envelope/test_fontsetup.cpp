@@ -36,8 +36,8 @@ private slots:
     void opensWithTheStoredChoice()
     {
         TestProgram program;
-        settings::writeHomeFont(program.dir().workDir(), TFontSetting{QStringLiteral("Courier New"), 14, true, false});
-        settings::writeAddrFont(program.dir().workDir(), TFontSetting{QStringLiteral("Old Face"), 40, false, true});
+        settings::writeSenderFont(program.dir().workDir(), FontSetting{QStringLiteral("Courier New"), 14, true, false});
+        settings::writeRecipientFont(program.dir().workDir(), FontSetting{QStringLiteral("Old Face"), 40, false, true});
         program.start();
         FontSetupDialog form(program.ctx());
         QCOMPARE(child<QListWidget>(&form, "senderFontList")->currentItem()->text(), QStringLiteral("Courier New"));
@@ -62,7 +62,7 @@ private slots:
     {
         TestProgram program;
         program.start();
-        settings::writeHomeFont(program.dir().workDir(), TFontSetting{QStringLiteral("Arial"), 14, true, true});
+        settings::writeSenderFont(program.dir().workDir(), FontSetting{QStringLiteral("Arial"), 14, true, true});
         program.dir().remove(QStringLiteral("AddrFont"));
         FontSetupDialog form(program.ctx());
         QVERIFY(program.messages().all.isEmpty());
@@ -73,9 +73,9 @@ private slots:
         for (const char *check : {"recipientBoldBox", "recipientItalicBox", "senderBoldBox", "senderItalicBox"})
             QVERIFY(!child<QCheckBox>(&form, check)->isChecked());
         child<QPushButton>(&form, "okButton")->click();
-        const TFontSetting plain{Third, 8, false, false};
-        QCOMPARE(settings::readHomeFont(program.dir().workDir()), plain);
-        QCOMPARE(settings::readAddrFont(program.dir().workDir()), plain);
+        const FontSetting plain{Third, 8, false, false};
+        QCOMPARE(settings::readSenderFont(program.dir().workDir()), plain);
+        QCOMPARE(settings::readRecipientFont(program.dir().workDir()), plain);
     }
 
     void sizesOnOk_data()
@@ -116,13 +116,13 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Accepted)); // closes with OK even when storing failed
         QCOMPARE(program.messages().errors, errors);
         if (homeWritten)
-            QCOMPARE(settings::readHomeFont(program.dir().workDir()),
-                     (TFontSetting{QStringLiteral("Arial"), homeSize.trimmed().toInt(), false, false}));
+            QCOMPARE(settings::readSenderFont(program.dir().workDir()),
+                     (FontSetting{QStringLiteral("Arial"), homeSize.trimmed().toInt(), false, false}));
         else
             QCOMPARE(program.dir().read(QStringLiteral("HomeFont")), oldHome);
         if (addrWritten)
-            QCOMPARE(settings::readAddrFont(program.dir().workDir()),
-                     (TFontSetting{QStringLiteral("Courier New"), addrSize.trimmed().toInt(), true, false}));
+            QCOMPARE(settings::readRecipientFont(program.dir().workDir()),
+                     (FontSetting{QStringLiteral("Courier New"), addrSize.trimmed().toInt(), true, false}));
         else
             QCOMPARE(program.dir().read(QStringLiteral("AddrFont")), oldAddr);
     }

@@ -68,7 +68,7 @@ private slots:
         QFETCH(QPoint, stamp);
         QFETCH(QPoint, recipient);
         QFETCH(QPoint, label);
-        const EnvelopeLayout l = envelopeLayout(envType);
+        const EnvelopeLayout l = envelopeLayout(EnvelopeShape(envType));
         QCOMPARE(l.shapeSize, shape);
         QCOMPARE(l.stampPos, stamp);
         QCOMPARE(l.recipientPos, recipient);
@@ -76,7 +76,7 @@ private slots:
         // An unknown class keeps the rectangle and still places the controls from it.
         EnvelopeLayoutInput in;
         in.shapeSize = shape;
-        QCOMPARE(envelopeLayout(7, in).recipientPos, recipient);
+        QCOMPARE(envelopeLayout(EnvelopeShape(7), in).recipientPos, recipient);
     }
 
     void okStoresTheChoice()
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(program.dir().read(QStringLiteral("parfile")), QByteArray("\x7d\0\0\0\x7d\0\0\0", 8));
         QCOMPARE(program.dir().read(QStringLiteral("envtip")), QByteArray("\x03\0\0\0", 4));
-        QCOMPARE(program.state().envelopeType(), 3);
+        QCOMPARE(program.state().envelopeShape(), EnvelopeShape::Square);
         QCOMPARE(main->findChild<QWidget *>(QStringLiteral("envelopeShape"))->size(), QSize(500, 450));
         QCOMPARE(main->findChild<QLabel *>(QStringLiteral("sizeLabel"))->text(), QStringLiteral("125 X 125 мм"));
     }
@@ -159,7 +159,7 @@ private slots:
         dialog.applyChosenSize();
         QCOMPARE(program.state().envelopeWidth(), 215);
         QCOMPARE(program.state().envelopeHeight(), 145);
-        QCOMPARE(program.state().envelopeType(), 1);
+        QCOMPARE(program.state().envelopeShape(), EnvelopeShape::Standard);
     }
 
     void missingCatalogue()

@@ -54,11 +54,11 @@ private slots:
     void startupWithLongEnvelope()
     {
         TestProgram program;
-        settings::writeEnvtip(program.dir().workDir(), 2);
-        settings::writeParfile(program.dir().workDir(), 7, 1000);
+        settings::writeEnvelopeShape(program.dir().workDir(), EnvelopeShape::Long);
+        settings::writeEnvelopeSize(program.dir().workDir(), 7, 1000);
         MainWindow *main = program.start();
         QVERIFY(program.messages().all.isEmpty());
-        QCOMPARE(program.state().envelopeType(), 2);
+        QCOMPARE(program.state().envelopeShape(), EnvelopeShape::Long);
         QCOMPARE(program.state().envelopeHeight(), 7);
         QCOMPARE(program.state().envelopeWidth(), 1000);
         QCOMPARE(geometryOf(main, "envelopeShape"), QRect(24, 40, 650, 310));

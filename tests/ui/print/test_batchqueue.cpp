@@ -70,8 +70,8 @@ private slots:
 
         TestProgram program(true, createSystemPrintingService());
         WorkDir &dir = program.dir().workDir();
-        settings::writeParfile(dir, 110, 220);
-        settings::writeEnvs(dir, feed);
+        settings::writeEnvelopeSize(dir, 110, 220);
+        settings::writeFeedMethod(dir, FeedMethod(feed));
         dir.writeLines(QStringLiteral("user.txt"), {QStringLiteral("Отправитель"), QStringLiteral("г. Харьков")});
         program.start();
         AppContext &ctx = program.ctx();
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(ctx.printing.pageIsEnvelope());
         const QPointF area(0, 0);
         const BlockAnchors a =
-            printPlacement(placementInput(s, LeftEdgeFeed, ctx.printing.pageWidth()), PlacementKind::Batch);
+            printPlacement(placementInput(s, FeedMethod::LeftEdge, ctx.printing.pageWidth()), PlacementKind::Batch);
         const QPointF sender(a.HomeX / PrintScale, a.HomeY / PrintScale);
         const QPointF recipient(a.AddrX / PrintScale, a.AddrY / PrintScale);
         const QList<cups::Word> words = cups::pdfWords(measured);

@@ -112,7 +112,7 @@ private slots:
         radio(form, "leftEdgeButton")->setChecked(true);
         click(form, "okButton");
         QCOMPARE(program.dir().read(QStringLiteral("envs")), int32(1));
-        QCOMPARE(form->confirmedFeedMethod(), 1);
+        QCOMPARE(form->confirmedFeedMethod(), FeedMethod::LeftEdge);
     }
 
     void cancelTouchesNoFile()

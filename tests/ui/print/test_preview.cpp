@@ -36,7 +36,7 @@ struct Preview
                             crlfLines({QStringLiteral("Иванов Иван"), QStringLiteral("г. Киев")}));
         program.start();
         SharedState &s = program.state();
-        s.setEnvelope(envType, s.envelopeWidth(), s.envelopeHeight());
+        s.setEnvelope(EnvelopeShape(envType), s.envelopeWidth(), s.envelopeHeight());
         s.setEnvelopeSize(220, s.envelopeHeight());
         s.setEnvelopeSize(s.envelopeWidth(), 110);
         QStringList book;
@@ -70,7 +70,10 @@ struct Preview
         numberBox()->setText(text);
         QTest::keyClick(numberBox(), Qt::Key_Return);
     }
-    BlockAnchors printed() { return printPlacement(placementInput(program.state(), 1, 2814), PlacementKind::Single); }
+    BlockAnchors printed()
+    {
+        return printPlacement(placementInput(program.state(), FeedMethod::LeftEdge, 2814), PlacementKind::Single);
+    }
 };
 
 } // namespace
@@ -291,7 +294,7 @@ private slots:
         QFETCH(QPoint, addrLeftRight);
         Preview p(2, envType);
         p.open();
-        QCOMPARE(p.child<QLabel>("picture")->size(), previewImageSize(envType));
+        QCOMPARE(p.child<QLabel>("picture")->size(), previewImageSize(EnvelopeShape(envType)));
         QCOMPARE(p.arrows("recipientUpDown")->pos(), addrUpDown);
         QCOMPARE(p.arrows("recipientLeftRight")->pos(), addrLeftRight);
         QCOMPARE(p.arrows("senderUpDown")->geometry(), QRect(48, 21, 15, 33));

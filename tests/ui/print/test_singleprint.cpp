@@ -27,10 +27,10 @@ struct Fixture
 
     Fixture()
     {
-        settings::writeParfile(program.dir().workDir(), 110, 220);
-        settings::writeHomeFont(program.dir().workDir(), TFontSetting{QStringLiteral("Arial"), 10, false, false});
-        settings::writeAddrFont(program.dir().workDir(),
-                                TFontSetting{QStringLiteral("Times New Roman"), 12, true, true});
+        settings::writeEnvelopeSize(program.dir().workDir(), 110, 220);
+        settings::writeSenderFont(program.dir().workDir(), FontSetting{QStringLiteral("Arial"), 10, false, false});
+        settings::writeRecipientFont(program.dir().workDir(),
+                                     FontSetting{QStringLiteral("Times New Roman"), 12, true, true});
         main = program.start();
         main->senderBox()->setPlainText(QStringLiteral("Иванов И. И.\nКиев"));
         main->recipientBox()->setPlainText(QStringLiteral("Петров П. П.\nХарьков\n61000"));
