@@ -55,30 +55,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const BlockAnchors batch = printPlacement(in, PlacementKind::Batch);
 
     // The vertical places do not depend on the feed method, the page or the kind of print.
-    FUZZ_CHECK(single.HomeY == batch.HomeY && single.AddrY == batch.AddrY);
+    FUZZ_CHECK(single.senderY == batch.senderY && single.recipientY == batch.recipientY);
     PlacementInput leftEdge = in;
     leftEdge.feedMethod = FeedMethod::LeftEdge;
     const BlockAnchors left = printPlacement(leftEdge, PlacementKind::Single);
-    FUZZ_CHECK(left.HomeY == single.HomeY && left.AddrY == single.AddrY);
+    FUZZ_CHECK(left.senderY == single.senderY && left.recipientY == single.recipientY);
     if (in.feedMethod != 4) {
         // Every feed method but the centre prints as the left edge, the same for both prints.
         FUZZ_CHECK(single == batch && single == left);
     } else {
         // The centre feed moves both blocks by the same amount: the single print by the whole
         // difference, the batch print by half of it (toward zero).
-        const int d = single.HomeX - left.HomeX;
-        FUZZ_CHECK(single.AddrX - left.AddrX == d);
-        FUZZ_CHECK(batch.HomeX - left.HomeX == d / 2 && batch.AddrX - left.AddrX == d / 2);
+        const int d = single.senderX - left.senderX;
+        FUZZ_CHECK(single.recipientX - left.recipientX == d);
+        FUZZ_CHECK(batch.senderX - left.senderX == d / 2 && batch.recipientX - left.recipientX == d / 2);
     }
     // A nudge moves only its own block, by its own amount.
     PlacementInput nudged = in;
     nudged.shifts.homeX = 0;
     nudged.shifts.addrY = 0;
     const BlockAnchors still = printPlacement(nudged, PlacementKind::Single);
-    FUZZ_CHECK(still.AddrX == single.AddrX && still.HomeY == single.HomeY);
+    FUZZ_CHECK(still.recipientX == single.recipientX && still.senderY == single.senderY);
     if (!fullRange()) {
         const int steps = in.shifts.homeX;
-        FUZZ_CHECK(std::abs(single.HomeX - still.HomeX - steps * 26.8) <= 0.5);
+        FUZZ_CHECK(std::abs(single.senderX - still.senderX - steps * 26.8) <= 0.5);
     }
     return 0;
 }

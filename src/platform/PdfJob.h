@@ -20,7 +20,7 @@ class QIODevice;
 // PDF file with. The resolution is the one fonts are measured at.
 constexpr int PdfResolution = 1200;
 QPageLayout pdfPageLayout();
-// A page that is the envelope itself: EnvWidth across, EnvHeight down (landscape when the width is
+// A page that is the envelope itself: its width across, its height down (landscape when the width is
 // the long side), no margins.
 QPageLayout envelopePageLayout(int widthMm, int heightMm);
 // The page of the "PDF file" printer for an envelope and a choice of page; A4 while no envelope

@@ -285,8 +285,8 @@ private:
             printPlacement(placementInput(program.state(), m.envelopePage ? FeedMethod::LeftEdge : FeedMethod(feed),
                                           ctx.printing.pageWidth()),
                            PlacementKind::Single);
-        m.senderNominal = QPointF(a.HomeX / PrintScale, a.HomeY / PrintScale);
-        m.recipientNominal = QPointF(a.AddrX / PrintScale, a.AddrY / PrintScale);
+        m.senderNominal = QPointF(a.senderX / PrintScale, a.senderY / PrintScale);
+        m.recipientNominal = QPointF(a.recipientX / PrintScale, a.recipientY / PrintScale);
         return m;
     }
 

@@ -46,10 +46,10 @@ StampPlace stampPlace(QSize image)
 BlockAnchors previewAnchors(QSize image, const SharedState &state)
 {
     BlockAnchors a;
-    a.AddrX = roundHalfToEven(image.width() / 1.7) + state.shifts().addrX;
-    a.AddrY = roundHalfToEven(image.height() / 2.1) + state.shifts().addrY;
-    a.HomeX = roundHalfToEven(image.width() / 32.4) + state.shifts().homeX;
-    a.HomeY = roundHalfToEven(image.height() / 8.0) + state.shifts().homeY;
+    a.recipientX = roundHalfToEven(image.width() / 1.7) + state.shifts().addrX;
+    a.recipientY = roundHalfToEven(image.height() / 2.1) + state.shifts().addrY;
+    a.senderX = roundHalfToEven(image.width() / 32.4) + state.shifts().homeX;
+    a.senderY = roundHalfToEven(image.height() / 8.0) + state.shifts().homeY;
     return a;
 }
 
@@ -127,12 +127,12 @@ BlockAnchors drawEnvelope(QImage &image, EnvelopeShape shape, SharedState &state
         if (state.mailing().source != SourceMode::None) {
             state.lookupRecipient(state.previewIndex(), false);
             QStringList lines = state.recipientDetails();
-            drawRecipientLines(painter, QPoint(a.AddrX, a.AddrY), lines, state.mainFont());
+            drawRecipientLines(painter, QPoint(a.recipientX, a.recipientY), lines, state.mainFont());
             if (lines != state.recipientDetails())
                 state.setRecipientDetails(lines);
         }
     }
 
-    drawSenderLines(painter, QPoint(a.HomeX, a.HomeY), workDir, state.mainFont());
+    drawSenderLines(painter, QPoint(a.senderX, a.senderY), workDir, state.mainFont());
     return a;
 }

@@ -63,12 +63,12 @@ void drawSenderLines(QPainter &painter, QPoint origin, const WorkDir &workDir, c
 // on the painter's background colour. At most MaxBlockLines lines are drawn.
 void drawBlock(QPainter &painter, QPoint origin, const QStringList &lines);
 
-// Repaints the whole picture of the shape for mailing-list entry PreviewIndex, and sets
-// returns the block anchors. A PreviewIndex outside a non-empty list is brought to the nearest entry
-// (the last one for a list shortened since). The recipient lookup fills the details box with the
-// entry's record (without the entry put first), and the tidied lines are written back to it; with
-// an empty list there is no recipient block. For any other shape value the
-// picture keeps its size and is drawn over. Returns the block anchors of the picture.
+// Repaints the whole picture of the shape for the mailing-list entry the preview shows and returns
+// the block anchors. A preview index outside a non-empty list is brought to the nearest entry (the
+// last one for a list shortened since). The recipient lookup fills the details box with the entry's
+// record (without the entry put first), and the tidied lines are written back to it; with an empty
+// list there is no recipient block. For any other shape value the picture keeps its size and is
+// drawn over.
 //
 // A missing "User.txt" throws IoError at the very end: everything but the sender block is drawn.
 BlockAnchors drawEnvelope(QImage &image, EnvelopeShape shape, SharedState &state, const WorkDir &workDir);

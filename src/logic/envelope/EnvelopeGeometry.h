@@ -21,7 +21,7 @@ inline int roundHalfToEven(double v)
 // picture, printer units on a page.
 struct BlockAnchors
 {
-    int HomeX = 0, HomeY = 0, AddrX = 0, AddrY = 0;
+    int senderX = 0, senderY = 0, recipientX = 0, recipientY = 0;
     bool operator==(const BlockAnchors &) const = default;
 };
 

@@ -20,7 +20,7 @@ const QString SenderFile = QStringLiteral("User.txt");
 void printSender(PrintCanvas &canvas, const SharedState &state, const BlockAnchors &at, const QStringList &lines)
 {
     setCanvasFont(canvas, state.senderFont());
-    printBlock(canvas, at.HomeX, at.HomeY, lines);
+    printBlock(canvas, at.senderX, at.senderY, lines);
 }
 
 // Tidies the recipient details box as printing leaves it, and prints its lines as the box shows them.
@@ -31,7 +31,7 @@ void printRecipient(PrintCanvas &canvas, SharedState &state, const BlockAnchors 
     if (lines != state.recipientDetails())
         state.setRecipientDetails(lines);
     setCanvasFont(canvas, state.recipientFont());
-    printBlock(canvas, at.AddrX, at.AddrY, boxLines(lines));
+    printBlock(canvas, at.recipientX, at.recipientY, boxLines(lines));
 }
 
 // The recipient details box takes every recipient of a batch in turn; the windows that show it

@@ -81,7 +81,7 @@ struct PrintOutcome
 {
     enum class Kind {
         Printed,        // the job ended (or, for an empty selection, nothing needed printing)
-        NoEnvelopeSize, // EnvWidth or EnvHeight is 0; nothing printed
+        NoEnvelopeSize, // the envelope has no width or height; nothing printed
         OutsideList,    // a selected envelope is not in the mailing list; nothing printed
         Cancelled,      // the progress callback cancelled; the job was aborted
     };

@@ -35,10 +35,10 @@ BlockAnchors printPlacement(const PlacementInput &in, PlacementKind kind)
         offset = kind == PlacementKind::Batch ? d / 2 : d; // C++ division rounds toward zero
     }
     BlockAnchors a;
-    a.HomeX = saturated(offset + units(2.0 * in.shifts.homeX) + 70);
-    a.HomeY = saturated(units(2.0 * in.shifts.homeY) + 290);
-    a.AddrX = saturated(offset + units(double(in.envelopeWidth) - 80) + units(2.0 * in.shifts.addrX));
-    a.AddrY = saturated(units(double(in.envelopeHeight) - 49) + units(2.0 * in.shifts.addrY));
+    a.senderX = saturated(offset + units(2.0 * in.shifts.homeX) + 70);
+    a.senderY = saturated(units(2.0 * in.shifts.homeY) + 290);
+    a.recipientX = saturated(offset + units(double(in.envelopeWidth) - 80) + units(2.0 * in.shifts.addrX));
+    a.recipientY = saturated(units(double(in.envelopeHeight) - 49) + units(2.0 * in.shifts.addrY));
     return a;
 }
 

@@ -60,8 +60,8 @@ void printSingleEnvelope(AppContext &ctx, FeedMethodDialog *feedMethod, QPlainTe
     printDocument(printer, [&] {
         PrintCanvas &canvas = printer.canvas();
         setCanvasFont(canvas, s.senderFont());
-        printBlock(canvas, at.HomeX, at.HomeY, displayedLines(senderBox));
-        printRecipientBlock(canvas, s.recipientFont(), at.AddrX, at.AddrY, recipient);
+        printBlock(canvas, at.senderX, at.senderY, displayedLines(senderBox));
+        printRecipientBlock(canvas, s.recipientFont(), at.recipientX, at.recipientY, recipient);
         if (recipient != shown)
             setLines(recipientBox, recipient);
         return true;

@@ -77,8 +77,8 @@ struct Scene
         anchors = drawEnvelope(image, state.envelopeShape(), state, dir.workDir());
     }
     void shift(int homeX, int homeY, int addrX, int addrY) { state.setShifts({homeX, homeY, addrX, addrY}); }
-    QRect recipientArea() const { return {anchors.AddrX, anchors.AddrY, 150, 60}; }
-    QRect senderArea() const { return {anchors.HomeX, anchors.HomeY, 190, 60}; }
+    QRect recipientArea() const { return {anchors.recipientX, anchors.recipientY, 150, 60}; }
+    QRect senderArea() const { return {anchors.senderX, anchors.senderY, 190, 60}; }
 };
 
 } // namespace
@@ -113,8 +113,8 @@ private slots:
         Scene s(envType);
         s.draw();
         QCOMPARE(s.image.size(), size);
-        QCOMPARE(QPoint(s.anchors.AddrX, s.anchors.AddrY), addr);
-        QCOMPARE(QPoint(s.anchors.HomeX, s.anchors.HomeY), home);
+        QCOMPARE(QPoint(s.anchors.recipientX, s.anchors.recipientY), addr);
+        QCOMPARE(QPoint(s.anchors.senderX, s.anchors.senderY), home);
 
         // The stamp place is filled from (left, top) up to but not including (right, bottom).
         const StampPlace place = stampPlace(size);
@@ -168,8 +168,8 @@ private slots:
         Scene s(envType);
         s.shift(homeShiftX, homeShiftY, addrShiftX, addrShiftY);
         s.draw();
-        QCOMPARE(QPoint(s.anchors.HomeX, s.anchors.HomeY), home);
-        QCOMPARE(QPoint(s.anchors.AddrX, s.anchors.AddrY), addr);
+        QCOMPARE(QPoint(s.anchors.senderX, s.anchors.senderY), home);
+        QCOMPARE(QPoint(s.anchors.recipientX, s.anchors.recipientY), addr);
     }
 
     // Moving a block by a nudge moves its pixels exactly and leaves the rest of the picture alone.
@@ -301,10 +301,10 @@ private slots:
         QCOMPARE(s.image.pixel(360, 27), StampColour.rgb());
         QVERIFY(!inkBox(s.image, s.recipientArea()).isEmpty());
 
-        const QRect sender = inkBox(s.image, QRect(0, s.anchors.HomeY, s.anchors.AddrX, 60));
+        const QRect sender = inkBox(s.image, QRect(0, s.anchors.senderY, s.anchors.recipientX, 60));
         QCOMPARE(!sender.isEmpty(), inked);
         if (inked) {
-            QVERIFY(sender.right() < s.anchors.HomeX + SenderBoxWidth);
+            QVERIFY(sender.right() < s.anchors.senderX + SenderBoxWidth);
             QVERIFY(sender.height() > QFontMetrics(previewTextFont()).height()); // two lines
         }
     }

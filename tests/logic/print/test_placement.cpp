@@ -19,7 +19,7 @@ private slots:
         QTest::addColumn<int>("pageWidth");
         QTest::addColumn<QList<int>>("shifts"); // HomeShiftX, HomeShiftY, AddrShiftX, AddrShiftY
         QTest::addColumn<bool>("batch");
-        QTest::addColumn<QList<int>>("expected"); // HomeX, HomeY, AddrX, AddrY
+        QTest::addColumn<QList<int>>("expected"); // senderX, senderY, recipientX, recipientY
         const QList<int> none{0, 0, 0, 0};
         QTest::newRow("110x220, left edge")
             << 220 << 110 << 1 << 4960 << none << false << QList<int>{70, 290, 1876, 817};
@@ -59,7 +59,7 @@ private slots:
         in.pageWidth = pageWidth;
         in.shifts = {shifts[0], shifts[1], shifts[2], shifts[3]};
         const BlockAnchors a = printPlacement(in, batch ? PlacementKind::Batch : PlacementKind::Single);
-        QCOMPARE((QList<int>{a.HomeX, a.HomeY, a.AddrX, a.AddrY}), expected);
+        QCOMPARE((QList<int>{a.senderX, a.senderY, a.recipientX, a.recipientY}), expected);
     }
 
     // Whatever a settings file or the nudges hold, the arithmetic stays defined: a coordinate
@@ -91,10 +91,10 @@ private slots:
         in.pageWidth = pageWidth;
         in.shifts = {shift, shift, shift, shift};
         const BlockAnchors a = printPlacement(in, PlacementKind::Single);
-        QCOMPARE((QList<int>{a.HomeX, a.HomeY, a.AddrX, a.AddrY}), expected);
+        QCOMPARE((QList<int>{a.senderX, a.senderY, a.recipientX, a.recipientY}), expected);
         const BlockAnchors b = printPlacement(in, PlacementKind::Batch);
-        QCOMPARE(b.HomeY, expected.at(1));
-        QCOMPARE(b.AddrY, expected.at(3));
+        QCOMPARE(b.senderY, expected.at(1));
+        QCOMPARE(b.recipientY, expected.at(3));
     }
 
     void tidyRecipientLines_data()

@@ -125,8 +125,8 @@ private slots:
         const QPointF area(0, 0);
         const BlockAnchors a =
             printPlacement(placementInput(s, FeedMethod::LeftEdge, ctx.printing.pageWidth()), PlacementKind::Batch);
-        const QPointF sender(a.HomeX / PrintScale, a.HomeY / PrintScale);
-        const QPointF recipient(a.AddrX / PrintScale, a.AddrY / PrintScale);
+        const QPointF sender(a.senderX / PrintScale, a.senderY / PrintScale);
+        const QPointF recipient(a.recipientX / PrintScale, a.recipientY / PrintScale);
         const QList<cups::Word> words = cups::pdfWords(measured);
         const QStringList order{QStringLiteral("Васильев"), QStringLiteral("Андреев"), QStringLiteral("Борисова")};
         for (int page = 1; page <= 3; ++page) {
@@ -154,7 +154,7 @@ private slots:
                                                                    .arg(recipientAt->y())));
         }
         QCOMPARE(ctx.printing.pageWidth(), 2948);
-        QCOMPARE(a.HomeX, 70);
+        QCOMPARE(a.senderX, 70);
     }
 };
 

@@ -144,21 +144,21 @@ private slots:
         p.open();
         const BlockAnchors printedBefore = p.printed();
         const QImage before = p.window->picture();
-        QCOMPARE(p.window->anchors().AddrY, 142);
+        QCOMPARE(p.window->anchors().recipientY, 142);
 
         p.press("recipientUpDown", true, 3);
         const SharedState &s = p.program.state();
         QCOMPARE(s.shifts().addrY, -3);
         QCOMPARE(s.shifts().addrX, 0);
         QCOMPARE(s.shifts().homeY, 0);
-        QCOMPARE(p.window->anchors().AddrY, 139);
+        QCOMPARE(p.window->anchors().recipientY, 139);
         const QRect block(245, 142, 160, 40);
         QCOMPARE(p.window->picture().copy(block.translated(0, -3)), before.copy(block));
 
         const BlockAnchors printedAfter = p.printed();
-        QCOMPARE(printedAfter.AddrY - printedBefore.AddrY, -80);
-        QCOMPARE(printedAfter.AddrX, printedBefore.AddrX);
-        QCOMPARE(printedAfter.HomeY, printedBefore.HomeY);
+        QCOMPARE(printedAfter.recipientY - printedBefore.recipientY, -80);
+        QCOMPARE(printedAfter.recipientX, printedBefore.recipientX);
+        QCOMPARE(printedAfter.senderY, printedBefore.senderY);
     }
 
     void arrowLimits_data()
