@@ -46,12 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     mailing.source = SourceMode::None;
     FUZZ_CHECK(!mailing.lookupEntry(QString(), true).has_value());
 
-    // Written back, the lines read the same; but a byte-order mark that the first line starts with
-    // is taken for the file's own on reading (as one at the start of the file was the first time).
+    // Written back, the lines read the same, a byte-order mark that the first line starts with
+    // included (read as text, as it was the first time).
     writeMailingRecords(dir, lines);
-    QStringList expected = lines;
-    if (!expected.isEmpty() && expected.first().startsWith(QChar(0xFEFF)))
-        expected.first().remove(0, 1);
-    FUZZ_CHECK(readMailingRecords(dir) == expected);
+    FUZZ_CHECK(readMailingRecords(dir) == lines);
     return 0;
 }

@@ -20,7 +20,7 @@
 #include "logic/addresses/Regions.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/IoError.h"
-#include "logic/mailing/TableFile.h"
+#include "logic/mailing/TableStream.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -216,10 +216,10 @@ void writeFile(const QDir &dir, const QString &name, const QByteArray &bytes)
 
 int convert(const QString &sourcePath, const QString &outDir)
 {
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly))
+    if (QFile source(sourcePath); !source.open(QIODevice::ReadOnly))
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
-    const QList<QStringList> records = parseTable(source.readAll(), TableEncoding::Utf8).rows;
+    QList<QStringList> records;
+    TableStream(sourcePath, TableEncoding::Utf8).scan([&](const QStringList &cells, int) { records.append(cells); });
     if (records.isEmpty())
         fail(QStringLiteral("%1 is empty").arg(sourcePath));
 

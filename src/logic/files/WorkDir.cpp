@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
@@ -238,8 +239,13 @@ QByteArray WorkDir::encode(const QString &text, TextEncoding enc, const QString 
 
 QString WorkDir::decode(const QByteArray &bytes, TextEncoding enc)
 {
-    if (enc == TextEncoding::Utf8)
-        return QString::fromUtf8(bytes);
+    if (enc == TextEncoding::Utf8) {
+        // A byte-order mark at the start is text that was written (pasted from another program),
+        // not a mark to drop: what went in comes back.
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        return decoder.decode(bytes);
+    }
     return codepage::decode1251(bytes);
 }
 

@@ -23,11 +23,8 @@ QStringList buildMailingRecords(const QStringList &rows, const ColumnMap &column
 {
     QStringList lines;
     lines.reserve(rows.size() * MailingData::MailingRecordLines);
-    SplitRow split;
     for (const QString &row : rows) {
-        split = SplitRow();
-        splitRow(row, split);
-        const QStringList cells = split.cells();
+        const QStringList cells = rowCells(row);
         for (int field = 0; field < MailingData::MailingRecordLines; ++field) {
             const int column = columns[field];
             if (column < 0 || column >= cells.size()) {

@@ -4,37 +4,19 @@ namespace {
 const QChar Tab = QLatin1Char('\t');
 }
 
-QStringList SplitRow::cells() const
+QStringList rowCells(const QString &row)
 {
-    QStringList result;
-    if (count <= 0)
-        return result;
-    const int n = count - 1;
-    result.reserve(count);
-    for (int k = 0; k < n && k < cellSlots.size(); ++k)
-        result.append(cellSlots.at(k));
-    if (n + 1 < cellSlots.size())
-        result.append(cellSlots.at(n + 1));
-    return result;
-}
-
-void splitRow(const QString &row, SplitRow &split)
-{
+    QStringList cells;
     if (row.size() < MinimumRowLength)
-        return;
-    const int n = static_cast<int>(row.count(Tab));
-    QStringList cellSlots;
-    cellSlots.reserve(n + 2);
+        return cells;
+    cells.reserve(row.count(Tab) + 1);
     qsizetype start = 0;
-    for (int k = 0; k < n; ++k) {
-        const qsizetype tab = row.indexOf(Tab, start);
-        cellSlots.append(row.mid(start, tab + 1 - start).left(SplitRow::SlotLength));
+    for (qsizetype tab = row.indexOf(Tab); tab >= 0; tab = row.indexOf(Tab, start)) {
+        cells.append(row.mid(start, tab + 1 - start).left(CellLength));
         start = tab + 1;
     }
-    cellSlots.append(QString());
-    cellSlots.append(row.mid(start).left(SplitRow::SlotLength));
-    split.cellSlots = std::move(cellSlots);
-    split.count = n + 1;
+    cells.append(row.mid(start).left(CellLength));
+    return cells;
 }
 
 bool containsTab(const QString &text)

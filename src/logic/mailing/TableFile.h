@@ -1,14 +1,14 @@
 #pragma once
-// Tables read from a file for a mailing without the window: rows of cells separated by tabs,
-// semicolons or commas, in UTF-8 (with or without a byte-order mark) or code page 1251.
+// The encodings of a table file for a mailing without the window (UTF-8, with or without a
+// byte-order mark, or code page 1251), its errors, and the column map that assigns its columns to
+// the envelope's fields. The table itself is read by TableStream.
 
 #include "logic/files/IoError.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 enum class TableEncoding { Detect, Utf8, Cp1251 };
 
@@ -25,28 +25,14 @@ private:
     int m_column;
 };
 
-struct Table
-{
-    QChar separator;
-    TableEncoding encoding = TableEncoding::Detect; // the encoding used
-    QList<QStringList> rows;
-};
+// Whether bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF):
+// the one place that decides it.
+bool isUtf8(QByteArrayView bytes);
 
-// The encoding of bytes when none is given: UTF-8 when they carry its byte-order mark or are valid
-// UTF-8, otherwise code page 1251.
-TableEncoding detectEncoding(const QByteArray &bytes);
-
-// The text of bytes in the given encoding (detected when Detect), without a byte-order mark.
+// The text of bytes in the given encoding, without a byte-order mark. Detect takes UTF-8 when the
+// bytes carry its byte-order mark or are valid UTF-8, otherwise code page 1251.
 // Throws TableError when bytes said to be UTF-8 are not.
 QString decodeText(const QByteArray &bytes, TableEncoding encoding, TableEncoding *used = nullptr);
-
-// Decodes and splits a table. The separator is the first of tab, ";" and "," found in the first
-// non-empty line. Cells may be quoted with double quotes (a doubled quote inside stands for one);
-// quoted cells may hold separators and line breaks. Empty lines are skipped.
-Table parseTable(const QByteArray &bytes, TableEncoding encoding = TableEncoding::Detect);
-
-// Reads and parses a table file; a missing file is an IoError naming it.
-Table readTableFile(const QString &path, TableEncoding encoding = TableEncoding::Detect);
 
 // A column map "0,1,-,2,3,-,-,-,4": nine fields, each a zero-based column or "-" for none.
 // Throws AppError with a clear message for anything else.

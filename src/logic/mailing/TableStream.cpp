@@ -10,51 +10,40 @@ namespace {
 
 constexpr qsizetype BufferSize = 256 * 1024;
 
-// Checks UTF-8 as it arrives in pieces: a sequence may be cut between two pieces.
+// Checks UTF-8 as it arrives in pieces: a sequence cut between two pieces is held back and checked
+// with the piece that completes it.
 class Utf8Check
 {
 public:
     // False once the bytes so far cannot be UTF-8.
     bool add(const char *data, qsizetype size)
     {
-        const auto *p = reinterpret_cast<const unsigned char *>(data);
-        for (qsizetype i = 0; i < size; ++i) {
-            const unsigned char c = p[i];
-            if (m_need == 0) {
-                if (c < 0x80)
-                    continue;
-                if ((c & 0xE0) == 0xC0) {
-                    m_need = 1;
-                    m_cp = c & 0x1F;
-                } else if ((c & 0xF0) == 0xE0) {
-                    m_need = 2;
-                    m_cp = c & 0x0F;
-                } else if ((c & 0xF8) == 0xF0) {
-                    m_need = 3;
-                    m_cp = c & 0x07;
-                } else {
-                    return false;
-                }
-                m_length = m_need;
-                continue;
-            }
-            if ((c & 0xC0) != 0x80)
-                return false;
-            m_cp = (m_cp << 6) | (c & 0x3F);
-            if (--m_need == 0) {
-                static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-                if (m_cp < minimum[m_length] || m_cp > 0x10FFFF || (m_cp >= 0xD800 && m_cp <= 0xDFFF))
-                    return false;
-            }
-        }
+        m_held.append(data, size);
+        const qsizetype whole = m_held.size() - cutTail(m_held);
+        if (!isUtf8(QByteArrayView(m_held).first(whole)))
+            return false;
+        m_held.remove(0, whole);
         return true;
     }
-    bool complete() const { return m_need == 0; }
+    // Whether no sequence was left cut off at the end.
+    bool complete() const { return m_held.isEmpty(); }
 
 private:
-    int m_need = 0;
-    int m_length = 0;
-    char32_t m_cp = 0;
+    // The length of an unfinished sequence at the end of bytes: its lead byte is among the last
+    // three and announces more bytes than follow it.
+    static qsizetype cutTail(const QByteArray &bytes)
+    {
+        for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+            const auto c = static_cast<unsigned char>(bytes.at(bytes.size() - back));
+            if ((c & 0xC0) == 0x80)
+                continue; // a continuation byte: the lead is further back
+            const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            return length > back ? back : 0;
+        }
+        return 0;
+    }
+
+    QByteArray m_held;
 };
 
 } // namespace
@@ -87,8 +76,8 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
         else if (!valid)
             throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
     }
-    // The text starts after the byte-order mark; the whole-text reader's decoding drops one more
-    // that follows it.
+    // The text starts after the byte-order mark, and after a second one that follows it (as
+    // decodeText drops it).
     m_dataStart = 0;
     if (m_encoding == TableEncoding::Utf8 && bom) {
         m_dataStart = 3;
@@ -150,8 +139,7 @@ QString TableStream::decode(const QByteArray &bytes) const
 {
     if (m_encoding == TableEncoding::Cp1251)
         return codepage::decode1251(bytes);
-    // A byte-order mark inside the text is a character (U+FEFF) of the cell it begins, as it is in
-    // the whole text.
+    // A byte-order mark inside the text is a character (U+FEFF) of the cell it begins.
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(bytes);

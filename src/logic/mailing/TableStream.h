@@ -1,7 +1,10 @@
 #pragma once
-// A table file read row by row and never held whole, for mailings of any length: the same rows,
-// cells, quoting and encodings as parseTable (TableFile.h), with rows whose cells are all blank (an
-// empty line, or ";;;;;;" at the end of a spreadsheet's export) left out.
+// A table file read row by row and never held whole, for mailings of any length. Rows of cells are
+// separated by tabs, semicolons or commas: the first of tab, ";" and "," found in the first line
+// that is not blank. Cells may be quoted with double quotes (a doubled quote inside stands for one);
+// quoted cells may hold separators and line breaks. Rows whose cells are all blank (an empty line,
+// or ";;;;;;" at the end of a spreadsheet's export) are left out. The encodings are those of
+// TableFile.h.
 //
 // The file is read through once to learn its encoding and separator, and once more (scan) to learn
 // where every row starts; after that a row is read where it stands. Memory holds the start of every
@@ -19,7 +22,7 @@
 class TableStream
 {
 public:
-    // Opens the file and learns its encoding (the one given, or detected as parseTable does) and
+    // Opens the file and learns its encoding (the one given, or detected as decodeText does) and
     // separator. IoError naming the file when it cannot be read; TableError when bytes said or
     // detected to be UTF-8 are not.
     TableStream(const QString &path, TableEncoding encoding);

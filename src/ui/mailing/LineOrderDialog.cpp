@@ -128,9 +128,7 @@ void LineOrderDialog::pasteText(const QString &text)
         m_ctx.messages.show(tr("Неверный формат данных"));
         return;
     }
-    SplitRow split;
-    splitRow(m_rows.constFirst(), split);
-    QStringList cells = split.cells();
+    QStringList cells = rowCells(m_rows.constFirst());
     for (QString &cell : cells)
         cell = withoutTrailingTab(cell);
     m_columnList->addItems(cells);
