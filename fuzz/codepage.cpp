@@ -51,9 +51,15 @@ void checkText(const QString &text, bool wellFormed)
         }
         FUZZ_CHECK(thrown);
     }
-    // UTF-8 (the mailing records) holds any text without a lone surrogate.
-    if (wellFormed)
-        FUZZ_CHECK(WorkDir::decode(WorkDir::encode(text, TextEncoding::Utf8, QString()), TextEncoding::Utf8) == text);
+    // UTF-8 (the mailing records) holds any text without a lone surrogate, but for the byte-order
+    // marks it starts with, which are dropped on writing.
+    if (wellFormed) {
+        QString expected = text;
+        while (expected.startsWith(QChar::ByteOrderMark))
+            expected.remove(0, 1);
+        FUZZ_CHECK(WorkDir::decode(WorkDir::encode(text, TextEncoding::Utf8, QString()), TextEncoding::Utf8) ==
+                   expected);
+    }
 }
 
 } // namespace

@@ -46,9 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     mailing.source = SourceMode::None;
     FUZZ_CHECK(!mailing.lookupEntry(QString(), true).has_value());
 
-    // Written back, the lines read the same, a byte-order mark that the first line starts with
-    // included (read as text, as it was the first time).
+    // Written back, the lines read the same but for byte-order marks that the first line starts
+    // with, which are no text (as those at the start of the file were not the first time).
     writeMailingRecords(dir, lines);
-    FUZZ_CHECK(readMailingRecords(dir) == lines);
+    QStringList expected = lines;
+    while (!expected.isEmpty() && expected.first().startsWith(QChar::ByteOrderMark))
+        expected.first().remove(0, 1);
+    FUZZ_CHECK(readMailingRecords(dir) == expected);
     return 0;
 }

@@ -230,21 +230,31 @@ QByteArray WorkDir::readLastRecord(const QString &name, int width) const
     return bytes.mid((records - 1) * width, width);
 }
 
+namespace {
+// Byte-order marks at the start of a UTF-8 text are not text: a file saved by another program may
+// begin with one, and a text pasted from another program may carry one in. They are dropped when
+// the text is written and when it is read, so that what is read is what was written.
+QStringView withoutLeadingByteOrderMarks(QStringView text)
+{
+    qsizetype marks = 0;
+    while (marks < text.size() && text.at(marks) == QChar::ByteOrderMark)
+        ++marks;
+    return text.mid(marks);
+}
+} // namespace
+
 QByteArray WorkDir::encode(const QString &text, TextEncoding enc, const QString &fileName)
 {
     if (enc == TextEncoding::Utf8)
-        return text.toUtf8();
+        return withoutLeadingByteOrderMarks(text).toUtf8();
     return codepage::encode1251OrThrow(text, fileName);
 }
 
 QString WorkDir::decode(const QByteArray &bytes, TextEncoding enc)
 {
     if (enc == TextEncoding::Utf8) {
-        // A byte-order mark at the start is text that was written (pasted from another program),
-        // not a mark to drop: what went in comes back.
-        QStringDecoder decoder(QStringConverter::Utf8,
-                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-        return decoder.decode(bytes);
+        const QString text = QString::fromUtf8(bytes);
+        return withoutLeadingByteOrderMarks(text).toString();
     }
     return codepage::decode1251(bytes);
 }

@@ -81,6 +81,7 @@ public:
     QStringList loadLines(const QString &name, TextEncoding enc = TextEncoding::Cp1251) const;
     QString loadText(const QString &name, TextEncoding enc = TextEncoding::Cp1251) const;
 
+    // UTF-8 text is written and read without the byte-order marks it starts with.
     static QByteArray encode(const QString &text, TextEncoding enc, const QString &fileName);
     static QString decode(const QByteArray &bytes, TextEncoding enc);
 
