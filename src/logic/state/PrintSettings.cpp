@@ -5,11 +5,11 @@
 
 void loadPrintSettings(const WorkDir &dir, SharedState &state)
 {
+    // The size and the shape go into the state together, once both are read.
     const settings::EnvelopeSize size =
         readingWorkDirFile(settings::ParfileFile, [&] { return settings::readParfile(dir); });
-    state.setEnvelopeSize(size.width, size.height);
-    state.setEnvelope(readingWorkDirFile(settings::EnvtipFile, [&] { return settings::readEnvtip(dir); }),
-                      state.envelopeWidth(), state.envelopeHeight());
+    const int shape = readingWorkDirFile(settings::EnvtipFile, [&] { return settings::readEnvtip(dir); });
+    state.setEnvelope(shape, size.width, size.height);
     loadPrintFonts(dir, state);
 }
 

@@ -40,8 +40,9 @@ template <typename Read> auto readingWorkDirFile(const QString &fileName, Read &
     }
 }
 
-// Reads the envelope's size, then its shape, then the fonts into `state`. What was read before a
-// failure stays in the state. Throws WorkDirFileError.
+// Reads the envelope's size and shape ("parfile", then "envtip") into `state`, then the fonts. The
+// envelope is set once both of its files are read; the sender's font stays set when the
+// recipient's fails. Throws WorkDirFileError, naming the first file that failed in that order.
 void loadPrintSettings(const WorkDir &dir, SharedState &state);
 
 // Reads the sender's and the recipient's fonts into `state`. Throws WorkDirFileError.
