@@ -122,7 +122,7 @@ const QList<QCommandLineOption> &printingOptions()
                               "the language of the messages (default: the one chosen in the\n"
                               "window, else the system's)"),
                QStringLiteral("ru|uk|en")),
-        option({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("эта справка / this help")),
+        option({QStringLiteral("help")}, QStringLiteral("эта справка / this help")),
         option({QStringLiteral("version")}, QStringLiteral("версия программы / the program's version")),
     };
     return options;
