@@ -3,6 +3,7 @@
 // --strict, and the warning about table rows that share a key.
 
 #include "logic/mailing/MailingChecks.h"
+#include "logic/mailing/TableMailing.h"
 
 #include <QList>
 #include <QString>
@@ -21,16 +22,6 @@ namespace batchcommand {
 // tabs. A summary goes to standard error. Returns the number of entries with a problem. A
 // directory that cannot be read throws IoError.
 int writePostalReport(const SharedState &state, const WorkDir &dir, const QList<int> &chosen, std::FILE *out);
-
-// An entry of a mailing read as a stream: how the report names it and the lines of its address.
-struct ReportedAddress
-{
-    QString who;
-    QString locality;
-    QString region;
-    QString country;
-    QString postalCode;
-};
 
 // The same report for a mailing whose entries are read one at a time (a table read as a stream).
 int writePostalReport(const WorkDir &dir, const QList<int> &chosen, std::FILE *out,

@@ -1,6 +1,7 @@
 // veltora-batch as a user runs it: arguments, tables in two encodings, selections, exit status.
 
 #include "support/BatchWorkDir.h"
+#include "support/PrivateCups.h"
 #include "support/TestSupport.h"
 
 #include <QElapsedTimer>
@@ -150,6 +151,13 @@ private slots:
         QTest::newRow("copies") << QStringList{QStringLiteral("--book"), QStringLiteral("--copies"),
                                                QStringLiteral("51"), QStringLiteral("-o"), QStringLiteral("x.pdf")}
                                 << QStringLiteral("--copies");
+        QTest::newRow("copies 0") << QStringList{QStringLiteral("--book"), QStringLiteral("--copies"),
+                                                 QStringLiteral("0"), QStringLiteral("-o"), QStringLiteral("x.pdf")}
+                                  << QStringLiteral("--copies");
+        QTest::newRow("shift below its range")
+            << QStringList{QStringLiteral("--book"), QStringLiteral("--shift-home"), QStringLiteral("-245,0"),
+                           QStringLiteral("-o"), QStringLiteral("x.pdf")}
+            << QStringLiteral("--shift-home X");
         QTest::newRow("select malformed")
             << QStringList{QStringLiteral("--book"), QStringLiteral("--select"), QStringLiteral("1;2"),
                            QStringLiteral("-o"), QStringLiteral("x.pdf")}
@@ -524,6 +532,17 @@ private slots:
                                 QStringLiteral("--printer"), QStringLiteral("PDF file"), QStringLiteral("-o"), out});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(pdfPages(out), 2);
+    }
+
+    // "--page printer" keeps the printer's paper: for a file, the A4 sheet instead of the envelope.
+    void printerPageOfAFileIsA4()
+    {
+        const QString pdf = m_dir->filePath(QStringLiteral("sheet.pdf"));
+        const Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
+                                QStringLiteral("--page"), QStringLiteral("printer"), QStringLiteral("-o"), pdf});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QSizeF page = cups::pdfPageSizeMm(pdf);
+        QVERIFY2(qAbs(page.width() - 210) < 0.5 && qAbs(page.height() - 297) < 0.5, qPrintable(pdfInfo(pdf)));
     }
 
     void helpInBothLanguages()

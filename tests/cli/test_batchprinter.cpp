@@ -53,6 +53,7 @@ class TestBatchPrinter : public QObject
     PrivateCups m_cups;
     QSet<QString> m_seen;
     std::unique_ptr<TempWorkDir> m_dir;
+    bool m_sheetQueueReady = false;
 
 private slots:
     void initTestCase()
@@ -115,6 +116,46 @@ private slots:
         for (auto it = total.globalMatch(pageLog(m_cups)); it.hasNext();)
             lastTotal = it.next().captured(2);
         QCOMPARE(lastTotal, QStringLiteral("4"));
+    }
+
+    // A queue for sheets whose own paper is Letter: "--page printer" keeps the Letter sheet, "--page a4"
+    // asks the queue for A4.
+    void sheetQueueWithLetterPaper_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QSizeF>("pageMm");
+        QTest::newRow("printer") << QStringLiteral("printer") << QSizeF(215.9, 279.4);
+        QTest::newRow("a4") << QStringLiteral("a4") << QSizeF(210, 297);
+    }
+    void sheetQueueWithLetterPaper()
+    {
+        QFETCH(QString, page);
+        QFETCH(QSizeF, pageMm);
+        if (!m_sheetQueueReady) {
+            const QString problem = m_cups.addSheetQueue();
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            QProcess lpadmin;
+            lpadmin.setProcessChannelMode(QProcess::MergedChannels);
+            lpadmin.start(QStringLiteral("/usr/sbin/lpadmin"),
+                          {QStringLiteral("-h"), m_cups.socket(), QStringLiteral("-p"), PrivateCups::SheetQueueName,
+                           QStringLiteral("-o"), QStringLiteral("PageSize=Letter")});
+            QVERIFY(lpadmin.waitForFinished(20000));
+            QVERIFY2(lpadmin.exitCode() == 0, lpadmin.readAll().constData());
+            m_sheetQueueReady = true;
+        }
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        const Run r =
+            runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--page"),
+                      page, QStringLiteral("--printer"), PrivateCups::SheetQueueName});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QString produced = m_cups.waitForOutput(started, m_seen);
+        QVERIFY(!produced.isEmpty());
+        m_seen.insert(produced);
+        QFile::remove(produced);
+        const QString spooled = m_cups.lastSpooledDocument();
+        const QSizeF size = cups::pdfPageSizeMm(spooled);
+        QVERIFY2(qAbs(size.width() - pageMm.width()) < 0.5 && qAbs(size.height() - pageMm.height()) < 0.5,
+                 qPrintable(cups::pdfInfo(spooled)));
     }
 
     void unknownOrRefusingPrinter()

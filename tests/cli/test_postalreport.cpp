@@ -110,6 +110,12 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("--strict")), qPrintable(r.err));
         QVERIFY2(r.err.contains(QStringLiteral("а не Трускавець")), qPrintable(r.err));
 
+        // One problem is enough: the first two rows hold only Бойко's.
+        r = runBatch(tableArgs({QStringLiteral("--strict"), QStringLiteral("--select"), QStringLiteral("1-2"),
+                                QStringLiteral("-o"), pdf}));
+        QCOMPARE(r.status, 3);
+        QVERIFY(!QFileInfo::exists(pdf));
+
         r = runBatch(tableArgs({QStringLiteral("--strict"), QStringLiteral("--select"), QStringLiteral("1,3"),
                                 QStringLiteral("-o"), pdf}));
         QCOMPARE(r.status, 0);

@@ -263,6 +263,17 @@ private slots:
         QVERIFY(qAbs(word->yMin / cups::PointsPerMm - 30) <= 0.5);
     }
 
+    // An envelope a millimetre off a listed size (DL, 220 x 110) is not sent as that size: the queue,
+    // which lists no such size, keeps its own paper.
+    void envelopeOffAListedSize()
+    {
+        CupsPrintingService service;
+        service.setCurrentPrinter(PrivateCups::QueueName);
+        service.setEnvelopeSize(221, 110);
+        QVERIFY2(!service.pageIsEnvelope(), qPrintable(service.requestedMedia()));
+        QCOMPARE(service.pageLayout().pageSize().id(), QPageSize::A4);
+    }
+
     void sheetQueueKeepsItsPaper()
     {
         const QString problem = m_cups.addSheetQueue();

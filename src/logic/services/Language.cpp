@@ -119,4 +119,17 @@ QString current()
     return installedLanguage;
 }
 
+bool inSourceLanguage()
+{
+    return current() == Source;
+}
+
+QString russianCount(qsizetype n, const char *one, const char *few, const char *many)
+{
+    const qsizetype tens = n % 100;
+    const qsizetype units = n % 10;
+    const char *word = (tens >= 11 && tens <= 14) ? many : units == 1 ? one : (units >= 2 && units <= 4) ? few : many;
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
+}
+
 } // namespace language

@@ -46,4 +46,11 @@ bool install(QCoreApplication &app, const QString &code, const QString &dir);
 // The language that install() last put in place; Russian before any.
 QString current();
 
+// Whether the texts are shown as they are written, in Russian (no translation installed).
+bool inSourceLanguage();
+
+// A count with the Russian word for it: "301 конверт", "2 конверта", "5 конвертов" (`one`, `few`,
+// `many` in UTF-8).
+QString russianCount(qsizetype n, const char *one, const char *few, const char *many);
+
 } // namespace language

@@ -7,6 +7,7 @@
 #include "logic/services/Guard.h"
 #include "logic/services/Language.h"
 #include "logic/services/Messages.h"
+#include "logic/state/PrintSettings.h"
 #include "logic/state/SharedState.h"
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
@@ -339,13 +340,11 @@ void MainWindow::loadSettings()
     const auto started = qScopeGuard([this] { m_starting = false; });
     SharedState &s = m_ctx.state;
     guarded(m_ctx.messages, [&] {
-        layOutEnvelope(settings::readEnvelopeShape(m_ctx.workDir));
-        s.setEnvelope(settings::readEnvelopeShape(m_ctx.workDir), s.envelopeWidth(), s.envelopeHeight());
+        loadPrintSettings(m_ctx.workDir, s);
+        layOutEnvelope(s.envelopeShape());
         s.setPreviewIndex(0);
         move(10, 10);
-        const settings::EnvelopeSize size = settings::readEnvelopeSize(m_ctx.workDir);
-        s.setEnvelopeSize(size.width, size.height);
-        applyFonts();
+        showFonts();
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
             if (st == Qt::ApplicationInactive)
                 closeDocumentBrowser();
@@ -372,9 +371,13 @@ void MainWindow::layOutEnvelope(EnvelopeShape shape)
 
 void MainWindow::applyFonts()
 {
-    SharedState &s = m_ctx.state;
-    s.setSenderFont(settings::readSenderFont(m_ctx.workDir));
-    s.setRecipientFont(settings::readRecipientFont(m_ctx.workDir));
+    loadPrintFonts(m_ctx.workDir, m_ctx.state);
+    showFonts();
+}
+
+void MainWindow::showFonts()
+{
+    const SharedState &s = m_ctx.state;
     auto apply = [](QPlainTextEdit *box, const FontSetting &f) {
         QFont font(f.name);
         font.setPointSize(f.pointSize > 0 ? f.pointSize : 8);

@@ -29,8 +29,8 @@ public:
     explicit MainWindow(AppContext &ctx);
     ~MainWindow() override;
 
-    // The start-up: settings files, envelope layout, fonts. Each step that fails is reported and
-    // the steps after it are skipped.
+    // The start-up: the settings files (loadPrintSettings), then the envelope's layout and the fonts
+    // from the shared state. A file that fails is reported and the steps after it are skipped.
     void loadSettings();
 
     // The windows that live for the whole run, made by the program after this one. The single
@@ -44,6 +44,8 @@ public:
     void layOutEnvelope(EnvelopeShape shape);
     // Loads "HomeFont" and "AddrFont" into the shared font settings and applies them to the boxes.
     void applyFonts();
+    // Applies the shared font settings to the sender's and the recipient's boxes.
+    void showFonts();
     void setSizeLabel(const QString &text);
 
     QPlainTextEdit *senderBox() const { return m_senderBox; }
