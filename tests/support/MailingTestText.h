@@ -1,5 +1,5 @@
 #pragma once
-// Text helpers of the group mailing tests: source literals are UTF-8.
+// Text helpers of the group mailing tests (source literals are UTF-8) and the address book they read.
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +18,25 @@ inline QStringList lines(std::initializer_list<const char *> list)
     for (const char *line : list)
         result.append(QString::fromUtf8(line));
     return result;
+}
+
+// A record of the address book: "%" and the name, then "#" and each field (a whole record has six).
+inline QStringList bookRecord(std::initializer_list<const char *> nameAndFields)
+{
+    QStringList result;
+    for (const char *line : nameAndFields)
+        result.append((result.isEmpty() ? QLatin1Char('%') : QLatin1Char('#')) + QString::fromUtf8(line));
+    return result;
+}
+
+// Four records: two of one name (the later one is what a lookup finds), one with every field
+// filled, one cut short by the end of the book.
+inline QStringList sampleBook()
+{
+    return bookRecord({"Иванов Иван", "ул. Ленина, 1", "Киев", "", "", "Украина", "01001"}) +
+           bookRecord({"Петров", "пр. Мира, 5", "Харьков", "Змиевской район", "Харьковская область", "", "61000"}) +
+           bookRecord({"Иванов Иван", "ул. Садовая, 7", "Одесса", "", "", "", "65000"}) +
+           bookRecord({"Сидоров", "ул. Короткая"});
 }
 
 } // namespace testing

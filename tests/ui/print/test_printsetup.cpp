@@ -1,6 +1,7 @@
 // The print setup dialog: its states, the printer choice, the selection modes and what OK prints.
 
 #include "logic/state/SharedState.h"
+#include "support/MailingTestText.h"
 #include "support/RecordingPrinting.h"
 #include "support/TestSupport.h"
 #include "ui/main/MainWindow.h"
@@ -196,20 +197,8 @@ private slots:
         PrintSetupDialog *d = openDialog(0);
         SharedState &s = program->state();
         // Address-book records of real localities: one right, one with another town's code.
-        QStringList book{QStringLiteral("%Коваль"),
-                         QStringLiteral("#вул. Франка, 1"),
-                         QStringLiteral("#Дрогобич"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#82100"),
-                         QStringLiteral("%Бойко"),
-                         QStringLiteral("#вул. Лесі, 2"),
-                         QStringLiteral("#Трускавець"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#82100")};
+        const QStringList book = bookRecord({"Коваль", "вул. Франка, 1", "Дрогобич", "", "", "", "82100"}) +
+                                 bookRecord({"Бойко", "вул. Лесі, 2", "Трускавець", "", "", "", "82100"});
         s.mailing().setBookLines(book);
         s.setMailingList({QStringLiteral("Коваль"), QStringLiteral("Бойко")});
 
