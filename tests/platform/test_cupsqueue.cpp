@@ -51,12 +51,6 @@ struct Measured
 class TestCupsQueue : public PrivateCupsTest
 {
     Q_OBJECT
-public:
-    TestCupsQueue()
-        : PrivateCupsTest(false)
-    {
-    }
-
 private slots:
     void pdfFilePrinter_data()
     {

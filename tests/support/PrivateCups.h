@@ -59,7 +59,7 @@ class PrivateCupsTest : public QObject
 {
     Q_OBJECT
 public:
-    explicit PrivateCupsTest(bool everyCaseNeedsTheQueue)
+    explicit PrivateCupsTest(bool everyCaseNeedsTheQueue = false)
         : m_everyCaseNeedsTheQueue(everyCaseNeedsTheQueue)
     {
     }

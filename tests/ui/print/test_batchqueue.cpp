@@ -29,12 +29,6 @@ using namespace testing;
 class TestBatchQueue : public PrivateCupsTest
 {
     Q_OBJECT
-public:
-    TestBatchQueue()
-        : PrivateCupsTest(false)
-    {
-    }
-
 private slots:
     void batchOfThree_data()
     {
