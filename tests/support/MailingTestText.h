@@ -1,6 +1,8 @@
 #pragma once
 // Text helpers of the group mailing tests (source literals are UTF-8) and the address book they read.
 
+#include "support/TestSupport.h"
+
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -17,15 +19,6 @@ inline QStringList lines(std::initializer_list<const char *> list)
     QStringList result;
     for (const char *line : list)
         result.append(QString::fromUtf8(line));
-    return result;
-}
-
-// A record of the address book: "%" and the name, then "#" and each field (a whole record has six).
-inline QStringList bookRecord(std::initializer_list<const char *> nameAndFields)
-{
-    QStringList result;
-    for (const char *line : nameAndFields)
-        result.append((result.isEmpty() ? QLatin1Char('%') : QLatin1Char('#')) + QString::fromUtf8(line));
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include "logic/files/TextLines.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/state/SharedState.h"
-#include "support/MailingTestText.h"
 #include "support/RecordingPrinting.h"
 #include "support/TestSupport.h"
 #include "ui/print/PrintActions.h"

@@ -9,7 +9,6 @@
 #include "logic/print/PrintingService.h"
 #include "logic/state/SharedState.h"
 #include "platform/QtPrintingService.h"
-#include "support/MailingTestText.h"
 #include "support/PrivateCups.h"
 #include "support/TestSupport.h"
 #include "ui/common/AppContext.h"

@@ -1,7 +1,6 @@
 // The print setup dialog: its states, the printer choice, the selection modes and what OK prints.
 
 #include "logic/state/SharedState.h"
-#include "support/MailingTestText.h"
 #include "support/RecordingPrinting.h"
 #include "support/TestSupport.h"
 #include "ui/main/MainWindow.h"
