@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,23 +55,16 @@ QStringList spoolFiles()
 
 } // namespace
 
-class TestCupsPrinting : public QObject
+class TestCupsPrinting : public PrivateCupsTest
 {
     Q_OBJECT
-
-    PrivateCups m_cups;
-    QSet<QString> m_seen;
-
-private slots:
-    void initTestCase()
+public:
+    TestCupsPrinting()
+        : PrivateCupsTest(true)
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString problem = m_cups.startForThisProcess();
-        if (!problem.isEmpty())
-            QSKIP(qPrintable(problem));
     }
 
+private slots:
     // The queue is listed before the built-in printer, and its page is its default media with the
     // margins of the PPD: the width that the placement works with is the printable area's.
     void printersAndTheQueuesPage()

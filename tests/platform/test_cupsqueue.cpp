@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,17 +48,10 @@ struct Measured
 
 } // namespace
 
-class TestCupsQueue : public QObject
+class TestCupsQueue : public PrivateCupsTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        m_cupsProblem = m_cups.startForThisProcess();
-    }
-
     void pdfFilePrinter_data()
     {
         QTest::addColumn<int>("dpi");
@@ -303,10 +295,7 @@ private:
                      QStringLiteral("recipient at %1, placed at %2").arg(show(m.recipient), show(m.recipientNominal))));
     }
 
-    PrivateCups m_cups;
-    QString m_cupsProblem;
     QHash<QString, Measured> m_byResolution;
-    QSet<QString> m_seen;
 };
 
 QTEST_MAIN(TestCupsQueue)

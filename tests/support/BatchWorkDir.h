@@ -10,10 +10,8 @@ inline void writeBatchWorkDir(TempWorkDir &dir)
 {
     dir.write(QStringLiteral("user.txt"), cp1251(QStringLiteral("ООО Велтора\r\nул. Садовая, 1\r\nКиев")));
     dir.write(QStringLiteral("Book.txt"),
-              crlfLines({QStringLiteral("%Петров Пётр"), QStringLiteral("#ул. Ленина, 3"), QStringLiteral("#Харьков"),
-                         QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#61000"),
-                         QStringLiteral("%Сидорова Анна"), QStringLiteral("#ул. Мира, 7"), QStringLiteral("#Полтава"),
-                         QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#36000")}));
+              crlfLines(bookRecord({"Петров Пётр", "ул. Ленина, 3", "Харьков", "", "", "", "61000"}) +
+                        bookRecord({"Сидорова Анна", "ул. Мира, 7", "Полтава", "", "", "", "36000"})));
 }
 
 } // namespace testing

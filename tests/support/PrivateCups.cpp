@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <pwd.h>
@@ -261,4 +262,13 @@ QString PrivateCups::startForThisProcess()
 {
     qputenv("CUPS_SERVER", socket().toLocal8Bit());
     return start();
+}
+
+void PrivateCupsTest::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    m_cupsProblem = m_cups.startForThisProcess();
+    if (m_everyCaseNeedsTheQueue && !m_cupsProblem.isEmpty())
+        QSKIP(qPrintable(m_cupsProblem));
 }

@@ -3,6 +3,7 @@
 // landed in a PDF (pdftotext -bbox, pdfinfo). Print tests that go through a real queue use them.
 
 #include <QDateTime>
+#include <QObject>
 #include <QProcess>
 #include <QSet>
 #include <QSizeF>
@@ -49,6 +50,30 @@ private:
 
     QTemporaryDir m_dir{QStringLiteral("/tmp/veltora-cups-XXXXXX")};
     QProcess m_cupsd;
+};
+
+// The base of a test that prints through the private server and reads the documents back with
+// pdftotext. Without pdftotext every case skips; without the server every case skips too when every
+// case needs the queue, else only the cases that skip on m_cupsProblem.
+class PrivateCupsTest : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PrivateCupsTest(bool everyCaseNeedsTheQueue = false)
+        : m_everyCaseNeedsTheQueue(everyCaseNeedsTheQueue)
+    {
+    }
+
+protected:
+    PrivateCups m_cups;
+    QString m_cupsProblem; // why the server could not be had; empty when it runs
+    QSet<QString> m_seen;  // the output files that earlier cases waited for
+
+private slots:
+    void initTestCase();
+
+private:
+    bool m_everyCaseNeedsTheQueue;
 };
 
 namespace cups {

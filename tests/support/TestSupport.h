@@ -12,7 +12,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <memory>
 
 namespace testing {
@@ -34,6 +36,15 @@ QByteArray fixtureBytes(const QString &relative);
 QByteArray cp1251(const QString &text);
 // Lines joined with CR LF after each, in code page 1251.
 QByteArray crlfLines(const QStringList &lines);
+
+// A record of the address book: "%" and the name, then "#" and each field (a whole record has six).
+inline QStringList bookRecord(std::initializer_list<const char *> nameAndFields)
+{
+    QStringList result;
+    for (const char *line : nameAndFields)
+        result.append((result.isEmpty() ? QLatin1Char('%') : QLatin1Char('#')) + QString::fromUtf8(line));
+    return result;
+}
 
 // A temporary working directory, seeded with the installed defaults unless asked otherwise.
 class TempWorkDir

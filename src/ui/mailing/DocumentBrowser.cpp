@@ -45,7 +45,7 @@ DocumentBrowser::DocumentBrowser(AppContext &ctx, QWidget *parent)
     connect(m_list, &QListView::doubleClicked, this,
             [this](const QModelIndex &index) { guarded(m_ctx.messages, [&] { activateItem(index); }); });
     // Enter opens the current item as a double click does.
-    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto *open = new QShortcut(key, m_list, nullptr, nullptr, Qt::WidgetShortcut);
         connect(open, &QShortcut::activated, this,
                 [this] { guarded(m_ctx.messages, [&] { activateItem(m_list->currentIndex()); }); });

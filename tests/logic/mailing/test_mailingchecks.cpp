@@ -13,45 +13,13 @@ using namespace testing;
 namespace {
 
 // The first record of a name is no longer what prints: the later one of the same name is.
-const QStringList Book = lines({
-    "%Коваль",
-    "#вул. Шевченка, 1",
-    "#м. Трускавець",
-    "#",
-    "#Львівська область",
-    "#",
-    "#82100",
-    "%Бойко",
-    "#пр. Миру, 5",
-    "#Дрогобич",
-    "#",
-    "#",
-    "#",
-    "#82100",
-    "%Коваль",
-    "#вул. Франка, 2",
-    "#Трускавец",
-    "#",
-    "#",
-    "#",
-    "#82200",
-    "%Мельник",
-    "#ul. Mickiewicza",
-    "#Kraków",
-    "#",
-    "#",
-    "#Польща",
-    "#30-001",
-    "%Шевчук",
-    "#вул. Лесі, 3",
-    "#Луцьк",
-    "#Луцький район",
-    "#Львівська область",
-    "#",
-    "#43002",
-    "%Ткач", // cut short: no code line at all
-    "#вул. Коротка",
-});
+const QStringList Book =
+    bookRecord({"Коваль", "вул. Шевченка, 1", "м. Трускавець", "", "Львівська область", "", "82100"}) +
+    bookRecord({"Бойко", "пр. Миру, 5", "Дрогобич", "", "", "", "82100"}) +
+    bookRecord({"Коваль", "вул. Франка, 2", "Трускавец", "", "", "", "82200"}) +
+    bookRecord({"Мельник", "ul. Mickiewicza", "Kraków", "", "", "Польща", "30-001"}) +
+    bookRecord({"Шевчук", "вул. Лесі, 3", "Луцьк", "Луцький район", "Львівська область", "", "43002"}) +
+    bookRecord({"Ткач", "вул. Коротка"}); // cut short: no code line at all
 
 // Pasted rows (key, town, region, code) as the line-order dialog turns them into records.
 QStringList tableRecords(const QStringList &rows)

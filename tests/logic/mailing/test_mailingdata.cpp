@@ -13,32 +13,7 @@ using namespace testing;
 
 namespace {
 
-// Two records of one name (the later one wins), one with empty fields, one cut short by the end.
-const QStringList Book = lines({
-    "%Иванов Иван",
-    "#ул. Ленина, 1",
-    "#Киев",
-    "#",
-    "#",
-    "#Украина",
-    "#01001",
-    "%Петров",
-    "#пр. Мира, 5",
-    "#Харьков",
-    "#Змиевской район",
-    "#Харьковская область",
-    "#",
-    "#61000",
-    "%Иванов Иван",
-    "#ул. Садовая, 7",
-    "#Одесса",
-    "#",
-    "#",
-    "#",
-    "#65000",
-    "%Сидоров",
-    "#ул. Короткая",
-});
+const QStringList Book = sampleBook();
 
 // Records as the line-order dialog writes them: key lines with a trailing tab, except a key taken
 // from the last column.

@@ -23,27 +23,9 @@ namespace {
 // Three address records; the second name has no record of its own.
 QStringList bookLines()
 {
-    return {QStringLiteral("%Андреев"),
-            QStringLiteral("#ул. Липовая, 1"),
-            QStringLiteral("#"),
-            QStringLiteral("#Киев"),
-            QStringLiteral("#"),
-            QStringLiteral("#"),
-            QStringLiteral("#01001"),
-            QStringLiteral("%Борисова"),
-            QStringLiteral("#пр. Мира, 2"),
-            QStringLiteral("#"),
-            QStringLiteral("#Львов"),
-            QStringLiteral("#"),
-            QStringLiteral("#"),
-            QStringLiteral("#79000"),
-            QStringLiteral("%Васильев"),
-            QStringLiteral("#ул. Садовая, 3"),
-            QStringLiteral("#"),
-            QStringLiteral("#Одесса"),
-            QStringLiteral("#"),
-            QStringLiteral("#"),
-            QStringLiteral("#65000")};
+    return bookRecord({"Андреев", "ул. Липовая, 1", "", "Киев", "", "", "01001"}) +
+           bookRecord({"Борисова", "пр. Мира, 2", "", "Львов", "", "", "79000"}) +
+           bookRecord({"Васильев", "ул. Садовая, 3", "", "Одесса", "", "", "65000"});
 }
 
 QStringList textsOf(const QList<RecordedText> &texts)

@@ -21,38 +21,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace testing;
 
-namespace {
-
-// A record of a real locality with its postal code: the print setup asks nothing before it prints.
-QStringList record(const QString &name, const QString &street, const QString &town, const QString &code)
-{
-    return {QLatin1Char('%') + name, QLatin1Char('#') + street, QLatin1Char('#') + town, QStringLiteral("#"),
-            QStringLiteral("#"),     QStringLiteral("#"),       QLatin1Char('#') + code};
-}
-
-} // namespace
-
-class TestBatchQueue : public QObject
+class TestBatchQueue : public PrivateCupsTest
 {
     Q_OBJECT
-
-    PrivateCups m_cups;
-    QString m_cupsProblem;
-    QSet<QString> m_seen;
-
 private slots:
-    void initTestCase()
-    {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        m_cupsProblem = m_cups.startForThisProcess();
-    }
-
     void batchOfThree_data()
     {
         QTest::addColumn<bool>("queue");
@@ -76,12 +52,10 @@ private slots:
         program.start();
         AppContext &ctx = program.ctx();
         SharedState &s = program.state();
-        s.mailing().setBookLines(record(QStringLiteral("Андреев"), QStringLiteral("ул. Липовая, 1"),
-                                        QStringLiteral("Киев"), QStringLiteral("01001")) +
-                                 record(QStringLiteral("Борисова"), QStringLiteral("пр. Мира, 2"),
-                                        QStringLiteral("Львов"), QStringLiteral("79002")) +
-                                 record(QStringLiteral("Васильев"), QStringLiteral("ул. Садовая, 3"),
-                                        QStringLiteral("Одесса"), QStringLiteral("65001")));
+        // Records of real localities with their postal codes: the print setup asks nothing before it prints.
+        s.mailing().setBookLines(bookRecord({"Андреев", "ул. Липовая, 1", "Киев", "", "", "", "01001"}) +
+                                 bookRecord({"Борисова", "пр. Мира, 2", "Львов", "", "", "", "79002"}) +
+                                 bookRecord({"Васильев", "ул. Садовая, 3", "Одесса", "", "", "", "65001"}));
         s.setMailingList({QStringLiteral("Андреев"), QStringLiteral("Борисова"), QStringLiteral("Васильев")});
 
         QTemporaryDir out;

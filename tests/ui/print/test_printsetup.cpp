@@ -196,20 +196,8 @@ private slots:
         PrintSetupDialog *d = openDialog(0);
         SharedState &s = program->state();
         // Address-book records of real localities: one right, one with another town's code.
-        QStringList book{QStringLiteral("%Коваль"),
-                         QStringLiteral("#вул. Франка, 1"),
-                         QStringLiteral("#Дрогобич"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#82100"),
-                         QStringLiteral("%Бойко"),
-                         QStringLiteral("#вул. Лесі, 2"),
-                         QStringLiteral("#Трускавець"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#"),
-                         QStringLiteral("#82100")};
+        const QStringList book = bookRecord({"Коваль", "вул. Франка, 1", "Дрогобич", "", "", "", "82100"}) +
+                                 bookRecord({"Бойко", "вул. Лесі, 2", "Трускавець", "", "", "", "82100"});
         s.mailing().setBookLines(book);
         s.setMailingList({QStringLiteral("Коваль"), QStringLiteral("Бойко")});
 
