@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace testing;
@@ -46,25 +45,20 @@ QString pageLog(const PrivateCups &server)
 
 } // namespace
 
-class TestBatchPrinter : public QObject
+class TestBatchPrinter : public PrivateCupsTest
 {
     Q_OBJECT
 
-    PrivateCups m_cups;
-    QSet<QString> m_seen;
     std::unique_ptr<TempWorkDir> m_dir;
     bool m_sheetQueueReady = false;
 
-private slots:
-    void initTestCase()
+public:
+    TestBatchPrinter()
+        : PrivateCupsTest(true)
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString problem = m_cups.startForThisProcess();
-        if (!problem.isEmpty())
-            QSKIP(qPrintable(problem));
     }
 
+private slots:
     void init()
     {
         m_dir = std::make_unique<TempWorkDir>();
