@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     leftEdge.feedMethod = FeedMethod::LeftEdge;
     const BlockAnchors left = printPlacement(leftEdge, PlacementKind::Single);
     FUZZ_CHECK(left.senderY == single.senderY && left.recipientY == single.recipientY);
-    if (in.feedMethod != 4) {
+    if (in.feedMethod != FeedMethod::Centre) {
         // Every feed method but the centre prints as the left edge, the same for both prints.
         FUZZ_CHECK(single == batch && single == left);
     } else {

@@ -86,12 +86,8 @@ private slots:
                                            PrivateCups::QueueName} +
                                page);
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        const QString produced = m_cups.waitForOutput(started, m_seen);
-        QVERIFY(!produced.isEmpty());
-        m_seen.insert(produced);
-        QFile::remove(produced);
-
-        const QString spooled = m_cups.lastSpooledDocument();
+        const QString spooled = documentReceivedSince(started);
+        QVERIFY(!spooled.isEmpty());
         const QString info = cups::pdfInfo(spooled);
         QVERIFY2(info.contains(QStringLiteral("Pages:           2")), qPrintable(info));
         const QSizeF size = cups::pdfPageSizeMm(spooled);
@@ -142,11 +138,8 @@ private slots:
             runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"), QStringLiteral("--page"),
                       page, QStringLiteral("--printer"), PrivateCups::SheetQueueName});
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        const QString produced = m_cups.waitForOutput(started, m_seen);
-        QVERIFY(!produced.isEmpty());
-        m_seen.insert(produced);
-        QFile::remove(produced);
-        const QString spooled = m_cups.lastSpooledDocument();
+        const QString spooled = documentReceivedSince(started);
+        QVERIFY(!spooled.isEmpty());
         const QSizeF size = cups::pdfPageSizeMm(spooled);
         QVERIFY2(qAbs(size.width() - pageMm.width()) < 0.5 && qAbs(size.height() - pageMm.height()) < 0.5,
                  qPrintable(cups::pdfInfo(spooled)));

@@ -127,13 +127,8 @@ private slots:
         QVERIFY(!service.printing());
         QCOMPARE(spoolFiles(), spoolBefore);
 
-        const QString produced = m_cups.waitForOutput(started, m_seen);
-        QVERIFY(!produced.isEmpty());
-        m_seen.insert(produced);
-        QFile::remove(produced);
-        // cups-pdf's own output has its text turned into Type 3 fonts that pdftotext cannot read:
-        // the document the queue received is measured.
-        const QString spooled = m_cups.lastSpooledDocument();
+        const QString spooled = documentReceivedSince(started);
+        QVERIFY(!spooled.isEmpty());
         const QString info = cups::pdfInfo(spooled);
         QVERIFY2(info.contains(QStringLiteral("Pages:           2")), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
@@ -241,11 +236,8 @@ private slots:
         QCOMPARE(attributes.copies, 2);
         QCOMPARE(attributes.collation, QStringLiteral("separate-documents-collated-copies"));
 
-        const QString produced = m_cups.waitForOutput(started, m_seen);
-        QVERIFY(!produced.isEmpty());
-        m_seen.insert(produced);
-        QFile::remove(produced);
-        const QString spooled = m_cups.lastSpooledDocument();
+        const QString spooled = documentReceivedSince(started);
+        QVERIFY(!spooled.isEmpty());
         const QSizeF page = cups::pdfPageSizeMm(spooled);
         QVERIFY2(qAbs(page.width() - width) < 0.3 && qAbs(page.height() - height) < 0.3,
                  qPrintable(cups::pdfInfo(spooled)));

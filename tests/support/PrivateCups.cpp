@@ -264,6 +264,16 @@ QString PrivateCups::startForThisProcess()
     return start();
 }
 
+QString PrivateCupsTest::documentReceivedSince(const QDateTime &started)
+{
+    const QString produced = m_cups.waitForOutput(started, m_seen);
+    if (produced.isEmpty())
+        return QString();
+    m_seen.insert(produced);
+    QFile::remove(produced);
+    return m_cups.lastSpooledDocument();
+}
+
 void PrivateCupsTest::initTestCase()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -65,6 +65,11 @@ public:
     }
 
 protected:
+    // Waits for the job started at `started` to come out of the queue, removes cups-pdf's file and
+    // returns the document the queue received (cups-pdf's own file has text pdftotext cannot read);
+    // empty when nothing came out.
+    QString documentReceivedSince(const QDateTime &started);
+
     PrivateCups m_cups;
     QString m_cupsProblem; // why the server could not be had; empty when it runs
     QSet<QString> m_seen;  // the output files that earlier cases waited for
