@@ -25,6 +25,15 @@ public:
         all.append(text);
         return answers.isEmpty() ? true : answers.takeFirst();
     }
+    // Answers from `choices` (the first answer when empty); "for all" from `forAllAnswers` (unticked when empty).
+    int askChoice(const QString &text, const QStringList &, const QString &, bool *forAll) override
+    {
+        questions.append(text);
+        all.append(text);
+        if (forAll)
+            *forAll = forAllAnswers.isEmpty() ? false : forAllAnswers.takeFirst();
+        return choices.isEmpty() ? 0 : choices.takeFirst();
+    }
     void clear()
     {
         shown.clear();
@@ -38,4 +47,6 @@ public:
     QStringList questions;
     QStringList all; // every text, in order
     QList<bool> answers;
+    QList<int> choices;
+    QList<bool> forAllAnswers;
 };

@@ -240,3 +240,36 @@ QStringList AddressBook::remove(const QStringList &names)
     write(lines, m_spans);
     return removed;
 }
+
+AddressBook::ImportCount AddressBook::import(const QList<QStringList> &records,
+                                             const std::function<NameTaken(const QString &)> &whenTaken)
+{
+    const WorkDir::Lock lock(m_dir);
+    refreshUnderLock();
+    QStringList lines = m_lines;
+    QList<Span> spans = m_spans;
+    ImportCount count;
+    for (const QStringList &boxes : records) {
+        const QStringList record = recordFromBoxes(boxes);
+        const qsizetype slot = findLast(lines, listedName(record.constFirst()));
+        const NameTaken answer = slot < 0 ? NameTaken::KeepBoth : whenTaken(listedName(record.constFirst()));
+        if (answer == NameTaken::Skip) {
+            ++count.skipped;
+            continue;
+        }
+        if (slot >= 0 && answer == NameTaken::Replace) {
+            // Blanked rather than taken out: written without them, as a deletion is.
+            const qsizetype length = recordLength(lines, slot);
+            for (qsizetype i = slot; i < slot + length; ++i)
+                lines[i].clear();
+            ++count.replaced;
+        } else {
+            ++count.added;
+        }
+        lines += record;
+    }
+    spans.resize(lines.size());
+    if (count.added + count.replaced > 0)
+        write(lines, spans);
+    return count;
+}

@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class WorkDir;
 
@@ -73,6 +74,20 @@ public:
     // Deletes one record for each name given (the last one left of that name) with one rewrite.
     // Returns the names whose records were deleted.
     QStringList remove(const QStringList &names);
+
+    // What becomes of an imported record whose name the book already holds.
+    enum class NameTaken { Replace, Skip, KeepBoth };
+    struct ImportCount
+    {
+        int added = 0;
+        int replaced = 0;
+        int skipped = 0;
+    };
+    // Adds a record made from each list of box texts, in order, with one rewrite. A name that the
+    // book holds already (or that an earlier record of the same import brought) is settled by
+    // `whenTaken`: its last record replaced, the new one skipped, or both kept. Nothing is written
+    // when anything fails, a text that code page 1251 cannot hold included.
+    ImportCount import(const QList<QStringList> &records, const std::function<NameTaken(const QString &)> &whenTaken);
 
 private:
     // Where a line's text stands in m_bytes (a line not read from there has no place).

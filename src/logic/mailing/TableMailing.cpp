@@ -3,6 +3,7 @@
 #include "logic/addresses/BookRecord.h"
 #include "logic/mailing/MailingData.h"
 #include "logic/mailing/RowSplitter.h"
+#include "logic/mailing/TableSource.h"
 #include "logic/services/Language.h"
 
 #include <QCoreApplication>
@@ -21,9 +22,11 @@ QString rowText(QStringList cells)
     return cells.join(QLatin1Char('\t'));
 }
 
-TableStream openStream(const QString &file, TableEncoding encoding)
+TableStream openStream(const QString &file, TableEncoding encoding, const QTemporaryFile *workbookRows)
 {
     try {
+        if (workbookRows)
+            return TableStream(workbookRows->fileName(), TableEncoding::Utf8, '\t');
         return TableStream(file, encoding);
     } catch (const TableError &e) {
         throw TableMailingError(QStringLiteral("--table «%1», %2").arg(file, e.message()));
@@ -34,7 +37,7 @@ TableStream openStream(const QString &file, TableEncoding encoding)
 
 } // namespace
 
-bool looksLikeTitles(const QStringList &first, const QStringList *second, const ColumnMap &columns)
+bool isUsualTitle(const QString &cell)
 {
     static const QStringList titles = {QStringLiteral("фамилия"),
                                        QStringLiteral("имя"),
@@ -76,13 +79,21 @@ bool looksLikeTitles(const QStringList &first, const QStringList *second, const 
                                        QStringLiteral("zip code"),
                                        QStringLiteral("postcode"),
                                        QStringLiteral("postal code")};
+    QString text = cell.trimmed().toLower();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('*')))
+        text.chop(1);
+    return titles.contains(text);
+}
+
+bool looksLikeTitles(const QStringList &first)
+{
+    return std::any_of(first.begin(), first.end(), isUsualTitle);
+}
+
+bool looksLikeTitles(const QStringList &first, const QStringList *second, const ColumnMap &columns)
+{
     for (const int column : columns) {
-        if (column < 0 || column >= first.size())
-            continue;
-        QString cell = first.at(column).trimmed().toLower();
-        while (cell.endsWith(QLatin1Char(':')) || cell.endsWith(QLatin1Char('*')))
-            cell.chop(1);
-        if (titles.contains(cell))
+        if (column >= 0 && column < first.size() && isUsualTitle(first.at(column)))
             return true;
     }
     const int zip = columns[FieldZipCode];
@@ -94,9 +105,10 @@ bool looksLikeTitles(const QStringList &first, const QStringList *second, const 
 }
 
 TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QString &columns, TitleRow titleRow,
-                           const std::function<void()> &titlesDetected)
+                           const std::function<void()> &titlesDetected, const QString &sheet)
     : m_file(file)
-    , m_stream(openStream(file, encoding))
+    , m_workbookRows(workbookAsTextTable(file, sheet))
+    , m_stream(openStream(file, encoding, m_workbookRows.get()))
 {
     const QList<int> map = parseColumnMap(columns);
     for (int f = 0; f < static_cast<int>(m_columns.size()); ++f)

@@ -12,7 +12,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,10 @@ enum class TitleRow { Detect, Present, Absent };
 // usual title ("Фамилия", "Индекс", "city", "zip" ...), or the postal code column holds no digit in
 // the first row where it does in the second.
 bool looksLikeTitles(const QStringList &first, const QStringList *second, const ColumnMap &columns);
+// The same before any column is mapped: one of the cells is a usual title.
+bool looksLikeTitles(const QStringList &first);
+// Whether a cell is a usual title of a column of addresses ("Фамилия", "zip:" ...), case ignored.
+bool isUsualTitle(const QString &cell);
 
 // An entry of a mailing as the postal code report names it, and the lines of its address.
 struct ReportedAddress
@@ -46,10 +52,11 @@ class TableMailing
 public:
     // Reads the table `file` through once and checks every row. `columns` is a column map
     // (parseColumnMap). `titlesDetected` is called when a first row is taken for titles because it
-    // looks like them (TitleRow::Detect). Throws TableMailingError, TableError or IoError, each
+    // looks like them (TitleRow::Detect). A workbook (.ods, .xlsx) is read from its sheet `sheet`
+    // (empty: the first). Throws TableMailingError, TableError, WorkbookError or IoError, each
     // naming the file.
     TableMailing(const QString &file, TableEncoding encoding, const QString &columns, TitleRow titleRow,
-                 const std::function<void()> &titlesDetected = {});
+                 const std::function<void()> &titlesDetected = {}, const QString &sheet = QString());
 
     // The number of envelopes: the rows without the title row.
     qsizetype size() const { return m_stream.rowCount() - m_firstRow; }
@@ -71,6 +78,7 @@ private:
     void check(const QStringList &cells, int line) const;
 
     QString m_file;
+    std::unique_ptr<QTemporaryFile> m_workbookRows; // a workbook's sheet as a text table
     TableStream m_stream;
     ColumnMap m_columns = emptyColumnMap();
     qsizetype m_firstRow = 0;

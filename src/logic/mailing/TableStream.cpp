@@ -48,7 +48,7 @@ private:
 
 } // namespace
 
-TableStream::TableStream(const QString &path, TableEncoding encoding)
+TableStream::TableStream(const QString &path, TableEncoding encoding, char separator)
     : m_path(path)
     , m_file(path)
     , m_encoding(encoding)
@@ -88,26 +88,29 @@ TableStream::TableStream(const QString &path, TableEncoding encoding)
 
     // The separator: the first of tab, ";" and "," in the first line that is not blank.
     seek(m_dataStart);
+    m_separator = separator ? separator : detectSeparator();
+    seek(m_dataStart);
+    m_nextRow = -1;
+}
+
+char TableStream::detectSeparator()
+{
     QByteArray line;
     for (int c = next();; c = next()) {
         if (c == '\n' || c < 0) {
             const QString text = decode(line).trimmed();
-            if (!text.isEmpty()) {
-                m_separator = text.contains(QLatin1Char('\t'))  ? '\t'
-                              : text.contains(QLatin1Char(';')) ? ';'
-                              : text.contains(QLatin1Char(',')) ? ','
-                                                                : '\t';
-                break;
-            }
+            if (!text.isEmpty())
+                return text.contains(QLatin1Char('\t'))  ? '\t'
+                       : text.contains(QLatin1Char(';')) ? ';'
+                       : text.contains(QLatin1Char(',')) ? ','
+                                                         : '\t';
             if (c < 0)
-                break;
+                return '\t';
             line.clear();
         } else {
             line.append(char(c));
         }
     }
-    seek(m_dataStart);
-    m_nextRow = -1;
 }
 
 bool TableStream::refill()

@@ -23,9 +23,9 @@ class TableStream
 {
 public:
     // Opens the file and learns its encoding (the one given, or detected as decodeText does) and
-    // separator. IoError naming the file when it cannot be read; TableError when bytes said or
-    // detected to be UTF-8 are not.
-    TableStream(const QString &path, TableEncoding encoding);
+    // separator (`separator`, when given, is taken as it is). IoError naming the file when it cannot
+    // be read; TableError when bytes said or detected to be UTF-8 are not.
+    TableStream(const QString &path, TableEncoding encoding, char separator = 0);
 
     TableEncoding encoding() const { return m_encoding; }
     QChar separator() const { return QChar::fromLatin1(m_separator); }
@@ -56,6 +56,7 @@ private:
         return static_cast<unsigned char>(m_buffer[m_pos]);
     }
     bool refill();
+    char detectSeparator();
     void seek(qint64 offset);
     qint64 offset() const { return m_bufferStart + m_pos; }
     QString decode(const QByteArray &bytes) const;

@@ -16,4 +16,9 @@ public:
     virtual void error(const QString &text) = 0;
     // A question with the buttons Yes and No; true for Yes.
     virtual bool askYesNo(const QString &text, const QString &caption) = 0;
+    // A question with several answers, one button each in the order given, and a check box
+    // `forAllCaption` under the text: the index of the answer (the last one for Escape or the close
+    // box), and in `forAll` whether the box was ticked.
+    virtual int askChoice(const QString &text, const QStringList &answers, const QString &forAllCaption,
+                          bool *forAll) = 0;
 };

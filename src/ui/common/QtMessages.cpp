@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,4 +34,24 @@ bool QtMessages::askYesNo(const QString &text, const QString &caption)
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+int QtMessages::askChoice(const QString &text, const QStringList &answers, const QString &forAllCaption, bool *forAll)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Велтора"), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QPushButton *> buttons;
+    for (const QString &answer : answers)
+        buttons.append(box.addButton(answer, QMessageBox::ActionRole));
+    auto *all = new QCheckBox(forAllCaption, &box);
+    box.setCheckBox(all);
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(buttons.first());
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    if (forAll)
+        *forAll = all->isChecked();
+    const qsizetype index = buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return int(index < 0 ? answers.size() - 1 : index);
 }
