@@ -9,6 +9,7 @@
 #include "logic/files/SettingsFiles.h"
 #include "logic/files/WorkDir.h"
 #include "logic/mailing/MailingChecks.h"
+#include "logic/mailing/BookTransfer.h"
 #include "logic/mailing/TableFile.h"
 #include "logic/mailing/TableMailing.h"
 #include "logic/print/BatchPrint.h"
@@ -129,6 +130,7 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
         break;
     }
     case Options::Source::Table:
+    case Options::Source::VCard:
         // Read as a stream (TableMailing): nothing of it goes into the state's mailing list.
         return;
     case Options::Source::None:
@@ -154,6 +156,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
     Options o;
     SharedState state;
     std::unique_ptr<WorkDir> dir;
+    std::unique_ptr<QTemporaryFile> contactRows; // --vcard: the contacts as a table
     std::optional<TableMailing> table;
     QList<int> chosen;
     std::unique_ptr<PrintingService> ownPrinting;
@@ -177,7 +180,22 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         state.setShifts(o.shifts);
 
         qsizetype listSize = 0;
-        if (o.source == Options::Source::Table) {
+        if (o.source == Options::Source::VCard) {
+            // The contacts as a table of their own: name, street, locality, district, region,
+            // country, postal code.
+            int withoutAddress = 0;
+            contactRows = booktransfer::contactsAsTextTable(booktransfer::readContacts(o.vcardFile), &withoutAddress);
+            if (withoutAddress > 0)
+                printErr(QCoreApplication::translate("veltora-batch",
+                                                     "veltora-batch: --vcard «%1»: контактов без почтового адреса "
+                                                     "(не печатаются) / contacts without a postal address (not "
+                                                     "printed): %2")
+                             .arg(o.vcardFile)
+                             .arg(withoutAddress));
+            table.emplace(contactRows->fileName(), TableEncoding::Utf8, booktransfer::ContactTableColumns,
+                          TitleRow::Absent);
+            listSize = table->size();
+        } else if (o.source == Options::Source::Table) {
             table.emplace(o.tableFile, o.encoding, o.columns, o.header, [&] {
                 printErr(QCoreApplication::translate(
                              "veltora-batch",
@@ -185,7 +203,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                              "печатается (--no-header печатает её) / the first row looks like column titles "
                              "and is not printed (--no-header prints it)")
                              .arg(o.tableFile));
-            });
+            }, o.sheet);
             listSize = table->size();
         } else {
             loadRecipients(o, *dir, state);

@@ -52,8 +52,16 @@ const QList<QCommandLineOption> &recipientOptions()
                QStringLiteral("имена из адресной книги, по одному в строке\nnames of the address book, one a line"),
                QStringLiteral("ФАЙЛ/FILE")),
         option({QStringLiteral("table")},
-               QStringLiteral("таблица: столбцы через табуляцию, «;» или «,»\n"
-                              "a table: columns separated by tabs, ';' or ','"),
+               QStringLiteral("таблица: столбцы через табуляцию, «;» или «,»; книга .ods или .xlsx\n"
+                              "a table: columns separated by tabs, ';' or ','; an .ods or .xlsx workbook"),
+               QStringLiteral("ФАЙЛ/FILE")),
+        option({QStringLiteral("sheet")},
+               QStringLiteral("лист книги .ods или .xlsx (по умолчанию первый)\n"
+                              "the sheet of an .ods or .xlsx workbook (default: the first)"),
+               QStringLiteral("ЛИСТ/SHEET")),
+        option({QStringLiteral("vcard")},
+               QStringLiteral("контакты vCard (.vcf): конверт каждому контакту с почтовым адресом\n"
+                              "vCard contacts (.vcf): an envelope for every contact with a postal address"),
                QStringLiteral("ФАЙЛ/FILE")),
         option({QStringLiteral("columns")},
                QStringLiteral("столбцы (с 0) для девяти строк записи или «-»:\n"
@@ -202,6 +210,11 @@ void takeOption(Options &o, const QString &name, const QString &written, const Q
     } else if (name == QLatin1String("table")) {
         setSource(Options::Source::Table);
         o.tableFile = value;
+    } else if (name == QLatin1String("sheet")) {
+        o.sheet = value;
+    } else if (name == QLatin1String("vcard")) {
+        setSource(Options::Source::VCard);
+        o.vcardFile = value;
     } else if (name == QLatin1String("columns")) {
         o.columns = value;
     } else if (name == QLatin1String("encoding")) {
@@ -279,7 +292,8 @@ Options parseArguments(const QStringList &args)
         // A second source is refused before its missing file name is.
         const QCommandLineOption *declared = declaredAs(unread->argument);
         if (unread->valueMissing && (declared->names().contains(QStringLiteral("names")) ||
-                                     declared->names().contains(QStringLiteral("table"))))
+                                     declared->names().contains(QStringLiteral("table")) ||
+                                     declared->names().contains(QStringLiteral("vcard"))))
             takeOption(o, declared->names().constFirst(), unread->argument, QString());
         throw InputError(unread->message);
     }
@@ -291,6 +305,8 @@ Options parseArguments(const QStringList &args)
     if (o.source == Options::Source::Table && o.columns.isEmpty())
         throw InputError(
             QCoreApplication::translate("veltora-batch", "--table требует --columns / --table needs --columns"));
+    if (o.source != Options::Source::Table && !o.sheet.isEmpty())
+        throw InputError(QCoreApplication::translate("veltora-batch", "--sheet — только с --table / --sheet goes with --table"));
     if (o.source != Options::Source::Table &&
         (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect || o.header != TitleRow::Detect))
         throw InputError(QCoreApplication::translate(

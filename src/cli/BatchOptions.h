@@ -24,9 +24,11 @@ public:
 struct Options
 {
     QString workDir;
-    enum class Source { None, Book, Names, Table } source = Source::None;
+    enum class Source { None, Book, Names, Table, VCard } source = Source::None;
     QString namesFile;
     QString tableFile;
+    QString sheet;     // --sheet: the workbook's sheet, empty for the first
+    QString vcardFile; // --vcard
     QString columns;
     TableEncoding encoding = TableEncoding::Detect;
     std::optional<QString> select;

@@ -1,10 +1,12 @@
 #include "logic/mailing/BookTransfer.h"
 
 #include "logic/addresses/BookRecord.h"
+#include "logic/mailing/TableSource.h"
 #include "logic/mailing/TableStream.h"
 #include "logic/mailing/Workbook.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -220,6 +222,28 @@ QList<QStringList> recordsOfContact(const Contact &contact)
         records.append({name, a.street, a.locality, a.district, a.region, a.country, a.postalCode});
     }
     return records;
+}
+
+std::unique_ptr<QTemporaryFile> contactsAsTextTable(const QList<Contact> &contacts, int *withoutAddress)
+{
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/veltora-contacts-XXXXXX.txt"));
+    if (!file->open())
+        throw IoError(QStringLiteral("%1: %2").arg(file->fileTemplate(), file->errorString()));
+    QByteArray text;
+    int left = 0;
+    for (const Contact &c : contacts) {
+        if (c.addresses.isEmpty() || c.name.trimmed().isEmpty()) {
+            ++left;
+            continue;
+        }
+        const PostalAddress &a = c.addresses.first();
+        text += textTableLine({c.name, a.street, a.locality, a.district, a.region, a.country, a.postalCode}) + '\n';
+    }
+    if (file->write(text) != text.size() || !file->flush())
+        throw IoError(QStringLiteral("%1: %2").arg(file->fileName(), file->errorString()));
+    if (withoutAddress)
+        *withoutAddress = left;
+    return file;
 }
 
 } // namespace booktransfer

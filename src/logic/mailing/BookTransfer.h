@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
+#include <memory>
 
 namespace booktransfer {
 
@@ -31,5 +33,12 @@ QList<Contact> readContacts(const QString &path);
 // the first under the contact's name, each other under the name and the kind of its address; the
 // name alone when it has none.
 QList<QStringList> recordsOfContact(const Contact &contact);
+
+// The contacts with a postal address as a UTF-8 tab-separated table, one row each (its first
+// address): name, street, locality, district, region, country, postal code; a contact without a
+// name is named by its organisation or not listed. `withoutAddress` counts those left out.
+std::unique_ptr<QTemporaryFile> contactsAsTextTable(const QList<Contact> &contacts, int *withoutAddress);
+// The column map of that table for a mailing (TableMailing).
+inline const QString ContactTableColumns = QStringLiteral("0,-,-,1,2,3,4,5,6");
 
 } // namespace booktransfer

@@ -1,6 +1,7 @@
 #include "ui/addresses/AddressBookDialog.h"
 #include "ui/common/FormLook.h"
 
+#include "logic/mailing/BookTransfer.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "ui/addresses/AddresseeDialog.h"
@@ -9,7 +10,11 @@
 #include "ui/common/QtIcons.h"
 #include "ui/common/Theme.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QSaveFile>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,6 +65,7 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     m_namesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_namesList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_namesList->setModel(m_model);
+    m_namesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     namesLabel->setBuddy(m_namesList);
     connect(m_namesList, &QListView::clicked, this, &AddressBookDialog::showSelectedRecord);
     connect(m_namesList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -105,6 +111,20 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     user->setToolTip(tr("Информация о пользователе"));
     user->setAccessibleName(user->toolTip());
     user->setAutoDefault(false);
+
+    auto *transfer = new QPushButton(tr("Импорт и экспорт"), this);
+    transfer->setObjectName(QStringLiteral("transferButton"));
+    transfer->setGeometry(312, 224, 145, 33);
+    transfer->setAutoDefault(false);
+    auto *transferMenu = new QMenu(transfer);
+    transferMenu->setObjectName(QStringLiteral("transferMenu"));
+    connect(transferMenu->addAction(tr("Импорт из vCard или таблицы…")), &QAction::triggered, this,
+            &AddressBookDialog::chooseImportFile);
+    connect(transferMenu->addAction(tr("Экспорт всей книги…")), &QAction::triggered, this,
+            [this] { chooseExportFile(false); });
+    connect(transferMenu->addAction(tr("Экспорт выбранных адресатов…")), &QAction::triggered, this,
+            [this] { chooseExportFile(true); });
+    transfer->setMenu(transferMenu);
 
     connect(add, &QPushButton::clicked, this, &AddressBookDialog::openAddDialog);
     connect(change, &QPushButton::clicked, this, &AddressBookDialog::openEditDialog);
@@ -286,5 +306,84 @@ void AddressBookDialog::deleteMarkedRecords(DeleteAddresseeDialog *dialog)
         for (const QString &name : removed)
             removeName(name);
         clearSelection();
+    });
+}
+
+void AddressBookDialog::chooseImportFile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Импорт адресатов"), QString(),
+                                     tr("Контакты и таблицы (*.vcf *.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)"));
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void AddressBookDialog::chooseExportFile(bool selectedOnly)
+{
+    if (selectedOnly && m_namesList->selectionModel()->selectedRows().isEmpty()) {
+        m_ctx.messages.show(tr("Адресат не выбран!"));
+        return;
+    }
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, tr("Экспорт адресатов"), tr("Адресаты.vcf"),
+                                                tr("vCard 4.0 (*.vcf);;CSV в UTF-8 (*.csv)"), &filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter.contains(QLatin1String("*.csv")) ? QStringLiteral(".csv") : QStringLiteral(".vcf");
+    exportFile(path, selectedOnly);
+}
+
+void AddressBookDialog::importFile(const QString &path)
+{
+    guarded(m_ctx.messages, [&] {
+        const QList<Contact> contacts = booktransfer::readContacts(path);
+        QList<QStringList> records;
+        QStringList withoutAddress;
+        for (const Contact &contact : contacts) {
+            records += booktransfer::recordsOfContact(contact);
+            if (contact.addresses.isEmpty())
+                withoutAddress.append(contact.name);
+        }
+        std::optional<AddressBook::NameTaken> forAll;
+        const QList<AddressBook::NameTaken> answers = {AddressBook::NameTaken::Replace,
+                                                       AddressBook::NameTaken::KeepBoth, AddressBook::NameTaken::Skip};
+        const AddressBook::ImportCount count = m_book.import(records, [&](const QString &name) {
+            if (forAll)
+                return *forAll;
+            bool all = false;
+            const int answer = m_ctx.messages.askChoice(tr("Адресат «%1» уже есть в адресной книге.").arg(name),
+                                                        {tr("Заменить"), tr("Оставить оба"), tr("Пропустить")},
+                                                        tr("Для всех совпадающих имён"), &all);
+            const AddressBook::NameTaken taken = answers.value(answer, AddressBook::NameTaken::Skip);
+            if (all)
+                forAll = taken;
+            return taken;
+        });
+        showNames(addressbook::namesOf(m_book.lines()));
+        m_detailsBox->clear();
+        QString summary = tr("Добавлено: %1, заменено: %2, пропущено: %3.")
+                              .arg(count.added)
+                              .arg(count.replaced)
+                              .arg(count.skipped);
+        if (!withoutAddress.isEmpty())
+            summary += QLatin1Char('\n') + tr("Без почтового адреса: %1").arg(withoutAddress.join(QStringLiteral(", ")));
+        m_ctx.messages.show(summary);
+    });
+}
+
+void AddressBookDialog::exportFile(const QString &path, bool selectedOnly)
+{
+    guarded(m_ctx.messages, [&] {
+        syncWithFile();
+        QStringList names;
+        for (const QModelIndex &row : m_namesList->selectionModel()->selectedRows())
+            names.append(row.data().toString());
+        const QList<Contact> contacts = booktransfer::contactsOfBook(m_book.lines(), selectedOnly ? &names : nullptr);
+        const bool vcf = QFileInfo(path).suffix().compare(QLatin1String("vcf"), Qt::CaseInsensitive) == 0;
+        const QByteArray bytes = vcf ? vcard::write(contacts) : booktransfer::csvOfContacts(contacts);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw IoError(QStringLiteral("%1: %2").arg(path, file.errorString()));
     });
 }

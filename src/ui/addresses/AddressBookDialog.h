@@ -47,6 +47,15 @@ public slots:
     // The user button: the sender information window beside the window.
     SenderDialog *openSenderDialog();
 
+    // "Импорт и экспорт" menu: a file chosen in the file dialog, then importFile or exportFile.
+    void chooseImportFile();
+    void chooseExportFile(bool selectedOnly);
+    // Adds the contacts of a vCard file or a table (CSV, TSV, .ods, .xlsx) to the book with one
+    // rewrite; a name already there asks replace, skip or keep both; then a summary.
+    void importFile(const QString &path);
+    // Writes the whole book, or the selected names, as vCard 4.0 (a name ending in .vcf) or as CSV.
+    void exportFile(const QString &path, bool selectedOnly);
+
 private:
     // The confirm buttons of the dialogs: the book is changed, the dialog closed, the list updated.
     // An edit whose record was changed or deleted since the dialog opened is refused with a

@@ -3,6 +3,7 @@
 #include "logic/addresses/PostalCheck.h"
 #include "logic/files/WorkDir.h"
 #include "logic/mailing/MailingChecks.h"
+#include "logic/mailing/TableSource.h"
 #include "logic/services/Guard.h"
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
@@ -14,6 +15,8 @@
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
 
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -109,6 +112,8 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_clearButton = button("clearButton", tr("Очистить"), QRect(416, 300, 121, 27));
     m_createButton = button("createButton", tr("Создать"), QRect(40, 272, 81, 41));
     m_createButton->setFont(formlook::font(QStringLiteral("Arial"), 13));
+    m_openTableButton = button("openTableButton", tr("Из файла…"), QRect(128, 272, 96, 41));
+    m_openTableButton->setToolTip(tr("Открыть таблицу с адресами: CSV, TSV, OpenDocument (.ods), Excel (.xlsx)"));
     QPushButton *preview = button("previewButton", tr("Preview"), QRect(624, 221, 75, 25));
     preview->setToolTip(tr("Предварительный просмотр перед печатью"));
     QPushButton *print = button("printButton", tr("Печать"), QRect(624, 256, 75, 25));
@@ -117,6 +122,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     setTabOrder(m_clearButton, m_createButton);
     setTabOrder(m_createButton, print);
     setTabOrder(print, exit);
+    setTabOrder(m_createButton, m_openTableButton);
 
     connect(m_addressBookButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseAddressBook);
     connect(m_otherSourceButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseOtherSource);
@@ -129,6 +135,7 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     connect(m_clearButton, &QPushButton::clicked, this, &GroupMailingWindow::clearMailingList);
     connect(exit, &QPushButton::clicked, this, &GroupMailingWindow::close);
     connect(m_createButton, &QPushButton::clicked, this, &GroupMailingWindow::openLineOrderDialog);
+    connect(m_openTableButton, &QPushButton::clicked, this, &GroupMailingWindow::chooseTableFile);
     connect(m_browseButton, &QPushButton::clicked, this, &GroupMailingWindow::openDocumentBrowser);
     connect(preview, &QPushButton::clicked, this, &GroupMailingWindow::openPreview);
     connect(print, &QPushButton::clicked, this, &GroupMailingWindow::openPrintSetup);
@@ -182,6 +189,7 @@ void GroupMailingWindow::setAddressBookControls(bool addressBook)
     m_addAllButton->setEnabled(addressBook);
     m_browseButton->setEnabled(!addressBook);
     m_createButton->setEnabled(!addressBook);
+    m_openTableButton->setEnabled(!addressBook);
 }
 
 void GroupMailingWindow::closeLineOrderDialog()
@@ -267,6 +275,38 @@ void GroupMailingWindow::openLineOrderDialog()
         m_lineOrder = dialog;
         dialog->show();
         dialog->pasteClipboard();
+    });
+}
+
+void GroupMailingWindow::chooseTableFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Открыть таблицу с адресами"), QString(),
+        tr("Таблицы (*.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)"));
+    if (!path.isEmpty())
+        openTableFile(path);
+}
+
+void GroupMailingWindow::openTableFile(const QString &path, int sheet)
+{
+    guarded(m_ctx.messages, [&] {
+        const auto chooseSheet = [&](const QStringList &names) {
+            if (sheet >= 0)
+                return sheet;
+            bool ok = false;
+            const QString name = QInputDialog::getItem(this, tr("Лист книги"), tr("В книге несколько листов. Какой открыть?"),
+                                                       names, 0, false, &ok);
+            return ok ? int(names.indexOf(name)) : -1;
+        };
+        const std::optional<QStringList> rows = tableRowsAsText(path, chooseSheet);
+        if (!rows)
+            return;
+        closeLineOrderDialog();
+        auto *dialog = new LineOrderDialog(m_ctx, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_lineOrder = dialog;
+        dialog->show();
+        dialog->showRows(*rows);
     });
 }
 

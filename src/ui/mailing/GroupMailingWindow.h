@@ -52,6 +52,11 @@ public slots:
     void clearMailingList(); // "Очистить"
     // "Создать": the line-order dialog for the rows on the clipboard.
     void openLineOrderDialog();
+    // "Из файла…": a table file chosen in the file dialog, opened as openTableFile does.
+    void chooseTableFile();
+    // The line-order dialog for the rows of a table file (CSV, TSV, .ods, .xlsx); a workbook's sheet
+    // `sheet`, or the one the user picks when there are several and `sheet` is -1.
+    void openTableFile(const QString &path, int sheet = -1);
     void openDocumentBrowser(); // "..."
     void openPreview();         // "Preview"
     void openPrintSetup();      // "Печать"
@@ -79,6 +84,7 @@ private:
     QPlainTextEdit *m_detailsBox = nullptr;
     QPushButton *m_clearButton = nullptr;
     QPushButton *m_createButton = nullptr;
+    QPushButton *m_openTableButton = nullptr;
     QLabel *m_postalCheckLabel = nullptr;
     QPointer<LineOrderDialog> m_lineOrder;
 };

@@ -2,12 +2,14 @@
 
 #include "logic/mailing/MailingChecks.h"
 #include "logic/mailing/RowSplitter.h"
+#include "logic/mailing/TableMailing.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/FormLook.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -64,6 +66,11 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     m_countLabel->move(56, 280);
     m_countLabel->adjustSize();
 
+    m_titleRowBox = new QCheckBox(tr("Первая строка — заголовки столбцов"), this);
+    m_titleRowBox->setObjectName(QStringLiteral("titleRowBox"));
+    m_titleRowBox->move(56, 306);
+    m_titleRowBox->adjustSize();
+
     m_columnList = new QListWidget(this);
     m_columnList->setObjectName(QStringLiteral("columnList"));
     m_columnList->setGeometry(56, 64, 137, 209);
@@ -108,7 +115,8 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
         setTabOrder(previous, box);
         previous = box;
     }
-    setTabOrder(previous, ok);
+    setTabOrder(previous, m_titleRowBox);
+    setTabOrder(m_titleRowBox, ok);
     setTabOrder(ok, cancel);
     m_columnList->setAccessibleName(tr("Исходный порядок строк:"));
     source->setBuddy(m_columnList);
@@ -122,8 +130,14 @@ void LineOrderDialog::pasteClipboard()
 
 void LineOrderDialog::pasteText(const QString &text)
 {
+    showRows(pastedRows(text));
+}
+
+void LineOrderDialog::showRows(QStringList rows)
+{
     m_columnList->clear();
-    m_rows = pastedRows(text);
+    m_titleRowBox->setChecked(false);
+    m_rows = std::move(rows);
     if (m_rows.isEmpty() || !containsTab(m_rows.constFirst())) {
         m_ctx.messages.show(tr("Неверный формат данных"));
         return;
@@ -132,6 +146,7 @@ void LineOrderDialog::pasteText(const QString &text)
     for (QString &cell : cells)
         cell = withoutTrailingTab(cell);
     m_columnList->addItems(cells);
+    m_titleRowBox->setChecked(looksLikeTitles(cells));
     m_countLabel->setText(tr("Кол-во строк:  %1").arg(m_columnList->count()));
     m_countLabel->adjustSize();
 }
@@ -191,7 +206,8 @@ void LineOrderDialog::createRecords()
             close();
             return;
         }
-        const QStringList records = buildMailingRecords(m_rows, m_columns);
+        const QStringList records =
+            buildMailingRecords(m_titleRowBox->isChecked() ? m_rows.mid(1) : m_rows, m_columns);
         // Rows of one key all print the last one's address: said before the list is made, and the
         // dialog stays open for another key column when the user says no.
         const QList<SharedKey> shared = sharedKeys(records);

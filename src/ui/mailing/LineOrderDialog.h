@@ -1,6 +1,6 @@
 #pragma once
-// The line-order dialog: pastes rows of tabular text from the clipboard, shows the cells of the
-// first row, lets the user assign columns to the nine envelope fields, and on OK turns every row
+// The line-order dialog: pastes rows of tabular text from the clipboard (or takes those of a table
+// file), shows the cells of the first row, lets the user assign columns to the nine envelope fields, and on OK turns every row
 // into a mailing record: "Slfile.tmp" is written and read back into the mailing record array, and
 // the record keys fill the mailing list.
 
@@ -11,6 +11,7 @@
 #include <array>
 
 struct AppContext;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -26,6 +27,8 @@ public:
     void pasteClipboard();
     // The same for the given text.
     void pasteText(const QString &text);
+    // The same for rows read from a table file (cells joined by tabs).
+    void showRows(QStringList rows);
 
     // A click on the box of a field: the selected cell is assigned to it (none: the box is emptied).
     void assignSelectedColumn(int field);
@@ -42,6 +45,8 @@ public:
     QListWidget *columnList() const { return m_columnList; }
     QLineEdit *fieldBox(int field) const { return m_boxes.at(field); }
     QLabel *countLabel() const { return m_countLabel; }
+    // "Первая строка — заголовки столбцов": ticked, the first row names the columns and is no record.
+    QCheckBox *titleRowBox() const { return m_titleRowBox; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,5 +57,6 @@ private:
     QStringList m_rows;
     QListWidget *m_columnList = nullptr;
     QLabel *m_countLabel = nullptr;
+    QCheckBox *m_titleRowBox = nullptr;
     std::array<QLineEdit *, MailingData::MailingRecordLines> m_boxes{};
 };
