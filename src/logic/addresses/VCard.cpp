@@ -158,7 +158,9 @@ QString component(const QStringList &components, int index)
     if (index >= components.size())
         return QString();
     QString text = components.at(index);
-    text.replace(u'\n', u' ');
+    for (QChar &c : text)
+        if (c == u'\n' || c == u'\r')
+            c = u' ';
     return text.trimmed();
 }
 

@@ -316,6 +316,7 @@ void Workbook::readRows(int sheet, const std::function<void(const QStringList &,
 void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QStringList &, int)> &row)
 {
     int table = -1;
+    int otherRows = 0;  // rows open outside the sheet
     int tableDepth = 0; // > 0 inside the wanted sheet's element
     bool inRow = false;
     int rowRepeat = 1;
@@ -349,12 +350,17 @@ void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QS
         if (done)
             return;
         const QStringView name = xml.qualifiedName();
+        if (tableDepth == 0) {
+            // Outside the sheet: tables are counted as the sheet names were, those inside rows not.
+            if (xml.isStartElement() && name == QLatin1String("table:table-row"))
+                ++otherRows;
+            else if (xml.isEndElement() && name == QLatin1String("table:table-row"))
+                --otherRows;
+            else if (xml.isStartElement() && name == QLatin1String("table:table") && otherRows == 0 && ++table == sheet)
+                tableDepth = 1;
+            return;
+        }
         if (xml.isStartElement()) {
-            if (tableDepth == 0) {
-                if (name == QLatin1String("table:table") && !inRow && ++table == sheet)
-                    tableDepth = 1;
-                return;
-            }
             ++tableDepth;
             if (skipDepth > 0) {
                 ++skipDepth;
@@ -392,7 +398,7 @@ void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QS
             } else if (inCell && name == QLatin1String("text:line-break")) {
                 text += u'\n';
             }
-        } else if (xml.isEndElement() && tableDepth > 0) {
+        } else if (xml.isEndElement()) {
             if (skipDepth > 0) {
                 --skipDepth;
                 --tableDepth;
