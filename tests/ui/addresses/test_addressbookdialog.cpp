@@ -3,6 +3,7 @@
 
 #include "logic/addresses/AddressBook.h"
 #include "logic/files/Codepage.h"
+#include "logic/mailing/BookTransfer.h"
 #include "logic/print/PrintingService.h"
 #include "support/FailingWrites.h"
 #include "support/TestSupport.h"
@@ -550,6 +551,39 @@ private slots:
         QCOMPARE(w.shown(), w.fileNamesSorted());
         QVERIFY(w.shown().contains(QStringLiteral("Чужой")));
         QVERIFY(!w.shown().contains(QStringLiteral("анна")));
+    }
+
+    // A phone's contacts imported over a book that holds one of them, then names exported.
+    void importAskingAboutTakenNamesThenExport()
+    {
+        const QByteArray book = crlfLines(bookRecord({"Тарас Шевченко", "старый адрес", "", "", "", "", ""}) +
+                                          bookRecord({"Коваль Пётр", "", "", "", "", "", ""}));
+        Window w(&book);
+        w.messages().choices = {0}; // "Заменить", for all the names
+        w.messages().forAllAnswers = {true};
+        w.form->importFile(fixturePath(QStringLiteral("addresses/phone-3.0.vcf")));
+        QCOMPARE(w.messages().questions.size(), 1);
+        QVERIFY(w.messages().questions.first().contains(QStringLiteral("Тарас Шевченко")));
+        QCOMPARE(w.messages().shown.last(), QStringLiteral("Добавлено: 2, заменено: 2, пропущено: 0.\n"
+                                                           "Без почтового адреса: Без Адреса"));
+        QCOMPARE(w.shown(), w.fileNamesSorted());
+        QCOMPARE(w.shown().size(), 4);
+
+        w.select(QStringLiteral("Коваль Пётр"));
+        QListView *list = w.form->namesList();
+        const QModelIndex taras = list->model()->index(int(w.shown().indexOf(QStringLiteral("Тарас Шевченко"))), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualRect(taras).center());
+        const QString selected = w.program.dir().filePath(QStringLiteral("selected.vcf"));
+        w.form->exportFile(selected, true);
+        const QList<Contact> contacts = booktransfer::readContacts(selected);
+        QCOMPARE(contacts.size(), 2);
+        QStringList codes{contacts.at(0).addresses.first().postalCode, contacts.at(1).addresses.first().postalCode};
+        codes.sort();
+        QCOMPARE(codes, (QStringList{QStringLiteral("01001"), QStringLiteral("65000")}));
+        const QString all = w.program.dir().filePath(QStringLiteral("all.csv"));
+        w.form->exportFile(all, false);
+        QCOMPARE(booktransfer::readContacts(all).size(), 4);
+        QVERIFY(w.messages().errors.isEmpty());
     }
 
     void senderButtonOpensSenderDialogBeside()

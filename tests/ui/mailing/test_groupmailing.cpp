@@ -7,6 +7,7 @@
 #include "ui/mailing/GroupMailingWindow.h"
 #include "ui/mailing/LineOrderDialog.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -87,6 +88,41 @@ private slots:
     {
         window.reset();
         program.reset();
+    }
+
+    // A workbook's sheet opened from the file gives the records that the same rows pasted give.
+    void tableFileAsPastedRows()
+    {
+        const QString pasted = t("Фамилия\tИмя\tУлица\tГород\tИндекс\tДата\r\n"
+                                 "Иванов\tИван\tул. Крещатик, 1 кв. 5\tКиев\t01001\t05.03.2024\r\n"
+                                 "Петров\t\t\tЛьвов\t79000\r\nПетров\t\t\tЛьвов\t79000\r\n"
+                                 "Сидоренко    Олег\t\"Ольга\"\tпр. Мира; 7\tДнепр\t49000\r\n");
+        QByteArray records[2];
+        for (int way = 0; way < 2; ++way) {
+            open();
+            chooseOtherSource();
+            QVERIFY(child<QPushButton>("openTableButton")->isEnabled());
+            if (way == 0) {
+                QGuiApplication::clipboard()->setText(pasted);
+                click("createButton");
+            } else {
+                window->openTableFile(fixturePath(QStringLiteral("mailing/workbook.xlsx")), 0);
+            }
+            LineOrderDialog *d = window->lineOrderDialog();
+            QVERIFY(d);
+            QVERIFY(d->titleRowBox()->isChecked());
+            for (auto [field, column] : {std::pair{FieldSurname, 0}, {FieldStreet, 2}, {FieldTown, 3}, {FieldZipCode, 4}}) {
+                d->columnList()->setCurrentRow(column);
+                d->assignSelectedColumn(field);
+            }
+            program->messages().answers = {true}; // the two rows of one surname
+            d->createRecords();
+            records[way] = program->dir().read(QStringLiteral("Slfile.tmp"));
+            QCOMPARE(program->state().mailingList().size(), 4);
+        }
+        QCOMPARE(records[1], records[0]);
+        window->openTableFile(fixturePath(QStringLiteral("mailing/named_as_workbook.xlsx")));
+        QVERIFY(program->messages().errors.last().contains(t("не zip-архив")));
     }
 
     void openedState_data()

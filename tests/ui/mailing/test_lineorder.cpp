@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 #include "ui/mailing/LineOrderDialog.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -174,6 +175,36 @@ private slots:
         QVERIFY(!d.isVisible());
         QVERIFY(!program->dir().exists(QStringLiteral("Slfile.tmp")));
         QCOMPARE(program->state().mailingList(), QStringList{t("прежний")});
+    }
+
+    // "Первая строка — заголовки столбцов": ticked when the first row names the columns; ticked, that
+    // row is no record.
+    void titleRow_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<bool>("detected");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QStringList>("keys");
+        const QString titled = t("Фамилия\tГород\r\nИванов\tКиев\r\n");
+        QTest::newRow("titles detected") << titled << true << true << QStringList{t("Иванов")};
+        QTest::newRow("titles unticked") << titled << true << false << QStringList{t("Фамилия"), t("Иванов")};
+        QTest::newRow("no titles") << ThreeColumns << false << false
+                                   << QStringList{t("Иванов"), t("Петренко"), t("Коваль")};
+        QTest::newRow("ticked by hand") << ThreeColumns << false << true << QStringList{t("Петренко"), t("Коваль")};
+    }
+    void titleRow()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(bool, detected);
+        QFETCH(bool, ticked);
+        QFETCH(QStringList, keys);
+        LineOrderDialog &d = open(clipboard);
+        QCOMPARE(d.titleRowBox()->isChecked(), detected);
+        if (ticked != detected)
+            QTest::mouseClick(d.titleRowBox(), Qt::LeftButton, {}, QPoint(4, d.titleRowBox()->height() / 2));
+        assign(FieldSurname, 0);
+        d.createRecords();
+        QCOMPARE(program->state().mailingList(), keys);
     }
 
     void anyTextAndRaggedRows()
