@@ -184,7 +184,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             // The contacts as a table of their own: name, street, locality, district, region,
             // country, postal code.
             int withoutAddress = 0;
-            contactRows = booktransfer::contactsAsTextTable(booktransfer::readContacts(o.vcardFile), &withoutAddress);
+            contactRows = booktransfer::contactsAsTextTable(booktransfer::readVCardFile(o.vcardFile), &withoutAddress);
             if (withoutAddress > 0)
                 printErr(QCoreApplication::translate("veltora-batch",
                                                      "veltora-batch: --vcard «%1»: контактов без почтового адреса "

@@ -193,8 +193,11 @@ QByteArray csvOfContacts(const QList<Contact> &contacts)
 
 QList<Contact> readContacts(const QString &path)
 {
-    if (!isVCardFile(path))
-        return contactsOfTable(path);
+    return isVCardFile(path) ? readVCardFile(path) : contactsOfTable(path);
+}
+
+QList<Contact> readVCardFile(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw IoError(QStringLiteral("%1: %2").arg(path, file.errorString()));

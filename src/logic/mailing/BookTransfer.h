@@ -28,6 +28,8 @@ QByteArray csvOfContacts(const QList<Contact> &contacts);
 // ("Имя", "Индекс", "City" ...); without one its columns are those that csvOfContacts writes.
 // Throws VCardError, TableError, WorkbookError or IoError.
 QList<Contact> readContacts(const QString &path);
+// The contacts of a vCard file, whatever its name. Throws VCardError naming the file, or IoError.
+QList<Contact> readVCardFile(const QString &path);
 
 // The box texts (addressbook::Field order) of the records a contact gives: one per postal address,
 // the first under the contact's name, each other under the name and the kind of its address; the
