@@ -213,6 +213,13 @@ Workbook::Workbook(const QString &path)
             throw IoError(QStringLiteral("%1: %2").arg(path, probe.errorString()));
     }
     m_archive = std::make_unique<Archive>(path, *this);
+    namedFailures([&] { readSheetNames(); });
+    if (m_sheets.isEmpty())
+        fail(tr("в книге нет ни одного листа"));
+}
+
+void Workbook::readSheetNames()
+{
     bool found = false;
     const QByteArray mime = m_archive->readAll(QStringLiteral("mimetype"), &found).trimmed();
     if (found && QString::fromLatin1(mime) == OdsMime) {
@@ -278,8 +285,17 @@ Workbook::Workbook(const QString &path)
     } else {
         fail(tr("zip-архив, но не книга OpenDocument (.ods) и не книга Excel (.xlsx)"));
     }
-    if (m_sheets.isEmpty())
-        fail(tr("в книге нет ни одного листа"));
+}
+
+void Workbook::namedFailures(const std::function<void()> &action) const
+{
+    try {
+        action();
+    } catch (const WorkbookError &e) {
+        if (e.message().startsWith(QStringLiteral("«%1»").arg(m_path)))
+            throw;
+        fail(e.message());
+    }
 }
 
 Workbook::~Workbook() = default;
@@ -301,16 +317,12 @@ void Workbook::readRows(int sheet, const std::function<void(const QStringList &,
 {
     if (sheet < 0 || sheet >= m_sheets.size())
         fail(tr("нет листа номер %1").arg(sheet + 1));
-    try {
+    namedFailures([&] {
         if (m_kind == TableKind::OpenDocument)
             readOpenDocumentRows(sheet, row);
         else
             readOfficeRows(sheet, row);
-    } catch (const WorkbookError &e) {
-        if (e.message().startsWith(QStringLiteral("«%1»").arg(m_path)))
-            throw;
-        fail(e.message());
-    }
+    });
 }
 
 void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QStringList &, int)> &row)

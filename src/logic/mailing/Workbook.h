@@ -57,6 +57,9 @@ public:
 
 private:
     class Archive;
+    void readSheetNames();
+    // Runs the action; a WorkbookError that does not name the file yet is thrown again naming it.
+    void namedFailures(const std::function<void()> &action) const;
     void readOpenDocumentRows(int sheet, const std::function<void(const QStringList &, int)> &row);
     void readOfficeRows(int sheet, const std::function<void(const QStringList &, int)> &row);
     void loadOfficeStrings();
