@@ -196,12 +196,20 @@ TableKind tableKindOf(const QString &path)
             throw wrong(tr("файл назван книгой .%1, но это не книга (не zip-архив)").arg(suffix));
         return TableKind::Text;
     }
-    const Workbook book(path);
-    if (suffix == QLatin1String("ods") && book.kind() != TableKind::OpenDocument)
+    // Which workbook: by its parts, as the reader tells them apart.
+    int error = 0;
+    zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!zip)
+        return Workbook(path).kind(); // reports the damaged archive as the reader does
+    const bool ods = zip_name_locate(zip, "mimetype", 0) >= 0 && zip_name_locate(zip, "content.xml", 0) >= 0;
+    const bool xlsx = zip_name_locate(zip, "xl/workbook.xml", 0) >= 0;
+    zip_discard(zip);
+    const TableKind kind = ods ? TableKind::OpenDocument : xlsx ? TableKind::OfficeOpenXml : Workbook(path).kind();
+    if (suffix == QLatin1String("ods") && kind != TableKind::OpenDocument)
         throw wrong(tr("файл назван .ods, но это книга другого формата"));
-    if (suffix == QLatin1String("xlsx") && book.kind() != TableKind::OfficeOpenXml)
+    if (suffix == QLatin1String("xlsx") && kind != TableKind::OfficeOpenXml)
         throw wrong(tr("файл назван .xlsx, но это книга другого формата"));
-    return book.kind();
+    return kind;
 }
 
 Workbook::Workbook(const QString &path)
@@ -227,27 +235,72 @@ void Workbook::readSheetNames()
         const QByteArray manifest = m_archive->readAll(QStringLiteral("META-INF/manifest.xml"));
         if (manifest.contains("encryption-data"))
             fail(tr("книга защищена паролем"));
-        // The sheet names: the table:name of every top-level table of the content.
-        int depth = 0;
+        // The sheet names: the table:name of every table that is not inside a row. The content is
+        // only scanned for the tags of tables and rows here, which is several times faster than
+        // parsing it; the rows are parsed when they are read.
+        QByteArray pending;
         int rowDepth = 0;
-        XmlPart part([&](QXmlStreamReader &xml) {
-            if (xml.isStartElement()) {
-                ++depth;
-                if (xml.qualifiedName() == QLatin1String("table:table-row"))
+        const auto scan = [&](bool atEnd) {
+            qsizetype pos = 0;
+            for (;;) {
+                const qsizetype open = pending.indexOf('<', pos);
+                if (open < 0) {
+                    pending.clear();
+                    return;
+                }
+                // Only the tags of tables and rows are looked into ("<" never stands inside a tag).
+                const QByteArrayView head = QByteArrayView(pending).sliced(open + 1);
+                if (head.size() < 17 && !atEnd) {
+                    pending.remove(0, open);
+                    return;
+                }
+                if (!head.startsWith("table:table") && !head.startsWith("/table:table-row")) {
+                    pos = open + 1;
+                    continue;
+                }
+                qsizetype close = open + 1;
+                for (char quote = 0; close < pending.size(); ++close) {
+                    const char c = pending.at(close);
+                    if (quote)
+                        quote = c == quote ? 0 : quote;
+                    else if (c == '"' || c == '\'')
+                        quote = c;
+                    else if (c == '>')
+                        break;
+                }
+                if (close >= pending.size()) {
+                    if (atEnd)
+                        fail(tr("content.xml: часть обрывается"));
+                    pending.remove(0, open); // the tag goes on in the next chunk
+                    return;
+                }
+                const QByteArrayView tag(pending.constData() + open + 1, close - open - 1);
+                const auto named = [&](const char *name) {
+                    const qsizetype n = qstrlen(name);
+                    return tag.startsWith(name) && (tag.size() == n || tag.at(n) == ' ' || tag.at(n) == '/' ||
+                                                    tag.at(n) == '\t' || tag.at(n) == '\n' || tag.at(n) == '\r');
+                };
+                if (named("table:table-row") && !tag.endsWith('/')) {
                     ++rowDepth;
-                else if (rowDepth == 0 && xml.qualifiedName() == QLatin1String("table:table"))
-                    m_sheets.append(xml.attributes().value(QLatin1String("table:name")).toString());
-            } else if (xml.isEndElement()) {
-                --depth;
-                if (xml.qualifiedName() == QLatin1String("table:table-row"))
+                } else if (named("/table:table-row")) {
                     --rowDepth;
+                } else if (named("table:table") && rowDepth == 0) {
+                    QXmlStreamReader element("<" + tag.toByteArray() + (tag.endsWith('/') ? ">" : "/>"));
+                    element.setNamespaceProcessing(false);
+                    element.readNextStartElement();
+                    if (element.hasError())
+                        fail(tr("content.xml: %1").arg(element.errorString()));
+                    m_sheets.append(element.attributes().value(QLatin1String("table:name")).toString());
+                }
+                pos = close + 1;
             }
-        });
-        if (!m_archive->read(QStringLiteral("content.xml"), [&](const QByteArray &c) { part.add(c); }))
+        };
+        if (!m_archive->read(QStringLiteral("content.xml"), [&](const QByteArray &c) {
+                pending.append(c);
+                scan(false);
+            }))
             fail(tr("нет части content.xml"));
-        const QString error = part.finish();
-        if (!error.isEmpty())
-            fail(tr("content.xml: %1").arg(error));
+        scan(true);
     } else if (m_archive->has("xl/workbook.xml")) {
         m_kind = TableKind::OfficeOpenXml;
         QHash<QString, QString> targets;
