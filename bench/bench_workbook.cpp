@@ -17,8 +17,8 @@
 #include "ui/main/Program.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -98,32 +98,40 @@ void writeXlsx(const QString &path)
         cell('B', r, name);
         cell('C', r, shared(street(i)));
         cell('D', r, town);
-        sheet += "<c r=\"E" + QByteArray::number(r) + "\" s=\"1\"><v>" + QByteArray::number(postalCode(i)) + "</v></c></row>";
+        sheet += "<c r=\"E" + QByteArray::number(r) + "\" s=\"1\"><v>" + QByteArray::number(postalCode(i)) +
+                 "</v></c></row>";
     }
     sheet += "</sheetData></worksheet>";
     const QByteArray ns = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
     const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    writeZip(path,
-             {{"[Content_Types].xml", "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-              {"xl/workbook.xml", "<?xml version=\"1.0\"?><workbook " + ns + " xmlns:r=\"" + rel +
-                                      "\"><sheets><sheet name=\"Адреса\" sheetId=\"1\" r:id=\"rId1\"/><sheet "
-                                      "name=\"Прочее\" sheetId=\"2\" r:id=\"rId2\"/></sheets></workbook>"},
-              {"xl/_rels/workbook.xml.rels",
-               "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-               "<Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" "
-               "Target=\"worksheets/sheet2.xml\"/></Relationships>"},
-              {"xl/styles.xml", "<?xml version=\"1.0\"?><styleSheet " + ns +
-                                    "><numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"00000\"/></numFmts>"
-                                    "<cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/></cellXfs></styleSheet>"},
-              {"xl/sharedStrings.xml", "<?xml version=\"1.0\"?><sst " + ns + ">" + strings + "</sst>"},
-              {"xl/worksheets/sheet1.xml", sheet},
-              {"xl/worksheets/sheet2.xml", "<?xml version=\"1.0\"?><worksheet " + ns +
-                                               "><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>другое</t></is></c></row></sheetData></worksheet>"}});
+    writeZip(
+        path,
+        {{"[Content_Types].xml",
+          "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+         {"xl/workbook.xml", "<?xml version=\"1.0\"?><workbook " + ns + " xmlns:r=\"" + rel +
+                                 "\"><sheets><sheet name=\"Адреса\" sheetId=\"1\" r:id=\"rId1\"/><sheet "
+                                 "name=\"Прочее\" sheetId=\"2\" r:id=\"rId2\"/></sheets></workbook>"},
+         {"xl/_rels/workbook.xml.rels",
+          "<?xml version=\"1.0\"?><Relationships "
+          "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+          "<Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" "
+          "Target=\"worksheets/sheet2.xml\"/></Relationships>"},
+         {"xl/styles.xml",
+          "<?xml version=\"1.0\"?><styleSheet " + ns +
+              "><numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"00000\"/></numFmts>"
+              "<cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/></cellXfs></styleSheet>"},
+         {"xl/sharedStrings.xml", "<?xml version=\"1.0\"?><sst " + ns + ">" + strings + "</sst>"},
+         {"xl/worksheets/sheet1.xml", sheet},
+         {"xl/worksheets/sheet2.xml", "<?xml version=\"1.0\"?><worksheet " + ns +
+                                          "><sheetData><row r=\"1\"><c r=\"A1\" "
+                                          "t=\"inlineStr\"><is><t>другое</t></is></c></row></sheetData></worksheet>"}});
 }
 
 void writeOds(const QString &path)
 {
-    const auto text = [](const QString &t) { return "<table:table-cell office:value-type=\"string\"><text:p>" + xmlText(t) + "</text:p></table:table-cell>"; };
+    const auto text = [](const QString &t) {
+        return "<table:table-cell office:value-type=\"string\"><text:p>" + xmlText(t) + "</text:p></table:table-cell>";
+    };
     QByteArray content =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content "
         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
@@ -147,12 +155,14 @@ void writeOds(const QString &path)
     }
     content += "<table:table-row table:number-rows-repeated=\"1048000\"><table:table-cell "
                "table:number-columns-repeated=\"1024\"/></table:table-row></table:table><table:table "
-               "table:name=\"Прочее\"><table:table-row>" + text(QStringLiteral("другое")) +
+               "table:name=\"Прочее\"><table:table-row>" +
+               text(QStringLiteral("другое")) +
                "</table:table-row></table:table></office:spreadsheet></office:body></office:document-content>";
-    writeZip(path, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-                    {"META-INF/manifest.xml", "<?xml version=\"1.0\"?><manifest:manifest "
-                                              "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\"/>"},
-                    {"content.xml", content}});
+    writeZip(path,
+             {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+              {"META-INF/manifest.xml", "<?xml version=\"1.0\"?><manifest:manifest "
+                                        "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\"/>"},
+              {"content.xml", content}});
 }
 
 struct Run
@@ -195,8 +205,8 @@ Run runProcess(const QString &exe, const QStringList &args)
 int openInWindow(const QString &file)
 {
     QTemporaryDir work;
-    Program program(work.path(), QString(), std::make_unique<RecordingMessages>(), std::make_unique<RecordingPrinting>(),
-                    std::make_unique<RecordingDesktop>());
+    Program program(work.path(), QString(), std::make_unique<RecordingMessages>(),
+                    std::make_unique<RecordingPrinting>(), std::make_unique<RecordingDesktop>());
     AppContext &ctx = program.ctx();
     ctx.workDir.writeBytes(QStringLiteral("ShowFile"), QByteArray(1, '\1'));
     GroupMailingWindow window(ctx, nullptr, nullptr, nullptr);
@@ -206,7 +216,8 @@ int openInWindow(const QString &file)
     LineOrderDialog *dialog = window.lineOrderDialog();
     if (!dialog || !dialog->titleRowBox()->isChecked() || dialog->rows().size() != Rows + 1)
         return 2;
-    for (const auto &[field, column] : {std::pair{FieldSurname, 0}, {FieldName, 1}, {FieldStreet, 2}, {FieldTown, 3}, {FieldZipCode, 4}}) {
+    for (const auto &[field, column] :
+         {std::pair{FieldSurname, 0}, {FieldName, 1}, {FieldStreet, 2}, {FieldTown, 3}, {FieldZipCode, 4}}) {
         dialog->columnList()->setCurrentRow(column);
         dialog->assignSelectedColumn(field);
     }
@@ -237,7 +248,8 @@ int main(int argc, char *argv[])
     const QString data = qEnvironmentVariable("VELTORA_DATA");
     for (const QString &name : QDir(data).entryList(QDir::Files))
         QFile::copy(QDir(data).filePath(name), dir.filePath(name));
-    const QString xlsx = dir.filePath(QStringLiteral("addresses.xlsx")), ods = dir.filePath(QStringLiteral("addresses.ods"));
+    const QString xlsx = dir.filePath(QStringLiteral("addresses.xlsx")),
+                  ods = dir.filePath(QStringLiteral("addresses.ods"));
     writeXlsx(xlsx);
     writeOds(ods);
     const QString batch = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/veltora-batch"));
@@ -265,8 +277,8 @@ int main(int argc, char *argv[])
                             QStringLiteral("< 2000 ms"), printer.ms, 2000, QStringLiteral("ms"));
         bench::report(QStringLiteral("veltora-batch: its processor time (.%1)").arg(kind), QStringLiteral("-"),
                       printer.cpuMs, 1e300, QStringLiteral("ms"));
-        ok &= bench::report(QStringLiteral("veltora-batch: its peak memory (.%1)").arg(kind), QStringLiteral("< 200 MB"),
-                            printer.peakMb, 200, QStringLiteral("MB"));
+        ok &= bench::report(QStringLiteral("veltora-batch: its peak memory (.%1)").arg(kind),
+                            QStringLiteral("< 200 MB"), printer.peakMb, 200, QStringLiteral("MB"));
     }
     return ok ? 0 : 1;
 }

@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 stream.scan([&](const QStringList &cells, int) { streamed.append(cells); });
                 // Rows whose cells are all blanks are left out by the stream.
                 rows.removeIf([](const QStringList &cells) {
-                    return std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.trimmed().isEmpty(); });
+                    return std::all_of(cells.begin(), cells.end(),
+                                       [](const QString &c) { return c.trimmed().isEmpty(); });
                 });
                 FUZZ_CHECK(streamed == rows);
             }

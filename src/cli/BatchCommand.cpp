@@ -8,8 +8,8 @@
 #include "logic/files/IoError.h"
 #include "logic/files/SettingsFiles.h"
 #include "logic/files/WorkDir.h"
-#include "logic/mailing/MailingChecks.h"
 #include "logic/mailing/BookTransfer.h"
+#include "logic/mailing/MailingChecks.h"
 #include "logic/mailing/TableFile.h"
 #include "logic/mailing/TableMailing.h"
 #include "logic/print/BatchPrint.h"
@@ -196,14 +196,17 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                           TitleRow::Absent);
             listSize = table->size();
         } else if (o.source == Options::Source::Table) {
-            table.emplace(o.tableFile, o.encoding, o.columns, o.header, [&] {
-                printErr(QCoreApplication::translate(
-                             "veltora-batch",
-                             "veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не "
-                             "печатается (--no-header печатает её) / the first row looks like column titles "
-                             "and is not printed (--no-header prints it)")
-                             .arg(o.tableFile));
-            }, o.sheet);
+            table.emplace(
+                o.tableFile, o.encoding, o.columns, o.header,
+                [&] {
+                    printErr(QCoreApplication::translate(
+                                 "veltora-batch",
+                                 "veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не "
+                                 "печатается (--no-header печатает её) / the first row looks like column titles "
+                                 "and is not printed (--no-header prints it)")
+                                 .arg(o.tableFile));
+                },
+                o.sheet);
             listSize = table->size();
         } else {
             loadRecipients(o, *dir, state);

@@ -306,7 +306,8 @@ Options parseArguments(const QStringList &args)
         throw InputError(
             QCoreApplication::translate("veltora-batch", "--table требует --columns / --table needs --columns"));
     if (o.source != Options::Source::Table && !o.sheet.isEmpty())
-        throw InputError(QCoreApplication::translate("veltora-batch", "--sheet — только с --table / --sheet goes with --table"));
+        throw InputError(
+            QCoreApplication::translate("veltora-batch", "--sheet — только с --table / --sheet goes with --table"));
     if (o.source != Options::Source::Table &&
         (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect || o.header != TitleRow::Detect))
         throw InputError(QCoreApplication::translate(

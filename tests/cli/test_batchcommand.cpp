@@ -468,25 +468,33 @@ private slots:
         QTest::addColumn<QStringList>("firstWords");
         QTest::addColumn<QString>("says");
         const QString xlsx = QStringLiteral("mailing/workbook.xlsx"), ods = QStringLiteral("mailing/workbook.ods");
-        QTest::newRow(".xlsx, first sheet")
-            << QStringList{QStringLiteral("--table"), xlsx, QStringLiteral("--columns"), QStringLiteral("0,1,-,2,3,-,-,-,4")}
-            << 0 << QStringList{QStringLiteral("01001"), QStringLiteral("Петров"), QStringLiteral("Петров"), QStringLiteral("49000")}
-            << QStringLiteral("titles");
+        QTest::newRow(".xlsx, first sheet") << QStringList{QStringLiteral("--table"), xlsx, QStringLiteral("--columns"),
+                                                           QStringLiteral("0,1,-,2,3,-,-,-,4")}
+                                            << 0
+                                            << QStringList{QStringLiteral("01001"), QStringLiteral("Петров"),
+                                                           QStringLiteral("Петров"), QStringLiteral("49000")}
+                                            << QStringLiteral("titles");
         QTest::newRow(".ods, named sheet")
-            << QStringList{QStringLiteral("--table"), ods, QStringLiteral("--sheet"), QStringLiteral("Прочее"),
+            << QStringList{QStringLiteral("--table"),   ods,
+                           QStringLiteral("--sheet"),   QStringLiteral("Прочее"),
                            QStringLiteral("--columns"), QStringLiteral("0,1,-,-,-,-,-,-,-")}
             << 0 << QStringList{QStringLiteral("второй лист")} << QString();
-        QTest::newRow("no such sheet")
-            << QStringList{QStringLiteral("--table"), ods, QStringLiteral("--sheet"), QStringLiteral("Нет"),
-                           QStringLiteral("--columns"), QStringLiteral("0,1,-,-,-,-,-,-,-")}
-            << 2 << QStringList() << QStringLiteral("Адреса, Прочее");
-        QTest::newRow("--sheet without --table") << QStringList{QStringLiteral("--book"), QStringLiteral("--sheet"), QStringLiteral("A")}
-                                                 << 2 << QStringList() << QStringLiteral("--sheet");
-        QTest::newRow("phone contacts") << QStringList{QStringLiteral("--vcard"), QStringLiteral("addresses/phone-3.0.vcf")} << 0
-                                        << QStringList{QStringLiteral("Шевченко"), QStringLiteral("Петренко"), QStringLiteral("Коваль")}
+        QTest::newRow("no such sheet") << QStringList{QStringLiteral("--table"),   ods,
+                                                      QStringLiteral("--sheet"),   QStringLiteral("Нет"),
+                                                      QStringLiteral("--columns"), QStringLiteral("0,1,-,-,-,-,-,-,-")}
+                                       << 2 << QStringList() << QStringLiteral("Адреса, Прочее");
+        QTest::newRow("--sheet without --table")
+            << QStringList{QStringLiteral("--book"), QStringLiteral("--sheet"), QStringLiteral("A")} << 2
+            << QStringList() << QStringLiteral("--sheet");
+        QTest::newRow("phone contacts") << QStringList{QStringLiteral("--vcard"),
+                                                       QStringLiteral("addresses/phone-3.0.vcf")}
+                                        << 0
+                                        << QStringList{QStringLiteral("Шевченко"), QStringLiteral("Петренко"),
+                                                       QStringLiteral("Коваль")}
                                         << QStringLiteral("contacts without a postal address (not printed): 1");
-        QTest::newRow("desktop contacts") << QStringList{QStringLiteral("--vcard"), QStringLiteral("addresses/desktop-4.0.vcf")}
-                                          << 0 << QStringList{QStringLiteral("Мельник"), QStringLiteral("Броварський")} << QString();
+        QTest::newRow("desktop contacts")
+            << QStringList{QStringLiteral("--vcard"), QStringLiteral("addresses/desktop-4.0.vcf")} << 0
+            << QStringList{QStringLiteral("Мельник"), QStringLiteral("Броварський")} << QString();
         QTest::newRow("a table as contacts") << QStringList{QStringLiteral("--vcard"), xlsx} << 2 << QStringList()
                                              << QStringLiteral("это не файл vCard");
     }
@@ -500,7 +508,8 @@ private slots:
             if (a.contains(QLatin1Char('/')))
                 a = fixturePath(a);
         const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
-        const Run r = runBatch(QStringList{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("-o"), out} + args);
+        const Run r =
+            runBatch(QStringList{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("-o"), out} + args);
         QVERIFY2(r.status == status, qPrintable(r.err));
         QVERIFY2(r.err.contains(says), qPrintable(r.err));
         QCOMPARE(QFile::exists(out), status == 0);

@@ -276,7 +276,7 @@ QList<Contact> read(const QByteArray &bytes)
             if (--depth > 0)
                 continue;
             anyContact = true;
-            current.name = !formattedName.isEmpty()  ? formattedName
+            current.name = !formattedName.isEmpty()    ? formattedName
                            : !structuredName.isEmpty() ? structuredName
                                                        : organisation;
             current.addresses = preferred + others;

@@ -14,12 +14,24 @@ namespace booktransfer {
 
 namespace {
 
-enum Column { NameColumn, StreetColumn, LocalityColumn, DistrictColumn, RegionColumn, CountryColumn, CodeColumn, Columns };
+enum Column {
+    NameColumn,
+    StreetColumn,
+    LocalityColumn,
+    DistrictColumn,
+    RegionColumn,
+    CountryColumn,
+    CodeColumn,
+    Columns
+};
 
 // The title row of the CSV file: a format, the same in every language of the program.
-const QStringList CsvTitles = {QStringLiteral("Имя"),     QStringLiteral("Улица, дом, квартира"),
-                               QStringLiteral("Населенный пункт"), QStringLiteral("Район"),
-                               QStringLiteral("Область"), QStringLiteral("Страна"),
+const QStringList CsvTitles = {QStringLiteral("Имя"),
+                               QStringLiteral("Улица, дом, квартира"),
+                               QStringLiteral("Населенный пункт"),
+                               QStringLiteral("Район"),
+                               QStringLiteral("Область"),
+                               QStringLiteral("Страна"),
                                QStringLiteral("Почтовый индекс")};
 
 QString csvCell(const QString &text)
@@ -132,8 +144,13 @@ QList<Contact> contactsOfTable(const QString &path)
             fields[NameColumn] = (cells.at(surnameColumn).simplified() + u' ' + fields[NameColumn]).trimmed();
         Contact contact;
         contact.name = fields[NameColumn];
-        PostalAddress a{fields[StreetColumn], fields[LocalityColumn], fields[DistrictColumn], fields[RegionColumn],
-                        fields[CodeColumn],   fields[CountryColumn],  QString()};
+        PostalAddress a{fields[StreetColumn],
+                        fields[LocalityColumn],
+                        fields[DistrictColumn],
+                        fields[RegionColumn],
+                        fields[CodeColumn],
+                        fields[CountryColumn],
+                        QString()};
         if (!a.isEmpty())
             contact.addresses.append(a);
         if (!contact.name.isEmpty() || !a.isEmpty())
@@ -162,8 +179,12 @@ QList<Contact> contactsOfBook(const QStringList &bookLines, const QStringList *n
         const auto field = [&](int f) { return f < length ? addressbook::textOf(bookLines.at(slot + f)) : QString(); };
         Contact c;
         c.name = addressbook::textOf(bookLines.at(slot));
-        const PostalAddress a{field(addressbook::Street),  field(addressbook::Locality),   field(addressbook::District),
-                              field(addressbook::Region),  field(addressbook::PostalCode), field(addressbook::Country),
+        const PostalAddress a{field(addressbook::Street),
+                              field(addressbook::Locality),
+                              field(addressbook::District),
+                              field(addressbook::Region),
+                              field(addressbook::PostalCode),
+                              field(addressbook::Country),
                               QString()};
         if (!a.isEmpty())
             c.addresses.append(a);
@@ -217,9 +238,10 @@ QList<QStringList> recordsOfContact(const Contact &contact)
         const PostalAddress &a = contact.addresses.at(i);
         QString name = contact.name;
         if (i > 0) {
-            const QString kind = a.type == QLatin1String("home")   ? QCoreApplication::translate("BookTransfer", "дом")
-                                 : a.type == QLatin1String("work") ? QCoreApplication::translate("BookTransfer", "работа")
-                                                                   : QCoreApplication::translate("BookTransfer", "адрес %1").arg(i + 1);
+            const QString kind = a.type == QLatin1String("home") ? QCoreApplication::translate("BookTransfer", "дом")
+                                 : a.type == QLatin1String("work")
+                                     ? QCoreApplication::translate("BookTransfer", "работа")
+                                     : QCoreApplication::translate("BookTransfer", "адрес %1").arg(i + 1);
             name += QStringLiteral(" (%1)").arg(kind);
         }
         records.append({name, a.street, a.locality, a.district, a.region, a.country, a.postalCode});

@@ -63,7 +63,8 @@ QList<Token> tokens(const QString &section)
             const qsizetype end = section.indexOf(u']', i + 1);
             i = end < 0 ? section.size() : end; // a colour, a condition or a locale
         } else if (QStringLiteral("0#?.,%Ee+-/yYmMdDhHsS").contains(c) ||
-                   (c.toLower() == u'a' && section.mid(i, 5).compare(QLatin1String("AM/PM"), Qt::CaseInsensitive) == 0)) {
+                   (c.toLower() == u'a' &&
+                    section.mid(i, 5).compare(QLatin1String("AM/PM"), Qt::CaseInsensitive) == 0)) {
             if (c.toLower() == u'a') {
                 out.append({u'A', QString()});
                 i += 4;
@@ -264,33 +265,60 @@ QString formatDigits(double value, const QList<Token> &section)
 QString builtInFormat(int id)
 {
     switch (id) {
-    case 0: return QStringLiteral("General");
-    case 1: return QStringLiteral("0");
-    case 2: return QStringLiteral("0.00");
-    case 3: return QStringLiteral("#,##0");
-    case 4: return QStringLiteral("#,##0.00");
-    case 9: return QStringLiteral("0%");
-    case 10: return QStringLiteral("0.00%");
-    case 11: return QStringLiteral("0.00E+00");
-    case 14: return QStringLiteral("dd.mm.yyyy");
-    case 15: return QStringLiteral("d-mmm-yy");
-    case 16: return QStringLiteral("d-mmm");
-    case 17: return QStringLiteral("mmm-yy");
-    case 18: return QStringLiteral("h:mm AM/PM");
-    case 19: return QStringLiteral("h:mm:ss AM/PM");
-    case 20: return QStringLiteral("h:mm");
-    case 21: return QStringLiteral("h:mm:ss");
-    case 22: return QStringLiteral("dd.mm.yyyy h:mm");
-    case 37: return QStringLiteral("#,##0 ;(#,##0)");
-    case 38: return QStringLiteral("#,##0 ;[Red](#,##0)");
-    case 39: return QStringLiteral("#,##0.00;(#,##0.00)");
-    case 40: return QStringLiteral("#,##0.00;[Red](#,##0.00)");
-    case 45: return QStringLiteral("mm:ss");
-    case 46: return QStringLiteral("[h]:mm:ss");
-    case 47: return QStringLiteral("mm:ss.0");
-    case 48: return QStringLiteral("##0.0E+0");
-    case 49: return QStringLiteral("@");
-    default: return QString();
+    case 0:
+        return QStringLiteral("General");
+    case 1:
+        return QStringLiteral("0");
+    case 2:
+        return QStringLiteral("0.00");
+    case 3:
+        return QStringLiteral("#,##0");
+    case 4:
+        return QStringLiteral("#,##0.00");
+    case 9:
+        return QStringLiteral("0%");
+    case 10:
+        return QStringLiteral("0.00%");
+    case 11:
+        return QStringLiteral("0.00E+00");
+    case 14:
+        return QStringLiteral("dd.mm.yyyy");
+    case 15:
+        return QStringLiteral("d-mmm-yy");
+    case 16:
+        return QStringLiteral("d-mmm");
+    case 17:
+        return QStringLiteral("mmm-yy");
+    case 18:
+        return QStringLiteral("h:mm AM/PM");
+    case 19:
+        return QStringLiteral("h:mm:ss AM/PM");
+    case 20:
+        return QStringLiteral("h:mm");
+    case 21:
+        return QStringLiteral("h:mm:ss");
+    case 22:
+        return QStringLiteral("dd.mm.yyyy h:mm");
+    case 37:
+        return QStringLiteral("#,##0 ;(#,##0)");
+    case 38:
+        return QStringLiteral("#,##0 ;[Red](#,##0)");
+    case 39:
+        return QStringLiteral("#,##0.00;(#,##0.00)");
+    case 40:
+        return QStringLiteral("#,##0.00;[Red](#,##0.00)");
+    case 45:
+        return QStringLiteral("mm:ss");
+    case 46:
+        return QStringLiteral("[h]:mm:ss");
+    case 47:
+        return QStringLiteral("mm:ss.0");
+    case 48:
+        return QStringLiteral("##0.0E+0");
+    case 49:
+        return QStringLiteral("@");
+    default:
+        return QString();
     }
 }
 

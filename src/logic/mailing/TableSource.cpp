@@ -28,7 +28,8 @@ QString joined(const QStringList &cells)
 
 } // namespace
 
-std::optional<QStringList> tableRowsAsText(const QString &path, const std::function<int(const QStringList &)> &chooseSheet)
+std::optional<QStringList> tableRowsAsText(const QString &path,
+                                           const std::function<int(const QStringList &)> &chooseSheet)
 {
     QStringList rows;
     const auto take = [&](const QStringList &cells) {

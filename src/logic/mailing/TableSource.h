@@ -15,7 +15,8 @@
 // shorter than five characters left out (as pasted rows are). A workbook's sheet is the one
 // `chooseSheet` picks from its names (called only when there are several; -1 cancels: nothing is
 // returned). Throws WorkbookError, TableError or IoError.
-std::optional<QStringList> tableRowsAsText(const QString &path, const std::function<int(const QStringList &)> &chooseSheet);
+std::optional<QStringList> tableRowsAsText(const QString &path,
+                                           const std::function<int(const QStringList &)> &chooseSheet);
 
 // A workbook's sheet written as a UTF-8 tab-separated table that TableStream reads, every sheet row
 // on the line of its number (blank rows where the sheet has none). `sheet` names the sheet, empty

@@ -79,11 +79,13 @@ public:
             m_owner.fail(tr("книга защищена паролем"));
         const qint64 size = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) : -1;
         const qint64 packed = (st.valid & ZIP_STAT_COMP_SIZE) ? qint64(st.comp_size) : -1;
-        if (size < 0 || packed < 0 || size > MaxPartSize || (size > SmallPart && size / std::max<qint64>(packed, 1) > MaxInflation))
-            m_owner.fail(tr("часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив")
-                             .arg(name)
-                             .arg(size)
-                             .arg(packed));
+        if (size < 0 || packed < 0 || size > MaxPartSize ||
+            (size > SmallPart && size / std::max<qint64>(packed, 1) > MaxInflation))
+            m_owner.fail(
+                tr("часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив")
+                    .arg(name)
+                    .arg(size)
+                    .arg(packed));
         zip_file_t *file = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
         if (!file)
             m_owner.fail(tr("часть «%1» не читается (%2)").arg(name, QString::fromLocal8Bit(zip_strerror(m_zip))));
@@ -185,9 +187,7 @@ TableKind tableKindOf(const QString &path)
     const QByteArray head = file.read(8);
     file.close();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const auto wrong = [&](const QString &why) {
-        return WorkbookError(tr("«%1»: %2").arg(path, why));
-    };
+    const auto wrong = [&](const QString &why) { return WorkbookError(tr("«%1»: %2").arg(path, why)); };
     if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         throw wrong(tr("это книга старого формата Excel (.xls) или книга, защищённая паролем; "
                        "сохраните её без пароля как .xlsx или .ods"));
@@ -437,7 +437,8 @@ void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QS
                 cells.clear();
                 pendingEmpty = 0;
             } else if (inRow && !inCell &&
-                       (name == QLatin1String("table:table-cell") || name == QLatin1String("table:covered-table-cell"))) {
+                       (name == QLatin1String("table:table-cell") ||
+                        name == QLatin1String("table:covered-table-cell"))) {
                 inCell = true;
                 cellDepth = tableDepth;
                 cellRepeat =

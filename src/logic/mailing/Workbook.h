@@ -69,9 +69,9 @@ private:
     TableKind m_kind = TableKind::Text;
     std::unique_ptr<Archive> m_archive;
     QStringList m_sheets;
-    QStringList m_sheetParts;         // .xlsx: the part of each sheet
-    QStringList m_sharedStrings;      // .xlsx
-    QStringList m_cellFormats;        // .xlsx: the number format code of each cell style
-    bool m_date1904 = false;          // .xlsx: dates counted from 1904
+    QStringList m_sheetParts;    // .xlsx: the part of each sheet
+    QStringList m_sharedStrings; // .xlsx
+    QStringList m_cellFormats;   // .xlsx: the number format code of each cell style
+    bool m_date1904 = false;     // .xlsx: dates counted from 1904
     bool m_sharedStringsLoaded = false;
 };

@@ -13,11 +13,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QSaveFile>
 #include <QListView>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QStringListModel>
 
@@ -362,12 +362,11 @@ void AddressBookDialog::importFile(const QString &path)
         });
         showNames(addressbook::namesOf(m_book.lines()));
         m_detailsBox->clear();
-        QString summary = tr("Добавлено: %1, заменено: %2, пропущено: %3.")
-                              .arg(count.added)
-                              .arg(count.replaced)
-                              .arg(count.skipped);
+        QString summary =
+            tr("Добавлено: %1, заменено: %2, пропущено: %3.").arg(count.added).arg(count.replaced).arg(count.skipped);
         if (!withoutAddress.isEmpty())
-            summary += QLatin1Char('\n') + tr("Без почтового адреса: %1").arg(withoutAddress.join(QStringLiteral(", ")));
+            summary +=
+                QLatin1Char('\n') + tr("Без почтового адреса: %1").arg(withoutAddress.join(QStringLiteral(", ")));
         m_ctx.messages.show(summary);
     });
 }

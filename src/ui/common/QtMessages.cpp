@@ -1,8 +1,8 @@
 #include "ui/common/QtMessages.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 

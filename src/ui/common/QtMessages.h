@@ -9,6 +9,5 @@ public:
     void show(const QString &text) override;
     void error(const QString &text) override;
     bool askYesNo(const QString &text, const QString &caption) override;
-    int askChoice(const QString &text, const QStringList &answers, const QString &forAllCaption,
-                  bool *forAll) override;
+    int askChoice(const QString &text, const QStringList &answers, const QString &forAllCaption, bool *forAll) override;
 };

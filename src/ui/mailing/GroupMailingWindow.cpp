@@ -280,9 +280,8 @@ void GroupMailingWindow::openLineOrderDialog()
 
 void GroupMailingWindow::chooseTableFile()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Открыть таблицу с адресами"), QString(),
-        tr("Таблицы (*.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Открыть таблицу с адресами"), QString(),
+                                                      tr("Таблицы (*.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)"));
     if (!path.isEmpty())
         openTableFile(path);
 }
@@ -294,8 +293,8 @@ void GroupMailingWindow::openTableFile(const QString &path, int sheet)
             if (sheet >= 0)
                 return sheet;
             bool ok = false;
-            const QString name = QInputDialog::getItem(this, tr("Лист книги"), tr("В книге несколько листов. Какой открыть?"),
-                                                       names, 0, false, &ok);
+            const QString name = QInputDialog::getItem(
+                this, tr("Лист книги"), tr("В книге несколько листов. Какой открыть?"), names, 0, false, &ok);
             return ok ? int(names.indexOf(name)) : -1;
         };
         const std::optional<QStringList> rows = tableRowsAsText(path, chooseSheet);

@@ -206,8 +206,7 @@ void LineOrderDialog::createRecords()
             close();
             return;
         }
-        const QStringList records =
-            buildMailingRecords(m_titleRowBox->isChecked() ? m_rows.mid(1) : m_rows, m_columns);
+        const QStringList records = buildMailingRecords(m_titleRowBox->isChecked() ? m_rows.mid(1) : m_rows, m_columns);
         // Rows of one key all print the last one's address: said before the list is made, and the
         // dialog stays open for another key column when the user says no.
         const QList<SharedKey> shared = sharedKeys(records);

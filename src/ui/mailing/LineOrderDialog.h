@@ -1,8 +1,8 @@
 #pragma once
 // The line-order dialog: pastes rows of tabular text from the clipboard (or takes those of a table
-// file), shows the cells of the first row, lets the user assign columns to the nine envelope fields, and on OK turns every row
-// into a mailing record: "Slfile.tmp" is written and read back into the mailing record array, and
-// the record keys fill the mailing list.
+// file), shows the cells of the first row, lets the user assign columns to the nine envelope fields, and on OK turns
+// every row into a mailing record: "Slfile.tmp" is written and read back into the mailing record array, and the record
+// keys fill the mailing list.
 
 #include "logic/mailing/MailingRecordFile.h"
 

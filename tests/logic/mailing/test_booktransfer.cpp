@@ -49,7 +49,8 @@ private slots:
         TempWorkDir from(false), to(false);
         from.write(QStringLiteral("Book.txt"), crlfLines(fullBook()));
         const QList<Contact> contacts = booktransfer::contactsOfBook(fullBook());
-        from.write(file, file.endsWith(QLatin1String(".vcf")) ? vcard::write(contacts) : booktransfer::csvOfContacts(contacts));
+        from.write(file, file.endsWith(QLatin1String(".vcf")) ? vcard::write(contacts)
+                                                              : booktransfer::csvOfContacts(contacts));
         const AddressBook::ImportCount count = importInto(to, from.filePath(file), NameTaken::KeepBoth);
         QCOMPARE(count.added, 4);
         QCOMPARE(to.read(QStringLiteral("Book.txt")), from.read(QStringLiteral("Book.txt")));

@@ -54,7 +54,8 @@ private slots:
         TableMailing mailing(fixturePath(QStringLiteral("mailing/workbook.xlsx")), TableEncoding::Detect,
                              QStringLiteral("0,1,-,2,3,-,-,-,4"), TitleRow::Detect, {}, t("адреса"));
         QCOMPARE(mailing.size(), 4);
-        QCOMPARE(mailing.recipient(0), lines({"Иванов", "Иванов\t", "Иван\t", "ул. Крещатик, 1 кв. 5\t", "Киев\t", "01001\t"}));
+        QCOMPARE(mailing.recipient(0),
+                 lines({"Иванов", "Иванов\t", "Иван\t", "ул. Крещатик, 1 кв. 5\t", "Киев\t", "01001\t"}));
         QCOMPARE(mailing.postalAddress(3).postalCode, t("49000"));
         QVERIFY_THROWS_EXCEPTION(WorkbookError, TableMailing(fixturePath(QStringLiteral("mailing/workbook.ods")),
                                                              TableEncoding::Detect, QStringLiteral("0,-,-,-,-,-,-,-,-"),
@@ -99,11 +100,14 @@ private slots:
         QTest::newRow("percent") << 0.256 << QStringLiteral("0.0%") << QStringLiteral("25.6%");
         QTest::newRow("negative section") << -5.0 << QStringLiteral("0;(0)") << QStringLiteral("(5)");
         QTest::newRow("negative, one section") << -5.5 << QStringLiteral("0.0") << QStringLiteral("-5.5");
-        QTest::newRow("phone with literals") << 1234567.0 << QStringLiteral("000\\-00\\-00") << QStringLiteral("123-45-67");
+        QTest::newRow("phone with literals")
+            << 1234567.0 << QStringLiteral("000\\-00\\-00") << QStringLiteral("123-45-67");
         QTest::newRow("quoted text") << 12.0 << QStringLiteral("\"кв. \"0") << t("кв. 12");
         QTest::newRow("date") << 45356.0 << QStringLiteral("dd\\.mm\\.yyyy") << QStringLiteral("05.03.2024");
-        QTest::newRow("date and time, minutes") << 45356.75 << QStringLiteral("yyyy-mm-dd hh:mm") << QStringLiteral("2024-03-05 18:00");
-        QTest::newRow("locale and colour dropped") << 7.0 << QStringLiteral("[$-419][Red]0.00") << QStringLiteral("7.00");
+        QTest::newRow("date and time, minutes")
+            << 45356.75 << QStringLiteral("yyyy-mm-dd hh:mm") << QStringLiteral("2024-03-05 18:00");
+        QTest::newRow("locale and colour dropped")
+            << 7.0 << QStringLiteral("[$-419][Red]0.00") << QStringLiteral("7.00");
     }
     void numberFormats()
     {

@@ -111,7 +111,8 @@ private slots:
             LineOrderDialog *d = window->lineOrderDialog();
             QVERIFY(d);
             QVERIFY(d->titleRowBox()->isChecked());
-            for (auto [field, column] : {std::pair{FieldSurname, 0}, {FieldStreet, 2}, {FieldTown, 3}, {FieldZipCode, 4}}) {
+            for (auto [field, column] :
+                 {std::pair{FieldSurname, 0}, {FieldStreet, 2}, {FieldTown, 3}, {FieldZipCode, 4}}) {
                 d->columnList()->setCurrentRow(column);
                 d->assignSelectedColumn(field);
             }
