@@ -75,6 +75,70 @@ directory of postal codes (2025)</translation>
         <source>Запись адресата «%1» была изменена или удалена после открытия окна редактирования. Изменения не сохранены.</source>
         <translation>The record of addressee &quot;%1&quot; was changed or deleted after the edit window was opened. The changes were not saved.</translation>
     </message>
+    <message>
+        <source>Импорт и экспорт</source>
+        <translation>Import and export</translation>
+    </message>
+    <message>
+        <source>Импорт из vCard или таблицы…</source>
+        <translation>Import from vCard or a table…</translation>
+    </message>
+    <message>
+        <source>Экспорт всей книги…</source>
+        <translation>Export the whole book…</translation>
+    </message>
+    <message>
+        <source>Экспорт выбранных адресатов…</source>
+        <translation>Export the selected addressees…</translation>
+    </message>
+    <message>
+        <source>Импорт адресатов</source>
+        <translation>Import addressees</translation>
+    </message>
+    <message>
+        <source>Контакты и таблицы (*.vcf *.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)</source>
+        <translation>Contacts and tables (*.vcf *.csv *.tsv *.txt *.ods *.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Экспорт адресатов</source>
+        <translation>Export addressees</translation>
+    </message>
+    <message>
+        <source>Адресаты.vcf</source>
+        <translation>Addressees.vcf</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 (*.vcf);;CSV в UTF-8 (*.csv)</source>
+        <translation>vCard 4.0 (*.vcf);;CSV in UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Адресат «%1» уже есть в адресной книге.</source>
+        <translation>The addressee &quot;%1&quot; is already in the address book.</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Оставить оба</source>
+        <translation>Keep both</translation>
+    </message>
+    <message>
+        <source>Пропустить</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Для всех совпадающих имён</source>
+        <translation>For every name already there</translation>
+    </message>
+    <message>
+        <source>Добавлено: %1, заменено: %2, пропущено: %3.</source>
+        <translation>Added: %1, replaced: %2, skipped: %3.</translation>
+    </message>
+    <message>
+        <source>Без почтового адреса: %1</source>
+        <translation>Without a postal address: %1</translation>
+    </message>
 </context>
 <context>
     <name>AddresseeDialog</name>
@@ -135,6 +199,21 @@ directory of postal codes (2025)</translation>
     <message>
         <source>Не установлены параметры конверта</source>
         <translation>The envelope size is not set</translation>
+    </message>
+</context>
+<context>
+    <name>BookTransfer</name>
+    <message>
+        <source>дом</source>
+        <translation>home</translation>
+    </message>
+    <message>
+        <source>работа</source>
+        <translation>work</translation>
+    </message>
+    <message>
+        <source>адрес %1</source>
+        <translation>address %1</translation>
     </message>
 </context>
 <context>
@@ -399,6 +478,30 @@ directory of postal codes (2025)</translation>
         <source>Наведите указатель на отмеченный адрес, чтобы увидеть ошибку</source>
         <translation>Hover over a marked address to see the problem</translation>
     </message>
+    <message>
+        <source>Из файла…</source>
+        <translation>From a file…</translation>
+    </message>
+    <message>
+        <source>Открыть таблицу с адресами: CSV, TSV, OpenDocument (.ods), Excel (.xlsx)</source>
+        <translation>Open a table of addresses: CSV, TSV, OpenDocument (.ods), Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Открыть таблицу с адресами</source>
+        <translation>Open a table of addresses</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)</source>
+        <translation>Tables (*.csv *.tsv *.txt *.ods *.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Лист книги</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>В книге несколько листов. Какой открыть?</source>
+        <translation>The workbook has several sheets. Which one?</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -492,6 +595,10 @@ directory of postal codes (2025)</translation>
     <message>
         <source>Создать список рассылки?</source>
         <translation>Create the mailing list?</translation>
+    </message>
+    <message>
+        <source>Первая строка — заголовки столбцов</source>
+        <translation>The first row holds column titles</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1195,109 @@ Print anyway?</translation>
     </message>
 </context>
 <context>
+    <name>Workbook</name>
+    <message>
+        <source>«%1»: нет листа «%2»; листы книги: %3</source>
+        <translation>&quot;%1&quot;: no sheet &quot;%2&quot;; the sheets are: %3</translation>
+    </message>
+    <message>
+        <source>архив повреждён (%1)</source>
+        <translation>the archive is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>книга защищена паролем</source>
+        <translation>the workbook is protected by a password</translation>
+    </message>
+    <message>
+        <source>часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив</source>
+        <translation>the part &quot;%1&quot; inflates to %2 bytes from %3: not a workbook but a zip bomb or a damaged archive</translation>
+    </message>
+    <message>
+        <source>часть «%1» не читается (%2)</source>
+        <translation>the part &quot;%1&quot; cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>часть «%1» длиннее, чем объявлено в архиве</source>
+        <translation>the part &quot;%1&quot; is longer than the archive says</translation>
+    </message>
+    <message>
+        <source>часть обрывается</source>
+        <translation>the part is cut short</translation>
+    </message>
+    <message>
+        <source>«%1»: %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>это книга старого формата Excel (.xls) или книга, защищённая паролем; сохраните её без пароля как .xlsx или .ods</source>
+        <translation>an old Excel workbook (.xls) or a workbook protected by a password; save it without a password as .xlsx or .ods</translation>
+    </message>
+    <message>
+        <source>файл назван книгой .%1, но это не книга (не zip-архив)</source>
+        <translation>the file is named as a .%1 workbook but is none (not a zip archive)</translation>
+    </message>
+    <message>
+        <source>файл назван .ods, но это книга другого формата</source>
+        <translation>the file is named .ods but is a workbook of another format</translation>
+    </message>
+    <message>
+        <source>файл назван .xlsx, но это книга другого формата</source>
+        <translation>the file is named .xlsx but is a workbook of another format</translation>
+    </message>
+    <message>
+        <source>в книге нет ни одного листа</source>
+        <translation>the workbook has no sheet</translation>
+    </message>
+    <message>
+        <source>content.xml: часть обрывается</source>
+        <translation>content.xml: the part is cut short</translation>
+    </message>
+    <message>
+        <source>content.xml: %1</source>
+        <translation>content.xml: %1</translation>
+    </message>
+    <message>
+        <source>нет части content.xml</source>
+        <translation>no part content.xml</translation>
+    </message>
+    <message>
+        <source>xl/workbook.xml: %1</source>
+        <translation>xl/workbook.xml: %1</translation>
+    </message>
+    <message>
+        <source>zip-архив, но не книга OpenDocument (.ods) и не книга Excel (.xlsx)</source>
+        <translation>a zip archive, but neither an OpenDocument (.ods) nor an Excel (.xlsx) workbook</translation>
+    </message>
+    <message>
+        <source>нет листа номер %1</source>
+        <translation>no sheet number %1</translation>
+    </message>
+    <message>
+        <source>лист «%1» не найден</source>
+        <translation>the sheet &quot;%1&quot; was not found</translation>
+    </message>
+    <message>
+        <source>xl/sharedStrings.xml: %1</source>
+        <translation>xl/sharedStrings.xml: %1</translation>
+    </message>
+    <message>
+        <source>xl/styles.xml: %1</source>
+        <translation>xl/styles.xml: %1</translation>
+    </message>
+    <message>
+        <source>лист «%1», строка %2: нет общей строки %3</source>
+        <translation>sheet &quot;%1&quot;, row %2: no shared string %3</translation>
+    </message>
+    <message>
+        <source>нет части листа «%1»</source>
+        <translation>no part for the sheet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>лист «%1»: %2</source>
+        <translation>sheet &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>numberlist</name>
     <message>
         <source>Нет конверта с номером %1: список рассылки пуст</source>
@@ -1100,6 +1310,25 @@ Print anyway?</translation>
     <message>
         <source>Ошибка!!!</source>
         <translation>Error!!!</translation>
+    </message>
+</context>
+<context>
+    <name>vcard</name>
+    <message>
+        <source>строка %1: это не файл vCard (нет BEGIN:VCARD)</source>
+        <translation>line %1: not a vCard file (no BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>строка %1: текст вне контакта (после END:VCARD нет BEGIN:VCARD)</source>
+        <translation>line %1: text outside a contact (no BEGIN:VCARD after END:VCARD)</translation>
+    </message>
+    <message>
+        <source>контакт, начатый в строке %1, не закончен: нет END:VCARD</source>
+        <translation>the contact begun on line %1 is not finished: no END:VCARD</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного контакта (BEGIN:VCARD … END:VCARD)</source>
+        <translation>the file holds no contact (BEGIN:VCARD … END:VCARD)</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1486,14 @@ Print anyway?</translation>
     <message>
         <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
         <translation>veltora-batch: %1: one surname (rows %3, key &apos;%4&apos;); each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются) / contacts without a postal address (not printed): %2</source>
+        <translation>veltora-batch: --vcard &apos;%1&apos;: contacts without a postal address (not printed): %2</translation>
+    </message>
+    <message>
+        <source>--sheet — только с --table / --sheet goes with --table</source>
+        <translation>--sheet goes with --table</translation>
     </message>
 </context>
 </TS>

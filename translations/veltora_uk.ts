@@ -75,6 +75,70 @@
         <source>Запись адресата «%1» была изменена или удалена после открытия окна редактирования. Изменения не сохранены.</source>
         <translation>Запис адресата «%1» було змінено або видалено після відкриття вікна редагування. Зміни не збережено.</translation>
     </message>
+    <message>
+        <source>Импорт и экспорт</source>
+        <translation>Імпорт і експорт</translation>
+    </message>
+    <message>
+        <source>Импорт из vCard или таблицы…</source>
+        <translation>Імпорт із vCard або таблиці…</translation>
+    </message>
+    <message>
+        <source>Экспорт всей книги…</source>
+        <translation>Експорт усієї книги…</translation>
+    </message>
+    <message>
+        <source>Экспорт выбранных адресатов…</source>
+        <translation>Експорт вибраних адресатів…</translation>
+    </message>
+    <message>
+        <source>Импорт адресатов</source>
+        <translation>Імпорт адресатів</translation>
+    </message>
+    <message>
+        <source>Контакты и таблицы (*.vcf *.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)</source>
+        <translation>Контакти й таблиці (*.vcf *.csv *.tsv *.txt *.ods *.xlsx);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Экспорт адресатов</source>
+        <translation>Експорт адресатів</translation>
+    </message>
+    <message>
+        <source>Адресаты.vcf</source>
+        <translation>Адресати.vcf</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 (*.vcf);;CSV в UTF-8 (*.csv)</source>
+        <translation>vCard 4.0 (*.vcf);;CSV в UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Адресат «%1» уже есть в адресной книге.</source>
+        <translation>Адресат «%1» уже є в адресній книзі.</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Замінити</translation>
+    </message>
+    <message>
+        <source>Оставить оба</source>
+        <translation>Залишити обидва</translation>
+    </message>
+    <message>
+        <source>Пропустить</source>
+        <translation>Пропустити</translation>
+    </message>
+    <message>
+        <source>Для всех совпадающих имён</source>
+        <translation>Для всіх однакових імен</translation>
+    </message>
+    <message>
+        <source>Добавлено: %1, заменено: %2, пропущено: %3.</source>
+        <translation>Додано: %1, замінено: %2, пропущено: %3.</translation>
+    </message>
+    <message>
+        <source>Без почтового адреса: %1</source>
+        <translation>Без поштової адреси: %1</translation>
+    </message>
 </context>
 <context>
     <name>AddresseeDialog</name>
@@ -135,6 +199,21 @@
     <message>
         <source>Не установлены параметры конверта</source>
         <translation>Не встановлено параметри конверта</translation>
+    </message>
+</context>
+<context>
+    <name>BookTransfer</name>
+    <message>
+        <source>дом</source>
+        <translation>дім</translation>
+    </message>
+    <message>
+        <source>работа</source>
+        <translation>робота</translation>
+    </message>
+    <message>
+        <source>адрес %1</source>
+        <translation>адреса %1</translation>
     </message>
 </context>
 <context>
@@ -399,6 +478,30 @@
         <source>Наведите указатель на отмеченный адрес, чтобы увидеть ошибку</source>
         <translation>Наведіть вказівник на позначену адресу, щоб побачити помилку</translation>
     </message>
+    <message>
+        <source>Из файла…</source>
+        <translation>З файлу…</translation>
+    </message>
+    <message>
+        <source>Открыть таблицу с адресами: CSV, TSV, OpenDocument (.ods), Excel (.xlsx)</source>
+        <translation>Відкрити таблицю з адресами: CSV, TSV, OpenDocument (.ods), Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Открыть таблицу с адресами</source>
+        <translation>Відкрити таблицю з адресами</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.csv *.tsv *.txt *.ods *.xlsx);;Все файлы (*)</source>
+        <translation>Таблиці (*.csv *.tsv *.txt *.ods *.xlsx);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Лист книги</source>
+        <translation>Аркуш книги</translation>
+    </message>
+    <message>
+        <source>В книге несколько листов. Какой открыть?</source>
+        <translation>У книзі кілька аркушів. Який відкрити?</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -492,6 +595,10 @@
     <message>
         <source>Создать список рассылки?</source>
         <translation>Створити список розсилки?</translation>
+    </message>
+    <message>
+        <source>Первая строка — заголовки столбцов</source>
+        <translation>Перший рядок — заголовки стовпців</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1195,109 @@
     </message>
 </context>
 <context>
+    <name>Workbook</name>
+    <message>
+        <source>«%1»: нет листа «%2»; листы книги: %3</source>
+        <translation>«%1»: немає аркуша «%2»; аркуші книги: %3</translation>
+    </message>
+    <message>
+        <source>архив повреждён (%1)</source>
+        <translation>архів пошкоджено (%1)</translation>
+    </message>
+    <message>
+        <source>книга защищена паролем</source>
+        <translation>книгу захищено паролем</translation>
+    </message>
+    <message>
+        <source>часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив</source>
+        <translation>частина «%1» розгортається в %2 байт із %3: це не книга, а zip-бомба або пошкоджений архів</translation>
+    </message>
+    <message>
+        <source>часть «%1» не читается (%2)</source>
+        <translation>частина «%1» не читається (%2)</translation>
+    </message>
+    <message>
+        <source>часть «%1» длиннее, чем объявлено в архиве</source>
+        <translation>частина «%1» довша, ніж оголошено в архіві</translation>
+    </message>
+    <message>
+        <source>часть обрывается</source>
+        <translation>частина обривається</translation>
+    </message>
+    <message>
+        <source>«%1»: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>это книга старого формата Excel (.xls) или книга, защищённая паролем; сохраните её без пароля как .xlsx или .ods</source>
+        <translation>це книга старого формату Excel (.xls) або книга, захищена паролем; збережіть її без пароля як .xlsx або .ods</translation>
+    </message>
+    <message>
+        <source>файл назван книгой .%1, но это не книга (не zip-архив)</source>
+        <translation>файл названо книгою .%1, але це не книга (не zip-архів)</translation>
+    </message>
+    <message>
+        <source>файл назван .ods, но это книга другого формата</source>
+        <translation>файл названо .ods, але це книга іншого формату</translation>
+    </message>
+    <message>
+        <source>файл назван .xlsx, но это книга другого формата</source>
+        <translation>файл названо .xlsx, але це книга іншого формату</translation>
+    </message>
+    <message>
+        <source>в книге нет ни одного листа</source>
+        <translation>у книзі немає жодного аркуша</translation>
+    </message>
+    <message>
+        <source>content.xml: часть обрывается</source>
+        <translation>content.xml: частина обривається</translation>
+    </message>
+    <message>
+        <source>content.xml: %1</source>
+        <translation>content.xml: %1</translation>
+    </message>
+    <message>
+        <source>нет части content.xml</source>
+        <translation>немає частини content.xml</translation>
+    </message>
+    <message>
+        <source>xl/workbook.xml: %1</source>
+        <translation>xl/workbook.xml: %1</translation>
+    </message>
+    <message>
+        <source>zip-архив, но не книга OpenDocument (.ods) и не книга Excel (.xlsx)</source>
+        <translation>zip-архів, але не книга OpenDocument (.ods) і не книга Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>нет листа номер %1</source>
+        <translation>немає аркуша номер %1</translation>
+    </message>
+    <message>
+        <source>лист «%1» не найден</source>
+        <translation>аркуш «%1» не знайдено</translation>
+    </message>
+    <message>
+        <source>xl/sharedStrings.xml: %1</source>
+        <translation>xl/sharedStrings.xml: %1</translation>
+    </message>
+    <message>
+        <source>xl/styles.xml: %1</source>
+        <translation>xl/styles.xml: %1</translation>
+    </message>
+    <message>
+        <source>лист «%1», строка %2: нет общей строки %3</source>
+        <translation>аркуш «%1», рядок %2: немає спільного рядка %3</translation>
+    </message>
+    <message>
+        <source>нет части листа «%1»</source>
+        <translation>немає частини аркуша «%1»</translation>
+    </message>
+    <message>
+        <source>лист «%1»: %2</source>
+        <translation>аркуш «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>numberlist</name>
     <message>
         <source>Нет конверта с номером %1: список рассылки пуст</source>
@@ -1100,6 +1310,25 @@
     <message>
         <source>Ошибка!!!</source>
         <translation>Помилка!!!</translation>
+    </message>
+</context>
+<context>
+    <name>vcard</name>
+    <message>
+        <source>строка %1: это не файл vCard (нет BEGIN:VCARD)</source>
+        <translation>рядок %1: це не файл vCard (немає BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>строка %1: текст вне контакта (после END:VCARD нет BEGIN:VCARD)</source>
+        <translation>рядок %1: текст поза контактом (після END:VCARD немає BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>контакт, начатый в строке %1, не закончен: нет END:VCARD</source>
+        <translation>контакт, розпочатий у рядку %1, не завершено: немає END:VCARD</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного контакта (BEGIN:VCARD … END:VCARD)</source>
+        <translation>у файлі немає жодного контакту (BEGIN:VCARD … END:VCARD)</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1488,14 @@
     <message>
         <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
         <translation>veltora-batch: %1 — одне прізвище (рядки %3, ключ «%4»); кожен рядок друкується зі своєю адресою, а у вікні групової розсилки їхні конверти отримають одну адресу, з рядка %2</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются) / contacts without a postal address (not printed): %2</source>
+        <translation>veltora-batch: --vcard «%1»: контактів без поштової адреси (не друкуються): %2</translation>
+    </message>
+    <message>
+        <source>--sheet — только с --table / --sheet goes with --table</source>
+        <translation>--sheet — лише з --table</translation>
     </message>
 </context>
 </TS>

@@ -9,11 +9,6 @@ namespace vcard {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("VCard", text);
-}
-
 constexpr int DistrictComponent = 15; // RFC 9554: ... subdistrict, district, landmark, direction
 constexpr int AddressComponents = 18;
 
@@ -269,8 +264,11 @@ QList<Contact> read(const QByteArray &bytes)
         }
         if (depth == 0) {
             if (!anyContact && contacts.isEmpty())
-                throw VCardError(tr("строка %1: это не файл vCard (нет BEGIN:VCARD)").arg(line.number));
-            throw VCardError(tr("строка %1: текст вне контакта (после END:VCARD нет BEGIN:VCARD)").arg(line.number));
+                throw VCardError(QCoreApplication::translate("vcard", "строка %1: это не файл vCard (нет BEGIN:VCARD)")
+                                     .arg(line.number));
+            throw VCardError(
+                QCoreApplication::translate("vcard", "строка %1: текст вне контакта (после END:VCARD нет BEGIN:VCARD)")
+                    .arg(line.number));
         }
         if (head == "END" && value == "VCARD") {
             if (--depth > 0)
@@ -320,9 +318,12 @@ QList<Contact> read(const QByteArray &bytes)
         }
     }
     if (depth > 0)
-        throw VCardError(tr("контакт, начатый в строке %1, не закончен: нет END:VCARD").arg(begunAt));
+        throw VCardError(
+            QCoreApplication::translate("vcard", "контакт, начатый в строке %1, не закончен: нет END:VCARD")
+                .arg(begunAt));
     if (!anyContact)
-        throw VCardError(tr("в файле нет ни одного контакта (BEGIN:VCARD … END:VCARD)"));
+        throw VCardError(
+            QCoreApplication::translate("vcard", "в файле нет ни одного контакта (BEGIN:VCARD … END:VCARD)"));
     return contacts;
 }
 

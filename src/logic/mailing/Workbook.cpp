@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
-
 constexpr qint64 SmallPart = 1 << 20; // parts below this size may inflate at any ratio
 constexpr qint64 ChunkSize = 64 * 1024;
 
@@ -57,7 +52,7 @@ public:
             zip_error_init_with_code(&e, error);
             const QString reason = QString::fromLocal8Bit(zip_error_strerror(&e));
             zip_error_fini(&e);
-            owner.fail(tr("архив повреждён (%1)").arg(reason));
+            owner.fail(Workbook::tr("архив повреждён (%1)").arg(reason));
         }
     }
     ~Archive() { zip_discard(m_zip); }
@@ -74,21 +69,23 @@ public:
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(m_zip, zip_uint64_t(index), 0, &st) != 0)
-            m_owner.fail(tr("архив повреждён (%1)").arg(QString::fromLocal8Bit(zip_strerror(m_zip))));
+            m_owner.fail(Workbook::tr("архив повреждён (%1)").arg(QString::fromLocal8Bit(zip_strerror(m_zip))));
         if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
-            m_owner.fail(tr("книга защищена паролем"));
+            m_owner.fail(Workbook::tr("книга защищена паролем"));
         const qint64 size = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) : -1;
         const qint64 packed = (st.valid & ZIP_STAT_COMP_SIZE) ? qint64(st.comp_size) : -1;
         if (size < 0 || packed < 0 || size > MaxPartSize ||
             (size > SmallPart && size / std::max<qint64>(packed, 1) > MaxInflation))
             m_owner.fail(
-                tr("часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив")
+                Workbook::tr(
+                    "часть «%1» разворачивается в %2 байт из %3: это не книга, а zip-бомба или повреждённый архив")
                     .arg(name)
                     .arg(size)
                     .arg(packed));
         zip_file_t *file = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
         if (!file)
-            m_owner.fail(tr("часть «%1» не читается (%2)").arg(name, QString::fromLocal8Bit(zip_strerror(m_zip))));
+            m_owner.fail(
+                Workbook::tr("часть «%1» не читается (%2)").arg(name, QString::fromLocal8Bit(zip_strerror(m_zip))));
         QByteArray buffer(ChunkSize, Qt::Uninitialized);
         qint64 total = 0;
         for (;;) {
@@ -96,14 +93,14 @@ public:
             if (n < 0) {
                 const QString reason = QString::fromLocal8Bit(zip_error_strerror(zip_file_get_error(file)));
                 zip_fclose(file);
-                m_owner.fail(tr("часть «%1» не читается (%2)").arg(name, reason));
+                m_owner.fail(Workbook::tr("часть «%1» не читается (%2)").arg(name, reason));
             }
             if (n == 0)
                 break;
             total += n;
             if (total > size) {
                 zip_fclose(file);
-                m_owner.fail(tr("часть «%1» длиннее, чем объявлено в архиве").arg(name));
+                m_owner.fail(Workbook::tr("часть «%1» длиннее, чем объявлено в архиве").arg(name));
             }
             try {
                 chunk(QByteArray::fromRawData(buffer.constData(), qsizetype(n)));
@@ -154,7 +151,7 @@ public:
             return QString();
         if (m_xml.hasError() && m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
             return m_xml.errorString();
-        return tr("часть обрывается");
+        return Workbook::tr("часть обрывается");
     }
 
 private:
@@ -187,13 +184,13 @@ TableKind tableKindOf(const QString &path)
     const QByteArray head = file.read(8);
     file.close();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const auto wrong = [&](const QString &why) { return WorkbookError(tr("«%1»: %2").arg(path, why)); };
+    const auto wrong = [&](const QString &why) { return WorkbookError(Workbook::tr("«%1»: %2").arg(path, why)); };
     if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-        throw wrong(tr("это книга старого формата Excel (.xls) или книга, защищённая паролем; "
-                       "сохраните её без пароля как .xlsx или .ods"));
+        throw wrong(Workbook::tr("это книга старого формата Excel (.xls) или книга, защищённая паролем; "
+                                 "сохраните её без пароля как .xlsx или .ods"));
     if (!head.startsWith("PK\x03\x04") && !head.startsWith("PK\x05\x06")) {
         if (suffix == QLatin1String("ods") || suffix == QLatin1String("xlsx") || suffix == QLatin1String("xls"))
-            throw wrong(tr("файл назван книгой .%1, но это не книга (не zip-архив)").arg(suffix));
+            throw wrong(Workbook::tr("файл назван книгой .%1, но это не книга (не zip-архив)").arg(suffix));
         return TableKind::Text;
     }
     // Which workbook: by its parts, as the reader tells them apart.
@@ -206,9 +203,9 @@ TableKind tableKindOf(const QString &path)
     zip_discard(zip);
     const TableKind kind = ods ? TableKind::OpenDocument : xlsx ? TableKind::OfficeOpenXml : Workbook(path).kind();
     if (suffix == QLatin1String("ods") && kind != TableKind::OpenDocument)
-        throw wrong(tr("файл назван .ods, но это книга другого формата"));
+        throw wrong(Workbook::tr("файл назван .ods, но это книга другого формата"));
     if (suffix == QLatin1String("xlsx") && kind != TableKind::OfficeOpenXml)
-        throw wrong(tr("файл назван .xlsx, но это книга другого формата"));
+        throw wrong(Workbook::tr("файл назван .xlsx, но это книга другого формата"));
     return kind;
 }
 
@@ -223,7 +220,7 @@ Workbook::Workbook(const QString &path)
     m_archive = std::make_unique<Archive>(path, *this);
     namedFailures([&] { readSheetNames(); });
     if (m_sheets.isEmpty())
-        fail(tr("в книге нет ни одного листа"));
+        fail(Workbook::tr("в книге нет ни одного листа"));
 }
 
 void Workbook::readSheetNames()
@@ -234,7 +231,7 @@ void Workbook::readSheetNames()
         m_kind = TableKind::OpenDocument;
         const QByteArray manifest = m_archive->readAll(QStringLiteral("META-INF/manifest.xml"));
         if (manifest.contains("encryption-data"))
-            fail(tr("книга защищена паролем"));
+            fail(Workbook::tr("книга защищена паролем"));
         // The sheet names: the table:name of every table that is not inside a row. The content is
         // only scanned for the tags of tables and rows here, which is several times faster than
         // parsing it; the rows are parsed when they are read.
@@ -270,7 +267,7 @@ void Workbook::readSheetNames()
                 }
                 if (close >= pending.size()) {
                     if (atEnd)
-                        fail(tr("content.xml: часть обрывается"));
+                        fail(Workbook::tr("content.xml: часть обрывается"));
                     pending.remove(0, open); // the tag goes on in the next chunk
                     return;
                 }
@@ -289,7 +286,7 @@ void Workbook::readSheetNames()
                     element.setNamespaceProcessing(false);
                     element.readNextStartElement();
                     if (element.hasError())
-                        fail(tr("content.xml: %1").arg(element.errorString()));
+                        fail(Workbook::tr("content.xml: %1").arg(element.errorString()));
                     m_sheets.append(element.attributes().value(QLatin1String("table:name")).toString());
                 }
                 pos = close + 1;
@@ -299,7 +296,7 @@ void Workbook::readSheetNames()
                 pending.append(c);
                 scan(false);
             }))
-            fail(tr("нет части content.xml"));
+            fail(Workbook::tr("нет части content.xml"));
         scan(true);
     } else if (m_archive->has("xl/workbook.xml")) {
         m_kind = TableKind::OfficeOpenXml;
@@ -332,11 +329,11 @@ void Workbook::readSheetNames()
         m_archive->read(QStringLiteral("xl/workbook.xml"), [&](const QByteArray &c) { workbook.add(c); });
         const QString error = workbook.finish();
         if (!error.isEmpty())
-            fail(tr("xl/workbook.xml: %1").arg(error));
+            fail(Workbook::tr("xl/workbook.xml: %1").arg(error));
     } else if (m_archive->has("EncryptionInfo") || m_archive->has("EncryptedPackage")) {
-        fail(tr("книга защищена паролем"));
+        fail(Workbook::tr("книга защищена паролем"));
     } else {
-        fail(tr("zip-архив, но не книга OpenDocument (.ods) и не книга Excel (.xlsx)"));
+        fail(Workbook::tr("zip-архив, но не книга OpenDocument (.ods) и не книга Excel (.xlsx)"));
     }
 }
 
@@ -355,7 +352,7 @@ Workbook::~Workbook() = default;
 
 void Workbook::fail(const QString &why) const
 {
-    throw WorkbookError(tr("«%1»: %2").arg(m_path, why));
+    throw WorkbookError(Workbook::tr("«%1»: %2").arg(m_path, why));
 }
 
 int Workbook::sheetIndex(const QString &name) const
@@ -369,7 +366,7 @@ int Workbook::sheetIndex(const QString &name) const
 void Workbook::readRows(int sheet, const std::function<void(const QStringList &, int)> &row)
 {
     if (sheet < 0 || sheet >= m_sheets.size())
-        fail(tr("нет листа номер %1").arg(sheet + 1));
+        fail(Workbook::tr("нет листа номер %1").arg(sheet + 1));
     namedFailures([&] {
         if (m_kind == TableKind::OpenDocument)
             readOpenDocumentRows(sheet, row);
@@ -496,7 +493,7 @@ void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QS
     });
     if (!done) {
         const QString error = part.finish();
-        fail(error.isEmpty() ? tr("лист «%1» не найден").arg(m_sheets.value(sheet)) : error);
+        fail(error.isEmpty() ? Workbook::tr("лист «%1» не найден").arg(m_sheets.value(sheet)) : error);
     }
 }
 
@@ -536,7 +533,7 @@ void Workbook::loadOfficeStrings()
     m_archive->read(QStringLiteral("xl/sharedStrings.xml"), [&](const QByteArray &c) { strings.add(c); });
     QString error = strings.finish();
     if (!error.isEmpty())
-        fail(tr("xl/sharedStrings.xml: %1").arg(error));
+        fail(Workbook::tr("xl/sharedStrings.xml: %1").arg(error));
 
     // Number formats of the cell styles.
     QHash<int, QString> custom;
@@ -560,7 +557,7 @@ void Workbook::loadOfficeStrings()
     m_archive->read(QStringLiteral("xl/styles.xml"), [&](const QByteArray &c) { styles.add(c); });
     error = styles.finish();
     if (!error.isEmpty())
-        fail(tr("xl/styles.xml: %1").arg(error));
+        fail(Workbook::tr("xl/styles.xml: %1").arg(error));
 }
 
 void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringList &, int)> &row)
@@ -582,7 +579,10 @@ void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringL
             bool ok = false;
             const int index = value.trimmed().toInt(&ok);
             if (!ok || index < 0 || index >= m_sharedStrings.size())
-                fail(tr("лист «%1», строка %2: нет общей строки %3").arg(m_sheets.at(sheet)).arg(rowNumber).arg(value));
+                fail(Workbook::tr("лист «%1», строка %2: нет общей строки %3")
+                         .arg(m_sheets.at(sheet))
+                         .arg(rowNumber)
+                         .arg(value));
             return m_sharedStrings.at(index);
         }
         if (type == QLatin1String("b"))
@@ -645,8 +645,8 @@ void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringL
         }
     });
     if (partName.isEmpty() || !m_archive->read(partName, [&](const QByteArray &c) { part.add(c); }))
-        fail(tr("нет части листа «%1»").arg(m_sheets.value(sheet)));
+        fail(Workbook::tr("нет части листа «%1»").arg(m_sheets.value(sheet)));
     const QString error = part.finish();
     if (!error.isEmpty())
-        fail(tr("лист «%1»: %2").arg(m_sheets.at(sheet), error));
+        fail(Workbook::tr("лист «%1»: %2").arg(m_sheets.at(sheet), error));
 }

@@ -11,6 +11,7 @@
 
 #include "logic/files/IoError.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -33,6 +34,8 @@ TableKind tableKindOf(const QString &path);
 
 class Workbook
 {
+    Q_DECLARE_TR_FUNCTIONS(Workbook)
+
 public:
     static constexpr qint64 MaxPartSize = qint64(1) << 30;
     static constexpr int MaxInflation = 1000;
