@@ -329,17 +329,25 @@ QString formatNumber(double value, const QString &format, bool date1904)
     if (format.isEmpty() || format.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 ||
         format == QLatin1String("@"))
         return plain(value);
-    const QStringList parts = sections(format);
-    QString section = parts.at(0);
+    // A sheet uses few formats, mostly one after the other: the last one is kept parsed.
+    thread_local QString lastFormat;
+    thread_local QList<QList<Token>> parsed;
+    if (format != lastFormat || parsed.isEmpty()) {
+        parsed.clear();
+        for (const QString &section : sections(format))
+            parsed.append(tokens(section));
+        lastFormat = format;
+    }
+    qsizetype section = 0;
     bool sign = value < 0;
-    if (value < 0 && parts.size() > 1) {
-        section = parts.at(1);
+    if (value < 0 && parsed.size() > 1) {
+        section = 1;
         sign = false; // the negative section shows its own sign, if any
         value = -value;
-    } else if (value == 0 && parts.size() > 2) {
-        section = parts.at(2);
+    } else if (value == 0 && parsed.size() > 2) {
+        section = 2;
     }
-    const QList<Token> t = tokens(section);
+    const QList<Token> &t = parsed.at(section);
     const bool date = std::any_of(t.begin(), t.end(), [](const Token &k) { return isDateCode(k.code); });
     QString shown;
     if (date) {

@@ -569,13 +569,14 @@ void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringL
     bool inRow = false;
     // The cell being read.
     int column = -1;
-    QString type;
+    char type = 'n';         // the first letter of its t attribute: s(hared), b(oolean), n(umber), e(rror), d(ate)
+    bool inlineType = false; // "str" or "inlineStr": the text as it stands
     int style = 0;
     QString value;
     bool inValue = false;
     bool inInline = false;
     const auto shown = [&]() -> QString {
-        if (type == QLatin1String("s")) {
+        if (type == 's' && !inlineType) {
             bool ok = false;
             const int index = value.trimmed().toInt(&ok);
             if (!ok || index < 0 || index >= m_sharedStrings.size())
@@ -585,9 +586,9 @@ void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringL
                          .arg(value));
             return m_sharedStrings.at(index);
         }
-        if (type == QLatin1String("b"))
+        if (type == 'b')
             return value.trimmed() == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-        if (type.isEmpty() || type == QLatin1String("n")) {
+        if (type == 'n') {
             bool ok = false;
             const double number = value.trimmed().toDouble(&ok);
             if (!ok)
@@ -609,7 +610,9 @@ void Workbook::readOfficeRows(int sheet, const std::function<void(const QStringL
                 const QXmlStreamAttributes a = xml.attributes();
                 const int c = columnOfReference(a.value(QLatin1String("r")));
                 column = c >= 0 ? c : column + 1;
-                type = a.value(QLatin1String("t")).toString();
+                const QStringView t = a.value(QLatin1String("t"));
+                type = t.isEmpty() ? 'n' : char(t.at(0).toLatin1());
+                inlineType = t == QLatin1String("str") || t == QLatin1String("inlineStr");
                 style = a.value(QLatin1String("s")).toInt();
                 value.clear();
             } else if (name == QLatin1String("v")) {
