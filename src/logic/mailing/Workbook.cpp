@@ -378,6 +378,7 @@ void Workbook::readRows(int sheet, const std::function<void(const QStringList &,
 void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QStringList &, int)> &row)
 {
     int table = -1;
+    qint64 cellCount = 0;
     int otherRows = 0;  // rows open outside the sheet
     int tableDepth = 0; // > 0 inside the wanted sheet's element
     bool inRow = false;
@@ -477,8 +478,14 @@ void Workbook::readOpenDocumentRows(int sheet, const std::function<void(const QS
                 if (cells.isEmpty()) {
                     rowNumber = int(std::min<qint64>(qint64(rowNumber) + rowRepeat, MaxRows));
                 } else {
-                    for (int k = 0; k < rowRepeat && rowNumber < MaxRows; ++k)
+                    for (int k = 0; k < rowRepeat && rowNumber < MaxRows; ++k) {
+                        // Repetition makes many cells of few bytes: counted, so that a small file
+                        // cannot make an endless sheet.
+                        cellCount += cells.size();
+                        if (cellCount > MaxCells)
+                            fail(Workbook::tr("лист «%1»: больше %2 ячеек").arg(m_sheets.at(sheet)).arg(MaxCells));
                         row(cells, ++rowNumber);
+                    }
                 }
             }
             if (--tableDepth == 0)

@@ -41,6 +41,7 @@ public:
     static constexpr int MaxInflation = 1000;
     static constexpr int MaxRows = 1048576;
     static constexpr int MaxColumns = 16384;
+    static constexpr qint64 MaxCells = 20000000; // of a sheet, repeated ones counted
 
     // Opens the workbook and reads its sheet names. Throws WorkbookError or IoError.
     explicit Workbook(const QString &path);
