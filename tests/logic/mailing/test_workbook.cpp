@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("zip bomb") << corpus + QStringLiteral("bomb.ods") << t("zip-бомба");
         QTest::newRow("encrypted .xlsx") << corpus + QStringLiteral("encrypted_compound_file.xlsx") << t("паролем");
         QTest::newRow("password .ods") << corpus + QStringLiteral("password_protected.ods") << t("паролем");
+        QTest::newRow("repeated cells") << corpus + QStringLiteral("repeated_cells_bomb.ods") << t("ячеек");
         QTest::newRow("cut short") << corpus + QStringLiteral("truncated.xlsx") << t("архив повреждён");
         QTest::newRow("another zip") << corpus + QStringLiteral("plain_zip") << t("не книга OpenDocument");
         QTest::newRow("text named .xlsx") << QStringLiteral("mailing/named_as_workbook.xlsx") << t("не zip-архив");
