@@ -201,7 +201,7 @@ PrintOutcome printEnvelopes(PrintingService &printing, SharedState &state, const
     const qsizetype envelopes = selection.size();
     const qsizetype pages = printerCopies ? envelopes : envelopes * copies;
     if (pages > std::numeric_limits<int>::max())
-        throw AppError(QStringLiteral("Слишком много страниц / too many pages: %1").arg(pages));
+        throw AppError(QCoreApplication::translate("BatchPrint", "Слишком много страниц: %1").arg(pages));
     const int total = int(pages);
     BoxLines recipientLines(state.mainFont(), RecipientBoxWidth);
     if (beforeBegin && !beforeBegin()) {
