@@ -1243,10 +1243,6 @@ Print anyway?</translation>
         <translation>veltora-batch: jobs sent: %1 of %2; --select %3 prints the envelopes not printed</translation>
     </message>
     <message>
-        <source>заданий: %1</source>
-        <translation>jobs: %1</translation>
-    </message>
-    <message>
         <source>стандартный вывод</source>
         <translation>standard output</translation>
     </message>
@@ -1517,6 +1513,13 @@ More: man veltora-batch
     <message>
         <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2</source>
         <translation>veltora-batch: %1: one surname; each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n заданий</source>
+        <translation>
+            <numerusform>%n job</numerusform>
+            <numerusform>%n jobs</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

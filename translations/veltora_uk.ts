@@ -1245,10 +1245,6 @@
         <translation>veltora-batch: надіслано завдань: %1 з %2; ненадруковані конверти друкує --select %3</translation>
     </message>
     <message>
-        <source>заданий: %1</source>
-        <translation>завдань: %1</translation>
-    </message>
-    <message>
         <source>стандартный вывод</source>
         <translation>стандартний вивід</translation>
     </message>
@@ -1519,6 +1515,14 @@ printer: папір принтера як є (для -o — A4)</translation>
     <message>
         <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2</source>
         <translation>veltora-batch: %1 — одне прізвище; кожен рядок друкується зі своєю адресою, а у вікні групової розсилки їхні конверти отримають одну адресу, з рядка %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n заданий</source>
+        <translation>
+            <numerusform>%n завдання</numerusform>
+            <numerusform>%n завдання</numerusform>
+            <numerusform>%n завдань</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

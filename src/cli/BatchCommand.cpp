@@ -346,7 +346,9 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         return PrintFailure;
     }
     const QString target =
-        o.split > 0 ? translated(QT_TRANSLATE_NOOP("veltora-batch", "заданий: %1")).arg(jobs.size())
+        o.split > 0 ? (language::inSourceLanguage()
+                           ? language::russianCount(jobs.size(), "задание", "задания", "заданий")
+                           : QCoreApplication::translate("veltora-batch", "%n заданий", nullptr, int(jobs.size())))
         : o.output.isEmpty()                ? o.printer
         : o.output == standardOutputName() ? translated(QT_TRANSLATE_NOOP("veltora-batch", "стандартный вывод"))
                                             : o.output;
