@@ -145,6 +145,81 @@ private slots:
                  qPrintable(cups::pdfInfo(spooled)));
     }
 
+    // --split sends a mailing of 45 as five jobs to a class of two queues: the class spreads them,
+    // each job holds its ten envelopes in order, every envelope once. When the queue refuses a job
+    // part-way (here its quota is used up after two jobs), the jobs sent stay sent and the --select
+    // list that is offered names exactly the envelopes left.
+    void splitOverAClass()
+    {
+        QVERIFY2(m_cups.addClassOfTwo().isEmpty(), "no class");
+        QByteArray rows;
+        for (int i = 1; i <= 45; ++i)
+            rows += QStringLiteral("Получатель %1\tул. Садовая, %1\tКиев\t01001\r\n").arg(i).toUtf8();
+        m_dir->write(QStringLiteral("table.txt"), rows);
+        const QStringList mailing{QStringLiteral("--lang"),    QStringLiteral("en"),
+                                  QStringLiteral("--workdir"), m_dir->path(),
+                                  QStringLiteral("--table"),   m_dir->filePath(QStringLiteral("table.txt")),
+                                  QStringLiteral("--columns"), QStringLiteral("0,-,-,1,2,-,-,-,3"),
+                                  QStringLiteral("--split"),   QStringLiteral("10")};
+        // Held until all are queued, the jobs are then taken by whichever member is free.
+        const QStringList members{PrivateCups::QueueName, PrivateCups::SecondQueueName};
+        QVERIFY(m_cups.admin(QStringLiteral("cupsdisable"), members));
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        Run r = runBatch(mailing + QStringList{QStringLiteral("--printer"), PrivateCups::ClassName});
+        QVERIFY(m_cups.admin(QStringLiteral("cupsenable"), members));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        static const QRegularExpression jobLine(QStringLiteral("job (\\d) \\(CUPS (\\d+)\\): envelopes (\\d+)-(\\d+) → %1")
+                                                    .arg(PrivateCups::ClassName));
+        QList<QRegularExpressionMatch> jobs;
+        for (auto it = jobLine.globalMatch(r.err); it.hasNext();)
+            jobs.append(it.next());
+        QCOMPARE(jobs.size(), 5);
+        QHash<int, QString> done;
+        for (int waited = 0; waited < 600 && done.size() < 5; waited += 1) {
+            QTest::qWait(100);
+            done = m_cups.completedJobs();
+        }
+        QSet<QString> printers;
+        int expected = 1;
+        for (const QRegularExpressionMatch &job : jobs) {
+            const int id = job.captured(2).toInt();
+            QVERIFY2(done.contains(id), qPrintable(r.err));
+            printers.insert(done.value(id));
+            QList<int> envelopes;
+            for (const cups::Word &w : cups::pdfWords(m_cups.spooledDocument(id)))
+                if (w.text == QStringLiteral("Получатель"))
+                    envelopes.append(0);
+                else if (!envelopes.isEmpty() && envelopes.constLast() == 0)
+                    envelopes.last() = w.text.toInt(); // the word after the name
+            QCOMPARE(job.captured(3).toInt(), expected);
+            QList<int> inOrder;
+            for (int n = expected; n <= job.captured(4).toInt(); ++n)
+                inOrder << n;
+            QCOMPARE(envelopes, inOrder);
+            expected = job.captured(4).toInt() + 1;
+        }
+        QCOMPARE(expected, 46);
+        QCOMPARE(printers, QSet<QString>(members.cbegin(), members.cend()));
+        for (const QFileInfo &made : QDir(cups::cupsPdfOutDir()).entryInfoList(QDir::Files))
+            if (made.lastModified() >= started)
+                QFile::remove(made.filePath());
+
+        // The queue's quota lets two jobs in, not three.
+        const qint64 jobSize = QFileInfo(m_cups.spooledDocument(jobs.at(0).captured(2).toInt())).size();
+        QVERIFY(m_cups.admin(QStringLiteral("/usr/sbin/lpadmin"),
+                             {QStringLiteral("-p"), PrivateCups::QueueName, QStringLiteral("-o"),
+                              QStringLiteral("job-k-limit=%1").arg((jobSize * 3 / 2 + 1023) / 1024),
+                              QStringLiteral("-o"), QStringLiteral("job-quota-period=86400")}));
+        QVERIFY(m_cups.admin(QStringLiteral("cupsdisable"), {PrivateCups::QueueName}));
+        r = runBatch(mailing + QStringList{QStringLiteral("--printer"), PrivateCups::QueueName});
+        QVERIFY(m_cups.admin(QStringLiteral("/usr/sbin/lpadmin"), {QStringLiteral("-p"), PrivateCups::QueueName,
+                                                                   QStringLiteral("-o"), QStringLiteral("job-k-limit=0")}));
+        QVERIFY(m_cups.admin(QStringLiteral("cancel"), {QStringLiteral("-a"), PrivateCups::QueueName}));
+        QVERIFY(m_cups.admin(QStringLiteral("cupsenable"), {PrivateCups::QueueName}));
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("jobs sent: 2 of 5; --select 21-45 prints")), qPrintable(r.err));
+    }
+
     void unknownOrRefusingPrinter()
     {
         Run r = runBatch({QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),

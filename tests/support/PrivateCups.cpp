@@ -37,7 +37,7 @@ QString PrivateCups::start()
     for (const char *sub : {"root/ppd", "spool/tmp", "state", "cache", "log"})
         d.mkpath(QString::fromLatin1(sub));
     write(QStringLiteral("cupsd.conf"), QStringLiteral("Listen %1\n"
-                                                       "LogLevel warn\n"
+                                                       "LogLevel debug\n"
                                                        "Browsing Off\n"
                                                        "DefaultAuthType None\n"
                                                        "WebInterface No\n"
@@ -126,6 +126,55 @@ bool runAdmin(const QString &program, const QStringList &args)
 }
 
 } // namespace
+
+QString PrivateCups::addClassOfTwo()
+{
+    if (const QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
+        !problem.isEmpty())
+        return problem;
+    for (const QString &queue : {QueueName, SecondQueueName})
+        if (!admin(QStringLiteral("/usr/sbin/lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-c"), ClassName}))
+            return QStringLiteral("lpadmin could not make the class");
+    if (!admin(QStringLiteral("cupsenable"), {ClassName}) || !admin(QStringLiteral("cupsaccept"), {ClassName}))
+        return QStringLiteral("the class does not take jobs");
+    return {};
+}
+
+bool PrivateCups::admin(const QString &program, const QStringList &args) const
+{
+    return runAdmin(program, QStringList{QStringLiteral("-h"), socket()} + args);
+}
+
+QHash<int, QString> PrivateCups::completedJobs() const
+{
+    QHash<int, QString> jobs;
+    QFile pageLog(m_dir.filePath(QStringLiteral("log/page_log")));
+    if (!pageLog.open(QIODevice::ReadOnly))
+        return jobs;
+    // The page log names the destination (a class); the debug log names the queue that ran the job
+    // as the first argument of its filters: "[Job 12] argv[0]="VeltoraPDF2"".
+    static const QRegularExpression completed(QStringLiteral("^\\S+ \\S+ (\\d+) \\["),
+                                              QRegularExpression::MultilineOption);
+    static const QRegularExpression ranOn(QStringLiteral("\\[Job (\\d+)\\] argv\\[0\\]=\"([^\"]+)\""));
+    QHash<int, QString> queues;
+    QFile errors(m_dir.filePath(QStringLiteral("log/error_log")));
+    if (!errors.open(QIODevice::ReadOnly))
+        return jobs;
+    for (auto it = ranOn.globalMatch(QString::fromLocal8Bit(errors.readAll())); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        queues.insert(m.captured(1).toInt(), m.captured(2));
+    }
+    for (auto it = completed.globalMatch(QString::fromLocal8Bit(pageLog.readAll())); it.hasNext();) {
+        const int id = it.next().captured(1).toInt();
+        jobs.insert(id, queues.value(id));
+    }
+    return jobs;
+}
+
+QString PrivateCups::spooledDocument(int id) const
+{
+    return m_dir.filePath(QStringLiteral("spool/d%1-001").arg(id, 5, 10, QLatin1Char('0')));
+}
 
 bool PrivateCups::rejectJobs(const QString &reason) const
 {

@@ -3,6 +3,7 @@
 // landed in a PDF (pdftotext -bbox, pdfinfo). Print tests that go through a real queue use them.
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QProcess>
 #include <QSet>
@@ -30,6 +31,17 @@ public:
     QString startForThisProcess();
     // Adds the sheet queue to the running server; empty on success, else why not.
     QString addSheetQueue();
+    // A class of two cups-pdf queues, the first queue and a second one like it.
+    static inline const QString ClassName = QStringLiteral("VeltoraClass");
+    static inline const QString SecondQueueName = QStringLiteral("VeltoraPDF2");
+    // Adds the second queue and the class to the running server; empty on success, else why not.
+    QString addClassOfTwo();
+    // Runs a CUPS administration command (cupsenable, lpadmin, ...) on the server; false when it failed.
+    bool admin(const QString &program, const QStringList &args) const;
+    // The queue that printed each completed job (for a class, the member that took it).
+    QHash<int, QString> completedJobs() const;
+    // The document that job `id` sent, kept in the spool.
+    QString spooledDocument(int id) const;
     // Makes the queue refuse new jobs with `reason` (cupsreject -r), or take them again (cupsaccept);
     // false when the command failed.
     bool rejectJobs(const QString &reason) const;
