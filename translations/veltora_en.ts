@@ -863,6 +863,14 @@ The envelopes of these rows will carry one address — that of the last row with
         <source>Документ PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
     </message>
+    <message>
+        <source>%1
+
+Отправлено заданий: %2 из %3. Не напечатаны конверты %4: их печатают «Номера» с этим списком.</source>
+        <translation>%1
+
+Jobs sent: %2 of %3. Envelopes %4 were not printed: &quot;Numbers&quot; with this list prints them.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSetupDialog</name>
@@ -947,6 +955,14 @@ Print anyway?</translation>
     <message>
         <source>Бумага: </source>
         <translation>Paper: </translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>in jobs of</translation>
+    </message>
+    <message>
+        <source>конвертов в задании</source>
+        <translation>envelopes</translation>
     </message>
 </context>
 <context>

@@ -863,6 +863,14 @@
         <source>Документ PDF (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>%1
+
+Отправлено заданий: %2 из %3. Не напечатаны конверты %4: их печатают «Номера» с этим списком.</source>
+        <translation>%1
+
+Надіслано завдань: %2 з %3. Не надруковано конверти %4: їх друкують «Номери» з цим списком.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSetupDialog</name>
@@ -947,6 +955,14 @@
     <message>
         <source>Бумага: </source>
         <translation>Папір: </translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>по</translation>
+    </message>
+    <message>
+        <source>конвертов в задании</source>
+        <translation>конвертів у завданні</translation>
     </message>
 </context>
 <context>

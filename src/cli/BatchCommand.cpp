@@ -14,6 +14,7 @@
 #include "logic/mailing/TableMailing.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/Fonts.h"
+#include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
 #include "logic/services/Language.h"
 #include "logic/state/PrintSettings.h"
@@ -172,17 +173,6 @@ QString queuesText(const PrintingService &printing)
     return translated(QT_TRANSLATE_NOOP("veltora-batch", "есть: %1")).arg(queues.join(QStringLiteral(", ")));
 }
 
-// The envelopes of the selection in jobs of `perJob` (the whole selection when 0), the last one shorter.
-QList<QList<int>> splitIntoJobs(const QList<int> &chosen, int perJob)
-{
-    if (perJob <= 0)
-        return {chosen};
-    QList<QList<int>> jobs;
-    for (qsizetype i = 0; i < chosen.size(); i += perJob)
-        jobs.append(chosen.mid(i, perJob));
-    return jobs;
-}
-
 QString envelopesCount(qsizetype n)
 {
     return language::inSourceLanguage()
@@ -297,7 +287,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
     };
     // Each job is one document: a queue (or the members of a class) prints it whole, its envelopes in
     // order and its copies collated; with --split every job of a file has its own file.
-    const QList<QList<int>> jobs = splitIntoJobs(chosen, o.split);
+    const QList<QList<int>> jobs = jobsOf(chosen, o.split);
     int pages = 0;
     qsizetype sent = 0; // jobs sent
     try {
@@ -326,7 +316,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                                   .arg(id)
                             : translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1: конверты %3 → %4"))
                                   .arg(sent))
-                        .arg(selectionText(job), where));
+                        .arg(numberlist::listText(job), where));
             }
         }
     } catch (const std::exception &e) {
@@ -341,7 +331,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                                                                    "не напечатанные конверты печатает --select %3"))
                          .arg(sent)
                          .arg(jobs.size())
-                         .arg(selectionText(left)));
+                         .arg(numberlist::listText(left)));
         }
         return PrintFailure;
     }

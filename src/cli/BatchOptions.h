@@ -48,10 +48,6 @@ Options parseArguments(const QStringList &args);
 // InputError for a malformed, outside or empty selection.
 QList<int> selection(const Options &o, int count);
 
-// The envelopes (zero-based) as a --select list that chooses exactly them, in their order:
-// "11-20,3".
-QString selectionText(const QList<int> &indices);
-
 // The -o name of a split mailing, when it holds the job's number once: "%d", "%3d" or "%03d".
 std::optional<QString> jobFileNamePattern(const QString &pattern);
 // The file of job `job` (one-based): "mailing-%03d.pdf", 2 gives "mailing-002.pdf".

@@ -252,3 +252,13 @@ PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, co
     outcome.envelopes = 1;
     return outcome;
 }
+
+QList<QList<int>> jobsOf(const QList<int> &selection, int perJob)
+{
+    if (perJob <= 0)
+        return {selection};
+    QList<QList<int>> jobs;
+    for (qsizetype i = 0; i < selection.size(); i += perJob)
+        jobs.append(selection.mid(i, perJob));
+    return jobs;
+}
