@@ -74,7 +74,8 @@ QByteArray readInputFile(const QString &path, const QString &what)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1 «%2»: %3")).arg(what, path, f.errorString()));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "%1 «%2»: %3")).arg(what, path, f.errorString()));
     return f.readAll();
 }
 
@@ -124,11 +125,11 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
             if (name.trimmed().isEmpty())
                 continue;
             if (!state.mailing().lookupBook(name))
-                throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch",
-                                                              "--names «%1», строка %2: «%3» нет в адресной книге"))
-                                     .arg(o.namesFile)
-                                     .arg(line)
-                                     .arg(name));
+                throw InputError(
+                    translated(QT_TRANSLATE_NOOP("veltora-batch", "--names «%1», строка %2: «%3» нет в адресной книге"))
+                        .arg(o.namesFile)
+                        .arg(line)
+                        .arg(name));
             list.append(name);
         }
         state.setMailingList(list);
@@ -169,15 +170,15 @@ QString queuesText(const PrintingService &printing)
     QStringList queues = printing.printers();
     queues.removeAll(pdfFilePrinterName());
     if (queues.isEmpty())
-        return translated(QT_TRANSLATE_NOOP("veltora-batch", "в системе нет ни одного принтера; PDF-файл пишет -o ФАЙЛ.pdf"));
+        return translated(
+            QT_TRANSLATE_NOOP("veltora-batch", "в системе нет ни одного принтера; PDF-файл пишет -o ФАЙЛ.pdf"));
     return translated(QT_TRANSLATE_NOOP("veltora-batch", "есть: %1")).arg(queues.join(QStringLiteral(", ")));
 }
 
 QString envelopesCount(qsizetype n)
 {
-    return language::inSourceLanguage()
-               ? language::russianCount(n, "конверт", "конверта", "конвертов")
-               : QCoreApplication::translate("veltora-batch", "%n конвертов", nullptr, int(n));
+    return language::inSourceLanguage() ? language::russianCount(n, "конверт", "конверта", "конвертов")
+                                        : QCoreApplication::translate("veltora-batch", "%n конвертов", nullptr, int(n));
 }
 
 } // namespace
@@ -251,8 +252,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                 throw InputError(translated(QT_TRANSLATE_NOOP(
                     "veltora-batch", "-o -: стандартный вывод — терминал, PDF направьте в файл или программу")));
             if (o.output != standardOutputName() && !out.absoluteDir().exists())
-                throw InputError(
-                    translated(QT_TRANSLATE_NOOP("veltora-batch", "-o «%1»: папки нет")).arg(o.output));
+                throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "-o «%1»: папки нет")).arg(o.output));
             printing->setCurrentPrinter(pdfFilePrinterName());
         } else {
             if (o.printer == pdfFilePrinterName() || !printing->printers().contains(o.printer))
@@ -314,8 +314,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
                     (id > 0 ? translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1 (CUPS %2): конверты %3 → %4"))
                                   .arg(sent)
                                   .arg(id)
-                            : translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1: конверты %3 → %4"))
-                                  .arg(sent))
+                            : translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1: конверты %3 → %4")).arg(sent))
                         .arg(numberlist::listText(job), where));
             }
         }
@@ -336,12 +335,12 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
         return PrintFailure;
     }
     const QString target =
-        o.split > 0 ? (language::inSourceLanguage()
-                           ? language::russianCount(jobs.size(), "задание", "задания", "заданий")
-                           : QCoreApplication::translate("veltora-batch", "%n заданий", nullptr, int(jobs.size())))
-        : o.output.isEmpty()                ? o.printer
+        o.split > 0                        ? (language::inSourceLanguage()
+                                                  ? language::russianCount(jobs.size(), "задание", "задания", "заданий")
+                                                  : QCoreApplication::translate("veltora-batch", "%n заданий", nullptr, int(jobs.size())))
+        : o.output.isEmpty()               ? o.printer
         : o.output == standardOutputName() ? translated(QT_TRANSLATE_NOOP("veltora-batch", "стандартный вывод"))
-                                            : o.output;
+                                           : o.output;
     const QString pagesText = language::inSourceLanguage()
                                   ? language::russianCount(pages, "страница", "страницы", "страниц")
                                   : QCoreApplication::translate("veltora-batch", "%n страниц", nullptr, pages);

@@ -27,8 +27,10 @@ int parseNumber(const QString &text, const QString &option, int low, int high)
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < low || v > high)
-        throw InputError(
-            translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: «%2» — нужно целое число от %3 до %4")).arg(option, text).arg(low).arg(high));
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: «%2» — нужно целое число от %3 до %4"))
+                             .arg(option, text)
+                             .arg(low)
+                             .arg(high));
     return v;
 }
 
@@ -52,7 +54,8 @@ QCommandLineOption option(const QStringList &names, const char *description, con
 QList<QCommandLineOption> recipientOptions()
 {
     return {
-        option({QStringLiteral("book")}, QT_TRANSLATE_NOOP("veltora-batch", "все адресаты адресной книги по порядку файла")),
+        option({QStringLiteral("book")},
+               QT_TRANSLATE_NOOP("veltora-batch", "все адресаты адресной книги по порядку файла")),
         option({QStringLiteral("names")},
                QT_TRANSLATE_NOOP("veltora-batch", "имена из адресной книги, по одному в строке"),
                QT_TRANSLATE_NOOP("veltora-batch", "ФАЙЛ")),
@@ -106,8 +109,9 @@ QList<QCommandLineOption> printingOptions()
                                                   "printer: бумага принтера как есть (для -o — A4)"),
                QT_TRANSLATE_NOOP("veltora-batch", "СТРАНИЦА")),
         option({QStringLiteral("check")},
-               QT_TRANSLATE_NOOP("veltora-batch", "проверить почтовые индексы по справочнику и ничего не печатать:\n"
-                                                  "строка или имя, индекс, населённый пункт, ошибка — через табуляцию")),
+               QT_TRANSLATE_NOOP("veltora-batch",
+                                 "проверить почтовые индексы по справочнику и ничего не печатать:\n"
+                                 "строка или имя, индекс, населённый пункт, ошибка — через табуляцию")),
         option({QStringLiteral("strict")},
                QT_TRANSLATE_NOOP("veltora-batch", "не печатать рассылку с ошибками в индексах (код 3)")),
         option({QStringLiteral("workdir")},
@@ -161,8 +165,8 @@ std::optional<UnreadArgument> firstUnreadArgument(const QStringList &args)
         const std::optional<QCommandLineOption> declared = declaredAs(a);
         if (!declared)
             return UnreadArgument{
-                options, translated(QT_TRANSLATE_NOOP("veltora-batch", "неизвестный параметр «%1» (см. --help)")).arg(a),
-                a};
+                options,
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "неизвестный параметр «%1» (см. --help)")).arg(a), a};
         if (!declared->valueName().isEmpty() && ++i >= args.size())
             return UnreadArgument{
                 options, translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: не хватает значения")).arg(a), a, true};
@@ -176,7 +180,7 @@ void takeOption(Options &o, const QString &name, const QString &written, const Q
     auto setSource = [&](Options::Source s) {
         if (o.source != Options::Source::None)
             throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: источник получателей уже задан "
-                                                                            "(--book, --names, --table — только один)"))
+                                                                           "(--book, --names, --table — только один)"))
                                  .arg(written));
         o.source = s;
     };
@@ -281,9 +285,8 @@ Options parseArguments(const QStringList &args)
     // "--printer "PDF file" -o FILE" names the built-in printer and its file; alone it has no file.
     const bool pdfPrinter = o.printer == pdfFilePrinterName();
     if (pdfPrinter && o.output.isEmpty() && !o.check)
-        throw InputError(
-            translated(QT_TRANSLATE_NOOP("veltora-batch", "--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf"))
-                .arg(pdfFilePrinterName()));
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf"))
+                             .arg(pdfFilePrinterName()));
     if (pdfPrinter)
         o.printer.clear();
     if (!o.check && o.printer.isEmpty() == o.output.isEmpty())
@@ -294,10 +297,10 @@ Options parseArguments(const QStringList &args)
             throw InputError(translated(QT_TRANSLATE_NOOP(
                 "veltora-batch", "--split пишет файл на задание: -o - не подходит, нужен шаблон имени")));
         if (!jobFileNamePattern(o.output))
-            throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch",
-                                                          "--split: в имени «%1» нужен номер задания, например "
-                                                          "рассылка-%03d.pdf (ровно один %d, %3d или %03d)"))
-                                 .arg(o.output));
+            throw InputError(
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "--split: в имени «%1» нужен номер задания, например "
+                                                              "рассылка-%03d.pdf (ровно один %d, %3d или %03d)"))
+                    .arg(o.output));
     }
     return o;
 }
@@ -334,10 +337,10 @@ QList<int> selection(const Options &o, int count)
     }
     const QString &text = *o.select;
     if (!numberlist::isWellFormed(text))
-        throw InputError(translated(QT_TRANSLATE_NOOP(
-                                        "veltora-batch",
-                                        "--select «%1»: номера через запятую, диапазоны через тире, без пробелов"))
-                             .arg(text));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch",
+                                         "--select «%1»: номера через запятую, диапазоны через тире, без пробелов"))
+                .arg(text));
     numberlist::Expansion e;
     try {
         e = numberlist::expandPieces(numberlist::splitPieces(text), count);

@@ -32,8 +32,8 @@ void writeProblem(std::FILE *out, const QString &who, const QString &postalCode,
 
 void writeSummary(int checked, qsizetype problems)
 {
-    writeLine(stderr, QCoreApplication::translate(
-                          "veltora-batch", "veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2")
+    writeLine(stderr, QCoreApplication::translate("veltora-batch",
+                                                  "veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2")
                           .arg(checked)
                           .arg(problems));
     std::fflush(stderr);

@@ -129,15 +129,15 @@ bool runAdmin(const QString &program, const QStringList &args)
 
 QString PrivateCups::addClassOfTwo()
 {
-    if (const QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
-        !problem.isEmpty())
-        return problem;
+    QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
     for (const QString &queue : {QueueName, SecondQueueName})
-        if (!admin(QStringLiteral("/usr/sbin/lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-c"), ClassName}))
-            return QStringLiteral("lpadmin could not make the class");
-    if (!admin(QStringLiteral("cupsenable"), {ClassName}) || !admin(QStringLiteral("cupsaccept"), {ClassName}))
-        return QStringLiteral("the class does not take jobs");
-    return {};
+        if (problem.isEmpty() &&
+            !admin(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-c"), ClassName}))
+            problem = QStringLiteral("lpadmin could not make the class");
+    return problem.isEmpty() && !(admin(QStringLiteral("cupsenable"), {ClassName}) &&
+                                  admin(QStringLiteral("cupsaccept"), {ClassName}))
+               ? QStringLiteral("the class takes no jobs")
+               : problem;
 }
 
 bool PrivateCups::admin(const QString &program, const QStringList &args) const
@@ -145,30 +145,18 @@ bool PrivateCups::admin(const QString &program, const QStringList &args) const
     return runAdmin(program, QStringList{QStringLiteral("-h"), socket()} + args);
 }
 
-QHash<int, QString> PrivateCups::completedJobs() const
+QHash<int, QString> PrivateCups::queuesOfJobs() const
 {
-    QHash<int, QString> jobs;
-    QFile pageLog(m_dir.filePath(QStringLiteral("log/page_log")));
-    if (!pageLog.open(QIODevice::ReadOnly))
-        return jobs;
-    // The page log names the destination (a class); the debug log names the queue that ran the job
-    // as the first argument of its filters: "[Job 12] argv[0]="VeltoraPDF2"".
-    static const QRegularExpression completed(QStringLiteral("^\\S+ \\S+ (\\d+) \\["),
-                                              QRegularExpression::MultilineOption);
+    // The debug log names the queue as the first argument of a job's filters: [Job 12] argv[0]="VeltoraPDF2".
     static const QRegularExpression ranOn(QStringLiteral("\\[Job (\\d+)\\] argv\\[0\\]=\"([^\"]+)\""));
+    QFile log(m_dir.filePath(QStringLiteral("log/error_log")));
     QHash<int, QString> queues;
-    QFile errors(m_dir.filePath(QStringLiteral("log/error_log")));
-    if (!errors.open(QIODevice::ReadOnly))
-        return jobs;
-    for (auto it = ranOn.globalMatch(QString::fromLocal8Bit(errors.readAll())); it.hasNext();) {
+    for (auto it = ranOn.globalMatch(log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString());
+         it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         queues.insert(m.captured(1).toInt(), m.captured(2));
     }
-    for (auto it = completed.globalMatch(QString::fromLocal8Bit(pageLog.readAll())); it.hasNext();) {
-        const int id = it.next().captured(1).toInt();
-        jobs.insert(id, queues.value(id));
-    }
-    return jobs;
+    return queues;
 }
 
 QString PrivateCups::spooledDocument(int id) const

@@ -38,8 +38,8 @@ public:
     QString addClassOfTwo();
     // Runs a CUPS administration command (cupsenable, lpadmin, ...) on the server; false when it failed.
     bool admin(const QString &program, const QStringList &args) const;
-    // The queue that printed each completed job (for a class, the member that took it).
-    QHash<int, QString> completedJobs() const;
+    // The queue that runs or ran each job (for a class, the member that took it).
+    QHash<int, QString> queuesOfJobs() const;
     // The document that job `id` sent, kept in the spool.
     QString spooledDocument(int id) const;
     // Makes the queue refuse new jobs with `reason` (cupsreject -r), or take them again (cupsaccept);

@@ -58,9 +58,10 @@ QList<int> parseColumnMap(const QString &text)
         bool ok = false;
         const int column = p.toInt(&ok);
         if (!ok || column < 0)
-            throw AppError(QCoreApplication::translate("veltora-batch", "--columns: поле %1: «%2» — не номер столбца и не «-»")
-                               .arg(i + 1)
-                               .arg(p));
+            throw AppError(
+                QCoreApplication::translate("veltora-batch", "--columns: поле %1: «%2» — не номер столбца и не «-»")
+                    .arg(i + 1)
+                    .arg(p));
         map.append(column);
     }
     return map;

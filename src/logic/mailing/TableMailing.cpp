@@ -25,9 +25,11 @@ TableStream openStream(const QString &file, TableEncoding encoding)
     try {
         return TableStream(file, encoding);
     } catch (const TableError &e) {
-        throw TableMailingError(QCoreApplication::translate("veltora-batch", "--table «%1», %2").arg(file, e.message()));
+        throw TableMailingError(
+            QCoreApplication::translate("veltora-batch", "--table «%1», %2").arg(file, e.message()));
     } catch (const IoError &e) {
-        throw TableMailingError(QCoreApplication::translate("veltora-batch", "--table «%1»: %2").arg(file, e.message()));
+        throw TableMailingError(
+            QCoreApplication::translate("veltora-batch", "--table «%1»: %2").arg(file, e.message()));
     }
 }
 
@@ -125,8 +127,7 @@ TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QS
             QCoreApplication::translate("veltora-batch", "--table «%1», %2").arg(m_file, e.message()));
     }
     if (m_stream.rowCount() == 0)
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
+        throw TableMailingError(QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
 
     bool titles = titleRow == TitleRow::Present;
     if (titleRow == TitleRow::Detect && looksLikeTitles(first, second ? &*second : nullptr, m_columns)) {
@@ -142,8 +143,7 @@ TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QS
         widest = std::max(widest, int(first.size()));
     }
     if (size() == 0)
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
+        throw TableMailingError(QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
     for (int f = 0; f < static_cast<int>(m_columns.size()); ++f) {
         if (m_columns[f] >= widest)
             throw TableMailingError(
@@ -223,12 +223,11 @@ void TableMailing::check(const QStringList &cells, int line) const
 {
     const int keyColumn = m_columns[FieldSurname];
     if (keyColumn >= cells.size() || cells.at(keyColumn).trimmed().isEmpty())
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch",
-                                        "--table «%1», строка %2, столбец %3: нет фамилии (ключа записи)")
-                .arg(m_file)
-                .arg(line)
-                .arg(keyColumn + 1));
+        throw TableMailingError(QCoreApplication::translate(
+                                    "veltora-batch", "--table «%1», строка %2, столбец %3: нет фамилии (ключа записи)")
+                                    .arg(m_file)
+                                    .arg(line)
+                                    .arg(keyColumn + 1));
     if (rowText(cells).size() < MinimumRowLength)
         throw TableMailingError(QCoreApplication::translate(
                                     "veltora-batch", "--table «%1», строка %2, столбец 1: строка короче пяти знаков")

@@ -1,8 +1,8 @@
 // The batch print and the test print as the windows start them: messages for the refusals, and a
 // progress window with a cancel button for long batches.
 
-#include "logic/print/BatchPrint.h"
 #include "logic/files/IoError.h"
+#include "logic/print/BatchPrint.h"
 #include "logic/print/NumberList.h"
 #include "ui/print/PrintActions.h"
 
