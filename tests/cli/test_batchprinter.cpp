@@ -26,9 +26,7 @@ struct Run
 Run runBatch(const QStringList &args)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(); // CUPS_SERVER included
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(batchEnvironment()); // CUPS_SERVER included
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
     if (!p.waitForFinished(120000))
         return {};

@@ -4,6 +4,7 @@
 #include "support/BatchWorkDir.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -19,11 +20,9 @@ struct Run
     QString err;
 };
 
-Run runBatch(const QStringList &args)
+Run runBatch(const QStringList &args, const QProcessEnvironment &env = batchEnvironment())
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
     if (!p.waitForFinished(120000))
@@ -122,13 +121,21 @@ private slots:
         QVERIFY(QFileInfo(pdf).size() > 0);
     }
 
-    void withoutTheDirectoryNothingIsJudged()
+    // A working directory without the postal code directory reads the installed one; nothing is
+    // judged without either.
+    void installedDirectoryServesAWorkingDirectoryWithoutOne()
     {
-        m_dir->remove(QStringLiteral("Odeska.bsd"));
-        const Run r = runBatch(tableArgs({QStringLiteral("--check")}));
+        for (const QString &file :
+             QDir(m_dir->path()).entryList({QStringLiteral("*.bsd"), QStringLiteral("oblrus.txt")}))
+            m_dir->remove(file);
+        Run r = runBatch(tableArgs({QStringLiteral("--check")}));
+        QCOMPARE(r.status, 3);
+        QVERIFY2(r.out.contains(QStringLiteral("43002 — Луцьк, Волинська обл.")), qPrintable(r.err));
+        QProcessEnvironment noDefaults = batchEnvironment();
+        noDefaults.insert(QStringLiteral("VELTORA_DATA"), m_dir->filePath(QStringLiteral("none")));
+        r = runBatch(tableArgs({QStringLiteral("--check")}), noDefaults);
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("Odeska.bsd")), qPrintable(r.err));
-        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(QStringLiteral(".bsd")) && r.out.isEmpty(), qPrintable(r.err));
     }
 };
 
