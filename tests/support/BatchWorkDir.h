@@ -22,8 +22,8 @@ inline void writeBatchWorkDir(TempWorkDir &dir)
 inline QProcessEnvironment batchEnvironment(const QString &lang = QStringLiteral("ru_RU.UTF-8"))
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {QStringLiteral("LANGUAGE"), QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES")})
-        env.remove(name);
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LANG"), lang);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::temp().filePath(QStringLiteral("veltora-no-settings")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

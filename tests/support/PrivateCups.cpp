@@ -129,19 +129,19 @@ bool runAdmin(const QString &program, const QStringList &args)
 
 QString PrivateCups::addClassOfTwo()
 {
-    QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
-    for (const QString &queue : {QueueName, SecondQueueName})
-        if (problem.isEmpty() &&
-            !admin(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-c"), ClassName}))
-            problem = QStringLiteral("lpadmin could not make the class");
-    return problem.isEmpty() && !(admin(QStringLiteral("cupsenable"), {ClassName}) &&
-                                  admin(QStringLiteral("cupsaccept"), {ClassName}))
-               ? QStringLiteral("the class takes no jobs")
-               : problem;
+    const QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
+    const QString member = QStringLiteral("lpadmin -p %1 -c ") + ClassName;
+    return !problem.isEmpty() || (admin(member.arg(QueueName)) && admin(member.arg(SecondQueueName)) &&
+                                  admin(QStringLiteral("cupsenable ") + ClassName) &&
+                                  admin(QStringLiteral("cupsaccept ") + ClassName))
+               ? problem
+               : QStringLiteral("the class could not be made");
 }
 
-bool PrivateCups::admin(const QString &program, const QStringList &args) const
+bool PrivateCups::admin(const QString &command) const
 {
+    QStringList args = command.split(QLatin1Char(' '));
+    const QString program = args.takeFirst();
     return runAdmin(program, QStringList{QStringLiteral("-h"), socket()} + args);
 }
 

@@ -36,8 +36,8 @@ public:
     static inline const QString SecondQueueName = QStringLiteral("VeltoraPDF2");
     // Adds the second queue and the class to the running server; empty on success, else why not.
     QString addClassOfTwo();
-    // Runs a CUPS administration command (cupsenable, lpadmin, ...) on the server; false when it failed.
-    bool admin(const QString &program, const QStringList &args) const;
+    // Runs an administration command on the server ("cupsenable VeltoraPDF"); false when it failed.
+    bool admin(const QString &command) const;
     // The queue that runs or ran each job (for a class, the member that took it).
     QHash<int, QString> queuesOfJobs() const;
     // The document that job `id` sent, kept in the spool.
