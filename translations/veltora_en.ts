@@ -149,6 +149,13 @@ directory of postal codes (2025)</translation>
     </message>
 </context>
 <context>
+    <name>DataFolders</name>
+    <message>
+        <source>Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена</source>
+        <translation>Veltora: the program&apos;s data folder &apos;%1&apos; is missing: the working directory was not filled from it</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAddresseeDialog</name>
     <message>
         <source>Удаление адресата</source>

@@ -149,6 +149,13 @@
     </message>
 </context>
 <context>
+    <name>DataFolders</name>
+    <message>
+        <source>Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена</source>
+        <translation>Велтора: папки з даними програми «%1» немає, робочу папку не доповнено</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAddresseeDialog</name>
     <message>
         <source>Удаление адресата</source>
