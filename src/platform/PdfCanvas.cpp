@@ -198,8 +198,7 @@ void PdfCanvas::recordText(const QString &text, const TextShaper::Shaped &shaped
             }
         }
         for (const quint32 g : run.glyphs)
-            if (g < f.used.size())
-                f.used[g] = true;
+            f.use(g);
     }
 }
 
@@ -286,7 +285,8 @@ void PdfCanvas::drawOutlines(const TextShaper::Run &run, QPointF origin)
                 e += 2;
             }
         }
-        m_content.append(path.fillRule() == Qt::OddEvenFill ? "f*\n" : "f\n");
+        // Nonzero, as fonts fill their glyphs: contours that overlap leave no hole.
+        m_content.append("f\n");
     }
 }
 
