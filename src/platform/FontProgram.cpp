@@ -482,7 +482,8 @@ QByteArray subsetFont(const FontTableReader &table, const QList<quint32> &glyphs
     hb_set_t *leftOut = hb_subset_input_set(input.get(), HB_SUBSET_SETS_DROP_TABLE_TAG);
     for (const hb_tag_t tag : TablesLeftOut)
         hb_set_add(leftOut, tag);
-    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NO_HINTING);
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NO_HINTING |
+                                               HB_SUBSET_FLAGS_NOTDEF_OUTLINE);
     const FacePointer subset(hb_subset_or_fail(face.get(), input.get()));
     return subset ? fontFileOf(subset.get()) : QByteArray();
 }

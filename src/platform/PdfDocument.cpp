@@ -93,7 +93,9 @@ QByteArray fontIdentity(const QRawFont &raw)
     // Not by the family name: a font engine without families (the minimal platform's) fails to give one.
     QByteArray identity = raw.styleName().toUtf8() + '\n' + QByteArray::number(raw.weight()) + '\n' +
                           QByteArray::number(int(raw.style())) + '\n';
-    identity += raw.fontTable("head");
+    const QByteArray head = raw.fontTable("head");
+    // A font of no tables (Type 1) is told from others by its family name.
+    identity += head.isEmpty() ? raw.familyName().toUtf8() : head;
     identity += raw.fontTable("maxp").left(6);
     identity += raw.fontTable("name");
     return identity;
