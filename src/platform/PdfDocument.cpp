@@ -320,11 +320,12 @@ PdfDocument::Font &PdfDocument::font(const QRawFont &raw)
             font->widths.assign(size_t(own.glyphCount), 0.0);
             font->used.assign(size_t(own.glyphCount), false);
         }
-    } else if (!font->outlinesOnly) {
+    } else if (!facts.advances.isEmpty() && facts.advances.size() == facts.glyphCount) {
         font->widths.reserve(facts.advances.size());
         for (const quint16 advance : facts.advances)
             font->widths.push_back(advance * 1000.0 / facts.unitsPerEm);
         font->used.assign(font->widths.size(), false);
+        font->textLayer = font->outlinesOnly;
     }
     m_fontsByRaw.append({raw, font.get()});
     m_fonts.push_back(std::move(font));
@@ -395,7 +396,7 @@ void PdfDocument::writeFont(Font &font)
     // draws them, so that the pages' codes and text stay as they are.
     enum class Program { TrueType, OpenTypeCff, BareCff };
     QByteArray program = font.wholeProgram;
-    if (program.isEmpty() && !font.rebuilt && facts.outlines != FontOutlines::CidCff)
+    if (program.isEmpty() && !font.rebuilt && !font.textLayer && facts.outlines != FontOutlines::CidCff)
         program = subsetFont(tables, glyphs);
     Program kind = facts.outlines == FontOutlines::TrueType ? Program::TrueType : Program::OpenTypeCff;
     if (!font.wholeProgram.isEmpty()) {
@@ -408,8 +409,12 @@ void PdfDocument::writeFont(Font &font)
         }
         const QTransform yUp(1, 0, 0, -1, 0, 0);
         const int glyphCount = glyphs.isEmpty() ? 1 : int(glyphs.constLast()) + 1;
-        program = cffFromOutlines(name.mid(7), glyphCount, glyphs,
-                                  [&](quint32 glyph) { return yUp.map(unit.pathForGlyph(glyph)); });
+        // The invisible text over outlines holds none of the font's outlines, only its widths.
+        if (font.textLayer)
+            name = name.left(7) + "InvisibleText";
+        program = cffFromOutlines(name.mid(7), glyphCount, glyphs, [&](quint32 glyph) {
+            return font.textLayer ? QPainterPath() : yUp.map(unit.pathForGlyph(glyph));
+        });
         kind = Program::BareCff;
     }
 
@@ -498,7 +503,7 @@ bool PdfDocument::end()
 {
     QByteArray fonts;
     for (const auto &font : m_fonts) {
-        if (!font->outlinesOnly) {
+        if (font->hasText()) {
             writeFont(*font);
             fonts += " /" + font->resource + ' ' + QByteArray::number(font->object) + " 0 R";
         } else {

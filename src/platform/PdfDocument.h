@@ -9,7 +9,7 @@
 // whose licence forbids subsets is embedded whole. When no subset of the font's own can be made, a
 // CFF font of the same glyphs' outlines takes its place, with the same codes and text. A font that
 // may not be embedded, or whose outlines neither it nor Qt gives, is drawn as the outlines of its
-// glyphs instead.
+// glyphs instead, with its text written over them invisibly when its widths are known.
 
 #include "platform/FontProgram.h"
 
@@ -39,8 +39,11 @@ public:
         QByteArray resource;       // "F1"
         int object = 0;            // the Type0 font object the pages refer to
         bool outlinesOnly = false; // drawn as glyph outlines, not embedded
-        FontFacts facts;           // read once, when the font is first met
-        QByteArray wholeProgram;   // the font program of a font that may only be embedded whole
+        // Drawn as outlines, and its text written over them invisibly (render mode 3, as scanners'
+        // PDFs do) in a font of its widths and no outlines, so that the text can still be searched.
+        bool textLayer = false;
+        FontFacts facts;         // read once, when the font is first met
+        QByteArray wholeProgram; // the font program of a font that may only be embedded whole
         // No tables of its own to embed (a Type 1 font): a CFF font is built of the outlines of
         // the glyphs used, and each glyph's width is learnt when it is first used.
         bool rebuilt = false;
@@ -51,6 +54,8 @@ public:
 
         // Marks a glyph as shown by the pages.
         void use(quint32 glyph);
+        // Whether the pages write its glyphs as text, visible or not.
+        bool hasText() const { return !outlinesOnly || textLayer; }
     };
 
     PdfDocument();
