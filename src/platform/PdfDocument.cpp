@@ -88,6 +88,14 @@ QByteArray toUnicodeMap(const QHash<quint32, QString> &text)
     return out;
 }
 
+// Qt's box engine (a platform without fonts, such as the minimal one) draws every character as the
+// same box, of one glyph id, and names no family: asking it for one crashes.
+bool namesItsFamily(const QRawFont &raw)
+{
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("H0"));
+    return glyphs.size() == 2 && glyphs.at(0) != glyphs.at(1);
+}
+
 QByteArray fontIdentity(const QRawFont &raw)
 {
     // Not by the family name: a font engine without families (the minimal platform's) fails to give one.
@@ -95,7 +103,7 @@ QByteArray fontIdentity(const QRawFont &raw)
                           QByteArray::number(int(raw.style())) + '\n';
     const QByteArray head = raw.fontTable("head");
     // A font of no tables (Type 1) is told from others by its family name.
-    identity += head.isEmpty() ? raw.familyName().toUtf8() : head;
+    identity += head.isEmpty() && namesItsFamily(raw) ? raw.familyName().toUtf8() : head;
     identity += raw.fontTable("maxp").left(6);
     identity += raw.fontTable("name");
     return identity;
@@ -303,20 +311,22 @@ PdfDocument::Font &PdfDocument::font(const QRawFont &raw)
         font->unitSize.setPixelSize(1000);
         const QRawFont &unit = font->unitSize;
         const QList<quint32> probe = unit.glyphIndexesForString(QStringLiteral("HЖ0"));
-        font->rebuilt = std::any_of(probe.cbegin(), probe.cend(),
-                                    [&](quint32 g) { return g != 0 && !unit.pathForGlyph(g).isEmpty(); });
-        FontFacts &own = font->facts;
-        own.embedding = FontEmbedding::Subset;
-        own.postScriptName = (raw.familyName() + u'-' + raw.styleName()).toLatin1();
-        own.ascent = qRound(unit.ascent());
-        own.descent = -qRound(unit.descent());
-        own.capHeight = qRound(unit.capHeight());
-        own.xMax = 1000;
-        own.yMin = own.descent;
-        own.yMax = own.ascent;
-        own.glyphCount = 0x10000;
+        // Not the box engine's one box for every character: its glyphs could not tell the text.
+        font->rebuilt = namesItsFamily(raw) && std::any_of(probe.cbegin(), probe.cend(), [&](quint32 g) {
+                            return g != 0 && !unit.pathForGlyph(g).isEmpty();
+                        });
         font->outlinesOnly = !font->rebuilt;
         if (font->rebuilt) {
+            FontFacts &own = font->facts;
+            own.embedding = FontEmbedding::Subset;
+            own.postScriptName = (raw.familyName() + u'-' + raw.styleName()).toLatin1();
+            own.ascent = qRound(unit.ascent());
+            own.descent = -qRound(unit.descent());
+            own.capHeight = qRound(unit.capHeight());
+            own.xMax = 1000;
+            own.yMin = own.descent;
+            own.yMax = own.ascent;
+            own.glyphCount = 0x10000;
             font->widths.assign(size_t(own.glyphCount), 0.0);
             font->used.assign(size_t(own.glyphCount), false);
         }
