@@ -113,7 +113,7 @@ struct Word
 QList<Word> pdfWords(const QString &pdf);
 // The first word of the document with this text.
 std::optional<Word> findWord(const QString &pdf, const QString &text);
-// What pdfinfo says about the document.
+// What pdfinfo says about the document; the test fails when `qpdf --check` finds a fault in it.
 QString pdfInfo(const QString &pdf);
 // The size of the document's first page in millimetres, as pdfinfo gives it; empty when it does not.
 QSizeF pdfPageSizeMm(const QString &pdf);
