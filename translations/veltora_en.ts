@@ -200,6 +200,10 @@ directory of postal codes (2025)</translation>
         <source>Не установлены параметры конверта</source>
         <translation>The envelope size is not set</translation>
     </message>
+    <message>
+        <source>Слишком много страниц: %1</source>
+        <translation>Too many pages: %1</translation>
+    </message>
 </context>
 <context>
     <name>BookTransfer</name>
@@ -221,6 +225,13 @@ directory of postal codes (2025)</translation>
     <message>
         <source>Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. Файл «%3» не изменён.</source>
         <translation>The character &quot;%1&quot; (U+%2) cannot be saved in the Windows-1251 encoding. The file &quot;%3&quot; was not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolders</name>
+    <message>
+        <source>Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена</source>
+        <translation>Veltora: the program&apos;s data folder &apos;%1&apos; is missing: the working directory was not filled from it</translation>
     </message>
 </context>
 <context>
@@ -605,7 +616,7 @@ directory of postal codes (2025)</translation>
     <name>MailingChecks</name>
     <message>
         <source>строки %1 и %2: «%3»</source>
-        <translation>rows %1 and %2: “%3”</translation>
+        <translation>rows %1 and %2: &apos;%3&apos;</translation>
     </message>
     <message>
         <source>и ещё %1 фамилий</source>
@@ -795,7 +806,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>«%1» — почтовый индекс должен состоять из пяти цифр</source>
-        <translation>“%1”: a postal code has five digits</translation>
+        <translation>&apos;%1&apos;: a postal code has five digits</translation>
     </message>
     <message>
         <source>%1 — такого индекса нет в справочнике</source>
@@ -811,7 +822,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>«%1» — такой области нет</source>
-        <translation>“%1”: no such region</translation>
+        <translation>&apos;%1&apos;: no such region</translation>
     </message>
 </context>
 <context>
@@ -966,6 +977,14 @@ The envelopes of these rows will carry one address — that of the last row with
         <source>Документ PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
     </message>
+    <message>
+        <source>%1
+
+Отправлено заданий: %2 из %3. Не напечатаны конверты %4: их печатают «Номера» с этим списком.</source>
+        <translation>%1
+
+Jobs sent: %2 of %3. Envelopes %4 were not printed: &quot;Numbers&quot; with this list prints them.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSetupDialog</name>
@@ -1050,6 +1069,14 @@ Print anyway?</translation>
     <message>
         <source>Бумага: </source>
         <translation>Paper: </translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>in jobs of</translation>
+    </message>
+    <message>
+        <source>конвертов в задании</source>
+        <translation>envelopes</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1323,10 @@ Print anyway?</translation>
         <source>лист «%1»: %2</source>
         <translation>sheet &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>лист «%1»: больше %2 ячеек</source>
+        <translation>sheet &quot;%1&quot;: more than %2 cells</translation>
+    </message>
 </context>
 <context>
     <name>numberlist</name>
@@ -1333,134 +1364,6 @@ Print anyway?</translation>
 </context>
 <context>
     <name>veltora-batch</name>
-    <message>
-        <source>%1: «%2» — нужно целое число от %3 до %4 / a whole number from %3 to %4 expected</source>
-        <translation>%1: &apos;%2&apos;: a whole number from %3 to %4 expected</translation>
-    </message>
-    <message>
-        <source>%1: «%2» — нужно X,Y / X,Y expected</source>
-        <translation>%1: &apos;%2&apos;: X,Y expected</translation>
-    </message>
-    <message>
-        <source>%1: не хватает значения / a value is missing</source>
-        <translation>%1: a value is missing</translation>
-    </message>
-    <message>
-        <source>%1: источник получателей уже задан (--book, --names, --table — только один) / the recipients&apos; source is already given</source>
-        <translation>%1: the recipients&apos; source is already given (--book, --names, --table: only one)</translation>
-    </message>
-    <message>
-        <source>--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected</source>
-        <translation>--encoding: &apos;%1&apos;: utf-8 or cp1251 expected</translation>
-    </message>
-    <message>
-        <source>--page: «%1» — нужно envelope, a4 или printer / envelope, a4 or printer expected</source>
-        <translation>--page: &apos;%1&apos;: envelope, a4 or printer expected</translation>
-    </message>
-    <message>
-        <source>--header и --no-header — только одно / --header and --no-header exclude each other</source>
-        <translation>--header and --no-header exclude each other</translation>
-    </message>
-    <message>
-        <source>неизвестный параметр «%1» (см. --help) / unknown argument &apos;%1&apos; (see --help)</source>
-        <translation>unknown argument &apos;%1&apos; (see --help)</translation>
-    </message>
-    <message>
-        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / no recipients: give --book, --names FILE or --table FILE</source>
-        <translation>no recipients: give --book, --names FILE or --table FILE</translation>
-    </message>
-    <message>
-        <source>--table требует --columns / --table needs --columns</source>
-        <translation>--table needs --columns</translation>
-    </message>
-    <message>
-        <source>--columns, --encoding, --header и --no-header — только с --table / --columns, --encoding, --header and --no-header go with --table</source>
-        <translation>--columns, --encoding, --header and --no-header go with --table</translation>
-    </message>
-    <message>
-        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / the printer &quot;%1&quot; writes a file: give -o FILE.pdf</source>
-        <translation>the printer &quot;%1&quot; writes a file: give -o FILE.pdf</translation>
-    </message>
-    <message>
-        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / give exactly one of --printer NAME or -o FILE.pdf</source>
-        <translation>give exactly one of --printer NAME or -o FILE.pdf</translation>
-    </message>
-    <message>
-        <source>рабочая папка / working directory, «%1»: %2</source>
-        <translation>working directory, &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>--names «%1», строка %2: «%3» нет в адресной книге / line %2: &apos;%3&apos; is not in the address book</source>
-        <translation>--names &apos;%1&apos;, line %2: &apos;%3&apos; is not in the address book</translation>
-    </message>
-    <message>
-        <source>список рассылки пуст / the mailing list is empty</source>
-        <translation>the mailing list is empty</translation>
-    </message>
-    <message>
-        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца / the first field (surname, the record key) needs a column</source>
-        <translation>--columns: the first field (surname, the record key) needs a column</translation>
-    </message>
-    <message>
-        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её) / the first row looks like column titles and is not printed (--no-header prints it)</source>
-        <translation>veltora-batch: --table &apos;%1&apos;: the first row looks like column titles and is not printed (--no-header prints it)</translation>
-    </message>
-    <message>
-        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» %4 / field %1: no row has column %2 (counted from 0): the table has %5 columns</source>
-        <translation>--columns: field %1: no row has column %2 (counted from 0): the table &apos;%3&apos;%4 has %5 columns</translation>
-    </message>
-    <message>
-        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / row %2, column %3: the surname (record key) is empty</source>
-        <translation>--table &apos;%1&apos;, row %2, column %3: the surname (record key) is empty</translation>
-    </message>
-    <message>
-        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков / row %2, column 1: the row is shorter than five characters</source>
-        <translation>--table &apos;%1&apos;, row %2, column 1: the row is shorter than five characters</translation>
-    </message>
-    <message>
-        <source>--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов / numbers separated by commas, ranges by dashes, no blanks</source>
-        <translation>--select &apos;%1&apos;: %2: numbers separated by commas, ranges by dashes, no blanks</translation>
-    </message>
-    <message>
-        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта / the selection is empty: no envelope is chosen</source>
-        <translation>--select &apos;%1&apos;: the selection is empty: no envelope is chosen</translation>
-    </message>
-    <message>
-        <source>--workdir «%1»: папки нет / no such folder</source>
-        <translation>--workdir &apos;%1&apos;: no such folder</translation>
-    </message>
-    <message>
-        <source>слишком много строк / too many rows: %1</source>
-        <translation>too many rows: %1</translation>
-    </message>
-    <message>
-        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / nothing printed: the mailing has postal code problems (--strict)</source>
-        <translation>veltora-batch: nothing printed: the mailing has postal code problems (--strict)</translation>
-    </message>
-    <message>
-        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу / the standard output is a terminal: send the PDF to a file or a program</source>
-        <translation>-o -: the standard output is a terminal: send the PDF to a file or a program</translation>
-    </message>
-    <message>
-        <source>-o «%1»: папки нет / the folder does not exist</source>
-        <translation>-o &apos;%1&apos;: the folder does not exist</translation>
-    </message>
-    <message>
-        <source>--printer «%1»: нет такого принтера; есть / no such printer; there are: %2</source>
-        <translation>--printer &apos;%1&apos;: no such printer; there are: %2</translation>
-    </message>
-    <message>
-        <source>задание печати не выполнено / the print job did not complete</source>
-        <translation>the print job did not complete</translation>
-    </message>
-    <message>
-        <source>veltora-batch: ошибка печати / printing failed: </source>
-        <translation>veltora-batch: printing failed: </translation>
-    </message>
-    <message>
-        <source>стандартный вывод / standard output</source>
-        <translation>standard output</translation>
-    </message>
     <message numerus="yes">
         <source>%n конвертов</source>
         <translation>
@@ -1476,23 +1379,422 @@ Print anyway?</translation>
         </translation>
     </message>
     <message>
-        <source>%1 / envelopes → %2, %3 / pages</source>
-        <translation>%1 → %2, %3</translation>
+        <source>строка %1, столбец %2: %3</source>
+        <translation>row %1, column %2: %3</translation>
     </message>
     <message>
-        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / postal codes: %1 addresses checked, %2 with a problem</source>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>the file is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1: «%2» — не номер столбца и не «-»</source>
+        <translation>--columns: field %1: &apos;%2&apos; is neither a column number nor &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>--table «%1», %2</source>
+        <translation>--table &apos;%1&apos;, %2</translation>
+    </message>
+    <message>
+        <source>--table «%1»: %2</source>
+        <translation>--table &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца</source>
+        <translation>--columns: the first field (surname, the record key) needs a column</translation>
+    </message>
+    <message>
+        <source>список рассылки пуст</source>
+        <translation>the mailing list is empty</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» столбцов: %4</source>
+        <translation>--columns: field %1: no row has column %2 (counted from 0): the table &apos;%3&apos; has %4 columns</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи)</source>
+        <translation>--table &apos;%1&apos;, row %2, column %3: the surname (record key) is empty</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков</source>
+        <translation>--table &apos;%1&apos;, row %2, column 1: the row is shorter than five characters</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>unterminated quoted cell</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: %3</source>
+        <translation>%1 &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>рабочая папка, «%1»: %2</source>
+        <translation>working directory, &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>--names «%1», строка %2: «%3» нет в адресной книге</source>
+        <translation>--names &apos;%1&apos;, line %2: &apos;%3&apos; is not in the address book</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: это не папка</source>
+        <translation>--workdir &apos;%1&apos;: not a folder</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: папку не удалось создать</source>
+        <translation>--workdir &apos;%1&apos;: the folder could not be made</translation>
+    </message>
+    <message>
+        <source>в системе нет ни одного принтера; PDF-файл пишет -o ФАЙЛ.pdf</source>
+        <translation>the system has no printer; -o FILE.pdf writes a PDF file</translation>
+    </message>
+    <message>
+        <source>есть: %1</source>
+        <translation>there are: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её)</source>
+        <translation>veltora-batch: --table &apos;%1&apos;: the first row looks like column titles and is not printed (--no-header prints it)</translation>
+    </message>
+    <message>
+        <source>слишком много строк: %1</source>
+        <translation>too many rows: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict)</source>
+        <translation>veltora-batch: nothing printed: the mailing has postal code problems (--strict)</translation>
+    </message>
+    <message>
+        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу</source>
+        <translation>-o -: the standard output is a terminal: send the PDF to a file or a program</translation>
+    </message>
+    <message>
+        <source>-o «%1»: папки нет</source>
+        <translation>-o &apos;%1&apos;: the folder does not exist</translation>
+    </message>
+    <message>
+        <source>--printer «%1»: нет такого принтера; %2</source>
+        <translation>--printer &apos;%1&apos;: no such printer; %2</translation>
+    </message>
+    <message>
+        <source>Конверт %1 из %2</source>
+        <translation>Envelope %1 of %2</translation>
+    </message>
+    <message>
+        <source>задание печати не выполнено</source>
+        <translation>the print job did not complete</translation>
+    </message>
+    <message>
+        <source>задание %1 (CUPS %2): конверты %3 → %4</source>
+        <translation>job %1 (CUPS %2): envelopes %3 → %4</translation>
+    </message>
+    <message>
+        <source>задание %1: конверты %3 → %4</source>
+        <translation>job %1: envelopes %3 → %4</translation>
+    </message>
+    <message>
+        <source>veltora-batch: ошибка печати: </source>
+        <translation>veltora-batch: printing failed: </translation>
+    </message>
+    <message>
+        <source>veltora-batch: отправлено заданий: %1 из %2; не напечатанные конверты печатает --select %3</source>
+        <translation>veltora-batch: jobs sent: %1 of %2; --select %3 prints the envelopes not printed</translation>
+    </message>
+    <message>
+        <source>стандартный вывод</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно целое число от %3 до %4</source>
+        <translation>%1: &apos;%2&apos;: a whole number from %3 to %4 expected</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно X,Y</source>
+        <translation>%1: &apos;%2&apos;: X,Y expected</translation>
+    </message>
+    <message>
+        <source>все адресаты адресной книги по порядку файла</source>
+        <translation>every addressee of the address book, in file order</translation>
+    </message>
+    <message>
+        <source>имена из адресной книги, по одному в строке</source>
+        <translation>names of the address book, one a line</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>столбцы (с 0) для девяти строк записи или «-»:
+Фамилия, Имя, Отчество, Улица, Населенный пункт, Район,
+Область, Страна, Почтовый индекс; например 0,1,-,2,3,-,-,-,4</source>
+        <translation>columns (from 0) for the nine lines of a record, or &apos;-&apos;:
+surname, first name, patronymic, street, locality, district,
+region, country, postal code; e.g. 0,1,-,2,3,-,-,-,4</translation>
+    </message>
+    <message>
+        <source>КАРТА</source>
+        <translation>MAP</translation>
+    </message>
+    <message>
+        <source>utf-8 или cp1251 (без него определяется сама)</source>
+        <translation>utf-8 or cp1251 (detected when not given)</translation>
+    </message>
+    <message>
+        <source>КОДИРОВКА</source>
+        <translation>ENCODING</translation>
+    </message>
+    <message>
+        <source>первая строка таблицы — заголовки столбцов, не печатается</source>
+        <translation>the first row of the table holds column titles, not printed</translation>
+    </message>
+    <message>
+        <source>первая строка — получатель (без этих двух параметров строка
+заголовков распознаётся сама); пустые строки пропускаются</source>
+        <translation>the first row is a recipient (without either, a row of titles
+is detected and reported); blank rows are skipped</translation>
+    </message>
+    <message>
+        <source>номера конвертов, как в окне «Настройка печати», например 2-4,7</source>
+        <translation>envelope numbers, as in the print setup window, e.g. 2-4,7</translation>
+    </message>
+    <message>
+        <source>СПИСОК</source>
+        <translation>LIST</translation>
+    </message>
+    <message>
+        <source>число копий, от 1 до 50</source>
+        <translation>number of copies, 1 to 50</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>задания по N конвертов (последнее короче), чтобы класс
+принтеров CUPS распределил их; с -o — файл на задание
+по шаблону, например -o рассылка-%03d.pdf</source>
+        <translation>jobs of N envelopes (the last one shorter), so that a CUPS
+printer class spreads them; with -o, a file per job from a
+pattern, e.g. -o mailing-%03d.pdf</translation>
+    </message>
+    <message>
+        <source>сдвиг адреса отправителя, шагами по 2 мм
+(X: от -244 до 100, Y: от -100 до 244)</source>
+        <translation>sender block shift in 2 mm steps
+(X: -244 to 100, Y: -100 to 244)</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>сдвиг адреса получателя, так же</source>
+        <translation>recipient block shift, likewise</translation>
+    </message>
+    <message>
+        <source>принтер системы: очередь или класс CUPS</source>
+        <translation>a printer of the system: a CUPS queue or class</translation>
+    </message>
+    <message>
+        <source>ИМЯ</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>печать в PDF-файл («-» — на стандартный вывод)</source>
+        <translation>print into a PDF file (&apos;-&apos;: the standard output)</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ.pdf</source>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>envelope (по умолчанию): страница — сам конверт; у принтера —
+его бумага размера конверта, если она есть; a4: лист A4;
+printer: бумага принтера как есть (для -o — A4)</source>
+        <translation>envelope (default): the page is the envelope itself; on a printer,
+its media of the envelope&apos;s size when it has one; a4: an A4 sheet;
+printer: the printer&apos;s paper as it is (A4 for -o)</translation>
+    </message>
+    <message>
+        <source>СТРАНИЦА</source>
+        <translation>PAGE</translation>
+    </message>
+    <message>
+        <source>проверить почтовые индексы по справочнику и ничего не печатать:
+строка или имя, индекс, населённый пункт, ошибка — через табуляцию</source>
+        <translation>check the postal codes against the directory, print nothing:
+row or name, code, locality, problem, tab-separated</translation>
+    </message>
+    <message>
+        <source>не печатать рассылку с ошибками в индексах (код 3)</source>
+        <translation>do not print a mailing with postal code problems (exit 3)</translation>
+    </message>
+    <message>
+        <source>рабочая папка; новая или пустая заполняется, как рабочая
+папка по умолчанию</source>
+        <translation>working directory; a new or empty one is prepared as the
+default working directory is</translation>
+    </message>
+    <message>
+        <source>ПАПКА</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>язык сообщений: ru, uk или en (по умолчанию — выбранный
+в окне, иначе язык системы, иначе английский)</source>
+        <translation>the language of the messages: ru, uk or en (default: the one
+chosen in the window, else the system&apos;s, else English)</translation>
+    </message>
+    <message>
+        <source>ЯЗЫК</source>
+        <translation>LANG</translation>
+    </message>
+    <message>
+        <source>эта справка</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>версия программы</source>
+        <translation>the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» (см. --help)</source>
+        <translation>unknown argument &apos;%1&apos; (see --help)</translation>
+    </message>
+    <message>
+        <source>%1: не хватает значения</source>
+        <translation>%1: a value is missing</translation>
+    </message>
+    <message>
+        <source>%1: источник получателей уже задан (--book, --names, --table — только один)</source>
+        <translation>%1: the recipients&apos; source is already given (--book, --names, --table: only one)</translation>
+    </message>
+    <message>
+        <source>--encoding: «%1» — нужно utf-8 или cp1251</source>
+        <translation>--encoding: &apos;%1&apos;: utf-8 or cp1251 expected</translation>
+    </message>
+    <message>
+        <source>--page: «%1» — нужно envelope, a4 или printer</source>
+        <translation>--page: &apos;%1&apos;: envelope, a4 or printer expected</translation>
+    </message>
+    <message>
+        <source>--header и --no-header — только одно</source>
+        <translation>--header and --no-header exclude each other</translation>
+    </message>
+    <message>
+        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ</source>
+        <translation>no recipients: give --book, --names FILE or --table FILE</translation>
+    </message>
+    <message>
+        <source>--table требует --columns</source>
+        <translation>--table needs --columns</translation>
+    </message>
+    <message>
+        <source>--columns, --encoding, --header и --no-header — только с --table</source>
+        <translation>--columns, --encoding, --header and --no-header go with --table</translation>
+    </message>
+    <message>
+        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf</source>
+        <translation>--printer &apos;%1&apos; writes a file: give -o FILE.pdf</translation>
+    </message>
+    <message>
+        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf</source>
+        <translation>give exactly one of --printer NAME or -o FILE.pdf</translation>
+    </message>
+    <message>
+        <source>--split пишет файл на задание: -o - не подходит, нужен шаблон имени</source>
+        <translation>--split writes a file per job: -o - will not do, give a name pattern</translation>
+    </message>
+    <message>
+        <source>--split: в имени «%1» нужен номер задания, например рассылка-%03d.pdf (ровно один %d, %3d или %03d)</source>
+        <translation>--split: the name &apos;%1&apos; needs the job&apos;s number, e.g. mailing-%03d.pdf (exactly one %d, %3d or %03d)</translation>
+    </message>
+    <message>
+        <source>--select «%1»: номера через запятую, диапазоны через тире, без пробелов</source>
+        <translation>--select &apos;%1&apos;: numbers separated by commas, ranges by dashes, no blanks</translation>
+    </message>
+    <message>
+        <source>--select «%1»: номер слишком велик</source>
+        <translation>--select &apos;%1&apos;: a number is too large</translation>
+    </message>
+    <message>
+        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта</source>
+        <translation>--select &apos;%1&apos;: the selection is empty: no envelope is chosen</translation>
+    </message>
+    <message>
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]
+                             (-o ФАЙЛ.pdf | --printer ИМЯ)
+Печатает групповую рассылку Велторы без окон, по конверту на страницу.
+</source>
+        <translation>Usage: veltora-batch (--book | --names FILE | --table FILE --columns MAP) [OPTIONS]
+                     (-o FILE.pdf | --printer NAME)
+Prints a Veltora group mailing without windows, one envelope per page.
+</translation>
+    </message>
+    <message>
+        <source>Получатели (ровно один источник):</source>
+        <translation>Recipients (exactly one source):</translation>
+    </message>
+    <message>
+        <source>Печать:</source>
+        <translation>Printing:</translation>
+    </message>
+    <message>
+        <source>
+Размер конверта, шрифты, способ загрузки и адрес отправителя (User.txt) берутся из
+рабочей папки; справочник почтовых индексов, которого в ней нет, — из установленного.
+
+Коды завершения: 0 — напечатано; 1 — печать не удалась; 2 — неверные параметры
+или данные; 3 — ошибки в почтовых индексах (--check, --strict).
+
+Подробно: man veltora-batch
+</source>
+        <translation>
+The envelope size, fonts, feed method and sender (User.txt) come from the working
+directory; the postal code directory, when it has none, from the installed one.
+
+Exit status: 0 printed; 1 printing failed; 2 bad arguments or input;
+3 postal code problems (--check, --strict).
+
+More: man veltora-batch
+</translation>
+    </message>
+    <message>
+        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2</source>
         <translation>veltora-batch: postal codes: %1 addresses checked, %2 with a problem</translation>
     </message>
     <message>
-        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
-        <translation>veltora-batch: %1: one surname (rows %3, key &apos;%4&apos;); each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
+        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2</source>
+        <translation>veltora-batch: %1: one surname; each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n заданий</source>
+        <translation>
+            <numerusform>%n job</numerusform>
+            <numerusform>%n jobs</numerusform>
+        </translation>
     </message>
     <message>
-        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются) / contacts without a postal address (not printed): %2</source>
+        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются): %2</source>
         <translation>veltora-batch: --vcard &apos;%1&apos;: contacts without a postal address (not printed): %2</translation>
     </message>
     <message>
-        <source>--sheet — только с --table / --sheet goes with --table</source>
+        <source>таблица: столбцы через табуляцию, «;» или «,»; книга .ods или .xlsx</source>
+        <translation>a table: columns separated by tabs, &apos;;&apos; or &apos;,&apos;; an .ods or .xlsx workbook</translation>
+    </message>
+    <message>
+        <source>лист книги .ods или .xlsx (без него — первый)</source>
+        <translation>the sheet of an .ods or .xlsx workbook (without it, the first)</translation>
+    </message>
+    <message>
+        <source>ЛИСТ</source>
+        <translation>SHEET</translation>
+    </message>
+    <message>
+        <source>контакты vCard (.vcf): конверт каждому контакту с почтовым адресом</source>
+        <translation>vCard contacts (.vcf): an envelope for every contact with a postal address</translation>
+    </message>
+    <message>
+        <source>--sheet — только с --table</source>
         <translation>--sheet goes with --table</translation>
     </message>
 </context>

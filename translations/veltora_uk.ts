@@ -200,6 +200,10 @@
         <source>Не установлены параметры конверта</source>
         <translation>Не встановлено параметри конверта</translation>
     </message>
+    <message>
+        <source>Слишком много страниц: %1</source>
+        <translation>Забагато сторінок: %1</translation>
+    </message>
 </context>
 <context>
     <name>BookTransfer</name>
@@ -221,6 +225,13 @@
     <message>
         <source>Символ «%1» (U+%2) нельзя сохранить в кодировке Windows-1251. Файл «%3» не изменён.</source>
         <translation>Символ «%1» (U+%2) не можна зберегти в кодуванні Windows-1251. Файл «%3» не змінено.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolders</name>
+    <message>
+        <source>Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена</source>
+        <translation>Велтора: папки з даними програми «%1» немає, робочу папку не доповнено</translation>
     </message>
 </context>
 <context>
@@ -966,6 +977,14 @@
         <source>Документ PDF (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>%1
+
+Отправлено заданий: %2 из %3. Не напечатаны конверты %4: их печатают «Номера» с этим списком.</source>
+        <translation>%1
+
+Надіслано завдань: %2 з %3. Не надруковано конверти %4: їх друкують «Номери» з цим списком.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSetupDialog</name>
@@ -1050,6 +1069,14 @@
     <message>
         <source>Бумага: </source>
         <translation>Папір: </translation>
+    </message>
+    <message>
+        <source>по</source>
+        <translation>по</translation>
+    </message>
+    <message>
+        <source>конвертов в задании</source>
+        <translation>конвертів у завданні</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1323,10 @@
         <source>лист «%1»: %2</source>
         <translation>аркуш «%1»: %2</translation>
     </message>
+    <message>
+        <source>лист «%1»: больше %2 ячеек</source>
+        <translation>аркуш «%1»: більше %2 клітинок</translation>
+    </message>
 </context>
 <context>
     <name>numberlist</name>
@@ -1333,134 +1364,6 @@
 </context>
 <context>
     <name>veltora-batch</name>
-    <message>
-        <source>%1: «%2» — нужно целое число от %3 до %4 / a whole number from %3 to %4 expected</source>
-        <translation>%1: «%2» — потрібне ціле число від %3 до %4</translation>
-    </message>
-    <message>
-        <source>%1: «%2» — нужно X,Y / X,Y expected</source>
-        <translation>%1: «%2» — потрібно X,Y</translation>
-    </message>
-    <message>
-        <source>%1: не хватает значения / a value is missing</source>
-        <translation>%1: бракує значення</translation>
-    </message>
-    <message>
-        <source>%1: источник получателей уже задан (--book, --names, --table — только один) / the recipients&apos; source is already given</source>
-        <translation>%1: джерело одержувачів уже задано (--book, --names, --table — лише одне)</translation>
-    </message>
-    <message>
-        <source>--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected</source>
-        <translation>--encoding: «%1» — потрібно utf-8 або cp1251</translation>
-    </message>
-    <message>
-        <source>--page: «%1» — нужно envelope, a4 или printer / envelope, a4 or printer expected</source>
-        <translation>--page: «%1» — потрібно envelope, a4 або printer</translation>
-    </message>
-    <message>
-        <source>--header и --no-header — только одно / --header and --no-header exclude each other</source>
-        <translation>--header і --no-header — лише одне з двох</translation>
-    </message>
-    <message>
-        <source>неизвестный параметр «%1» (см. --help) / unknown argument &apos;%1&apos; (see --help)</source>
-        <translation>невідомий параметр «%1» (див. --help)</translation>
-    </message>
-    <message>
-        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / no recipients: give --book, --names FILE or --table FILE</source>
-        <translation>не задано джерело одержувачів: --book, --names ФАЙЛ або --table ФАЙЛ</translation>
-    </message>
-    <message>
-        <source>--table требует --columns / --table needs --columns</source>
-        <translation>--table потребує --columns</translation>
-    </message>
-    <message>
-        <source>--columns, --encoding, --header и --no-header — только с --table / --columns, --encoding, --header and --no-header go with --table</source>
-        <translation>--columns, --encoding, --header і --no-header — лише з --table</translation>
-    </message>
-    <message>
-        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / the printer &quot;%1&quot; writes a file: give -o FILE.pdf</source>
-        <translation>--printer «%1» записує файл: потрібен -o ФАЙЛ.pdf</translation>
-    </message>
-    <message>
-        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / give exactly one of --printer NAME or -o FILE.pdf</source>
-        <translation>потрібен рівно один із --printer НАЗВА або -o ФАЙЛ.pdf</translation>
-    </message>
-    <message>
-        <source>рабочая папка / working directory, «%1»: %2</source>
-        <translation>робоча папка, «%1»: %2</translation>
-    </message>
-    <message>
-        <source>--names «%1», строка %2: «%3» нет в адресной книге / line %2: &apos;%3&apos; is not in the address book</source>
-        <translation>--names «%1», рядок %2: «%3» немає в адресній книзі</translation>
-    </message>
-    <message>
-        <source>список рассылки пуст / the mailing list is empty</source>
-        <translation>список розсилки порожній</translation>
-    </message>
-    <message>
-        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца / the first field (surname, the record key) needs a column</source>
-        <translation>--columns: у першого поля (прізвище, ключ запису) немає стовпця</translation>
-    </message>
-    <message>
-        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её) / the first row looks like column titles and is not printed (--no-header prints it)</source>
-        <translation>veltora-batch: --table «%1»: перший рядок схожий на заголовки стовпців і не друкується (--no-header друкує його)</translation>
-    </message>
-    <message>
-        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» %4 / field %1: no row has column %2 (counted from 0): the table has %5 columns</source>
-        <translation>--columns: поле %1 — стовпця %2 (лік від 0) немає в жодному рядку: у таблиці «%3»%4 стовпців: %5</translation>
-    </message>
-    <message>
-        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / row %2, column %3: the surname (record key) is empty</source>
-        <translation>--table «%1», рядок %2, стовпець %3: немає прізвища (ключа запису)</translation>
-    </message>
-    <message>
-        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков / row %2, column 1: the row is shorter than five characters</source>
-        <translation>--table «%1», рядок %2, стовпець 1: рядок коротший за п’ять знаків</translation>
-    </message>
-    <message>
-        <source>--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов / numbers separated by commas, ranges by dashes, no blanks</source>
-        <translation>--select «%1»: %2 — номери через кому, діапазони через тире, без пропусків</translation>
-    </message>
-    <message>
-        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта / the selection is empty: no envelope is chosen</source>
-        <translation>--select «%1»: вибір порожній, не вибрано жодного конверта</translation>
-    </message>
-    <message>
-        <source>--workdir «%1»: папки нет / no such folder</source>
-        <translation>--workdir «%1»: такої папки немає</translation>
-    </message>
-    <message>
-        <source>слишком много строк / too many rows: %1</source>
-        <translation>забагато рядків: %1</translation>
-    </message>
-    <message>
-        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / nothing printed: the mailing has postal code problems (--strict)</source>
-        <translation>veltora-batch: розсилку не надруковано: помилки в поштових індексах (--strict)</translation>
-    </message>
-    <message>
-        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу / the standard output is a terminal: send the PDF to a file or a program</source>
-        <translation>-o -: стандартний вивід — термінал, спрямуйте PDF у файл або програму</translation>
-    </message>
-    <message>
-        <source>-o «%1»: папки нет / the folder does not exist</source>
-        <translation>-o «%1»: папки не існує</translation>
-    </message>
-    <message>
-        <source>--printer «%1»: нет такого принтера; есть / no such printer; there are: %2</source>
-        <translation>--printer «%1»: такого принтера немає; є: %2</translation>
-    </message>
-    <message>
-        <source>задание печати не выполнено / the print job did not complete</source>
-        <translation>завдання друку не виконано</translation>
-    </message>
-    <message>
-        <source>veltora-batch: ошибка печати / printing failed: </source>
-        <translation>veltora-batch: помилка друку: </translation>
-    </message>
-    <message>
-        <source>стандартный вывод / standard output</source>
-        <translation>стандартний вивід</translation>
-    </message>
     <message numerus="yes">
         <source>%n конвертов</source>
         <translation>
@@ -1478,23 +1381,423 @@
         </translation>
     </message>
     <message>
-        <source>%1 / envelopes → %2, %3 / pages</source>
-        <translation>%1 → %2, %3</translation>
+        <source>строка %1, столбец %2: %3</source>
+        <translation>рядок %1, стовпець %2: %3</translation>
     </message>
     <message>
-        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / postal codes: %1 addresses checked, %2 with a problem</source>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>файл не в кодуванні UTF-8</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1: «%2» — не номер столбца и не «-»</source>
+        <translation>--columns: поле %1: «%2» — не номер стовпця і не «-»</translation>
+    </message>
+    <message>
+        <source>--table «%1», %2</source>
+        <translation>--table «%1», %2</translation>
+    </message>
+    <message>
+        <source>--table «%1»: %2</source>
+        <translation>--table «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--columns: у первого поля (фамилия, ключ записи) нет столбца</source>
+        <translation>--columns: у першого поля (прізвище, ключ запису) немає стовпця</translation>
+    </message>
+    <message>
+        <source>список рассылки пуст</source>
+        <translation>список розсилки порожній</translation>
+    </message>
+    <message>
+        <source>--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: в таблице «%3» столбцов: %4</source>
+        <translation>--columns: поле %1 — стовпця %2 (лік від 0) немає в жодному рядку: у таблиці «%3» стовпців: %4</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец %3: нет фамилии (ключа записи)</source>
+        <translation>--table «%1», рядок %2, стовпець %3: немає прізвища (ключа запису)</translation>
+    </message>
+    <message>
+        <source>--table «%1», строка %2, столбец 1: строка короче пяти знаков</source>
+        <translation>--table «%1», рядок %2, стовпець 1: рядок коротший за п’ять знаків</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>лапки не закрито</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>рабочая папка, «%1»: %2</source>
+        <translation>робоча папка, «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--names «%1», строка %2: «%3» нет в адресной книге</source>
+        <translation>--names «%1», рядок %2: «%3» немає в адресній книзі</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: это не папка</source>
+        <translation>--workdir «%1»: це не папка</translation>
+    </message>
+    <message>
+        <source>--workdir «%1»: папку не удалось создать</source>
+        <translation>--workdir «%1»: папку не вдалося створити</translation>
+    </message>
+    <message>
+        <source>в системе нет ни одного принтера; PDF-файл пишет -o ФАЙЛ.pdf</source>
+        <translation>у системі немає жодного принтера; PDF-файл пише -o ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>есть: %1</source>
+        <translation>є: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не печатается (--no-header печатает её)</source>
+        <translation>veltora-batch: --table «%1»: перший рядок схожий на заголовки стовпців і не друкується (--no-header друкує його)</translation>
+    </message>
+    <message>
+        <source>слишком много строк: %1</source>
+        <translation>забагато рядків: %1</translation>
+    </message>
+    <message>
+        <source>veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict)</source>
+        <translation>veltora-batch: розсилку не надруковано: помилки в поштових індексах (--strict)</translation>
+    </message>
+    <message>
+        <source>-o -: стандартный вывод — терминал, PDF направьте в файл или программу</source>
+        <translation>-o -: стандартний вивід — термінал, спрямуйте PDF у файл або програму</translation>
+    </message>
+    <message>
+        <source>-o «%1»: папки нет</source>
+        <translation>-o «%1»: папки не існує</translation>
+    </message>
+    <message>
+        <source>--printer «%1»: нет такого принтера; %2</source>
+        <translation>--printer «%1»: такого принтера немає; %2</translation>
+    </message>
+    <message>
+        <source>Конверт %1 из %2</source>
+        <translation>Конверт %1 з %2</translation>
+    </message>
+    <message>
+        <source>задание печати не выполнено</source>
+        <translation>завдання друку не виконано</translation>
+    </message>
+    <message>
+        <source>задание %1 (CUPS %2): конверты %3 → %4</source>
+        <translation>завдання %1 (CUPS %2): конверти %3 → %4</translation>
+    </message>
+    <message>
+        <source>задание %1: конверты %3 → %4</source>
+        <translation>завдання %1: конверти %3 → %4</translation>
+    </message>
+    <message>
+        <source>veltora-batch: ошибка печати: </source>
+        <translation>veltora-batch: помилка друку: </translation>
+    </message>
+    <message>
+        <source>veltora-batch: отправлено заданий: %1 из %2; не напечатанные конверты печатает --select %3</source>
+        <translation>veltora-batch: надіслано завдань: %1 з %2; ненадруковані конверти друкує --select %3</translation>
+    </message>
+    <message>
+        <source>стандартный вывод</source>
+        <translation>стандартний вивід</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно целое число от %3 до %4</source>
+        <translation>%1: «%2» — потрібне ціле число від %3 до %4</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — нужно X,Y</source>
+        <translation>%1: «%2» — потрібно X,Y</translation>
+    </message>
+    <message>
+        <source>все адресаты адресной книги по порядку файла</source>
+        <translation>усі адресати адресної книги в порядку файлу</translation>
+    </message>
+    <message>
+        <source>имена из адресной книги, по одному в строке</source>
+        <translation>імена з адресної книги, по одному в рядку</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>столбцы (с 0) для девяти строк записи или «-»:
+Фамилия, Имя, Отчество, Улица, Населенный пункт, Район,
+Область, Страна, Почтовый индекс; например 0,1,-,2,3,-,-,-,4</source>
+        <translation>стовпці (з 0) для дев’яти рядків запису або «-»:
+Прізвище, Ім’я, По батькові, Вулиця, Населений пункт, Район,
+Область, Країна, Поштовий індекс; наприклад 0,1,-,2,3,-,-,-,4</translation>
+    </message>
+    <message>
+        <source>КАРТА</source>
+        <translation>КАРТА</translation>
+    </message>
+    <message>
+        <source>utf-8 или cp1251 (без него определяется сама)</source>
+        <translation>utf-8 або cp1251 (без нього визначається сама)</translation>
+    </message>
+    <message>
+        <source>КОДИРОВКА</source>
+        <translation>КОДУВАННЯ</translation>
+    </message>
+    <message>
+        <source>первая строка таблицы — заголовки столбцов, не печатается</source>
+        <translation>перший рядок таблиці — заголовки стовпців, не друкується</translation>
+    </message>
+    <message>
+        <source>первая строка — получатель (без этих двух параметров строка
+заголовков распознаётся сама); пустые строки пропускаются</source>
+        <translation>перший рядок — одержувач (без цих двох параметрів рядок
+заголовків розпізнається сам); порожні рядки пропускаються</translation>
+    </message>
+    <message>
+        <source>номера конвертов, как в окне «Настройка печати», например 2-4,7</source>
+        <translation>номери конвертів, як у вікні «Налаштування друку», наприклад 2-4,7</translation>
+    </message>
+    <message>
+        <source>СПИСОК</source>
+        <translation>СПИСОК</translation>
+    </message>
+    <message>
+        <source>число копий, от 1 до 50</source>
+        <translation>кількість копій, від 1 до 50</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>задания по N конвертов (последнее короче), чтобы класс
+принтеров CUPS распределил их; с -o — файл на задание
+по шаблону, например -o рассылка-%03d.pdf</source>
+        <translation>завдання по N конвертів (останнє коротше), щоб клас
+принтерів CUPS розподілив їх; з -o — файл на завдання
+за шаблоном, наприклад -o розсилка-%03d.pdf</translation>
+    </message>
+    <message>
+        <source>сдвиг адреса отправителя, шагами по 2 мм
+(X: от -244 до 100, Y: от -100 до 244)</source>
+        <translation>зсув адреси відправника, кроками по 2 мм
+(X: від -244 до 100, Y: від -100 до 244)</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>сдвиг адреса получателя, так же</source>
+        <translation>зсув адреси одержувача, так само</translation>
+    </message>
+    <message>
+        <source>принтер системы: очередь или класс CUPS</source>
+        <translation>принтер системи: черга або клас CUPS</translation>
+    </message>
+    <message>
+        <source>ИМЯ</source>
+        <translation>НАЗВА</translation>
+    </message>
+    <message>
+        <source>печать в PDF-файл («-» — на стандартный вывод)</source>
+        <translation>друк у PDF-файл («-» — на стандартний вивід)</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ.pdf</source>
+        <translation>ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>envelope (по умолчанию): страница — сам конверт; у принтера —
+его бумага размера конверта, если она есть; a4: лист A4;
+printer: бумага принтера как есть (для -o — A4)</source>
+        <translation>envelope (типово): сторінка — сам конверт; у принтера —
+його папір розміру конверта, якщо він є; a4: аркуш A4;
+printer: папір принтера як є (для -o — A4)</translation>
+    </message>
+    <message>
+        <source>СТРАНИЦА</source>
+        <translation>СТОРІНКА</translation>
+    </message>
+    <message>
+        <source>проверить почтовые индексы по справочнику и ничего не печатать:
+строка или имя, индекс, населённый пункт, ошибка — через табуляцию</source>
+        <translation>перевірити поштові індекси за довідником і нічого не друкувати:
+рядок або ім’я, індекс, населений пункт, помилка — через табуляцію</translation>
+    </message>
+    <message>
+        <source>не печатать рассылку с ошибками в индексах (код 3)</source>
+        <translation>не друкувати розсилку з помилками в індексах (код 3)</translation>
+    </message>
+    <message>
+        <source>рабочая папка; новая или пустая заполняется, как рабочая
+папка по умолчанию</source>
+        <translation>робоча папка; нова або порожня заповнюється, як типова
+робоча папка</translation>
+    </message>
+    <message>
+        <source>ПАПКА</source>
+        <translation>ПАПКА</translation>
+    </message>
+    <message>
+        <source>язык сообщений: ru, uk или en (по умолчанию — выбранный
+в окне, иначе язык системы, иначе английский)</source>
+        <translation>мова повідомлень: ru, uk або en (типово — вибрана у вікні,
+інакше мова системи, інакше англійська)</translation>
+    </message>
+    <message>
+        <source>ЯЗЫК</source>
+        <translation>МОВА</translation>
+    </message>
+    <message>
+        <source>эта справка</source>
+        <translation>ця довідка</translation>
+    </message>
+    <message>
+        <source>версия программы</source>
+        <translation>версія програми</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» (см. --help)</source>
+        <translation>невідомий параметр «%1» (див. --help)</translation>
+    </message>
+    <message>
+        <source>%1: не хватает значения</source>
+        <translation>%1: бракує значення</translation>
+    </message>
+    <message>
+        <source>%1: источник получателей уже задан (--book, --names, --table — только один)</source>
+        <translation>%1: джерело одержувачів уже задано (--book, --names, --table — лише одне)</translation>
+    </message>
+    <message>
+        <source>--encoding: «%1» — нужно utf-8 или cp1251</source>
+        <translation>--encoding: «%1» — потрібно utf-8 або cp1251</translation>
+    </message>
+    <message>
+        <source>--page: «%1» — нужно envelope, a4 или printer</source>
+        <translation>--page: «%1» — потрібно envelope, a4 або printer</translation>
+    </message>
+    <message>
+        <source>--header и --no-header — только одно</source>
+        <translation>--header і --no-header — лише одне з двох</translation>
+    </message>
+    <message>
+        <source>не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ</source>
+        <translation>не задано джерело одержувачів: --book, --names ФАЙЛ або --table ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>--table требует --columns</source>
+        <translation>--table потребує --columns</translation>
+    </message>
+    <message>
+        <source>--columns, --encoding, --header и --no-header — только с --table</source>
+        <translation>--columns, --encoding, --header і --no-header — лише з --table</translation>
+    </message>
+    <message>
+        <source>--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf</source>
+        <translation>--printer «%1» записує файл: потрібен -o ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf</source>
+        <translation>потрібен рівно один із --printer НАЗВА або -o ФАЙЛ.pdf</translation>
+    </message>
+    <message>
+        <source>--split пишет файл на задание: -o - не подходит, нужен шаблон имени</source>
+        <translation>--split пише файл на завдання: -o - не підходить, потрібен шаблон назви</translation>
+    </message>
+    <message>
+        <source>--split: в имени «%1» нужен номер задания, например рассылка-%03d.pdf (ровно один %d, %3d или %03d)</source>
+        <translation>--split: у назві «%1» потрібен номер завдання, наприклад розсилка-%03d.pdf (рівно один %d, %3d або %03d)</translation>
+    </message>
+    <message>
+        <source>--select «%1»: номера через запятую, диапазоны через тире, без пробелов</source>
+        <translation>--select «%1»: номери через кому, діапазони через тире, без пропусків</translation>
+    </message>
+    <message>
+        <source>--select «%1»: номер слишком велик</source>
+        <translation>--select «%1»: номер завеликий</translation>
+    </message>
+    <message>
+        <source>--select «%1»: выбор пуст, не выбрано ни одного конверта</source>
+        <translation>--select «%1»: вибір порожній, не вибрано жодного конверта</translation>
+    </message>
+    <message>
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]
+                             (-o ФАЙЛ.pdf | --printer ИМЯ)
+Печатает групповую рассылку Велторы без окон, по конверту на страницу.
+</source>
+        <translation>Використання: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРИ]
+                             (-o ФАЙЛ.pdf | --printer НАЗВА)
+Друкує групову розсилку Велтори без вікон, по конверту на сторінку.
+</translation>
+    </message>
+    <message>
+        <source>Получатели (ровно один источник):</source>
+        <translation>Одержувачі (рівно одне джерело):</translation>
+    </message>
+    <message>
+        <source>Печать:</source>
+        <translation>Друк:</translation>
+    </message>
+    <message>
+        <source>
+Размер конверта, шрифты, способ загрузки и адрес отправителя (User.txt) берутся из
+рабочей папки; справочник почтовых индексов, которого в ней нет, — из установленного.
+
+Коды завершения: 0 — напечатано; 1 — печать не удалась; 2 — неверные параметры
+или данные; 3 — ошибки в почтовых индексах (--check, --strict).
+
+Подробно: man veltora-batch
+</source>
+        <translation>
+Розмір конверта, шрифти, спосіб завантаження й адреса відправника (User.txt) беруться з
+робочої папки; довідник поштових індексів, якого в ній немає, — зі встановленого.
+
+Коди завершення: 0 — надруковано; 1 — друк не вдався; 2 — хибні параметри
+або дані; 3 — помилки в поштових індексах (--check, --strict).
+
+Докладно: man veltora-batch
+</translation>
+    </message>
+    <message>
+        <source>veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2</source>
         <translation>veltora-batch: поштові індекси: перевірено адрес %1, з помилкою %2</translation>
     </message>
     <message>
-        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2 / rows %3 share the key &apos;%4&apos;: each row prints with its own address here, while the group mailing window gives their envelopes one address, that of row %2</source>
-        <translation>veltora-batch: %1 — одне прізвище (рядки %3, ключ «%4»); кожен рядок друкується зі своєю адресою, а у вікні групової розсилки їхні конверти отримають одну адресу, з рядка %2</translation>
+        <source>veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, а в окне групповой рассылки их конверты получат один адрес, из строки %2</source>
+        <translation>veltora-batch: %1 — одне прізвище; кожен рядок друкується зі своєю адресою, а у вікні групової розсилки їхні конверти отримають одну адресу, з рядка %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n заданий</source>
+        <translation>
+            <numerusform>%n завдання</numerusform>
+            <numerusform>%n завдання</numerusform>
+            <numerusform>%n завдань</numerusform>
+        </translation>
     </message>
     <message>
-        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются) / contacts without a postal address (not printed): %2</source>
+        <source>veltora-batch: --vcard «%1»: контактов без почтового адреса (не печатаются): %2</source>
         <translation>veltora-batch: --vcard «%1»: контактів без поштової адреси (не друкуються): %2</translation>
     </message>
     <message>
-        <source>--sheet — только с --table / --sheet goes with --table</source>
+        <source>таблица: столбцы через табуляцию, «;» или «,»; книга .ods или .xlsx</source>
+        <translation>таблиця: стовпці через табуляцію, «;» або «,»; книга .ods або .xlsx</translation>
+    </message>
+    <message>
+        <source>лист книги .ods или .xlsx (без него — первый)</source>
+        <translation>аркуш книги .ods або .xlsx (без нього — перший)</translation>
+    </message>
+    <message>
+        <source>ЛИСТ</source>
+        <translation>АРКУШ</translation>
+    </message>
+    <message>
+        <source>контакты vCard (.vcf): конверт каждому контакту с почтовым адресом</source>
+        <translation>контакти vCard (.vcf): конверт кожному контакту з поштовою адресою</translation>
+    </message>
+    <message>
+        <source>--sheet — только с --table</source>
         <translation>--sheet — лише з --table</translation>
     </message>
 </context>

@@ -2,6 +2,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/MailingReport.h"
 
+#include "logic/addresses/Regions.h"
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "logic/files/Codepage.h"
 #include "logic/files/DataFolders.h"
@@ -14,6 +15,7 @@
 #include "logic/mailing/TableMailing.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/Fonts.h"
+#include "logic/print/NumberList.h"
 #include "logic/print/PrintingService.h"
 #include "logic/services/Language.h"
 #include "logic/state/PrintSettings.h"
@@ -56,6 +58,11 @@ std::unique_ptr<PrintingService> systemPrinting()
 #endif
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("veltora-batch", text);
+}
+
 void printErr(const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stderr);
@@ -68,7 +75,8 @@ QByteArray readInputFile(const QString &path, const QString &what)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw InputError(QStringLiteral("%1 «%2»: %3").arg(what, path, f.errorString()));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "%1 «%2»: %3")).arg(what, path, f.errorString()));
     return f.readAll();
 }
 
@@ -78,8 +86,8 @@ template <typename Load> auto fromWorkDir(Load &&load)
     try {
         return load();
     } catch (const WorkDirFileError &e) {
-        throw InputError(QCoreApplication::translate("veltora-batch", "рабочая папка / working directory, «%1»: %2")
-                             .arg(e.fileName(), e.message()));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "рабочая папка, «%1»: %2")).arg(e.fileName(), e.message()));
     }
 }
 
@@ -118,12 +126,11 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
             if (name.trimmed().isEmpty())
                 continue;
             if (!state.mailing().lookupBook(name))
-                throw InputError(QCoreApplication::translate("veltora-batch",
-                                                             "--names «%1», строка %2: «%3» нет в адресной книге / "
-                                                             "line %2: '%3' is not in the address book")
-                                     .arg(o.namesFile)
-                                     .arg(line)
-                                     .arg(name));
+                throw InputError(
+                    translated(QT_TRANSLATE_NOOP("veltora-batch", "--names «%1», строка %2: «%3» нет в адресной книге"))
+                        .arg(o.namesFile)
+                        .arg(line)
+                        .arg(name));
             list.append(name);
         }
         state.setMailingList(list);
@@ -137,8 +144,43 @@ void loadRecipients(const Options &o, const WorkDir &dir, SharedState &state)
         break;
     }
     if (state.mailingList().isEmpty())
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "список рассылки пуст")));
+}
+
+// The working directory of --workdir, else the default one. A new or empty folder is prepared as
+// the default one is: the installed defaults are copied into it. Reference data that it lacks is
+// read from the installed defaults.
+std::unique_ptr<WorkDir> openWorkDir(const QString &asked)
+{
+    const QString path = asked.isEmpty() ? defaultWorkDir() : asked;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir())
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--workdir «%1»: это не папка")).arg(path));
+    if (asked.isEmpty() || !info.exists() || QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        seedWorkDir(defaultDataDir(), path);
+    if (!QFileInfo(path).isDir())
         throw InputError(
-            QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "--workdir «%1»: папку не удалось создать")).arg(path));
+    auto dir = std::make_unique<WorkDir>(path);
+    dir->setReferenceFallback(defaultDataDir(), postal::directoryFiles());
+    return dir;
+}
+
+// The printers a --printer may name: the system's queues and classes ("PDF file" is -o).
+QString queuesText(const PrintingService &printing)
+{
+    QStringList queues = printing.printers();
+    queues.removeAll(pdfFilePrinterName());
+    if (queues.isEmpty())
+        return translated(
+            QT_TRANSLATE_NOOP("veltora-batch", "в системе нет ни одного принтера; PDF-файл пишет -o ФАЙЛ.pdf"));
+    return translated(QT_TRANSLATE_NOOP("veltora-batch", "есть: %1")).arg(queues.join(QStringLiteral(", ")));
+}
+
+QString envelopesCount(qsizetype n)
+{
+    return language::inSourceLanguage() ? language::russianCount(n, "конверт", "конверта", "конвертов")
+                                        : QCoreApplication::translate("veltora-batch", "%n конвертов", nullptr, int(n));
 }
 
 } // namespace
@@ -163,20 +205,12 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
     PrintingService *printing = printingOverride;
     try {
         o = parseArguments(arguments);
-        QString workPath = o.workDir;
-        if (workPath.isEmpty()) {
-            workPath = defaultWorkDir();
-            seedWorkDir(defaultDataDir(), workPath);
-        }
-        if (!QFileInfo(workPath).isDir())
-            throw InputError(QCoreApplication::translate("veltora-batch", "--workdir «%1»: папки нет / no such folder")
-                                 .arg(workPath));
-        dir = std::make_unique<WorkDir>(workPath);
+        dir = openWorkDir(o.workDir);
         installFontSubstitutes();
         state.setMainFont(mainWindowFont());
         loadSettings(*dir, state);
         if (state.envelopeWidth() == 0 || state.envelopeHeight() == 0)
-            throw InputError(NoEnvelopeSizeMessage);
+            throw InputError(noEnvelopeSizeMessage());
         state.setShifts(o.shifts);
 
         qsizetype listSize = 0;
@@ -186,10 +220,8 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             int withoutAddress = 0;
             contactRows = booktransfer::contactsAsTextTable(booktransfer::readVCardFile(o.vcardFile), &withoutAddress);
             if (withoutAddress > 0)
-                printErr(QCoreApplication::translate("veltora-batch",
-                                                     "veltora-batch: --vcard «%1»: контактов без почтового адреса "
-                                                     "(не печатаются) / contacts without a postal address (not "
-                                                     "printed): %2")
+                printErr(translated(QT_TRANSLATE_NOOP("veltora-batch", "veltora-batch: --vcard «%1»: контактов без "
+                                                                       "почтового адреса (не печатаются): %2"))
                              .arg(o.vcardFile)
                              .arg(withoutAddress));
             table.emplace(contactRows->fileName(), TableEncoding::Utf8, booktransfer::ContactTableColumns,
@@ -199,12 +231,11 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             table.emplace(
                 o.tableFile, o.encoding, o.columns, o.header,
                 [&] {
-                    printErr(QCoreApplication::translate(
-                                 "veltora-batch",
-                                 "veltora-batch: --table «%1»: первая строка похожа на заголовки столбцов и не "
-                                 "печатается (--no-header печатает её) / the first row looks like column titles "
-                                 "and is not printed (--no-header prints it)")
-                                 .arg(o.tableFile));
+                    printErr(
+                        translated(QT_TRANSLATE_NOOP("veltora-batch",
+                                                     "veltora-batch: --table «%1»: первая строка похожа на "
+                                                     "заголовки столбцов и не печатается (--no-header печатает её)"))
+                            .arg(o.tableFile));
                 },
                 o.sheet);
             listSize = table->size();
@@ -213,8 +244,7 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             listSize = state.mailingList().size();
         }
         if (listSize > std::numeric_limits<int>::max())
-            throw InputError(
-                QCoreApplication::translate("veltora-batch", "слишком много строк / too many rows: %1").arg(listSize));
+            throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "слишком много строк: %1")).arg(listSize));
         chosen = selection(o, int(listSize));
         if (table)
             warnAboutSharedKeys(table->sharedKeys());
@@ -226,9 +256,8 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             if (o.check)
                 return problems > 0 ? PostalProblems : Success;
             if (problems > 0) {
-                printErr(QCoreApplication::translate(
-                    "veltora-batch", "veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict) / "
-                                     "nothing printed: the mailing has postal code problems (--strict)"));
+                printErr(translated(QT_TRANSLATE_NOOP(
+                    "veltora-batch", "veltora-batch: рассылка не напечатана: ошибки в почтовых индексах (--strict)")));
                 return PostalProblems;
             }
         }
@@ -238,23 +267,18 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
             printing = ownPrinting.get();
         }
         if (!o.output.isEmpty()) {
-            const QFileInfo out(o.output);
+            const QFileInfo out(o.split > 0 ? jobFileName(o.output, 1) : o.output);
             if (o.output == standardOutputName() && isatty(fileno(stdout)))
-                throw InputError(QCoreApplication::translate(
-                    "veltora-batch", "-o -: стандартный вывод — терминал, PDF направьте в файл или "
-                                     "программу / the standard output is a terminal: send the PDF to a "
-                                     "file or a program"));
+                throw InputError(translated(QT_TRANSLATE_NOOP(
+                    "veltora-batch", "-o -: стандартный вывод — терминал, PDF направьте в файл или программу")));
             if (o.output != standardOutputName() && !out.absoluteDir().exists())
-                throw InputError(
-                    QCoreApplication::translate("veltora-batch", "-o «%1»: папки нет / the folder does not exist")
-                        .arg(o.output));
+                throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "-o «%1»: папки нет")).arg(o.output));
             printing->setCurrentPrinter(pdfFilePrinterName());
         } else {
-            if (!printing->printers().contains(o.printer))
+            if (o.printer == pdfFilePrinterName() || !printing->printers().contains(o.printer))
                 throw InputError(
-                    QCoreApplication::translate(
-                        "veltora-batch", "--printer «%1»: нет такого принтера; есть / no such printer; there are: %2")
-                        .arg(o.printer, printing->printers().join(QStringLiteral(", "))));
+                    translated(QT_TRANSLATE_NOOP("veltora-batch", "--printer «%1»: нет такого принтера; %2"))
+                        .arg(o.printer, queuesText(*printing)));
             printing->setCurrentPrinter(o.printer);
         }
         printing->setPageChoice(o.page);
@@ -264,53 +288,83 @@ int run(const QStringList &arguments, PrintingService *printingOverride)
     }
 
     const bool showProgress = isatty(fileno(stderr));
+    int printedBefore = 0; // envelopes of the jobs already sent
     const BatchProgress progress = [&](int done, int total) {
-        if (showProgress && (done % 50 == 0 || done == total)) {
-            std::fprintf(stderr, "\rКонверт / envelope %d из / of %d", done, total);
-            if (done == total)
+        (void)total;
+        const int envelope = printedBefore + done;
+        if (showProgress && (envelope % 50 == 0 || envelope == chosen.size())) {
+            std::fputs((QLatin1Char('\r') + translated(QT_TRANSLATE_NOOP("veltora-batch", "Конверт %1 из %2")))
+                           .arg(envelope)
+                           .arg(chosen.size())
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
+            if (envelope == chosen.size())
                 std::fputc('\n', stderr);
             std::fflush(stderr);
         }
         return true;
     };
-    PrintOutcome outcome;
+    // Each job is one document: a queue (or the members of a class) prints it whole, its envelopes in
+    // order and its copies collated; with --split every job of a file has its own file.
+    const QList<QList<int>> jobs = jobsOf(chosen, o.split);
+    int pages = 0;
+    qsizetype sent = 0; // jobs sent
     try {
-        // The "PDF file" printer writes FILE.pdf.part beside the file and puts it in place of the
-        // file only when it is whole; a failure or an interrupt removes it (platform/PdfJob).
-        if (!o.output.isEmpty())
-            printing->setOutputFileName(o.output);
-        if (table) {
-            outcome = printEnvelopes(
-                *printing, state, *dir, table->size(), chosen, o.copies,
-                [&](int index) { state.setRecipientDetails(table->recipient(index)); }, progress);
-        } else {
-            outcome = printBatch(*printing, state, *dir, chosen, o.copies, progress);
+        for (const QList<int> &job : jobs) {
+            // The "PDF file" printer writes FILE.pdf.part beside the file and puts it in place of the
+            // file only when it is whole; a failure or an interrupt removes it (platform/PdfJob).
+            const QString file = o.split > 0 && !o.output.isEmpty() ? jobFileName(o.output, int(sent) + 1) : o.output;
+            if (!file.isEmpty())
+                printing->setOutputFileName(file);
+            const PrintOutcome outcome =
+                table ? printEnvelopes(
+                            *printing, state, *dir, table->size(), job, o.copies,
+                            [&](int index) { state.setRecipientDetails(table->recipient(index)); }, progress)
+                      : printBatch(*printing, state, *dir, job, o.copies, progress);
+            if (outcome.kind != PrintOutcome::Kind::Printed)
+                throw IoError(translated(QT_TRANSLATE_NOOP("veltora-batch", "задание печати не выполнено")));
+            ++sent;
+            printedBefore += int(job.size());
+            pages += outcome.envelopes;
+            if (o.split > 0) {
+                const QString where = file.isEmpty() ? o.printer : file;
+                const int id = printing->lastJobId();
+                printErr(
+                    (id > 0 ? translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1 (CUPS %2): конверты %3 → %4"))
+                                  .arg(sent)
+                                  .arg(id)
+                            : translated(QT_TRANSLATE_NOOP("veltora-batch", "задание %1: конверты %3 → %4")).arg(sent))
+                        .arg(numberlist::listText(job), where));
+            }
         }
-        if (outcome.kind != PrintOutcome::Kind::Printed)
-            throw IoError(QCoreApplication::translate("veltora-batch",
-                                                      "задание печати не выполнено / the print job did not complete"));
-    } catch (const AppError &e) {
-        printErr(QCoreApplication::translate("veltora-batch", "veltora-batch: ошибка печати / printing failed: ") +
-                 e.message());
-        return PrintFailure;
     } catch (const std::exception &e) {
-        printErr(QCoreApplication::translate("veltora-batch", "veltora-batch: ошибка печати / printing failed: ") +
-                 QString::fromLocal8Bit(e.what()));
+        const AppError *appError = dynamic_cast<const AppError *>(&e);
+        printErr(translated(QT_TRANSLATE_NOOP("veltora-batch", "veltora-batch: ошибка печати: ")) +
+                 (appError ? appError->message() : QString::fromLocal8Bit(e.what())));
+        if (o.split > 0) {
+            QList<int> left;
+            for (qsizetype j = sent; j < jobs.size(); ++j)
+                left += jobs.at(j);
+            printErr(translated(QT_TRANSLATE_NOOP("veltora-batch", "veltora-batch: отправлено заданий: %1 из %2; "
+                                                                   "не напечатанные конверты печатает --select %3"))
+                         .arg(sent)
+                         .arg(jobs.size())
+                         .arg(numberlist::listText(left)));
+        }
         return PrintFailure;
     }
-    const QString target = o.output.isEmpty() ? o.printer
-                           : o.output == standardOutputName()
-                               ? QCoreApplication::translate("veltora-batch", "стандартный вывод / standard output")
-                               : o.output;
-    const QString envelopes =
-        language::inSourceLanguage()
-            ? language::russianCount(chosen.size(), "конверт", "конверта", "конвертов")
-            : QCoreApplication::translate("veltora-batch", "%n конвертов", nullptr, int(chosen.size()));
-    const QString pages = language::inSourceLanguage()
-                              ? language::russianCount(outcome.envelopes, "страница", "страницы", "страниц")
-                              : QCoreApplication::translate("veltora-batch", "%n страниц", nullptr, outcome.envelopes);
-    printErr(
-        QCoreApplication::translate("veltora-batch", "%1 / envelopes → %2, %3 / pages").arg(envelopes, target, pages));
+    const QString target =
+        o.split > 0                        ? (language::inSourceLanguage()
+                                                  ? language::russianCount(jobs.size(), "задание", "задания", "заданий")
+                                                  : QCoreApplication::translate("veltora-batch", "%n заданий", nullptr, int(jobs.size())))
+        : o.output.isEmpty()               ? o.printer
+        : o.output == standardOutputName() ? translated(QT_TRANSLATE_NOOP("veltora-batch", "стандартный вывод"))
+                                           : o.output;
+    const QString pagesText = language::inSourceLanguage()
+                                  ? language::russianCount(pages, "страница", "страницы", "страниц")
+                                  : QCoreApplication::translate("veltora-batch", "%n страниц", nullptr, pages);
+    printErr(QStringLiteral("%1 → %2, %3").arg(envelopesCount(chosen.size()), target, pagesText));
     return Success;
 }
 

@@ -3,23 +3,31 @@
 
 #include "logic/envelope/EnvelopeGeometry.h"
 #include "logic/print/NumberList.h"
+#include "platform/PdfJob.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace batchcommand {
 
 namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("veltora-batch", text);
+}
 
 int parseNumber(const QString &text, const QString &option, int low, int high)
 {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < low || v > high)
-        throw InputError(QCoreApplication::translate("veltora-batch", "%1: «%2» — нужно целое число от %3 до %4 / "
-                                                                      "a whole number from %3 to %4 expected")
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: «%2» — нужно целое число от %3 до %4"))
                              .arg(option, text)
                              .arg(low)
                              .arg(high));
@@ -31,109 +39,99 @@ void parseShift(const QString &text, const QString &option, int &x, int &y)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
-        throw InputError(
-            QCoreApplication::translate("veltora-batch", "%1: «%2» — нужно X,Y / X,Y expected").arg(option, text));
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: «%2» — нужно X,Y")).arg(option, text));
     x = parseNumber(parts.at(0), option + QStringLiteral(" X"), ShiftXMinimum, ShiftXMaximum);
     y = parseNumber(parts.at(1), option + QStringLiteral(" Y"), ShiftYMinimum, ShiftYMaximum);
 }
 
-QCommandLineOption option(const QStringList &names, const QString &description, const QString &valueName = {})
+// An option with its description and value name, both shown in the user's language.
+QCommandLineOption option(const QStringList &names, const char *description, const char *valueName = nullptr)
 {
-    return QCommandLineOption(names, description, valueName);
+    return QCommandLineOption(names, translated(description), valueName ? translated(valueName) : QString());
 }
 
 // The options that choose the recipients, then those of the print: the help lists them so.
-const QList<QCommandLineOption> &recipientOptions()
+QList<QCommandLineOption> recipientOptions()
 {
-    static const QList<QCommandLineOption> options = {
-        option({QStringLiteral("book")}, QStringLiteral("все адресаты адресной книги по порядку файла\n"
-                                                        "every addressee of the address book, in file order")),
+    return {
+        option({QStringLiteral("book")},
+               QT_TRANSLATE_NOOP("veltora-batch", "все адресаты адресной книги по порядку файла")),
         option({QStringLiteral("names")},
-               QStringLiteral("имена из адресной книги, по одному в строке\nnames of the address book, one a line"),
-               QStringLiteral("ФАЙЛ/FILE")),
-        option({QStringLiteral("table")},
-               QStringLiteral("таблица: столбцы через табуляцию, «;» или «,»; книга .ods или .xlsx\n"
-                              "a table: columns separated by tabs, ';' or ','; an .ods or .xlsx workbook"),
-               QStringLiteral("ФАЙЛ/FILE")),
+               QT_TRANSLATE_NOOP("veltora-batch", "имена из адресной книги, по одному в строке"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ФАЙЛ")),
+        option(
+            {QStringLiteral("table")},
+            QT_TRANSLATE_NOOP("veltora-batch", "таблица: столбцы через табуляцию, «;» или «,»; книга .ods или .xlsx"),
+            QT_TRANSLATE_NOOP("veltora-batch", "ФАЙЛ")),
         option({QStringLiteral("sheet")},
-               QStringLiteral("лист книги .ods или .xlsx (по умолчанию первый)\n"
-                              "the sheet of an .ods or .xlsx workbook (default: the first)"),
-               QStringLiteral("ЛИСТ/SHEET")),
+               QT_TRANSLATE_NOOP("veltora-batch", "лист книги .ods или .xlsx (без него — первый)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ЛИСТ")),
         option({QStringLiteral("vcard")},
-               QStringLiteral("контакты vCard (.vcf): конверт каждому контакту с почтовым адресом\n"
-                              "vCard contacts (.vcf): an envelope for every contact with a postal address"),
-               QStringLiteral("ФАЙЛ/FILE")),
+               QT_TRANSLATE_NOOP("veltora-batch", "контакты vCard (.vcf): конверт каждому контакту с почтовым адресом"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ФАЙЛ")),
         option({QStringLiteral("columns")},
-               QStringLiteral("столбцы (с 0) для девяти строк записи или «-»:\n"
-                              "columns (from 0) for the nine lines of a record, or '-':\n"
-                              "Фамилия, Имя, Отчество, Улица, Населенный пункт, Район,\n"
-                              "Область, Страна, Почтовый индекс; e.g. 0,1,-,2,3,-,-,-,4"),
-               QStringLiteral("КАРТА/MAP")),
+               QT_TRANSLATE_NOOP("veltora-batch", "столбцы (с 0) для девяти строк записи или «-»:\n"
+                                                  "Фамилия, Имя, Отчество, Улица, Населенный пункт, Район,\n"
+                                                  "Область, Страна, Почтовый индекс; например 0,1,-,2,3,-,-,-,4"),
+               QT_TRANSLATE_NOOP("veltora-batch", "КАРТА")),
         option({QStringLiteral("encoding")},
-               QStringLiteral("utf-8 или cp1251 (по умолчанию определяется сама)\n"
-                              "utf-8 or cp1251 (detected when not given)"),
-               QStringLiteral("КОДИРОВКА/ENCODING")),
+               QT_TRANSLATE_NOOP("veltora-batch", "utf-8 или cp1251 (без него определяется сама)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "КОДИРОВКА")),
         option({QStringLiteral("header")},
-               QStringLiteral("первая строка таблицы — заголовки столбцов, не печатается\n"
-                              "the first row of the table holds column titles, not printed")),
+               QT_TRANSLATE_NOOP("veltora-batch", "первая строка таблицы — заголовки столбцов, не печатается")),
         option({QStringLiteral("no-header")},
-               QStringLiteral("первая строка — получатель (без этих параметров строка заголовков\n"
-                              "распознаётся сама) / the first row is a recipient (without either,\n"
-                              "a row of titles is detected and reported)\n"
-                              "Пустые строки (например «;;;;;;») пропускаются / blank rows are skipped.")),
+               QT_TRANSLATE_NOOP("veltora-batch", "первая строка — получатель (без этих двух параметров строка\n"
+                                                  "заголовков распознаётся сама); пустые строки пропускаются")),
     };
-    return options;
 }
 
-const QList<QCommandLineOption> &printingOptions()
+QList<QCommandLineOption> printingOptions()
 {
-    static const QList<QCommandLineOption> options = {
+    return {
         option({QStringLiteral("select")},
-               QStringLiteral("номера конвертов (как в окне «Настройка печати»), например \"2-4,7\"\n"
-                              "envelope numbers (as in the print setup window), e.g. \"2-4,7\""),
-               QStringLiteral("СПИСОК/LIST")),
-        option({QStringLiteral("copies")}, QStringLiteral("число копий, 1–50 / number of copies, 1-50"),
-               QStringLiteral("N")),
+               QT_TRANSLATE_NOOP("veltora-batch", "номера конвертов, как в окне «Настройка печати», например 2-4,7"),
+               QT_TRANSLATE_NOOP("veltora-batch", "СПИСОК")),
+        option({QStringLiteral("copies")}, QT_TRANSLATE_NOOP("veltora-batch", "число копий, от 1 до 50"),
+               QT_TRANSLATE_NOOP("veltora-batch", "N")),
+        option({QStringLiteral("split")},
+               QT_TRANSLATE_NOOP("veltora-batch", "задания по N конвертов (последнее короче), чтобы класс\n"
+                                                  "принтеров CUPS распределил их; с -o — файл на задание\n"
+                                                  "по шаблону, например -o рассылка-%03d.pdf"),
+               QT_TRANSLATE_NOOP("veltora-batch", "N")),
         option({QStringLiteral("shift-home")},
-               QStringLiteral("сдвиг адреса отправителя, шаги по 2 мм (X: -244..100, Y: -100..244)\n"
-                              "sender block shift in 2 mm steps"),
-               QStringLiteral("X,Y")),
-        option({QStringLiteral("shift-addr")}, QStringLiteral("сдвиг адреса получателя / recipient block shift"),
-               QStringLiteral("X,Y")),
-        option({QStringLiteral("printer")}, QStringLiteral("принтер системы / a printer of the system"),
-               QStringLiteral("ИМЯ/NAME")),
+               QT_TRANSLATE_NOOP("veltora-batch", "сдвиг адреса отправителя, шагами по 2 мм\n"
+                                                  "(X: от -244 до 100, Y: от -100 до 244)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "X,Y")),
+        option({QStringLiteral("shift-addr")}, QT_TRANSLATE_NOOP("veltora-batch", "сдвиг адреса получателя, так же"),
+               QT_TRANSLATE_NOOP("veltora-batch", "X,Y")),
+        option({QStringLiteral("printer")},
+               QT_TRANSLATE_NOOP("veltora-batch", "принтер системы: очередь или класс CUPS"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ИМЯ")),
         option({QStringLiteral("o"), QStringLiteral("output")},
-               QStringLiteral("печать в PDF-файл («-» — на стандартный вывод)\n"
-                              "print into a PDF file ('-': the standard output)"),
-               QStringLiteral("ФАЙЛ.pdf/FILE.pdf")),
+               QT_TRANSLATE_NOOP("veltora-batch", "печать в PDF-файл («-» — на стандартный вывод)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ФАЙЛ.pdf")),
         option({QStringLiteral("page")},
-               QStringLiteral("envelope (по умолчанию): страница — сам конверт; у принтера —\n"
-                              "его бумага размера конверта, если она есть; a4: лист A4;\n"
-                              "printer: бумага принтера как есть (для -o — A4)\n"
-                              "envelope (default): the page is the envelope itself; on a printer,\n"
-                              "its media of the envelope's size when it has one; a4: an A4 sheet;\n"
-                              "printer: the printer's paper as it is (A4 for -o)"),
-               QStringLiteral("СТРАНИЦА/PAGE")),
+               QT_TRANSLATE_NOOP("veltora-batch", "envelope (по умолчанию): страница — сам конверт; у принтера —\n"
+                                                  "его бумага размера конверта, если она есть; a4: лист A4;\n"
+                                                  "printer: бумага принтера как есть (для -o — A4)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "СТРАНИЦА")),
         option({QStringLiteral("check")},
-               QStringLiteral("проверить почтовые индексы по справочнику и ничего не печатать:\n"
-                              "строка или имя, индекс, населённый пункт, ошибка — через табуляцию\n"
-                              "check the postal codes against the directory, print nothing:\n"
-                              "row or name, code, locality, problem, tab-separated")),
-        option({QStringLiteral("strict")}, QStringLiteral("не печатать рассылку с ошибками в индексах (код 3)\n"
-                                                          "do not print a mailing with postal code problems (exit 3)")),
+               QT_TRANSLATE_NOOP("veltora-batch",
+                                 "проверить почтовые индексы по справочнику и ничего не печатать:\n"
+                                 "строка или имя, индекс, населённый пункт, ошибка — через табуляцию")),
+        option({QStringLiteral("strict")},
+               QT_TRANSLATE_NOOP("veltora-batch", "не печатать рассылку с ошибками в индексах (код 3)")),
         option({QStringLiteral("workdir")},
-               QStringLiteral("рабочая папка (по умолчанию — папка программы)\n"
-                              "working directory (default: the program's)"),
-               QStringLiteral("ПАПКА/DIR")),
+               QT_TRANSLATE_NOOP("veltora-batch", "рабочая папка; новая или пустая заполняется, как рабочая\n"
+                                                  "папка по умолчанию"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ПАПКА")),
         option({QStringLiteral("lang")},
-               QStringLiteral("язык сообщений (по умолчанию — выбранный в окне или язык системы)\n"
-                              "the language of the messages (default: the one chosen in the\n"
-                              "window, else the system's)"),
-               QStringLiteral("ru|uk|en")),
-        option({QStringLiteral("help")}, QStringLiteral("эта справка / this help")),
-        option({QStringLiteral("version")}, QStringLiteral("версия программы / the program's version")),
+               QT_TRANSLATE_NOOP("veltora-batch", "язык сообщений: ru, uk или en (по умолчанию — выбранный\n"
+                                                  "в окне, иначе язык системы, иначе английский)"),
+               QT_TRANSLATE_NOOP("veltora-batch", "ЯЗЫК")),
+        option({QStringLiteral("help")}, QT_TRANSLATE_NOOP("veltora-batch", "эта справка")),
+        option({QStringLiteral("version")}, QT_TRANSLATE_NOOP("veltora-batch", "версия программы")),
     };
-    return options;
 }
 
 // How the help and the messages write an option: "--table", "-o".
@@ -142,15 +140,15 @@ QString written(const QString &name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-// The declared option that `argument` names exactly ("--copies", "-o"); null for any other word.
-const QCommandLineOption *declaredAs(const QString &argument)
+// The declared option that `argument` names exactly ("--copies", "-o"); empty for any other word.
+std::optional<QCommandLineOption> declaredAs(const QString &argument)
 {
-    for (const QList<QCommandLineOption> *group : {&recipientOptions(), &printingOptions()})
-        for (const QCommandLineOption &o : *group)
+    for (const QList<QCommandLineOption> &group : {recipientOptions(), printingOptions()})
+        for (const QCommandLineOption &o : group)
             for (const QString &name : o.names())
                 if (argument == written(name))
-                    return &o;
-    return nullptr;
+                    return o;
+    return std::nullopt;
 }
 
 // The first argument this command does not take, and how many options stand before it.
@@ -171,19 +169,14 @@ std::optional<UnreadArgument> firstUnreadArgument(const QStringList &args)
         const QString &a = args.at(i);
         if (a.startsWith(QLatin1String("--lang=")))
             continue;
-        const QCommandLineOption *declared = declaredAs(a);
+        const std::optional<QCommandLineOption> declared = declaredAs(a);
         if (!declared)
             return UnreadArgument{
                 options,
-                QCoreApplication::translate(
-                    "veltora-batch", "неизвестный параметр «%1» (см. --help) / unknown argument '%1' (see --help)")
-                    .arg(a),
-                a};
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "неизвестный параметр «%1» (см. --help)")).arg(a), a};
         if (!declared->valueName().isEmpty() && ++i >= args.size())
             return UnreadArgument{
-                options,
-                QCoreApplication::translate("veltora-batch", "%1: не хватает значения / a value is missing").arg(a), a,
-                true};
+                options, translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: не хватает значения")).arg(a), a, true};
     }
     return std::nullopt;
 }
@@ -193,11 +186,9 @@ void takeOption(Options &o, const QString &name, const QString &written, const Q
 {
     auto setSource = [&](Options::Source s) {
         if (o.source != Options::Source::None)
-            throw InputError(
-                QCoreApplication::translate("veltora-batch",
-                                            "%1: источник получателей уже задан (--book, --names, --table — только "
-                                            "один) / the recipients' source is already given")
-                    .arg(written));
+            throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "%1: источник получателей уже задан "
+                                                                           "(--book, --names, --table — только один)"))
+                                 .arg(written));
         o.source = s;
     };
     if (name == QLatin1String("workdir")) {
@@ -225,13 +216,13 @@ void takeOption(Options &o, const QString &name, const QString &written, const Q
             o.encoding = TableEncoding::Cp1251;
         else
             throw InputError(
-                QCoreApplication::translate("veltora-batch",
-                                            "--encoding: «%1» — нужно utf-8 или cp1251 / utf-8 or cp1251 expected")
-                    .arg(e));
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "--encoding: «%1» — нужно utf-8 или cp1251")).arg(e));
     } else if (name == QLatin1String("select")) {
         o.select = value;
     } else if (name == QLatin1String("copies")) {
         o.copies = parseNumber(value, written, 1, 50);
+    } else if (name == QLatin1String("split")) {
+        o.split = parseNumber(value, written, 1, std::numeric_limits<int>::max());
     } else if (name == QLatin1String("shift-home")) {
         parseShift(value, written, o.shifts.homeX, o.shifts.homeY);
     } else if (name == QLatin1String("shift-addr")) {
@@ -252,16 +243,13 @@ void takeOption(Options &o, const QString &name, const QString &written, const Q
         else if (value == QLatin1String("printer"))
             o.page = PageChoice::Printer;
         else
-            throw InputError(QCoreApplication::translate("veltora-batch",
-                                                         "--page: «%1» — нужно envelope, a4 или printer / "
-                                                         "envelope, a4 or printer expected")
-                                 .arg(value));
+            throw InputError(
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "--page: «%1» — нужно envelope, a4 или printer"))
+                    .arg(value));
     } else if (name == QLatin1String("header") || name == QLatin1String("no-header")) {
         const TitleRow h = name == QLatin1String("header") ? TitleRow::Present : TitleRow::Absent;
         if (o.header != TitleRow::Detect && o.header != h)
-            throw InputError(QCoreApplication::translate("veltora-batch",
-                                                         "--header и --no-header — только одно / "
-                                                         "--header and --no-header exclude each other"));
+            throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--header и --no-header — только одно")));
         o.header = h;
     }
     // --lang chooses the language of the messages before the arguments are read (main).
@@ -283,14 +271,14 @@ Options parseArguments(const QStringList &args)
     const QStringList names = parser.optionNames();
     QHash<QString, int> taken; // values taken so far, per option (by its first name)
     for (int i = 0; i < names.size() && !(unread && i == unread->optionsBefore); ++i) {
-        const QCommandLineOption *declared = declaredAs(written(names.at(i)));
+        const std::optional<QCommandLineOption> declared = declaredAs(written(names.at(i)));
         const QString name = declared->names().constFirst();
         const QString value = declared->valueName().isEmpty() ? QString() : parser.values(name).value(taken[name]++);
         takeOption(o, name, written(names.at(i)), value);
     }
     if (unread) {
         // A second source is refused before its missing file name is.
-        const QCommandLineOption *declared = declaredAs(unread->argument);
+        const std::optional<QCommandLineOption> declared = declaredAs(unread->argument);
         if (unread->valueMissing && (declared->names().contains(QStringLiteral("names")) ||
                                      declared->names().contains(QStringLiteral("table")) ||
                                      declared->names().contains(QStringLiteral("vcard"))))
@@ -299,34 +287,59 @@ Options parseArguments(const QStringList &args)
     }
 
     if (o.source == Options::Source::None)
-        throw InputError(QCoreApplication::translate(
-            "veltora-batch", "не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ / "
-                             "no recipients: give --book, --names FILE or --table FILE"));
+        throw InputError(translated(QT_TRANSLATE_NOOP(
+            "veltora-batch", "не задан источник получателей: --book, --names ФАЙЛ или --table ФАЙЛ")));
     if (o.source == Options::Source::Table && o.columns.isEmpty())
-        throw InputError(
-            QCoreApplication::translate("veltora-batch", "--table требует --columns / --table needs --columns"));
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--table требует --columns")));
     if (o.source != Options::Source::Table && !o.sheet.isEmpty())
-        throw InputError(
-            QCoreApplication::translate("veltora-batch", "--sheet — только с --table / --sheet goes with --table"));
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--sheet — только с --table")));
     if (o.source != Options::Source::Table &&
         (!o.columns.isEmpty() || o.encoding != TableEncoding::Detect || o.header != TitleRow::Detect))
-        throw InputError(QCoreApplication::translate(
-            "veltora-batch", "--columns, --encoding, --header и --no-header — только с --table / "
-                             "--columns, --encoding, --header and --no-header go with --table"));
+        throw InputError(translated(
+            QT_TRANSLATE_NOOP("veltora-batch", "--columns, --encoding, --header и --no-header — только с --table")));
     // "--printer "PDF file" -o FILE" names the built-in printer and its file; alone it has no file.
     const bool pdfPrinter = o.printer == pdfFilePrinterName();
     if (pdfPrinter && o.output.isEmpty() && !o.check)
-        throw InputError(QCoreApplication::translate("veltora-batch",
-                                                     "--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf / "
-                                                     "the printer \"%1\" writes a file: give -o FILE.pdf")
+        throw InputError(translated(QT_TRANSLATE_NOOP("veltora-batch", "--printer «%1» пишет файл: нужен -o ФАЙЛ.pdf"))
                              .arg(pdfFilePrinterName()));
     if (pdfPrinter)
         o.printer.clear();
     if (!o.check && o.printer.isEmpty() == o.output.isEmpty())
-        throw InputError(QCoreApplication::translate("veltora-batch",
-                                                     "нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf / "
-                                                     "give exactly one of --printer NAME or -o FILE.pdf"));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "нужен ровно один из --printer ИМЯ или -o ФАЙЛ.pdf")));
+    if (o.split > 0 && !o.output.isEmpty()) {
+        if (o.output == standardOutputName())
+            throw InputError(translated(QT_TRANSLATE_NOOP(
+                "veltora-batch", "--split пишет файл на задание: -o - не подходит, нужен шаблон имени")));
+        if (!jobFileNamePattern(o.output))
+            throw InputError(
+                translated(QT_TRANSLATE_NOOP("veltora-batch", "--split: в имени «%1» нужен номер задания, например "
+                                                              "рассылка-%03d.pdf (ровно один %d, %3d или %03d)"))
+                    .arg(o.output));
+    }
     return o;
+}
+
+std::optional<QString> jobFileNamePattern(const QString &pattern)
+{
+    static const QRegularExpression number(QStringLiteral("%(0?)([1-9]?)d"));
+    QRegularExpressionMatchIterator found = number.globalMatch(pattern);
+    if (!found.hasNext())
+        return std::nullopt;
+    const QRegularExpressionMatch first = found.next();
+    if (found.hasNext() || QString(pattern).remove(first.capturedStart(), first.capturedLength()).contains(u'%'))
+        return std::nullopt;
+    return pattern;
+}
+
+QString jobFileName(const QString &pattern, int job)
+{
+    static const QRegularExpression number(QStringLiteral("%(0?)([1-9]?)d"));
+    const QRegularExpressionMatch m = number.match(pattern);
+    const int width = m.captured(2).isEmpty() ? 0 : m.captured(2).toInt();
+    const QChar fill = m.captured(1).isEmpty() ? QLatin1Char(' ') : QLatin1Char('0');
+    return QString(pattern).replace(m.capturedStart(), m.capturedLength(),
+                                    QStringLiteral("%1").arg(job, width, 10, fill));
 }
 
 QList<int> selection(const Options &o, int count)
@@ -340,15 +353,15 @@ QList<int> selection(const Options &o, int count)
     const QString &text = *o.select;
     if (!numberlist::isWellFormed(text))
         throw InputError(
-            QCoreApplication::translate("veltora-batch",
-                                        "--select «%1»: %2 — номера через запятую, диапазоны через тире, без пробелов "
-                                        "/ numbers separated by commas, ranges by dashes, no blanks")
-                .arg(text, numberlist::MalformedMessage));
+            translated(QT_TRANSLATE_NOOP("veltora-batch",
+                                         "--select «%1»: номера через запятую, диапазоны через тире, без пробелов"))
+                .arg(text));
     numberlist::Expansion e;
     try {
         e = numberlist::expandPieces(numberlist::splitPieces(text), count);
-    } catch (const ConversionError &err) {
-        throw InputError(QStringLiteral("--select: %1").arg(err.message()));
+    } catch (const ConversionError &) {
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "--select «%1»: номер слишком велик")).arg(text));
     }
     if (e.outside)
         throw InputError(QStringLiteral("--select: %1").arg(numberlist::outsideMessage(*e.outside, count)));
@@ -356,18 +369,19 @@ QList<int> selection(const Options &o, int count)
         result.append(n - 1);
     // Nothing to print is refused before any file is touched.
     if (result.isEmpty())
-        throw InputError(QCoreApplication::translate("veltora-batch",
-                                                     "--select «%1»: выбор пуст, не выбрано ни одного конверта / "
-                                                     "the selection is empty: no envelope is chosen")
-                             .arg(text));
+        throw InputError(
+            translated(QT_TRANSLATE_NOOP("veltora-batch", "--select «%1»: выбор пуст, не выбрано ни одного конверта"))
+                .arg(text));
     return result;
 }
 
 QString helpText()
 {
-    QString help =
-        QStringLiteral("veltora-batch — печать групповой рассылки Велторы без окон (конверт на страницу).\n"
-                       "veltora-batch — prints a Veltora group mailing without windows (one envelope per page).\n");
+    QString help = translated(QT_TRANSLATE_NOOP(
+        "veltora-batch",
+        "Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]\n"
+        "                             (-o ФАЙЛ.pdf | --printer ИМЯ)\n"
+        "Печатает групповую рассылку Велторы без окон, по конверту на страницу.\n"));
     const auto section = [&](const QString &title, const QList<QCommandLineOption> &options) {
         constexpr int DescriptionColumn = 25;
         help += QLatin1Char('\n') + title + QLatin1Char('\n');
@@ -384,17 +398,18 @@ QString helpText()
             help += o.description().split(QLatin1Char('\n')).join(QLatin1Char('\n') + indent) + QLatin1Char('\n');
         }
     };
-    section(QStringLiteral("Получатели / Recipients (ровно один / exactly one):"), recipientOptions());
-    section(QStringLiteral("Печать / Printing:"), printingOptions());
-    return help +
-           QStringLiteral(
-               "\n"
-               "Размер конверта, шрифты, способ загрузки и адрес отправителя (User.txt) берутся из рабочей папки.\n"
-               "Envelope size, fonts, feed method and the sender (User.txt) come from the working directory.\n"
-               "\n"
-               "Коды завершения / Exit status: 0 успех / success; 2 неверные параметры или данные /\n"
-               "bad arguments or input; 1 ошибка печати / printing failure;\n"
-               "3 ошибки в почтовых индексах (--check, --strict) / postal code problems.\n");
+    section(translated(QT_TRANSLATE_NOOP("veltora-batch", "Получатели (ровно один источник):")), recipientOptions());
+    section(translated(QT_TRANSLATE_NOOP("veltora-batch", "Печать:")), printingOptions());
+    return help + translated(QT_TRANSLATE_NOOP(
+                      "veltora-batch",
+                      "\n"
+                      "Размер конверта, шрифты, способ загрузки и адрес отправителя (User.txt) берутся из\n"
+                      "рабочей папки; справочник почтовых индексов, которого в ней нет, — из установленного.\n"
+                      "\n"
+                      "Коды завершения: 0 — напечатано; 1 — печать не удалась; 2 — неверные параметры\n"
+                      "или данные; 3 — ошибки в почтовых индексах (--check, --strict).\n"
+                      "\n"
+                      "Подробно: man veltora-batch\n"));
 }
 
 } // namespace batchcommand

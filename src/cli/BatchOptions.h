@@ -33,6 +33,7 @@ struct Options
     TableEncoding encoding = TableEncoding::Detect;
     std::optional<QString> select;
     int copies = 1;
+    int split = 0; // --split N: jobs of N envelopes; 0: the whole mailing is one job
     BlockShifts shifts;
     QString printer;
     QString output;
@@ -48,5 +49,10 @@ Options parseArguments(const QStringList &args);
 // The chosen envelopes (zero-based) of a mailing of `count`: --select, else every one. Throws
 // InputError for a malformed, outside or empty selection.
 QList<int> selection(const Options &o, int count);
+
+// The -o name of a split mailing, when it holds the job's number once: "%d", "%3d" or "%03d".
+std::optional<QString> jobFileNamePattern(const QString &pattern);
+// The file of job `job` (one-based): "mailing-%03d.pdf", 2 gives "mailing-002.pdf".
+QString jobFileName(const QString &pattern, int job);
 
 } // namespace batchcommand

@@ -32,9 +32,8 @@ void writeProblem(std::FILE *out, const QString &who, const QString &postalCode,
 
 void writeSummary(int checked, qsizetype problems)
 {
-    writeLine(stderr, QCoreApplication::translate(
-                          "veltora-batch", "veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2 / "
-                                           "postal codes: %1 addresses checked, %2 with a problem")
+    writeLine(stderr, QCoreApplication::translate("veltora-batch",
+                                                  "veltora-batch: почтовые индексы: проверено адресов %1, с ошибкой %2")
                           .arg(checked)
                           .arg(problems));
     std::fflush(stderr);
@@ -79,21 +78,13 @@ int writePostalReport(const WorkDir &dir, const QList<int> &chosen, std::FILE *o
 
 void warnAboutSharedKeys(const QList<SharedKey> &shared)
 {
-    for (const SharedKey &k : shared) {
-        QStringList rows;
-        for (const int row : k.rows)
-            rows.append(QString::number(row));
-        writeLine(stderr,
-                  QCoreApplication::translate(
-                      "veltora-batch", "veltora-batch: %1 — одна фамилия; каждая строка печатается со своим адресом, "
-                                       "а в окне групповой рассылки их конверты получат один адрес, из строки %2 / "
-                                       "rows %3 share the key '%4': each row prints with its own address here, "
-                                       "while the group mailing window gives their envelopes one address, that "
-                                       "of row %2")
-                      .arg(sharedKeyRows(k))
-                      .arg(k.rows.constLast())
-                      .arg(rows.join(QStringLiteral(", ")), k.key));
-    }
+    for (const SharedKey &k : shared)
+        writeLine(stderr, QCoreApplication::translate(
+                              "veltora-batch", "veltora-batch: %1 — одна фамилия; каждая строка "
+                                               "печатается со своим адресом, а в окне групповой рассылки их конверты "
+                                               "получат один адрес, из строки %2")
+                              .arg(sharedKeyRows(k))
+                              .arg(k.rows.constLast()));
     std::fflush(stderr);
 }
 

@@ -9,24 +9,30 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
-#include <cstdio>
-
 #include <string_view>
 
 namespace {
 
-// The language of the messages, as the windows choose it: --lang, else the choice made in the
-// window's menu, else the system's, else Russian. False (and a message) for a wrong --lang.
-bool chooseLanguage(QCoreApplication &app)
+// The language of the help and the messages: --lang, else the choice made in the window's menu,
+// else the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), else English. A language the program
+// does not have, named anywhere, is English too. A --lang without its value is left to the
+// reading of the arguments, which reports it.
+void chooseLanguage(QCoreApplication &app)
 {
-    const language::ArgumentChoice asked = language::fromArguments(QCoreApplication::arguments());
-    if (!asked.error.isEmpty()) {
-        std::fprintf(stderr, "veltora-batch: %s\n", qPrintable(asked.error));
-        return false;
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString option = QStringLiteral("--lang");
+    QString asked;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == option && i + 1 < arguments.size())
+            asked = arguments.at(i + 1);
+        else if (arguments.at(i).startsWith(option + QLatin1Char('=')))
+            asked = arguments.at(i).mid(option.size() + 1);
     }
-    const QString code = language::choose(asked.code, language::storedChoice(), QLocale::system().uiLanguages());
+    if (!asked.isEmpty() && !language::supported().contains(asked))
+        asked = QStringLiteral("en");
+    const QString code =
+        language::choose(asked, language::storedChoice(), QLocale::system().uiLanguages(), QStringLiteral("en"));
     language::install(app, code, translationsDir()); // a missing translation leaves the Russian texts
-    return true;
 }
 
 } // namespace
@@ -38,8 +44,7 @@ int main(int argc, char *argv[])
         const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h" || argument == "--version") {
             QCoreApplication app(argc, argv);
-            if (!chooseLanguage(app))
-                return batchcommand::BadInput;
+            chooseLanguage(app);
             return batchcommand::run(QCoreApplication::arguments().mid(1));
         }
     }
@@ -59,7 +64,6 @@ int main(int argc, char *argv[])
     // An interrupted run removes the file it was writing (FILE.pdf.part, a job's temporary document).
     installInterruptCleanup();
     QGuiApplication app(argc, argv);
-    if (!chooseLanguage(app))
-        return batchcommand::BadInput;
+    chooseLanguage(app);
     return batchcommand::run(QGuiApplication::arguments().mid(1));
 }

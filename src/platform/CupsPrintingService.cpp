@@ -263,6 +263,7 @@ void CupsPrintingService::beginDoc()
 {
     if (printing())
         throw IoError(QStringLiteral("Printing in progress"));
+    m_lastJobId = 0;
     if (pdfFileChosen()) {
         try {
             if (m_outputFile == standardOutputName()) {
@@ -384,6 +385,7 @@ void CupsPrintingService::submit()
     }
     if (!sent)
         throw fail(why);
+    m_lastJobId = job;
 }
 
 void CupsPrintingService::abort()

@@ -52,6 +52,7 @@ public:
     void newPage() override;
     void endDoc() override;
     void abort() override;
+    int lastJobId() const override { return m_lastJobId; }
 
     PrintCanvas &canvas() override { return m_job.canvas(); }
     QStringList fontNames() override { return PainterCanvas::fontNames(); }
@@ -90,6 +91,7 @@ private:
     QString m_outputFile;
     QString m_title;
     int m_copies = 1;
+    int m_lastJobId = 0;
     PdfJob m_job;
     // The document of a job for a system printer.
     std::unique_ptr<QTemporaryFile> m_spoolFile;

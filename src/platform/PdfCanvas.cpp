@@ -75,6 +75,7 @@ void PdfCanvas::detach()
     m_content.clear();
     m_inText = false;
     m_textFont = nullptr;
+    m_invisibleText = false;
     m_lastPage.clear();
     m_thisPage.clear();
     m_forms.clear();
@@ -111,7 +112,7 @@ void PdfCanvas::textOut(int x, int y, const QString &text)
     bool news = false;
     for (const TextShaper::Run &run : shaped) {
         const PdfDocument::Font &f = m_document->font(run.font);
-        if (f.outlinesOnly)
+        if (!f.hasText())
             continue;
         for (const quint32 g : run.glyphs)
             news = news || (g < f.used.size() && !f.used[g]);
@@ -129,6 +130,10 @@ void PdfCanvas::textOut(int x, int y, const QString &text)
         return;
     }
     endText();
+    // A form inherits the page's state: its text is visible unless it says otherwise.
+    if (m_invisibleText)
+        m_content.append("0 Tr\n");
+    m_invisibleText = false;
     m_content.append('/');
     m_content.append(*form);
     m_content.append(" Do\n");
@@ -137,10 +142,11 @@ void PdfCanvas::textOut(int x, int y, const QString &text)
 void PdfCanvas::drawLine(const TextShaper::Shaped &shaped, QPointF origin)
 {
     for (const TextShaper::Run &run : shaped) {
-        if (m_document->font(run.font).outlinesOnly)
+        const PdfDocument::Font &f = m_document->font(run.font);
+        if (f.outlinesOnly)
             drawOutlines(run, origin);
-        else
-            drawGlyphs(run, origin);
+        if (f.hasText())
+            drawGlyphs(run, origin, f.outlinesOnly);
     }
 }
 
@@ -152,14 +158,16 @@ QByteArray PdfCanvas::makeForm(const TextShaper::Shaped &shaped, QPointF origin)
     const bool inText = m_inText;
     const void *textFont = m_textFont;
     const qreal textSize = m_textSize;
+    const bool invisibleText = m_invisibleText;
     m_inText = false;
     m_textFont = nullptr;
+    m_invisibleText = false;
     drawLine(shaped, origin);
     endText();
     QList<const PdfDocument::Font *> fonts;
     for (const TextShaper::Run &run : shaped) {
         const PdfDocument::Font &f = m_document->font(run.font);
-        if (!f.outlinesOnly && !fonts.contains(&f))
+        if (f.hasText() && !fonts.contains(&f))
             fonts.append(&f);
     }
     const QByteArray name = m_document->addForm(m_content, fonts);
@@ -167,6 +175,7 @@ QByteArray PdfCanvas::makeForm(const TextShaper::Shaped &shaped, QPointF origin)
     m_inText = inText;
     m_textFont = textFont;
     m_textSize = textSize;
+    m_invisibleText = invisibleText;
     return name;
 }
 
@@ -179,7 +188,7 @@ void PdfCanvas::recordText(const QString &text, const TextShaper::Shaped &shaped
                            std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSurrogate(); });
     for (const TextShaper::Run &run : shaped) {
         PdfDocument::Font &f = m_document->font(run.font);
-        if (f.outlinesOnly)
+        if (!f.hasText())
             continue;
         if (oneForOne) {
             for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
@@ -198,12 +207,11 @@ void PdfCanvas::recordText(const QString &text, const TextShaper::Shaped &shaped
             }
         }
         for (const quint32 g : run.glyphs)
-            if (g < f.used.size())
-                f.used[g] = true;
+            f.use(g);
     }
 }
 
-void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin)
+void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin, bool invisible)
 {
     if (run.glyphs.isEmpty())
         return;
@@ -212,6 +220,10 @@ void PdfCanvas::drawGlyphs(const TextShaper::Run &run, QPointF origin)
     if (!m_inText) {
         m_content.append("BT\n");
         m_inText = true;
+    }
+    if (invisible != m_invisibleText) {
+        m_content.append(invisible ? "3 Tr\n" : "0 Tr\n");
+        m_invisibleText = invisible;
     }
     if (m_textFont != &f || m_textSize != size) {
         m_content.append('/');
@@ -286,7 +298,8 @@ void PdfCanvas::drawOutlines(const TextShaper::Run &run, QPointF origin)
                 e += 2;
             }
         }
-        m_content.append(path.fillRule() == Qt::OddEvenFill ? "f*\n" : "f\n");
+        // Nonzero, as fonts fill their glyphs: contours that overlap leave no hole.
+        m_content.append("f\n");
     }
 }
 
@@ -304,7 +317,8 @@ void PdfCanvas::finishPage()
     endText();
     m_document->addPage(m_content);
     m_content.clear();
-    m_textFont = nullptr; // every page starts with no font set
+    m_textFont = nullptr; // every page starts with no font set and visible text
+    m_invisibleText = false;
     std::swap(m_lastPage, m_thisPage);
     m_thisPage.clear();
 }

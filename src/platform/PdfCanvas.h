@@ -45,7 +45,8 @@ private:
     // Where a position in printer units relative to `origin` lies on the page, in points.
     QPointF pagePoint(QPointF origin, QPointF at) const;
     void recordText(const QString &text, const TextShaper::Shaped &shaped);
-    void drawGlyphs(const TextShaper::Run &run, QPointF origin);
+    // Invisible: text over the run's outlines, there to be searched and copied.
+    void drawGlyphs(const TextShaper::Run &run, QPointF origin, bool invisible = false);
     void drawOutlines(const TextShaper::Run &run, QPointF origin);
     void drawLine(const TextShaper::Shaped &shaped, QPointF origin);
     // Writes a line into a form of the document of its own; the form's resource name.
@@ -75,6 +76,7 @@ private:
     bool m_inText = false;
     const void *m_textFont = nullptr; // the font and size the content is set to
     qreal m_textSize = 0;
+    bool m_invisibleText = false; // the text render mode is 3 (neither filled nor stroked)
     // A line drawn on two pages in a row at the same place (the sender's block) is written once, as
     // a form, and each page shows the form.
     QSet<Line> m_lastPage;

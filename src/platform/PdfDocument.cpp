@@ -1,6 +1,9 @@
 #include "platform/PdfDocument.h"
 
-#include "platform/TrueTypeFont.h"
+#include "platform/FontProgram.h"
+
+#include <QPainterPath>
+#include <QTransform>
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -14,6 +17,9 @@ namespace {
 
 // What is gathered before it goes to the device.
 constexpr qsizetype BufferSize = 256 * 1024;
+// A font that may only be embedded whole and is larger than this is drawn as outlines: a document
+// of a few envelopes should not carry a large font (a CJK font is 10 to 20 MB).
+constexpr qsizetype WholeFontLimit = 4 * 1024 * 1024;
 
 void appendInteger(QByteArray &out, long long value)
 {
@@ -82,12 +88,22 @@ QByteArray toUnicodeMap(const QHash<quint32, QString> &text)
     return out;
 }
 
+// Qt's box engine (a platform without fonts, such as the minimal one) draws every character as the
+// same box, of one glyph id, and names no family: asking it for one crashes.
+bool namesItsFamily(const QRawFont &raw)
+{
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("H0"));
+    return glyphs.size() == 2 && glyphs.at(0) != glyphs.at(1);
+}
+
 QByteArray fontIdentity(const QRawFont &raw)
 {
     // Not by the family name: a font engine without families (the minimal platform's) fails to give one.
     QByteArray identity = raw.styleName().toUtf8() + '\n' + QByteArray::number(raw.weight()) + '\n' +
                           QByteArray::number(int(raw.style())) + '\n';
-    identity += raw.fontTable("head");
+    const QByteArray head = raw.fontTable("head");
+    // A font of no tables (Type 1) is told from others by its family name.
+    identity += head.isEmpty() && namesItsFamily(raw) ? raw.familyName().toUtf8() : head;
     identity += raw.fontTable("maxp").left(6);
     identity += raw.fontTable("name");
     return identity;
@@ -163,7 +179,7 @@ bool PdfDocument::begin(QIODevice *device, QSizeF pageSize, const QString &title
     if (m_failed)
         return false;
 
-    write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    write("%PDF-1.6\n%\xE2\xE3\xCF\xD3\n");
     const int catalog = reserveObject();
     const int pages = reserveObject();
     Q_ASSERT(catalog == 1 && pages == 2);
@@ -278,18 +294,61 @@ PdfDocument::Font &PdfDocument::font(const QRawFont &raw)
     font->identity = identity;
     font->resource = "F" + QByteArray::number(m_fonts.size() + 1);
     font->object = reserveObject();
-    font->facts = readTrueTypeFacts([&raw](const char *tag) { return raw.fontTable(tag); });
-    const TrueTypeFacts &facts = font->facts;
-    font->outlinesOnly = !facts.outlines || !facts.embeddable || facts.unitsPerEm <= 0;
-    if (!font->outlinesOnly) {
+    const FontTableReader tables = [&raw](const char *tag) { return raw.fontTable(tag); };
+    font->facts = readFontFacts(tables);
+    const FontFacts &facts = font->facts;
+    if (facts.embedding == FontEmbedding::WholeFontOnly && facts.outlines != FontOutlines::CidCff)
+        font->wholeProgram = wholeFont(tables, facts);
+    // A CID-keyed font embedded whole would read the layout's glyph ids as its CIDs.
+    const bool wholeFits = !font->wholeProgram.isEmpty() && font->wholeProgram.size() <= WholeFontLimit;
+    font->outlinesOnly = facts.outlines == FontOutlines::None || facts.embedding == FontEmbedding::Forbidden ||
+                         (facts.embedding == FontEmbedding::WholeFontOnly && !wholeFits);
+    if (font->outlinesOnly)
+        font->wholeProgram.clear();
+    if (facts.outlines == FontOutlines::None && raw.fontTable("head").isEmpty()) {
+        // A font of no tables (Type 1): the descriptor's facts come from Qt, in thousandths of the em.
+        font->unitSize = raw;
+        font->unitSize.setPixelSize(1000);
+        const QRawFont &unit = font->unitSize;
+        const QList<quint32> probe = unit.glyphIndexesForString(QStringLiteral("HЖ0"));
+        // Not the box engine's one box for every character: its glyphs could not tell the text.
+        font->rebuilt = namesItsFamily(raw) && std::any_of(probe.cbegin(), probe.cend(), [&](quint32 g) {
+                            return g != 0 && !unit.pathForGlyph(g).isEmpty();
+                        });
+        font->outlinesOnly = !font->rebuilt;
+        if (font->rebuilt) {
+            FontFacts &own = font->facts;
+            own.embedding = FontEmbedding::Subset;
+            own.postScriptName = (raw.familyName() + u'-' + raw.styleName()).toLatin1();
+            own.ascent = qRound(unit.ascent());
+            own.descent = -qRound(unit.descent());
+            own.capHeight = qRound(unit.capHeight());
+            own.xMax = 1000;
+            own.yMin = own.descent;
+            own.yMax = own.ascent;
+            own.glyphCount = 0x10000;
+            font->widths.assign(size_t(own.glyphCount), 0.0);
+            font->used.assign(size_t(own.glyphCount), false);
+        }
+    } else if (!facts.advances.isEmpty() && facts.advances.size() == facts.glyphCount) {
         font->widths.reserve(facts.advances.size());
         for (const quint16 advance : facts.advances)
             font->widths.push_back(advance * 1000.0 / facts.unitsPerEm);
         font->used.assign(font->widths.size(), false);
+        font->textLayer = font->outlinesOnly;
     }
     m_fontsByRaw.append({raw, font.get()});
     m_fonts.push_back(std::move(font));
     return *m_fonts.back();
+}
+
+void PdfDocument::Font::use(quint32 glyph)
+{
+    if (glyph >= used.size() || used[glyph])
+        return;
+    used[glyph] = true;
+    if (rebuilt)
+        widths[glyph] = unitSize.advancesForGlyphIndexes(QList<quint32>{glyph}).value(0).x();
 }
 
 void PdfDocument::addPage(const QByteArray &content)
@@ -326,12 +385,11 @@ void PdfDocument::writeFont(Font &font)
 {
     const QRawFont &raw = font.raw;
     const FontTableReader tables = [&raw](const char *tag) { return raw.fontTable(tag); };
-    const TrueTypeFacts &facts = font.facts;
+    const FontFacts &facts = font.facts;
     QList<quint32> glyphs;
     for (size_t g = 0; g < font.used.size(); ++g)
         if (font.used[g])
             glyphs.append(quint32(g));
-    const QByteArray program = subsetTrueType(tables, glyphs);
 
     // A subset is named with a tag of its own, made from what it holds.
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -343,11 +401,38 @@ void PdfDocument::writeFont(Font &font)
         name.append(char('A' + static_cast<unsigned char>(digest.at(i)) % 26));
     name += '+' + pdfName(facts.postScriptName);
 
+    // The font's own program, whole or subset by HarfBuzz; when HarfBuzz cannot subset it (or its
+    // glyphs are addressed by CID, not by glyph id), a CFF font of the used glyphs' outlines as Qt
+    // draws them, so that the pages' codes and text stay as they are.
+    enum class Program { TrueType, OpenTypeCff, BareCff };
+    QByteArray program = font.wholeProgram;
+    if (program.isEmpty() && !font.rebuilt && !font.textLayer && facts.outlines != FontOutlines::CidCff)
+        program = subsetFont(tables, glyphs);
+    Program kind = facts.outlines == FontOutlines::TrueType ? Program::TrueType : Program::OpenTypeCff;
+    if (!font.wholeProgram.isEmpty()) {
+        name = pdfName(facts.postScriptName);
+    } else if (program.isEmpty()) {
+        QRawFont unit = font.unitSize;
+        if (!font.rebuilt) {
+            unit = raw;
+            unit.setPixelSize(1000);
+        }
+        const QTransform yUp(1, 0, 0, -1, 0, 0);
+        const int glyphCount = glyphs.isEmpty() ? 1 : int(glyphs.constLast()) + 1;
+        // The invisible text over outlines holds none of the font's outlines, only its widths.
+        if (font.textLayer)
+            name = name.left(7) + "InvisibleText";
+        program = cffFromOutlines(name.mid(7), glyphCount, glyphs, [&](quint32 glyph) {
+            return font.textLayer ? QPainterPath() : yUp.map(unit.pathForGlyph(glyph));
+        });
+        kind = Program::BareCff;
+    }
+
     const double scale = 1000.0 / facts.unitsPerEm;
     const int descendant = reserveObject();
     const int descriptor = reserveObject();
     const int toUnicode = reserveObject();
-    const int file = program.isEmpty() ? 0 : reserveObject();
+    const int file = reserveObject();
 
     beginObject(font.object);
     write("<< /Type /Font /Subtype /Type0 /BaseFont /" + name + " /Encoding /Identity-H /DescendantFonts [" +
@@ -369,9 +454,11 @@ void PdfDocument::writeFont(Font &font)
     }
     widths.append(']');
     beginObject(descendant);
-    write("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+    write("<< /Type /Font /Subtype /" + QByteArray(kind == Program::TrueType ? "CIDFontType2" : "CIDFontType0") +
+          " /BaseFont /" + name +
           " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor " +
-          QByteArray::number(descriptor) + " 0 R /DW 0 /W " + widths + " /CIDToGIDMap /Identity >>\nendobj\n");
+          QByteArray::number(descriptor) + " 0 R /DW 0 /W " + widths +
+          (kind == Program::TrueType ? " /CIDToGIDMap /Identity >>\nendobj\n" : " >>\nendobj\n"));
 
     int flags = 32; // nonsymbolic
     if (facts.fixedPitch)
@@ -393,36 +480,32 @@ void PdfDocument::writeFont(Font &font)
     appendPdfNumber(descriptorText, facts.descent * scale, 0);
     descriptorText.append(" /CapHeight ");
     appendPdfNumber(descriptorText, facts.capHeight * scale, 0);
-    descriptorText.append(" /StemV 80");
-    if (file) {
-        descriptorText.append(" /FontFile2 ");
-        appendInteger(descriptorText, file);
-        descriptorText.append(" 0 R");
-    }
-    descriptorText.append(" >>\nendobj\n");
+    descriptorText.append(kind == Program::TrueType ? " /StemV 80 /FontFile2 " : " /StemV 80 /FontFile3 ");
+    appendInteger(descriptorText, file);
+    descriptorText.append(" 0 R >>\nendobj\n");
     beginObject(descriptor);
     write(descriptorText);
 
     writeStream(toUnicode, {}, toUnicodeMap(font.text));
-    if (file) {
-        // A font program is large: compressed at once with zlib's defaults rather than the
-        // pages' small stream.
-        uLongf length = compressBound(uLong(program.size()));
-        QByteArray packed(qsizetype(length), Qt::Uninitialized);
-        const bool ok = compress2(reinterpret_cast<Bytef *>(packed.data()), &length,
-                                  reinterpret_cast<const Bytef *>(program.constData()), uLong(program.size()),
-                                  Z_DEFAULT_COMPRESSION) == Z_OK;
-        packed.resize(ok ? qsizetype(length) : 0);
-        const QByteArray dictionary = " /Length1 " + QByteArray::number(program.size());
-        if (ok) {
-            beginObject(file);
-            write("<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode" + dictionary +
-                  " >>\nstream\n");
-            write(packed);
-            write("\nendstream\nendobj\n");
-        } else {
-            writeStream(file, dictionary, program, false);
-        }
+    // A font program is large: compressed at once with zlib's defaults rather than the
+    // pages' small stream.
+    uLongf length = compressBound(uLong(program.size()));
+    QByteArray packed(qsizetype(length), Qt::Uninitialized);
+    const bool ok = compress2(reinterpret_cast<Bytef *>(packed.data()), &length,
+                              reinterpret_cast<const Bytef *>(program.constData()), uLong(program.size()),
+                              Z_DEFAULT_COMPRESSION) == Z_OK;
+    packed.resize(ok ? qsizetype(length) : 0);
+    const QByteArray dictionary = kind == Program::TrueType      ? " /Length1 " + QByteArray::number(program.size())
+                                  : kind == Program::OpenTypeCff ? QByteArray(" /Subtype /OpenType")
+                                                                 : QByteArray(" /Subtype /CIDFontType0C");
+    if (ok) {
+        beginObject(file);
+        write("<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode" + dictionary +
+              " >>\nstream\n");
+        write(packed);
+        write("\nendstream\nendobj\n");
+    } else {
+        writeStream(file, dictionary, program, false);
     }
 }
 
@@ -430,7 +513,7 @@ bool PdfDocument::end()
 {
     QByteArray fonts;
     for (const auto &font : m_fonts) {
-        if (!font->outlinesOnly) {
+        if (font->hasText()) {
             writeFont(*font);
             fonts += " /" + font->resource + ' ' + QByteArray::number(font->object) + " 0 R";
         } else {

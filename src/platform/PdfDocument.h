@@ -4,12 +4,14 @@
 //
 // Each page is a content stream and a page object written at once; what the pages share (the page
 // tree, its size and its fonts) is written at the end, when it is known. A font is embedded as a
-// CID-keyed TrueType font holding only the glyphs the document uses, with glyph ids as its
-// character codes and a map back to the text, so that the text can be searched and copied. A
-// font that may not be embedded, or has no TrueType outlines, is drawn as the outlines of its
-// glyphs instead.
+// CID-keyed font (TrueType or CFF) holding only the glyphs the document uses, with glyph ids as its
+// character codes and a map back to the text, so that the text can be searched and copied; a font
+// whose licence forbids subsets is embedded whole. When no subset of the font's own can be made, a
+// CFF font of the same glyphs' outlines takes its place, with the same codes and text. A font that
+// may not be embedded, or whose outlines neither it nor Qt gives, is drawn as the outlines of its
+// glyphs instead, with its text written over them invisibly when its widths are known.
 
-#include "platform/TrueTypeFont.h"
+#include "platform/FontProgram.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -32,15 +34,28 @@ public:
     // A font as the document uses it.
     struct Font
     {
-        QRawFont raw;                 // the font at any size, for its tables and outlines
-        QByteArray identity;          // what tells this font from others at any size
-        QByteArray resource;          // "F1"
-        int object = 0;               // the Type0 font object the pages refer to
-        bool outlinesOnly = false;    // drawn as glyph outlines, not embedded
-        TrueTypeFacts facts;          // read once, when the font is first met
+        QRawFont raw;              // the font at any size, for its tables and outlines
+        QByteArray identity;       // what tells this font from others at any size
+        QByteArray resource;       // "F1"
+        int object = 0;            // the Type0 font object the pages refer to
+        bool outlinesOnly = false; // drawn as glyph outlines, not embedded
+        // Drawn as outlines, and its text written over them invisibly (render mode 3, as scanners'
+        // PDFs do) in a font of its widths and no outlines, so that the text can still be searched.
+        bool textLayer = false;
+        FontFacts facts;         // read once, when the font is first met
+        QByteArray wholeProgram; // the font program of a font that may only be embedded whole
+        // No tables of its own to embed (a Type 1 font): a CFF font is built of the outlines of
+        // the glyphs used, and each glyph's width is learnt when it is first used.
+        bool rebuilt = false;
+        QRawFont unitSize;            // a rebuilt font at 1000 pixels: its outlines and advances
         std::vector<double> widths;   // glyph advance widths in thousandths of the font size
         std::vector<bool> used;       // glyphs the pages show
         QHash<quint32, QString> text; // what a glyph stands for
+
+        // Marks a glyph as shown by the pages.
+        void use(quint32 glyph);
+        // Whether the pages write its glyphs as text, visible or not.
+        bool hasText() const { return !outlinesOnly || textLayer; }
     };
 
     PdfDocument();

@@ -22,26 +22,24 @@ struct Run
 {
     int status = -1;
     QString err;
+    QString out;
 };
 
-void startBatch(QProcess &p, const QStringList &args)
+void startBatch(QProcess &p, const QStringList &args, const QProcessEnvironment &env = batchEnvironment())
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
 }
 
 // Runs the command; `shellPrefix`, when given, runs in a shell first (limits of the process) and
 // the command is exec'ed from it.
-Run runBatch(const QStringList &args, const QString &shellPrefix = QString())
+Run runBatch(const QStringList &args, const QString &shellPrefix = QString(),
+             const QProcessEnvironment &env = batchEnvironment())
 {
     QProcess p;
     if (shellPrefix.isEmpty()) {
-        startBatch(p, args);
+        startBatch(p, args, env);
     } else {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral("/bin/sh"),
                 QStringList{QStringLiteral("-c"), shellPrefix + QStringLiteral("; exec \"$0\" \"$@\""),
@@ -51,7 +49,7 @@ Run runBatch(const QStringList &args, const QString &shellPrefix = QString())
     if (!p.waitForFinished(120000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardError())};
+            QString::fromLocal8Bit(p.readAllStandardError()), QString::fromLocal8Bit(p.readAllStandardOutput())};
 }
 
 QString pdfText(const QString &pdf)
@@ -104,39 +102,46 @@ private slots:
         writeBatchWorkDir(*m_dir);
     }
 
-    // Messages follow --lang (else the window's choice, else the system's); Russian is the default.
-    void messagesFollowTheChosenLanguage()
+    // The help and the messages speak one language: --lang, else the system's; English for any other.
+    void oneLanguage_data()
     {
-        const QString pdf = m_dir->filePath(QStringLiteral("out.pdf"));
-        const QStringList print{QStringLiteral("--workdir"), m_dir->path(), QStringLiteral("--book"),
-                                QStringLiteral("-o"), pdf};
-        Run r = runBatch(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + print);
-        QCOMPARE(r.status, 0);
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ envelopes? → .*out\\.pdf, \\d+ pages?$"),
-                                    QRegularExpression::MultilineOption)
-                     .match(r.err)
-                     .hasMatch(),
-                 qPrintable(r.err));
-        r = runBatch(QStringList{QStringLiteral("--lang=uk")} + print);
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.err.contains(QStringLiteral("сторін")) && !r.err.contains(QStringLiteral("pages")),
-                 qPrintable(r.err));
-
-        r = runBatch(
-            {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--book"), QStringLiteral("--frobnicate")});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("unknown argument '--frobnicate'")), qPrintable(r.err));
-        QVERIFY2(!r.err.contains(QStringLiteral("неизвестный")), qPrintable(r.err));
-        r = runBatch({QStringLiteral("--lang"), QStringLiteral("uk"), QStringLiteral("--book")});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("потрібен рівно один із --printer")), qPrintable(r.err));
-        r = runBatch({QStringLiteral("--book"), QStringLiteral("--frobnicate")});
-        QVERIFY2(r.err.contains(QStringLiteral("неизвестный параметр «--frobnicate» (см. --help) / unknown argument")),
-                 qPrintable(r.err));
-
-        r = runBatch({QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--book")});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("--lang")), qPrintable(r.err));
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("system"); // LANG
+        QTest::addColumn<QString>("has");    // letters of the language
+        QTest::addColumn<QString>("lacks");  // letters and words of the others
+        // A row: its name; the arguments; LANG; what it has; what it lacks.
+        for (const QString &row : {QStringLiteral("ru;--lang ru;uk_UA;[ыэъ];[іїєґ]|\\b(the|is|of)\\b| / "),
+                                   QStringLiteral("uk;--lang=uk;ru_RU.UTF-8;[іїєґ];[ыэъё]|\\b(the|is|of)\\b| / "),
+                                   QStringLiteral("en;--lang en;ru_RU;\\bthe\\b;[\\x{0400}-\\x{04FF}«»“”]"),
+                                   QStringLiteral("--lang de;--lang de;ru_RU;\\bthe\\b;[\\x{0400}-\\x{04FF}«»“”]"),
+                                   QStringLiteral("LANG=de;;de_DE.UTF-8;\\bthe\\b;[\\x{0400}-\\x{04FF}«»“”]"),
+                                   QStringLiteral("LANG=uk;;uk_UA.UTF-8;[іїєґ];[ыэъё]|\\b(the|is|of)\\b| / ")}) {
+            const QStringList c = row.split(QLatin1Char(';'));
+            QTest::newRow(qPrintable(c.at(0))) << c.at(1) << c.at(2) << c.at(3) << c.at(4);
+        }
+    }
+    void oneLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, system);
+        const QString out = m_dir->filePath(QStringLiteral("out.pdf"));
+        QString said;
+        for (QString args : QStringLiteral("--help|--book --frob|--book --select 1;2 -o OUT|--book --printer Nope|"
+                                           "--table nope.csv --columns 0 -o OUT|--book --select 2 -o OUT")
+                                .split(QLatin1Char('|'))) {
+            args =
+                QStringLiteral("%1 --workdir %2 %3").arg(lang, m_dir->path(), args.replace(QStringLiteral("OUT"), out));
+            const Run r =
+                runBatch(args.split(QLatin1Char(' '), Qt::SkipEmptyParts), QString(), batchEnvironment(system));
+            said += r.out + r.err;
+        }
+        QFETCH(QString, has);
+        QFETCH(QString, lacks);
+        QVERIFY2(said.contains(QRegularExpression(has)) && !said.contains(QRegularExpression(lacks)), qPrintable(said));
+        QVERIFY2(said.count(QStringLiteral("nope.csv")) == 1 && said.contains(QStringLiteral("--split N")) &&
+                     said.contains(QStringLiteral("man veltora-batch")) &&
+                     said.contains(QStringLiteral(" → %1, ").arg(out)),
+                 qPrintable(said));
     }
 
     void badArguments_data()
@@ -161,7 +166,7 @@ private slots:
         QTest::newRow("select malformed")
             << QStringList{QStringLiteral("--book"), QStringLiteral("--select"), QStringLiteral("1;2"),
                            QStringLiteral("-o"), QStringLiteral("x.pdf")}
-            << QStringLiteral("Ошибка!!!");
+            << QStringLiteral("--select «1;2»");
         QTest::newRow("select outside") << QStringList{QStringLiteral("--book"), QStringLiteral("--select"),
                                                        QStringLiteral("1,5"), QStringLiteral("-o"),
                                                        QStringLiteral("x.pdf")}
@@ -178,7 +183,7 @@ private slots:
                                          << QStringLiteral("Nope");
         QTest::newRow("PDF file without a file")
             << QStringList{QStringLiteral("--book"), QStringLiteral("--printer"), QStringLiteral("PDF file")}
-            << QStringLiteral("-o FILE.pdf");
+            << QStringLiteral("-o ФАЙЛ.pdf");
         QTest::newRow("page") << QStringList{QStringLiteral("--book"), QStringLiteral("--page"), QStringLiteral("a5"),
                                              QStringLiteral("-o"), QStringLiteral("x.pdf")}
                               << QStringLiteral("--page");
@@ -410,9 +415,9 @@ private slots:
                                                       " ; ;;\nФранко Іван;пр. Миру, 12;Одеса;65000\n;;;;;;\n")
                                     << columns << QStringList() << 0 << both << QString();
         QTest::newRow("titles detected") << titles + rows << columns << QStringList() << 0 << both
-                                         << QStringLiteral("titles");
+                                         << QStringLiteral("заголовки");
         QTest::newRow("titles by their postal code") << QStringLiteral("Кому;Куда;Где;Код\n") + rows << columns
-                                                     << QStringList() << 0 << both << QStringLiteral("titles");
+                                                     << QStringList() << 0 << both << QStringLiteral("заголовки");
         QTest::newRow("titles printed with --no-header")
             << titles + rows << columns << QStringList{QStringLiteral("--no-header")} << 0
             << QStringList{QStringLiteral("Фамилия"), QStringLiteral("Шевченко"), QStringLiteral("Франко")}
@@ -424,7 +429,7 @@ private slots:
                                            << QStringList() << QStringLiteral("столбца 4 (счёт с 0)");
         QTest::newRow("column only a title has")
             << QStringLiteral("Фамилия;Улица;Город;Индекс;Страна\n") + rows << QStringLiteral("0,-,-,1,2,-,-,4,3")
-            << QStringList() << 2 << QStringList() << QStringLiteral("4 столбца");
+            << QStringList() << 2 << QStringList() << QStringLiteral("столбцов: 4");
         QTest::newRow("only titles") << titles << columns << QStringList() << 2 << QStringList()
                                      << QStringLiteral("пуст");
         QTest::newRow("blank key after titles")
@@ -447,7 +452,7 @@ private slots:
                                options);
         QVERIFY2(r.status == status, qPrintable(r.err));
         if (says.isEmpty())
-            QVERIFY2(!r.err.contains(QStringLiteral("titles")), qPrintable(r.err));
+            QVERIFY2(!r.err.contains(QStringLiteral("заголовки")), qPrintable(r.err));
         else
             QVERIFY2(r.err.contains(says), qPrintable(r.err));
         if (status != 0) {
@@ -473,7 +478,7 @@ private slots:
                                             << 0
                                             << QStringList{QStringLiteral("01001"), QStringLiteral("Петров"),
                                                            QStringLiteral("Петров"), QStringLiteral("49000")}
-                                            << QStringLiteral("titles");
+                                            << QStringLiteral("заголовки");
         QTest::newRow(".ods, named sheet")
             << QStringList{QStringLiteral("--table"),   ods,
                            QStringLiteral("--sheet"),   QStringLiteral("Прочее"),
@@ -491,7 +496,7 @@ private slots:
                                         << 0
                                         << QStringList{QStringLiteral("Шевченко"), QStringLiteral("Петренко"),
                                                        QStringLiteral("Коваль")}
-                                        << QStringLiteral("contacts without a postal address (not printed): 1");
+                                        << QStringLiteral("контактов без почтового адреса (не печатаются): 1");
         QTest::newRow("desktop contacts")
             << QStringList{QStringLiteral("--vcard"), QStringLiteral("addresses/desktop-4.0.vcf")} << 0
             << QStringList{QStringLiteral("Мельник"), QStringLiteral("Броварський")} << QString();
@@ -554,8 +559,7 @@ private slots:
             QVERIFY2(
                 pages.at(i).contains(i % 2 == 0 ? QStringLiteral("Франко Іван") : QStringLiteral("Шевченко Тарас")),
                 qPrintable(QString::number(i)));
-        QVERIFY2(r.err.contains(QStringLiteral("2 конверта / envelopes → %1, 6 страниц / pages").arg(out)),
-                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("2 конверта → %1, 6 страниц").arg(out)), qPrintable(r.err));
         QVERIFY(!pdfInfo(out).contains(QStringLiteral("NumCopies")));
     }
 
@@ -573,8 +577,7 @@ private slots:
         QVERIFY(pdf.trimmed().endsWith("%%EOF"));
         m_dir->write(QStringLiteral("stdout.pdf"), pdf);
         QCOMPARE(pdfPages(m_dir->filePath(QStringLiteral("stdout.pdf"))), 2);
-        QVERIFY2(err.contains(QStringLiteral("2 конверта / envelopes → стандартный вывод / standard output")),
-                 qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("2 конверта → стандартный вывод")), qPrintable(err));
         QVERIFY(!QFile::exists(QStringLiteral("-")) && !QFile::exists(QStringLiteral("-.part")));
     }
 
@@ -606,19 +609,19 @@ private slots:
         QVERIFY2(qAbs(page.width() - 210) < 0.5 && qAbs(page.height() - 297) < 0.5, qPrintable(pdfInfo(pdf)));
     }
 
-    void helpInBothLanguages()
+    // A new folder is prepared as a working directory and prints; --split writes a file per job.
+    void newWorkingDirectoryAndAFilePerJob()
     {
-        const QProcess::ExitStatus ok = QProcess::NormalExit;
-        QProcess p;
-        p.start(QStringLiteral(VELTORA_BATCH_EXE), {QStringLiteral("--help")});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitStatus(), ok);
-        QCOMPARE(p.exitCode(), 0);
-        const QString help = QString::fromLocal8Bit(p.readAllStandardOutput());
-        for (const char *word :
-             {"--table", "--columns", "--select", "--copies", "--shift-home", "--printer", "--workdir", "--page",
-              "--header", "--no-header", "--version", "Печать", "Printing", "Exit status"})
-            QVERIFY2(help.contains(QString::fromUtf8(word)), word);
+        m_dir->write(QStringLiteral("t.txt"), Table.repeated(15).toUtf8());
+        const QStringList mailing = QStringLiteral("--workdir %1/new --table %1/t.txt --columns %2 --split 10 -o")
+                                        .arg(m_dir->path(), Columns)
+                                        .split(QLatin1Char(' '));
+        Run r = runBatch(mailing + QStringList{m_dir->filePath(QStringLiteral("m-%02d.pdf"))});
+        QVERIFY2(r.status == 0 && QFile::exists(m_dir->filePath(QStringLiteral("new/parfile"))), qPrintable(r.err));
+        for (const int job : {1, 2, 3, 4, 5, 6})
+            QCOMPARE(pdfPages(m_dir->filePath(QStringLiteral("m-0%1.pdf").arg(job))), job < 5 ? 10 : job == 5 ? 5 : -1);
+        r = runBatch(mailing + QStringList{m_dir->filePath(QStringLiteral("m-%d-%d.pdf"))});
+        QVERIFY2(r.status == 2 && r.err.contains(QStringLiteral("--split")), qPrintable(r.err));
     }
 
 private:

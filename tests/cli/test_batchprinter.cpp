@@ -26,9 +26,7 @@ struct Run
 Run runBatch(const QStringList &args)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(); // CUPS_SERVER included
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(batchEnvironment()); // CUPS_SERVER included
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
     if (!p.waitForFinished(120000))
         return {};
@@ -143,6 +141,63 @@ private slots:
         const QSizeF size = cups::pdfPageSizeMm(spooled);
         QVERIFY2(qAbs(size.width() - pageMm.width()) < 0.5 && qAbs(size.height() - pageMm.height()) < 0.5,
                  qPrintable(cups::pdfInfo(spooled)));
+    }
+
+    // --split 10 sends a mailing of 45 as five jobs to a class of two queues (held until all are
+    // queued): both queues take jobs, each job holds its envelopes in order, every envelope once.
+    // A queue that refuses part-way (its quota lets two jobs in) leaves a --select list of the rest.
+    void splitOverAClass()
+    {
+        QVERIFY(m_cups.addClassOfTwo().isEmpty());
+        QByteArray rows;
+        for (int i = 1; i <= 45; ++i)
+            rows += QStringLiteral("Получатель %1\tул. Садовая, 1\tКиев\t01001\n").arg(i).toUtf8();
+        m_dir->write(QStringLiteral("t.txt"), rows);
+        const QStringList mailing =
+            QStringLiteral("--lang en --workdir %1 --table %1/t.txt --columns 0,-,-,1,2,-,-,-,3 --split 10 --printer")
+                .arg(m_dir->path())
+                .split(QLatin1Char(' '));
+        const QString members = PrivateCups::QueueName + QLatin1Char(' ') + PrivateCups::SecondQueueName;
+        QVERIFY(m_cups.admin(QStringLiteral("cupsdisable ") + members));
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+        Run r = runBatch(mailing + QStringList{PrivateCups::ClassName});
+        QVERIFY(m_cups.admin(QStringLiteral("cupsenable ") + members));
+        static const QRegularExpression job(QStringLiteral("job \\d \\(CUPS (\\d+)\\): envelopes (\\d+-\\d+) → "));
+        QList<int> ids, printed;
+        for (auto it = job.globalMatch(r.err); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            QList<int> inJob;
+            for (const cups::Word &w : cups::pdfWords(m_cups.spooledDocument(ids.emplace_back(m.captured(1).toInt()))))
+                if (w.xMin > 0 && !inJob.isEmpty() && inJob.last() == 0)
+                    inJob.last() = w.text.toInt(); // the word after "Получатель"
+                else if (w.text == QStringLiteral("Получатель"))
+                    inJob.append(0);
+            QCOMPARE(QStringLiteral("%1-%2").arg(inJob.first()).arg(inJob.last()), m.captured(2));
+            printed += inJob;
+        }
+        QCOMPARE(ids.size(), 5);
+        for (int i = 0; i < 45; ++i)
+            QCOMPARE(printed.value(i), i + 1);
+        QSet<QString> queues{QString()}; // the queue of each job, empty until it starts
+        for (int waited = 0; waited < 600 && queues.contains(QString()); ++waited, QTest::qWait(100)) {
+            const QHash<int, QString> ran = m_cups.queuesOfJobs();
+            queues.clear();
+            for (const int id : ids)
+                queues.insert(ran.value(id));
+        }
+        QVERIFY2(queues == QSet<QString>({PrivateCups::QueueName, PrivateCups::SecondQueueName}), qPrintable(r.err));
+
+        const qint64 jobSize = QFileInfo(m_cups.spooledDocument(ids.first())).size();
+        const QString quota = QStringLiteral("lpadmin -p %1 -o job-k-limit=").arg(PrivateCups::QueueName);
+        QVERIFY(m_cups.admin(QStringLiteral("cancel -a -x ") + PrivateCups::QueueName) &&
+                m_cups.admin(quota + QString::number((jobSize * 3 / 2 + 1023) / 1024)));
+        r = runBatch(mailing + QStringList{PrivateCups::QueueName});
+        QVERIFY(m_cups.admin(quota + QLatin1Char('0')) && m_cups.admin(QStringLiteral("cancel -a -x")));
+        for (const QFileInfo &made : QDir(cups::cupsPdfOutDir()).entryInfoList(QDir::Files))
+            if (made.lastModified() >= started)
+                QFile::remove(made.filePath());
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("jobs sent: 2 of 5; --select 21-45 prints")), qPrintable(r.err));
     }
 
     void unknownOrRefusingPrinter()

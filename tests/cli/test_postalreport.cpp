@@ -4,6 +4,7 @@
 #include "support/BatchWorkDir.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -22,9 +23,7 @@ struct Run
 Run runBatch(const QStringList &args)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(batchEnvironment());
     p.start(QStringLiteral(VELTORA_BATCH_EXE), args);
     if (!p.waitForFinished(120000))
         return {};
@@ -122,13 +121,15 @@ private slots:
         QVERIFY(QFileInfo(pdf).size() > 0);
     }
 
-    void withoutTheDirectoryNothingIsJudged()
+    // A working directory without the postal code directory reads the installed one.
+    void installedDirectoryServesAWorkingDirectoryWithoutOne()
     {
-        m_dir->remove(QStringLiteral("Odeska.bsd"));
+        for (const QString &file :
+             QDir(m_dir->path()).entryList({QStringLiteral("*.bsd"), QStringLiteral("oblrus.txt")}))
+            m_dir->remove(file);
         const Run r = runBatch(tableArgs({QStringLiteral("--check")}));
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("Odeska.bsd")), qPrintable(r.err));
-        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.status, 3);
+        QVERIFY2(r.out.contains(QStringLiteral("43002 — Луцьк, Волинська обл.")), qPrintable(r.err));
     }
 };
 

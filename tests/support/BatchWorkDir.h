@@ -4,6 +4,9 @@
 
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QProcessEnvironment>
+
 namespace testing {
 
 inline void writeBatchWorkDir(TempWorkDir &dir)
@@ -12,6 +15,19 @@ inline void writeBatchWorkDir(TempWorkDir &dir)
     dir.write(QStringLiteral("Book.txt"),
               crlfLines(bookRecord({"Петров Пётр", "ул. Ленина, 3", "Харьков", "", "", "", "61000"}) +
                         bookRecord({"Сидорова Анна", "ул. Мира, 7", "Полтава", "", "", "", "36000"})));
+}
+
+// Where veltora-batch runs: offscreen, the system's language `lang` (Russian: the texts the tests
+// quote), no language chosen in the window.
+inline QProcessEnvironment batchEnvironment(const QString &lang = QStringLiteral("ru_RU.UTF-8"))
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::temp().filePath(QStringLiteral("veltora-no-settings")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
 }
 
 } // namespace testing

@@ -37,7 +37,7 @@ QString PrivateCups::start()
     for (const char *sub : {"root/ppd", "spool/tmp", "state", "cache", "log"})
         d.mkpath(QString::fromLatin1(sub));
     write(QStringLiteral("cupsd.conf"), QStringLiteral("Listen %1\n"
-                                                       "LogLevel warn\n"
+                                                       "LogLevel debug\n"
                                                        "Browsing Off\n"
                                                        "DefaultAuthType None\n"
                                                        "WebInterface No\n"
@@ -126,6 +126,43 @@ bool runAdmin(const QString &program, const QStringList &args)
 }
 
 } // namespace
+
+QString PrivateCups::addClassOfTwo()
+{
+    const QString problem = addQueue(SecondQueueName, m_dir.filePath(QStringLiteral("veltora.ppd")));
+    const QString member = QStringLiteral("lpadmin -p %1 -c ") + ClassName;
+    return !problem.isEmpty() || (admin(member.arg(QueueName)) && admin(member.arg(SecondQueueName)) &&
+                                  admin(QStringLiteral("cupsenable ") + ClassName) &&
+                                  admin(QStringLiteral("cupsaccept ") + ClassName))
+               ? problem
+               : QStringLiteral("the class could not be made");
+}
+
+bool PrivateCups::admin(const QString &command) const
+{
+    QStringList args = command.split(QLatin1Char(' '));
+    const QString program = args.takeFirst();
+    return runAdmin(program, QStringList{QStringLiteral("-h"), socket()} + args);
+}
+
+QHash<int, QString> PrivateCups::queuesOfJobs() const
+{
+    // The debug log names the queue as the first argument of a job's filters: [Job 12] argv[0]="VeltoraPDF2".
+    static const QRegularExpression ranOn(QStringLiteral("\\[Job (\\d+)\\] argv\\[0\\]=\"([^\"]+)\""));
+    QFile log(m_dir.filePath(QStringLiteral("log/error_log")));
+    QHash<int, QString> queues;
+    for (auto it = ranOn.globalMatch(log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString());
+         it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        queues.insert(m.captured(1).toInt(), m.captured(2));
+    }
+    return queues;
+}
+
+QString PrivateCups::spooledDocument(int id) const
+{
+    return m_dir.filePath(QStringLiteral("spool/d%1-001").arg(id, 5, 10, QLatin1Char('0')));
+}
 
 bool PrivateCups::rejectJobs(const QString &reason) const
 {
@@ -241,6 +278,14 @@ std::optional<Word> findWord(const QString &pdf, const QString &text)
 
 QString pdfInfo(const QString &pdf)
 {
+    // Every PDF a test reads holds together for a reader stricter than poppler.
+    if (!QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty()) {
+        QProcess check;
+        check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+        check.waitForFinished(60000);
+        const QByteArray report = check.readAllStandardOutput();
+        QTest::qVerify(check.exitCode() == 0, "qpdf --check", report.constData(), __FILE__, __LINE__);
+    }
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
     p.waitForFinished(30000);

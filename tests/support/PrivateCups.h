@@ -3,6 +3,7 @@
 // landed in a PDF (pdftotext -bbox, pdfinfo). Print tests that go through a real queue use them.
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QProcess>
 #include <QSet>
@@ -30,6 +31,17 @@ public:
     QString startForThisProcess();
     // Adds the sheet queue to the running server; empty on success, else why not.
     QString addSheetQueue();
+    // A class of two cups-pdf queues, the first queue and a second one like it.
+    static inline const QString ClassName = QStringLiteral("VeltoraClass");
+    static inline const QString SecondQueueName = QStringLiteral("VeltoraPDF2");
+    // Adds the second queue and the class to the running server; empty on success, else why not.
+    QString addClassOfTwo();
+    // Runs an administration command on the server ("cupsenable VeltoraPDF"); false when it failed.
+    bool admin(const QString &command) const;
+    // The queue that runs or ran each job (for a class, the member that took it).
+    QHash<int, QString> queuesOfJobs() const;
+    // The document that job `id` sent, kept in the spool.
+    QString spooledDocument(int id) const;
     // Makes the queue refuse new jobs with `reason` (cupsreject -r), or take them again (cupsaccept);
     // false when the command failed.
     bool rejectJobs(const QString &reason) const;
@@ -101,7 +113,7 @@ struct Word
 QList<Word> pdfWords(const QString &pdf);
 // The first word of the document with this text.
 std::optional<Word> findWord(const QString &pdf, const QString &text);
-// What pdfinfo says about the document.
+// What pdfinfo says about the document; the test fails when `qpdf --check` finds a fault in it.
 QString pdfInfo(const QString &pdf);
 // The size of the document's first page in millimetres, as pdfinfo gives it; empty when it does not.
 QSizeF pdfPageSizeMm(const QString &pdf);

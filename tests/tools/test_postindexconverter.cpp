@@ -103,7 +103,7 @@ private slots:
         QTest::newRow("bad postal code") << QByteArray("Сумська,,Роменський,с. Село,1234,,,,Село,,")
                                          << QStringLiteral("not five digits");
         QTest::newRow("unterminated quote")
-            << QByteArray("Сумська,,Роменський,\"с. Село,12345,,,,Село,,") << QStringLiteral("unterminated");
+            << QByteArray("Сумська,,Роменський,\"с. Село,12345,,,,Село,,") << QStringLiteral("кавычка не закрыта");
     }
     void refusesBrokenSource()
     {

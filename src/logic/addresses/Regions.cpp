@@ -127,6 +127,11 @@ const QStringList &regionFiles()
     return files;
 }
 
+QStringList directoryFiles()
+{
+    return QStringList{regionListFile()} + regionFiles();
+}
+
 QString regionFileName(int row)
 {
     const QStringList &files = regionFiles();

@@ -31,6 +31,10 @@ QString regionListFile();
 
 // The region file table: row k is the file of line k of the region list. The rows past it have no file.
 const QStringList &regionFiles();
+// Every file of the postal code directory: the region list and the region files. The program only
+// reads them; a working directory without them reads the installed ones.
+QStringList directoryFiles();
+
 // The file of a row, or an empty text when the row has none.
 QString regionFileName(int row);
 

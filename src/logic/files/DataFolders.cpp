@@ -48,10 +48,9 @@ QStringList seedWorkDir(const QString &dataDir, const QString &workDir)
     if (!QFileInfo(dataDir).isDir()) {
         // A program moved away from its share/veltora, or a VELTORA_DATA naming no folder: the files
         // that the working directory lacks will be reported missing, and this says why.
-        qWarning().noquote() << QStringLiteral(
-                                    "Велтора: папки с данными программы «%1» нет, рабочая папка не дополнена "
-                                    "/ the program's data folder is missing: the working directory was "
-                                    "not filled from it")
+        qWarning().noquote() << QCoreApplication::translate(
+                                    "DataFolders", "Велтора: папки с данными программы «%1» нет, рабочая папка не "
+                                                   "дополнена")
                                     .arg(QDir::toNativeSeparators(dataDir));
         return {};
     }

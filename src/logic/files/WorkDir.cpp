@@ -116,7 +116,23 @@ WorkDir::Lock::~Lock()
         state.file.reset(); // unlocks
 }
 
+void WorkDir::setReferenceFallback(const QString &folder, const QStringList &names)
+{
+    m_referenceFolder = folder;
+    m_referenceNames = names;
+}
+
 QString WorkDir::path(const QString &name) const
+{
+    const QString own = ownPath(name);
+    if (m_referenceFolder.isEmpty() || QFileInfo(own).exists() || QFileInfo(own).isSymLink() ||
+        !m_referenceNames.contains(name, Qt::CaseInsensitive))
+        return own;
+    const QString reference = WorkDir(m_referenceFolder).ownPath(name);
+    return QFileInfo(reference).isFile() ? reference : own;
+}
+
+QString WorkDir::ownPath(const QString &name) const
 {
     const QDir dir(m_root);
     const QString direct = dir.filePath(name);
@@ -143,7 +159,7 @@ bool WorkDir::exists(const QString &name) const
 
 bool WorkDir::remove(const QString &name) const
 {
-    const QString p = path(name);
+    const QString p = ownPath(name);
     if (!QFileInfo(p).isFile())
         return false;
     const Lock lock(*this);
@@ -183,7 +199,7 @@ QByteArray WorkDir::readBytes(const QString &name) const
 void WorkDir::writeBytes(const QString &name, const QByteArray &bytes) const
 {
     const Lock lock(*this, name);
-    const QString p = path(name);
+    const QString p = ownPath(name);
     const QFileInfo info(p);
     if (info.isDir() || (info.isSymLink() && !info.exists()))
         throw IoError(unusableReason(p));

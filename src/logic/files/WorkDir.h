@@ -50,7 +50,13 @@ public:
     };
     void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
-    // Full path of the entry that the bare name denotes (see the rule above).
+    // Reference data that a working directory may lack (files the program reads and never
+    // writes): a name of `names` that the folder has no file for is read from `folder` (the
+    // installed defaults). A copy in the working directory wins.
+    void setReferenceFallback(const QString &folder, const QStringList &names);
+
+    // Full path of the entry that the bare name denotes (see the rule above), or of its reference
+    // copy when the folder has no such file.
     QString path(const QString &name) const;
     // Whether the name denotes a file (a folder or a broken link is not one).
     bool exists(const QString &name) const;
@@ -91,8 +97,13 @@ public:
     static QString unusableReason(const QString &path);
 
 private:
+    // The folder's own entry for the name, where a write goes.
+    QString ownPath(const QString &name) const;
+
     struct LockState;
     QString m_root;
+    QString m_referenceFolder;
+    QStringList m_referenceNames;
     std::chrono::milliseconds m_lockWait = DefaultLockWait;
     std::shared_ptr<LockState> m_lock;
 };

@@ -2,10 +2,11 @@
 
 #include "logic/files/Codepage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 TableError::TableError(int row, int column, const QString &what)
-    : AppError(QStringLiteral("строка %1, столбец %2: %3 (row %1, column %2)").arg(row).arg(column).arg(what))
+    : AppError(QCoreApplication::translate("veltora-batch", "строка %1, столбец %2: %3").arg(row).arg(column).arg(what))
     , m_row(row)
     , m_column(column)
 {
@@ -36,7 +37,7 @@ QString decodeText(const QByteArray &bytes, TableEncoding encoding, TableEncodin
         return codepage::decode1251(bytes);
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     if (!isUtf8(body))
-        throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
+        throw TableError(1, 1, QCoreApplication::translate("veltora-batch", "файл не в кодировке UTF-8"));
     return QString::fromUtf8(body);
 }
 
@@ -57,10 +58,10 @@ QList<int> parseColumnMap(const QString &text)
         bool ok = false;
         const int column = p.toInt(&ok);
         if (!ok || column < 0)
-            throw AppError(QStringLiteral("--columns: поле %1: «%2» — не номер столбца и не «-» / "
-                                          "field %1: '%2' is neither a column number nor '-'")
-                               .arg(i + 1)
-                               .arg(p));
+            throw AppError(
+                QCoreApplication::translate("veltora-batch", "--columns: поле %1: «%2» — не номер столбца и не «-»")
+                    .arg(i + 1)
+                    .arg(p));
         map.append(column);
     }
     return map;

@@ -4,7 +4,6 @@
 #include "logic/mailing/MailingData.h"
 #include "logic/mailing/RowSplitter.h"
 #include "logic/mailing/TableSource.h"
-#include "logic/services/Language.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -29,9 +28,11 @@ TableStream openStream(const QString &file, TableEncoding encoding, const QTempo
             return TableStream(workbookRows->fileName(), TableEncoding::Utf8, '\t');
         return TableStream(file, encoding);
     } catch (const TableError &e) {
-        throw TableMailingError(QStringLiteral("--table «%1», %2").arg(file, e.message()));
+        throw TableMailingError(
+            QCoreApplication::translate("veltora-batch", "--table «%1», %2").arg(file, e.message()));
     } catch (const IoError &e) {
-        throw TableMailingError(QStringLiteral("--table «%1»: %2").arg(file, e.message()));
+        throw TableMailingError(
+            QCoreApplication::translate("veltora-batch", "--table «%1»: %2").arg(file, e.message()));
     }
 }
 
@@ -115,8 +116,7 @@ TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QS
         m_columns[f] = map.at(f);
     if (m_columns[FieldSurname] < 0)
         throw TableMailingError(QCoreApplication::translate(
-            "veltora-batch", "--columns: у первого поля (фамилия, ключ записи) нет столбца / "
-                             "the first field (surname, the record key) needs a column"));
+            "veltora-batch", "--columns: у первого поля (фамилия, ключ записи) нет столбца"));
 
     // The first row is checked once it is known whether it holds titles.
     QStringList first;
@@ -135,11 +135,11 @@ TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QS
             check(cells, line);
         });
     } catch (const TableError &e) {
-        throw TableMailingError(QStringLiteral("--table «%1», %2").arg(m_file, e.message()));
+        throw TableMailingError(
+            QCoreApplication::translate("veltora-batch", "--table «%1», %2").arg(m_file, e.message()));
     }
     if (m_stream.rowCount() == 0)
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
+        throw TableMailingError(QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
 
     bool titles = titleRow == TitleRow::Present;
     if (titleRow == TitleRow::Detect && looksLikeTitles(first, second ? &*second : nullptr, m_columns)) {
@@ -155,20 +155,16 @@ TableMailing::TableMailing(const QString &file, TableEncoding encoding, const QS
         widest = std::max(widest, int(first.size()));
     }
     if (size() == 0)
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch", "список рассылки пуст / the mailing list is empty"));
+        throw TableMailingError(QCoreApplication::translate("veltora-batch", "список рассылки пуст"));
     for (int f = 0; f < static_cast<int>(m_columns.size()); ++f) {
         if (m_columns[f] >= widest)
             throw TableMailingError(
                 QCoreApplication::translate("veltora-batch",
                                             "--columns: поле %1 — столбца %2 (счёт с 0) нет ни в одной строке: "
-                                            "в таблице «%3» %4 / field %1: no row has column %2 (counted from "
-                                            "0): the table has %5 columns")
+                                            "в таблице «%3» столбцов: %4")
                     .arg(f + 1)
                     .arg(m_columns[f])
-                    .arg(m_file, language::inSourceLanguage()
-                                     ? language::russianCount(widest, "столбец", "столбца", "столбцов")
-                                     : QString())
+                    .arg(m_file)
                     .arg(widest));
     }
 }
@@ -239,17 +235,14 @@ void TableMailing::check(const QStringList &cells, int line) const
 {
     const int keyColumn = m_columns[FieldSurname];
     if (keyColumn >= cells.size() || cells.at(keyColumn).trimmed().isEmpty())
-        throw TableMailingError(
-            QCoreApplication::translate("veltora-batch",
-                                        "--table «%1», строка %2, столбец %3: нет фамилии (ключа записи) / "
-                                        "row %2, column %3: the surname (record key) is empty")
-                .arg(m_file)
-                .arg(line)
-                .arg(keyColumn + 1));
+        throw TableMailingError(QCoreApplication::translate(
+                                    "veltora-batch", "--table «%1», строка %2, столбец %3: нет фамилии (ключа записи)")
+                                    .arg(m_file)
+                                    .arg(line)
+                                    .arg(keyColumn + 1));
     if (rowText(cells).size() < MinimumRowLength)
         throw TableMailingError(QCoreApplication::translate(
-                                    "veltora-batch", "--table «%1», строка %2, столбец 1: строка короче пяти знаков / "
-                                                     "row %2, column 1: the row is shorter than five characters")
+                                    "veltora-batch", "--table «%1», строка %2, столбец 1: строка короче пяти знаков")
                                     .arg(m_file)
                                     .arg(line));
 }

@@ -1,5 +1,7 @@
 #include "logic/mailing/TableStream.h"
 
+#include <QCoreApplication>
+
 #include "logic/files/Codepage.h"
 
 #include <QStringDecoder>
@@ -54,8 +56,9 @@ TableStream::TableStream(const QString &path, TableEncoding encoding, char separ
     , m_encoding(encoding)
     , m_buffer(BufferSize, Qt::Uninitialized)
 {
+    // The reader of the table names its file; the reason alone follows.
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw IoError(QStringLiteral("%1: %2").arg(path, m_file.errorString()));
+        throw IoError(m_file.errorString());
     const QByteArray head = m_file.read(3);
     const bool bom = head == QByteArray("\xEF\xBB\xBF");
     if (bom && m_encoding == TableEncoding::Detect)
@@ -74,7 +77,7 @@ TableStream::TableStream(const QString &path, TableEncoding encoding, char separ
         if (m_encoding == TableEncoding::Detect)
             m_encoding = valid ? TableEncoding::Utf8 : TableEncoding::Cp1251;
         else if (!valid)
-            throw TableError(1, 1, QStringLiteral("файл не в кодировке UTF-8 / the file is not valid UTF-8"));
+            throw TableError(1, 1, QCoreApplication::translate("veltora-batch", "файл не в кодировке UTF-8"));
     }
     // The text starts after the byte-order mark, and after a second one that follows it (as
     // decodeText drops it).
@@ -162,7 +165,7 @@ bool TableStream::readRow(QList<QByteArray> &row, int &line)
         if (c < 0) {
             if (inQuotes)
                 throw TableError(quoteLine, int(row.size()) + 1,
-                                 QStringLiteral("кавычка не закрыта / unterminated quoted cell"));
+                                 QCoreApplication::translate("veltora-batch", "кавычка не закрыта"));
             break;
         }
         if (inQuotes) {

@@ -201,7 +201,7 @@ PrintOutcome printEnvelopes(PrintingService &printing, SharedState &state, const
     const qsizetype envelopes = selection.size();
     const qsizetype pages = printerCopies ? envelopes : envelopes * copies;
     if (pages > std::numeric_limits<int>::max())
-        throw AppError(QStringLiteral("Слишком много страниц / too many pages: %1").arg(pages));
+        throw AppError(QCoreApplication::translate("BatchPrint", "Слишком много страниц: %1").arg(pages));
     const int total = int(pages);
     BoxLines recipientLines(state.mainFont(), RecipientBoxWidth);
     if (beforeBegin && !beforeBegin()) {
@@ -251,4 +251,14 @@ PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, co
     });
     outcome.envelopes = 1;
     return outcome;
+}
+
+QList<QList<int>> jobsOf(const QList<int> &selection, int perJob)
+{
+    if (perJob <= 0)
+        return {selection};
+    QList<QList<int>> jobs;
+    for (qsizetype i = 0; i < selection.size(); i += perJob)
+        jobs.append(selection.mid(i, perJob));
+    return jobs;
 }

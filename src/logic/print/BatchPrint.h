@@ -115,6 +115,10 @@ PrintOutcome printEnvelopes(PrintingService &printing, SharedState &state, const
                             const QList<int> &selection, int copies, const FillRecipient &fillRecipient,
                             const BatchProgress &progress = {}, const BeforeBegin &beforeBegin = {});
 
+// The selection in jobs of `perJob` envelopes each, the last one shorter; one job when perJob is 0.
+// A printer class spreads the jobs over its printers; each job keeps the order of its envelopes.
+QList<QList<int>> jobsOf(const QList<int> &selection, int perJob);
+
 // The test print: whole centring difference, no title and no copies set.
 PrintOutcome printTestEnvelope(PrintingService &printing, SharedState &state, const WorkDir &dir,
                                const BeforeBegin &beforeBegin = {});

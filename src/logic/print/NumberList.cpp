@@ -90,6 +90,21 @@ Expansion expandPieces(const QStringList &pieces, int envelopeCount)
     return result;
 }
 
+QString listText(const QList<int> &indices)
+{
+    QStringList pieces;
+    for (qsizetype i = 0; i < indices.size();) {
+        qsizetype last = i;
+        while (last + 1 < indices.size() && indices.at(last + 1) == indices.at(last) + 1)
+            ++last;
+        // A range ends its piece: what follows it is separated by a comma, never by a dash.
+        pieces.append(last > i ? QStringLiteral("%1-%2").arg(indices.at(i) + 1).arg(indices.at(last) + 1)
+                               : QString::number(indices.at(i) + 1));
+        i = last + 1;
+    }
+    return pieces.join(QLatin1Char(','));
+}
+
 QString outsideMessage(int number, int envelopeCount)
 {
     if (envelopeCount <= 0)

@@ -46,6 +46,10 @@ struct Expansion
 // checked before any range is expanded. Throws ConversionError for a number that does not fit 32 bits.
 Expansion expandPieces(const QStringList &pieces, int envelopeCount);
 
+// The list that selects exactly these envelopes (zero-based indices), in their order: runs of
+// consecutive envelopes as ranges, "11-20,3".
+QString listText(const QList<int> &indices);
+
 // The message that refuses an envelope number outside the mailing list.
 QString outsideMessage(int number, int envelopeCount);
 

@@ -82,6 +82,9 @@ public:
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
     virtual void abort() = 0;
+    // The number the print system gave the last job that endDoc sent (the CUPS job id); 0 when it
+    // gives none (a PDF file, a service that cannot tell).
+    virtual int lastJobId() const { return 0; }
 
     virtual PrintCanvas &canvas() = 0;
     // The current printer's font names.

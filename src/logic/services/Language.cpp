@@ -58,23 +58,24 @@ ArgumentChoice fromArguments(const QStringList &arguments)
     return {};
 }
 
-QString fromSystem(const QStringList &uiLanguages)
+QString fromSystem(const QStringList &uiLanguages, const QString &otherwise)
 {
     for (const QString &locale : uiLanguages) {
         const QString code = baseCode(locale);
         if (supported().contains(code))
             return code;
     }
-    return Source;
+    return otherwise;
 }
 
-QString choose(const QString &commandLine, const QString &stored, const QStringList &uiLanguages)
+QString choose(const QString &commandLine, const QString &stored, const QStringList &uiLanguages,
+               const QString &otherwise)
 {
     if (supported().contains(commandLine))
         return commandLine;
     if (supported().contains(stored))
         return stored;
-    return fromSystem(uiLanguages);
+    return fromSystem(uiLanguages, otherwise);
 }
 
 QString storedChoice()

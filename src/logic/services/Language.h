@@ -26,12 +26,13 @@ struct ArgumentChoice
 };
 ArgumentChoice fromArguments(const QStringList &arguments);
 
-// The first of the system's preferred languages ("uk-UA", "en_GB", ...) that the program has; Russian
-// when it has none of them.
-QString fromSystem(const QStringList &uiLanguages);
+// The first of the system's preferred languages ("uk-UA", "en_GB", ...) that the program has;
+// `otherwise` (Russian unless given) when it has none of them.
+QString fromSystem(const QStringList &uiLanguages, const QString &otherwise = Source);
 
 // The command line wins, then the stored choice, then the system's; unsupported codes are skipped.
-QString choose(const QString &commandLine, const QString &stored, const QStringList &uiLanguages);
+QString choose(const QString &commandLine, const QString &stored, const QStringList &uiLanguages,
+               const QString &otherwise = Source);
 
 // The user's choice from the menu; empty when none was made or the stored value is not a language.
 QString storedChoice();

@@ -1,6 +1,7 @@
 // The batch print and the test print as the windows start them: messages for the refusals, and a
 // progress window with a cancel button for long batches.
 
+#include "logic/files/IoError.h"
 #include "logic/print/BatchPrint.h"
 #include "logic/print/NumberList.h"
 #include "ui/print/PrintActions.h"
@@ -46,12 +47,15 @@ void report(AppContext &ctx, const PrintOutcome &outcome)
 
 } // namespace
 
-void printSelection(AppContext &ctx, const SelectionList &selection, int copies)
+void printSelection(AppContext &ctx, const SelectionList &selection, int copies, int perJob)
 {
     std::unique_ptr<QProgressDialog> dialog;
     QElapsedTimer sinceStart, sinceUpdate;
     sinceStart.start();
-    const auto progress = [&](int done, int total) {
+    int printedBefore = 0; // envelopes of the jobs already sent
+    const auto progress = [&](int doneInJob, int) {
+        const int done = printedBefore + doneInJob;
+        const int total = int(selection.size());
         if (!dialog) {
             if (sinceStart.elapsed() < ProgressDelayMs || done >= total)
                 return true;
@@ -74,7 +78,30 @@ void printSelection(AppContext &ctx, const SelectionList &selection, int copies)
     };
     // A printer that writes a file asks for its name once the batch is known to print.
     const auto askFile = [&] { return askOutputFileIfNeeded(ctx, QApplication::activeWindow()); };
-    report(ctx, printBatch(ctx.printing, ctx.state, ctx.workDir, selection, copies, progress, askFile));
+    const QList<QList<int>> jobs = jobsOf(selection, perJob);
+    for (qsizetype sent = 0; sent < jobs.size(); ++sent) {
+        PrintOutcome outcome;
+        try {
+            outcome = printBatch(ctx.printing, ctx.state, ctx.workDir, jobs.at(sent), copies, progress, askFile);
+        } catch (const IoError &e) {
+            if (sent == 0)
+                throw;
+            QList<int> left;
+            for (qsizetype j = sent; j < jobs.size(); ++j)
+                left += jobs.at(j);
+            throw IoError(QCoreApplication::translate("PrintActions",
+                                                      "%1\n\nОтправлено заданий: %2 из %3. Не напечатаны конверты "
+                                                      "%4: их печатают «Номера» с этим списком.")
+                              .arg(e.message())
+                              .arg(sent)
+                              .arg(jobs.size())
+                              .arg(numberlist::listText(left)));
+        }
+        report(ctx, outcome);
+        if (outcome.kind != PrintOutcome::Kind::Printed)
+            return;
+        printedBefore += int(jobs.at(sent).size());
+    }
 }
 
 void printPreviewedEnvelope(AppContext &ctx)

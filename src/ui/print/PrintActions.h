@@ -20,7 +20,8 @@ void printSingleEnvelope(AppContext &ctx, FeedMethodDialog *feedMethod, QPlainTe
 // When the current printer writes a file and has no file name for the coming job, asks the user
 // for one. False when the user declines: the print does not start.
 bool askOutputFileIfNeeded(AppContext &ctx, QWidget *parent);
-// The batch print of a group mailing.
-void printSelection(AppContext &ctx, const SelectionList &selection, int copies);
+// The batch print of a group mailing; in jobs of `perJob` envelopes when it is above 0. A job that
+// fails part-way is reported with the envelopes left, as a number list that prints them.
+void printSelection(AppContext &ctx, const SelectionList &selection, int copies, int perJob = 0);
 // The test print of the envelope shown in the preview ("Пробная печать").
 void printPreviewedEnvelope(AppContext &ctx);

@@ -13,6 +13,7 @@
 #include "ui/print/PrintActions.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -175,6 +176,21 @@ void PrintSetupDialog::buildControls()
     m_copies->setRange(1, 50);
     m_copies->setValue(1);
 
+    // Below the copies: "по [N] конвертов в задании".
+    m_split = new QCheckBox(tr("по"), this);
+    m_split->setObjectName(QStringLiteral("splitBox"));
+    m_split->adjustSize();
+    m_split->move(288, 214);
+    m_jobSize = new QSpinBox(this);
+    m_jobSize->setObjectName(QStringLiteral("jobSizeBox"));
+    m_jobSize->setGeometry(m_split->geometry().right() + 4, 211, 57, 22);
+    m_jobSize->setRange(1, 10000);
+    m_jobSize->setValue(100);
+    m_jobSize->setEnabled(false);
+    label(tr("конвертов в задании"), this, m_jobSize->geometry().right() + 5, 215);
+    connect(m_split, &QCheckBox::toggled, m_jobSize, &QSpinBox::setEnabled);
+    showSplit();
+
     auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(320, 256, 75, 25);
@@ -195,7 +211,9 @@ void PrintSetupDialog::buildControls()
     setTabOrder(m_all, m_numbers);
     setTabOrder(m_numbers, m_numberEdit);
     setTabOrder(m_numberEdit, m_copies);
-    setTabOrder(m_copies, ok);
+    setTabOrder(m_copies, m_split);
+    setTabOrder(m_split, m_jobSize);
+    setTabOrder(m_jobSize, ok);
     setTabOrder(ok, cancel);
     setTabOrder(cancel, feed);
 }
@@ -223,6 +241,16 @@ void PrintSetupDialog::showMedia()
     const QString media = m_ctx.printing.mediaDescription();
     m_media->setText(media);
     m_media->setToolTip(media);
+    showSplit();
+}
+
+void PrintSetupDialog::showSplit()
+{
+    if (!m_split)
+        return;
+    const bool file = m_ctx.printing.currentPrinter() == pdfFilePrinterName();
+    m_split->setEnabled(!file);
+    m_jobSize->setEnabled(!file && m_split->isChecked());
 }
 
 void PrintSetupDialog::openPrinterSetup()
@@ -287,7 +315,8 @@ void PrintSetupDialog::printChosenEnvelopes()
         }
         if (!confirmPostalProblems(m_ctx, selection))
             return; // the dialog stays for another choice of envelopes
-        printSelection(m_ctx, selection, m_copies->value());
+        printSelection(m_ctx, selection, m_copies->value(),
+                       m_split->isEnabled() && m_split->isChecked() ? m_jobSize->value() : 0);
         close();
     });
 }

@@ -7,6 +7,7 @@
 
 struct AppContext;
 class FeedMethodDialog;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,10 @@ public:
     QRadioButton *numbersButton() const { return m_numbers; }
     QLineEdit *numberEdit() const { return m_numberEdit; }
     QSpinBox *copiesBox() const { return m_copies; }
+    // "по N конвертов в задании": the mailing goes out as jobs of N envelopes, which a printer class
+    // spreads over its printers. Off at start; not offered for a printer that writes a file.
+    QCheckBox *splitBox() const { return m_split; }
+    QSpinBox *jobSizeBox() const { return m_jobSize; }
 
 public slots:
     // The printer chosen in the box becomes the current printer.
@@ -51,6 +56,7 @@ private:
     void buildControls();
     void fillPrinters();
     void showMedia();
+    void showSplit();
 
     AppContext &m_ctx;
     FeedMethodDialog *m_feedMethod;
@@ -61,4 +67,6 @@ private:
     QRadioButton *m_numbers = nullptr;
     QLineEdit *m_numberEdit = nullptr;
     QSpinBox *m_copies = nullptr;
+    QCheckBox *m_split = nullptr;
+    QSpinBox *m_jobSize = nullptr;
 };
