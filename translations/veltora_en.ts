@@ -1721,12 +1721,12 @@ chosen in the window, else the system&apos;s, else English)</translation>
         <translation>--select &apos;%1&apos;: the selection is empty: no envelope is chosen</translation>
     </message>
     <message>
-        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]
-                             (-o ФАЙЛ.pdf | --printer ИМЯ)
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
 Печатает групповую рассылку Велторы без окон, по конверту на страницу.
 </source>
-        <translation>Usage: veltora-batch (--book | --names FILE | --table FILE --columns MAP) [OPTIONS]
-                     (-o FILE.pdf | --printer NAME)
+        <translation>Usage: veltora-batch (--book | --names FILE | --table FILE --columns MAP | --vcard FILE)
+                     [OPTIONS] (-o FILE.pdf | --printer NAME)
 Prints a Veltora group mailing without windows, one envelope per page.
 </translation>
     </message>

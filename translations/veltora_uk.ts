@@ -1723,12 +1723,12 @@ printer: папір принтера як є (для -o — A4)</translation>
         <translation>--select «%1»: вибір порожній, не вибрано жодного конверта</translation>
     </message>
     <message>
-        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]
-                             (-o ФАЙЛ.pdf | --printer ИМЯ)
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
 Печатает групповую рассылку Велторы без окон, по конверту на страницу.
 </source>
-        <translation>Використання: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРИ]
-                             (-o ФАЙЛ.pdf | --printer НАЗВА)
+        <translation>Використання: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРИ] (-o ФАЙЛ.pdf | --printer НАЗВА)
 Друкує групову розсилку Велтори без вікон, по конверту на сторінку.
 </translation>
     </message>

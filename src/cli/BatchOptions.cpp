@@ -379,8 +379,8 @@ QString helpText()
 {
     QString help = translated(QT_TRANSLATE_NOOP(
         "veltora-batch",
-        "Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА) [ПАРАМЕТРЫ]\n"
-        "                             (-o ФАЙЛ.pdf | --printer ИМЯ)\n"
+        "Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)\n"
+        "                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)\n"
         "Печатает групповую рассылку Велторы без окон, по конверту на страницу.\n"));
     const auto section = [&](const QString &title, const QList<QCommandLineOption> &options) {
         constexpr int DescriptionColumn = 25;
