@@ -88,13 +88,11 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     add->setAutoDefault(false);
     QPushButton *change =
         makeCaptionButton(this, QStringLiteral("editButton"), tr("Изменить"), maroon, 0, QRect(216, 184, 73, 33));
-    change->setFocusPolicy(Qt::NoFocus);
     change->setAutoDefault(false);
     QPushButton *remove = makeCaptionButton(this, QStringLiteral("deleteButton"), QStringLiteral("-"), maroon, 53,
                                             QRect(216, 224, 73, 33));
     remove->setToolTip(tr("Удаление адресата"));
     remove->setAccessibleName(remove->toolTip());
-    remove->setFocusPolicy(Qt::NoFocus);
     remove->setAutoDefault(false);
 
     auto *user = new QPushButton(this);

@@ -3,6 +3,8 @@
 
 #include "logic/addresses/PostalCheck.h"
 #include "logic/addresses/PostalSearch.h"
+#include "logic/addresses/Regions.h"
+#include "logic/services/Language.h"
 #include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
@@ -139,6 +141,14 @@ void PostalCodeDialog::loadRegions()
 {
     // A missing region list is reported; the window still opens, with an empty region box.
     guarded(m_ctx.messages, [&] { m_regionBox->addItems(m_ctx.workDir.loadLines(postal::regionListFile())); });
+    // The list's lines are Russian; another interface names the regions in its own language.
+    if (!language::inSourceLanguage()) {
+        for (int row = 0; row < m_regionBox->count(); ++row) {
+            const QString name = postal::regionListName(row, language::current());
+            if (!name.isEmpty())
+                m_regionBox->setItemText(row, name);
+        }
+    }
     m_regionBox->setCurrentIndex(-1);
     m_regionBox->setEditText(tr("Выберите область"));
 }

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 
 namespace {
@@ -114,9 +115,15 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     QPushButton *print = button("printButton", tr("Печать"), QRect(624, 256, 75, 25));
     QPushButton *exit = button("exitButton", tr("Выход"), QRect(624, 288, 75, 25));
 
-    setTabOrder(m_clearButton, m_createButton);
-    setTabOrder(m_createButton, print);
-    setTabOrder(print, exit);
+    // Tab follows the eye: the source column, the address book's names, the mailing list, the
+    // recipient's details and the buttons beside them, top to bottom.
+    const QList<QWidget *> tabOrder = {m_addressBookButton, m_otherSourceButton, m_browseButton, m_createButton,
+                                       m_namesList,         m_addButton,         m_addAllButton, m_mailingList,
+                                       m_clearButton,       m_detailsBox,        preview,        print,
+                                       exit};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    new QShortcut(QKeySequence::Cancel, this, this, &GroupMailingWindow::close);
 
     connect(m_addressBookButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseAddressBook);
     connect(m_otherSourceButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseOtherSource);

@@ -126,6 +126,7 @@ void PrintSetupDialog::buildControls()
     setup->setObjectName(QStringLiteral("printerSetupButton"));
     setup->setGeometry(400, 24, 75, 25);
     formlook::fitCaption(setup);
+    setup->setAutoDefault(false); // Enter stays with OK after the printer's own dialog
     connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::openPrinterSetup);
     QLabel *statusCaption = label(tr("Состояние: "), printer, 8, 64);
     // Read once: the status is that of the moment the dialog is built.
@@ -188,6 +189,7 @@ void PrintSetupDialog::buildControls()
     auto *feed = new QPushButton(tr("Способ загрузки конверта"), this);
     feed->setObjectName(QStringLiteral("feedMethodButton"));
     feed->setGeometry(16, 256, 148, 25);
+    feed->setAutoDefault(false);
     connect(feed, &QPushButton::clicked, this, &PrintSetupDialog::openFeedMethod);
 
     setTabOrder(m_printers, setup);

@@ -1,5 +1,6 @@
-// Every window in Russian, Ukrainian and English: no caption is cut by its control, and no control
-// sticks out of its window. Texts grow in translation; the windows must make room for them.
+// Every window in Russian, Ukrainian and English: no caption is cut by its control, no control
+// sticks out of its window, no Russian word is left in the other two languages, and every menu
+// command has a letter of its own for Alt. Texts grow in translation; the windows make room.
 
 #include "logic/services/Language.h"
 #include "support/MailingTestText.h"
@@ -21,9 +22,13 @@
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -82,6 +87,71 @@ QStringList clippedCaptions(QWidget *window)
     return problems;
 }
 
+// The captions, titles, hints and choices of a window that are written in Russian although the
+// language shown is another: any Cyrillic letter in English, the letters that Ukrainian lacks in
+// Ukrainian. What the user typed or chose (lists, boxes) is theirs and is not read.
+QStringList russianLeft(QWidget *window, const QString &code)
+{
+    if (code == language::Source)
+        return {};
+    const auto russian = [&](const QString &text) {
+        for (const QChar c : text) {
+            const bool cyrillic = c.script() == QChar::Script_Cyrillic;
+            if (cyrillic && (code == QLatin1String("en") || QStringLiteral("ЁёЪъЫыЭэ").contains(c)))
+                return true;
+        }
+        return false;
+    };
+    QStringList texts{window->windowTitle()};
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        texts.append(w->toolTip());
+        texts.append(w->accessibleName());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts.append(label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts.append(button->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            texts.append(group->title());
+        else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            texts.append(combo->currentText());
+            for (int i = 0; i < combo->count(); ++i)
+                texts.append(combo->itemText(i));
+        }
+    }
+    for (const QAction *action : window->findChildren<QAction *>())
+        texts += {action->text(), action->toolTip()};
+    QStringList found;
+    for (const QString &text : std::as_const(texts))
+        if (russian(text))
+            found.append(window->objectName() + QStringLiteral(": «") + text + QStringLiteral("»"));
+    return found;
+}
+
+// The menu commands without a letter for Alt, or with one that another command of its menu has.
+QStringList mnemonicProblems(QWidget *window)
+{
+    QStringList problems;
+    QList<QWidget *> menus;
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+        menus.append(bar);
+    for (QMenu *menu : window->findChildren<QMenu *>())
+        menus.append(menu);
+    for (QWidget *menu : std::as_const(menus)) {
+        QSet<QChar> letters;
+        for (const QAction *a : menu->actions()) {
+            if (a->isSeparator() || !a->isVisible())
+                continue;
+            const QString text = QString(a->text()).replace(QStringLiteral("&&"), QString());
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            const QChar letter = amp >= 0 && amp + 1 < text.size() ? text.at(amp + 1).toLower() : QChar();
+            if (letter.isNull() || letters.contains(letter))
+                problems.append(QStringLiteral("menu letter: «%1»").arg(a->text()));
+            letters.insert(letter);
+        }
+    }
+    return problems;
+}
+
 void removeTranslations()
 {
     for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
@@ -134,16 +204,18 @@ private slots:
         windows.emplace_back(new DocumentBrowser(program.ctx()));
         windows.emplace_back(new PreviewWindow(program.ctx(), nullptr));
 
-        QStringList problems = clippedCaptions(main);
+        QStringList problems = clippedCaptions(main) + mnemonicProblems(main) + russianLeft(main, code);
         main->printGroupMailing();
         problems += clippedCaptions(main->groupMailingWindow());
+        problems += russianLeft(main->groupMailingWindow(), code);
         QList<QWidget *> shown = bookDialogs;
         for (const auto &w : windows)
             shown.append(w.get());
         for (QWidget *w : shown) {
             w->show();
-            for (const QString &p : clippedCaptions(w))
+            for (const QString &p : clippedCaptions(w) + mnemonicProblems(w))
                 problems.append(w->objectName() + QStringLiteral(": ") + p);
+            problems += russianLeft(w, code);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }

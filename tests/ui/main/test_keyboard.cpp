@@ -1,6 +1,7 @@
 // The keyboard: in every dialog Enter presses the confirming button and Escape closes the dialog
-// without it; the menu's standard shortcuts; Ctrl+Tab out of the address boxes, which type Tab
-// themselves; the column mapping of the line-order dialog without the mouse.
+// without it; Tab reaches every control of every window; the menu's standard shortcuts; Tab out of
+// the address boxes; the focus back where it was after a dialog; the preview's arrows nudged by the
+// arrow keys; the column mapping of the line-order dialog without the mouse.
 
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
@@ -16,9 +17,16 @@
 #include "ui/main/AboutDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
+#include "ui/print/ArrowPairWidget.h"
+#include "logic/state/SharedState.h"
+#include "ui/mailing/GroupMailingWindow.h"
 
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
@@ -26,9 +34,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <functional>
 
 using namespace testing;
@@ -74,6 +86,46 @@ void showActive(QDialog *dialog, const QString &focus)
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     if (!focus.isEmpty())
         dialog->findChild<QWidget *>(focus)->setFocus();
+}
+
+void showWindow(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// The controls of a window that Tab, pressed again and again from where the window opened, never
+// reaches. Controls are the fields, lists and buttons that are shown and enabled; the tool bar's
+// buttons stand for menu commands and are left to the menu.
+QStringList controlsTabMisses(QWidget *window)
+{
+    QSet<QWidget *> reached;
+    for (int i = 0; i < 80; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window)
+            focus = window;
+        QTest::keyClick(focus, Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    QStringList missed;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) ||
+                             qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                             qobject_cast<QAbstractItemView *>(w) || qobject_cast<QPlainTextEdit *>(w);
+        if (!control || w->window() != window || !w->isVisibleTo(window) || !w->isEnabled() ||
+            qobject_cast<QToolBar *>(w->parentWidget()) || qobject_cast<QComboBox *>(w->parentWidget()) ||
+            qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            continue;
+        // Of the choices of one group, Tab reaches the one chosen; the arrow keys choose another.
+        bool groupReached = false;
+        if (auto *choice = qobject_cast<QRadioButton *>(w); choice && choice->autoExclusive())
+            for (QRadioButton *other : w->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+                groupReached = groupReached || reached.contains(other);
+        if (!groupReached && !reached.contains(w) && !(w->focusProxy() && reached.contains(w->focusProxy())))
+            missed.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    }
+    return missed;
 }
 
 QWidget *keyTarget(QDialog *dialog)
@@ -124,6 +176,12 @@ private slots:
         QTest::newRow("print setup") << "print setup"
                                      << "okButton"
                                      << "copiesBox";
+        QTest::newRow("print setup, after the printer's setup") << "print setup"
+                                                                << "okButton"
+                                                                << "printerSetupButton";
+        QTest::newRow("print setup, after the feed method") << "print setup"
+                                                            << "okButton"
+                                                            << "feedMethodButton";
         QTest::newRow("about") << "about"
                                << "closeButton" << QString();
         QTest::newRow("address book") << "address book" << QString() << "namesList";
@@ -208,30 +266,98 @@ private slots:
         QVERIFY(browser.isVisible()); // Enter did not also close the window
     }
 
-    void controlTabLeavesAddressBoxes()
+    // Tab leaves the address boxes as it leaves every field; Enter still makes a new line.
+    void tabLeavesAddressBoxes()
     {
         TestProgram program;
         MainWindow *main = program.start();
-        main->show();
-        QApplication::setActiveWindow(main);
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        main->senderBox()->setPlainText(QStringLiteral("Иванов"));
+        showWindow(main);
         main->senderBox()->setFocus();
-        main->senderBox()->moveCursor(QTextCursor::End);
-
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab); // a plain Tab is a character of the sender
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(main->senderBox(), QStringLiteral("Ivanov"));
+        QTest::keyClick(main->senderBox(), Qt::Key_Return);
+        QTest::keyClick(main->senderBox(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), main->recipientBox());
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
-
-        QTest::keyClick(main->recipientBox(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Ivanov\n"));
+        QTest::keyClick(main->recipientBox(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), main->senderBox());
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab, Qt::ControlModifier);
-        QTest::keyClick(main->recipientBox(), Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(QApplication::focusWidget() != main->recipientBox());
         QVERIFY(main->recipientBox()->toPlainText().isEmpty());
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
+    }
+
+    // Tab reaches every control of every window, and Escape closes the window.
+    void tabReachesEveryControl_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const QString &name : dialogs().keys())
+            QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow("main") << "main";
+        QTest::newRow("group mailing") << "group mailing";
+        QTest::newRow("preview") << "preview";
+    }
+    void tabReachesEveryControl()
+    {
+        QFETCH(QString, window);
+        TestProgram program;
+        program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
+        MainWindow *main = program.start();
+        program.state().setMailingList({QStringLiteral("Иванов")});
+        QPointer<QWidget> w;
+        if (window == QLatin1String("main")) {
+            w = main;
+        } else if (window == QLatin1String("group mailing")) {
+            main->printGroupMailing();
+            w = main->groupMailingWindow();
+        } else if (window == QLatin1String("preview")) {
+            w = PreviewWindow::open(program.ctx(), nullptr);
+        } else {
+            w = dialogs().value(window)(program);
+        }
+        showWindow(w);
+        const QStringList missed = controlsTabMisses(w);
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+        if (w == main)
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w || !w->isVisible());
+        if (window != QLatin1String("group mailing"))
+            delete w.data();
+    }
+
+    // After a dialog closes, the focus is back on the field that had it.
+    void focusReturnsAfterDialog()
+    {
+        TestProgram program;
+        MainWindow *main = program.start();
+        showWindow(main);
+        QCOMPARE(QApplication::focusWidget(), main->recipientBox()); // the window opens ready to type
+        main->senderBox()->setFocus();
+        QTimer::singleShot(0, [] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        main->findChild<QAction *>(QStringLiteral("envelopeSizeAction"))->trigger();
+        QTRY_COMPARE(QApplication::focusWidget(), main->senderBox());
+    }
+
+    // The preview's arrows: Tab reaches them, and the arrow keys move the block whose arrow has the
+    // focus, up and down as well as left and right.
+    void arrowKeysNudgeTheFocusedBlock()
+    {
+        TestProgram program;
+        program.state().setMailingList({QStringLiteral("Иванов")});
+        QPointer<PreviewWindow> preview = PreviewWindow::open(program.ctx(), nullptr);
+        showWindow(preview);
+        auto *recipient = preview->findChild<ArrowPairWidget *>(QStringLiteral("recipientLeftRight"));
+        recipient->lowerButton()->setFocus();
+        QTest::keyClick(recipient->lowerButton(), Qt::Key_Up);
+        QTest::keyClick(recipient->lowerButton(), Qt::Key_Right);
+        QTest::keyClick(recipient->lowerButton(), Qt::Key_Right);
+        const BlockShifts shifts = program.state().shifts();
+        QCOMPARE(shifts.addrY, -1);
+        QCOMPARE(shifts.addrX, 2);
+        QCOMPARE(shifts.homeX, 0);
+        QCOMPARE(shifts.homeY, 0);
+        QCOMPARE(QApplication::focusWidget(), recipient->lowerButton()); // the focus stays on the arrow
+        delete preview.data();
     }
 
     void menuShortcuts()

@@ -234,6 +234,33 @@ private slots:
         QCOMPARE(veltora.exitCode(), 2);
         QVERIFY(QString::fromUtf8(veltora.readAllStandardError()).contains(QStringLiteral("«de»")));
     }
+
+    // --help and --version print and end without a window, also without a display.
+    void helpAndVersionPrintAndExit_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("help, English") << QStringList{QStringLiteral("--lang=en"), QStringLiteral("--help")}
+                                       << QStringLiteral("The language of the interface");
+        QTest::newRow("help, Ukrainian") << QStringList{QStringLiteral("-h"), QStringLiteral("--lang"), QStringLiteral("uk")}
+                                         << QStringLiteral("Мова інтерфейсу");
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << QStringLiteral("veltora " VELTORA_VERSION);
+    }
+    void helpAndVersionPrintAndExit()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+        QProcess veltora;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        veltora.setProcessEnvironment(env);
+        veltora.start(QStringLiteral(VELTORA_EXE), arguments);
+        QVERIFY(veltora.waitForFinished(60000));
+        QCOMPARE(veltora.exitCode(), 0);
+        const QString out = QString::fromUtf8(veltora.readAllStandardOutput());
+        QVERIFY2(out.contains(printed), qPrintable(out));
+    }
 };
 
 QTEST_MAIN(TestLanguage)
