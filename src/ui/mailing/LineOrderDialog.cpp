@@ -197,7 +197,7 @@ void LineOrderDialog::createRecords()
         const QList<SharedKey> shared = sharedKeys(records);
         if (!shared.isEmpty() && !m_ctx.messages.askYesNo(sharedKeysWarning(shared) + QStringLiteral("\n\n") +
                                                               tr("Создать список рассылки?"),
-                                                          QStringLiteral("Велтора")))
+                                                          tr("Велтора")))
             return;
         writeMailingRecords(m_ctx.workDir, records);
         MailingData &mailing = m_ctx.state.mailing();

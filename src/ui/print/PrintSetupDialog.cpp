@@ -87,7 +87,7 @@ bool confirmPostalProblems(AppContext &ctx, const QList<int> &selection)
             .arg(check.problems.size())
             .arg(selection.size())
             .arg(lines.join(QLatin1Char('\n'))),
-        QStringLiteral("Велтора"));
+        PrintSetupDialog::tr("Велтора"));
 }
 
 } // namespace
@@ -206,7 +206,9 @@ void PrintSetupDialog::fillPrinters()
 {
     const QStringList names = m_ctx.printing.printers();
     m_printers->clear();
-    m_printers->addItems(names);
+    // The built-in printer is named in the interface's language; every printer keeps its own name.
+    for (const QString &name : names)
+        m_printers->addItem(name == pdfFilePrinterName() ? tr("PDF file") : name, name);
     m_printers->setCurrentIndex(int(names.indexOf(m_ctx.printing.currentPrinter())));
 }
 
@@ -214,7 +216,7 @@ void PrintSetupDialog::choosePrinter(int index)
 {
     guarded(m_ctx.messages, [&] {
         if (index >= 0)
-            m_ctx.printing.setCurrentPrinter(m_printers->itemText(index));
+            m_ctx.printing.setCurrentPrinter(m_printers->itemData(index).toString());
         showMedia();
     });
 }

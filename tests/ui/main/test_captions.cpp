@@ -112,14 +112,16 @@ QStringList russianLeft(QWidget *window, const QString &code)
             texts.append(button->text());
         else if (auto *group = qobject_cast<QGroupBox *>(w))
             texts.append(group->title());
-        else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName() != QLatin1String("sizeBox")) {
+            // (The envelope sizes are the captions of "envs.txt", the user's file.)
             texts.append(combo->currentText());
             for (int i = 0; i < combo->count(); ++i)
                 texts.append(combo->itemText(i));
         }
     }
     for (const QAction *action : window->findChildren<QAction *>())
-        texts += {action->text(), action->toolTip()};
+        if (!action->objectName().startsWith(QLatin1String("language_"))) // each language in its own name
+            texts += {action->text(), action->toolTip()};
     QStringList found;
     for (const QString &text : std::as_const(texts))
         if (russian(text))

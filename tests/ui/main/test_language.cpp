@@ -137,11 +137,11 @@ private slots:
         QTest::newRow("uk") << "uk"
                             << QStringList{QStringLiteral("Файл"), QStringLiteral("Редагування"),
                                            QStringLiteral("Додатково"), QStringLiteral("Довідка")}
-                            << QStringLiteral("Велтора") << QStringLiteral("Ви справді хочете вийти?");
+                            << QStringLiteral("Велтора") << QStringLiteral("Ви справді хочете вийти з програми?");
         QTest::newRow("en") << "en"
-                            << QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Extras"),
+                            << QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Tools"),
                                            QStringLiteral("Help")}
-                            << QStringLiteral("Veltora") << QStringLiteral("Do you really want to exit?");
+                            << QStringLiteral("Veltora") << QStringLiteral("Do you really want to quit Veltora?");
         QTest::newRow("ru") << "ru"
                             << QStringList{QStringLiteral("Файл"), QStringLiteral("Правка"),
                                            QStringLiteral("Дополнительно"), QStringLiteral("Справка")}
