@@ -7,6 +7,7 @@
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/FormLook.h"
+#include "ui/common/Theme.h"
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/mailing/LineOrderDialog.h"
 #include "ui/mailing/RowLimitWarning.h"
@@ -307,7 +308,7 @@ void GroupMailingWindow::markPostalProblems()
 {
     m_postalCheckLabel->clear();
     m_postalCheckLabel->setToolTip(QString());
-    m_postalCheckLabel->setStyleSheet(QString());
+    m_postalCheckLabel->setPalette(QPalette());
     const QStringList &list = m_ctx.state.mailingList();
     if (list.isEmpty())
         return;
@@ -333,7 +334,10 @@ void GroupMailingWindow::markPostalProblems()
         return;
     }
     m_postalCheckLabel->setText(tr("Ошибки в индексах: %1 из %2").arg(check.problems.size()).arg(list.size()));
-    m_postalCheckLabel->setStyleSheet(QStringLiteral("color: #a00000"));
+    // Red, as light or as dark as the window's colour needs to read it.
+    QPalette red = m_postalCheckLabel->palette();
+    red.setColor(QPalette::WindowText, theme::problemText(red.color(QPalette::Window)));
+    m_postalCheckLabel->setPalette(red);
     m_postalCheckLabel->setToolTip(tr("Наведите указатель на отмеченный адрес, чтобы увидеть ошибку"));
 }
 

@@ -181,40 +181,9 @@ private slots:
         QFETCH(QString, code);
         QVERIFY(language::install(*qApp, code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR)));
         TestProgram program;
-        program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
-        MainWindow *main = program.start();
-        program.state().setMailingList({QStringLiteral("Иванов")});
-
-        std::vector<std::unique_ptr<QWidget>> windows;
-        windows.emplace_back(new SizeDialog(program.ctx(), nullptr));
-        windows.emplace_back(new FontSetupDialog(program.ctx()));
-        // The address book's own dialogs take its font, as it opens them.
-        auto *book = new AddressBookDialog(program.ctx());
-        windows.emplace_back(book);
-        const QList<QWidget *> bookDialogs = {
-            new AddAddresseeDialog(book), new EditAddresseeDialog(book, QStringLiteral("Иванов"), {}),
-            new DeleteAddresseeDialog(book, {QStringLiteral("Иванов")})}; // owned by the address book
-        windows.emplace_back(new PostalCodeDialog(program.ctx()));
-        windows.emplace_back(new SenderDialog(program.ctx()));
-        auto *lineOrder = new LineOrderDialog(program.ctx());
-        lineOrder->pasteText(t("Иванов\tКиев\r\nПетренко\tХарьков\r\n"));
-        windows.emplace_back(lineOrder);
-        windows.emplace_back(new RowLimitWarning(program.ctx()));
-        windows.emplace_back(new FeedMethodDialog(program.ctx()));
-        windows.emplace_back(new PrintSetupDialog(program.ctx(), nullptr));
-        windows.emplace_back(new AboutDialog(nullptr));
-        windows.emplace_back(new DocumentBrowser(program.ctx()));
-        windows.emplace_back(new PreviewWindow(program.ctx(), nullptr));
-
-        QStringList problems = clippedCaptions(main) + mnemonicProblems(main) + russianLeft(main, code);
-        main->printGroupMailing();
-        problems += clippedCaptions(main->groupMailingWindow());
-        problems += russianLeft(main->groupMailingWindow(), code);
-        QList<QWidget *> shown = bookDialogs;
-        for (const auto &w : windows)
-            shown.append(w.get());
-        for (QWidget *w : shown) {
-            w->show();
+        const EveryWindow every = showEveryWindow(program);
+        QStringList problems;
+        for (QWidget *w : every.shown) {
             for (const QString &p : clippedCaptions(w) + mnemonicProblems(w))
                 problems.append(w->objectName() + QStringLiteral(": ") + p);
             problems += russianLeft(w, code);
