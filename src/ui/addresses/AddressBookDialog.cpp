@@ -8,6 +8,7 @@
 #include "ui/common/AppContext.h"
 #include "ui/common/QtIcons.h"
 #include "ui/common/Theme.h"
+#include "ui/common/WholeText.h"
 
 #include <QLabel>
 #include <QListView>
@@ -60,6 +61,7 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     m_namesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_namesList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_namesList->setModel(m_model);
+    showCutEntriesWhole(m_namesList);
     namesLabel->setBuddy(m_namesList);
     connect(m_namesList, &QListView::clicked, this, &AddressBookDialog::showSelectedRecord);
     connect(m_namesList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {

@@ -9,6 +9,7 @@
 #include "logic/services/Guard.h"
 #include "logic/services/Messages.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/WholeText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,6 +62,7 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     m_resultsList->setObjectName(QStringLiteral("resultsList"));
     m_resultsList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_resultsList->setUniformItemSizes(true);
+    showCutEntriesWhole(m_resultsList);
     m_resultsList->setMinimumSize(337, 89);
 
     m_withLocality = new QCheckBox(tr("Вставлять и населённый пункт с областью"), this);

@@ -14,6 +14,7 @@
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
+#include "ui/common/WholeText.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -86,6 +87,8 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_mailingList->setObjectName(QStringLiteral("mailingList"));
     m_mailingList->setGeometry(416, 48, 121, 235);
     m_mailingList->setUniformItemSizes(true);
+    showCutEntriesWhole(m_namesList);
+    showCutEntriesWhole(m_mailingList);
     m_namesList->setAccessibleName(tr("Адреса из адр. книги"));
     m_mailingList->setAccessibleName(tr("Адреса рассылки"));
     // The mark of an entry with a wrong postal code keeps the rows as low as the text.
