@@ -21,7 +21,7 @@ for lang in uk en; do
     [ -s "$prefix/share/veltora/translations/veltora_$lang.qm" ] || fail "share/veltora/translations/veltora_$lang.qm is missing"
 done
 for file in applications/$app_id.desktop metainfo/$app_id.metainfo.xml icons/hicolor/scalable/apps/veltora.svg \
-    man/man1/veltora.1.gz man/man1/veltora-batch.1.gz man/ru/man1/veltora.1.gz man/ru/man1/veltora-batch.1.gz; do
+    man/man1/veltora.1.gz man/man1/veltora-batch.1.gz man/ru/man1/veltora.1.gz man/ru/man1/veltora-batch.1.gz man/uk/man1/veltora.1.gz; do
     [ -s "$prefix/share/$file" ] || fail "share/$file is not installed"
 done
 # Each bitmap of the icon has the size its folder names (the width and height of the PNG header).
