@@ -17,6 +17,12 @@ HelpWindow::HelpWindow(const QString &page, QWidget *parent)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true);
+    // The pages set their own dark text, as for a web browser: they keep the white page under it
+    // also under a dark theme.
+    QPalette page = m_browser->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    m_browser->setPalette(page);
     m_browser->setSource(QUrl::fromLocalFile(page));
     // The page's own title, once a page is shown.
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
