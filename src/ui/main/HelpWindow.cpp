@@ -19,10 +19,10 @@ HelpWindow::HelpWindow(const QString &page, QWidget *parent)
     m_browser->setOpenExternalLinks(true);
     // The pages set their own dark text, as for a web browser: they keep the white page under it
     // also under a dark theme.
-    QPalette page = m_browser->palette();
-    page.setColor(QPalette::Base, Qt::white);
-    page.setColor(QPalette::Text, Qt::black);
-    m_browser->setPalette(page);
+    QPalette paper = m_browser->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    m_browser->setPalette(paper);
     m_browser->setSource(QUrl::fromLocalFile(page));
     // The page's own title, once a page is shown.
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {

@@ -3,6 +3,7 @@
 // the address boxes; the focus back where it was after a dialog; the preview's arrows nudged by the
 // arrow keys; the column mapping of the line-order dialog without the mouse.
 
+#include "logic/services/Language.h"
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
 #include "ui/addresses/AddressBookDialog.h"
@@ -34,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 #include <functional>
 
 using namespace testing;
@@ -283,19 +286,29 @@ private slots:
         QVERIFY(main->recipientBox()->toPlainText().isEmpty());
     }
 
-    // Tab reaches every control of every window, and Escape closes the window.
+    // Tab reaches every control of every window, in every language, and Escape closes the window.
     void tabReachesEveryControl_data()
     {
+        QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("window");
-        for (const QString &name : dialogs().keys())
-            QTest::newRow(qPrintable(name)) << name;
-        QTest::newRow("main") << "main";
-        QTest::newRow("group mailing") << "group mailing";
-        QTest::newRow("preview") << "preview";
+        QStringList windows = dialogs().keys();
+        windows += {QStringLiteral("main"), QStringLiteral("group mailing"), QStringLiteral("preview")};
+        for (const QString &code : language::supported())
+            for (const QString &name : std::as_const(windows))
+                QTest::addRow("%s, %s", qPrintable(code), qPrintable(name)) << code << name;
     }
     void tabReachesEveryControl()
     {
+        QFETCH(QString, code);
         QFETCH(QString, window);
+        QVERIFY(language::install(*qApp, code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR)));
+        const auto backToRussian = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+            language::install(*qApp, language::Source, {});
+        });
         TestProgram program;
         program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
         MainWindow *main = program.start();

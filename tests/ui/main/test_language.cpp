@@ -168,6 +168,11 @@ private slots:
                                               [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
             QVERIFY2(cyrillic == (code != QLatin1String("en")), qPrintable(a->toolTip()));
         }
+        // The help opens in the interface's language.
+        main->showHelp();
+        const QString helpPage = code == language::Source ? QStringLiteral("/help/index.html")
+                                                          : QStringLiteral("/help/%1/index.html").arg(code);
+        QVERIFY2(program.desktop().opened.value(0).endsWith(helpPage), qPrintable(program.desktop().opened.value(0)));
     }
 
     // A translation that is not there leaves the program in Russian and says so.
