@@ -75,14 +75,12 @@ public:
     bool makesCopies() const override { return printerMakesCopies; }
     QString mediaDescription() const override
     {
-        // Worded and translated as the real services word it.
-        const auto size = [](int width, int height) {
-            return QCoreApplication::translate("PrintingService", "%1 × %2 мм").arg(width).arg(height);
-        };
+        const QString size = QCoreApplication::translate("PrintingService", "%1 × %2 мм");
         if (envelopePrinters.contains(currentPrinter()))
-            return QCoreApplication::translate("PrintingService", "конверт %1").arg(size(envelopeWidth, envelopeHeight));
+            return QCoreApplication::translate("PrintingService", "конверт %1")
+                .arg(size.arg(envelopeWidth).arg(envelopeHeight));
         return QCoreApplication::translate("PrintingService", "%1 (бумага принтера)")
-            .arg(QStringLiteral("A4 ") + size(210, 297));
+            .arg(QStringLiteral("A4 ") + size.arg(210).arg(297));
     }
     void setCopies(int n) override
     {

@@ -4,22 +4,7 @@
 #include "logic/print/PrintingService.h"
 #include "platform/QtPrintingService.h"
 #include "support/RecordingPrinting.h"
-#include "logic/services/Language.h"
-#include "ui/addresses/AddressBookDialog.h"
-#include "ui/addresses/AddresseeDialog.h"
-#include "ui/addresses/PostalCodeDialog.h"
-#include "ui/addresses/SenderDialog.h"
-#include "ui/envelope/FontSetupDialog.h"
-#include "ui/envelope/SizeDialog.h"
-#include "ui/mailing/DocumentBrowser.h"
-#include "ui/mailing/LineOrderDialog.h"
-#include "ui/mailing/RowLimitWarning.h"
-#include "ui/main/AboutDialog.h"
-#include "ui/main/HelpWindow.h"
 #include "ui/main/MainWindow.h"
-#include "ui/print/FeedMethodDialog.h"
-#include "ui/print/PreviewWindow.h"
-#include "ui/print/PrintSetupDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,44 +99,6 @@ MainWindow *TestProgram::start()
     MainWindow *main = m_program->start();
     main->quitProgram = [] {};
     return main;
-}
-
-EveryWindow showEveryWindow(TestProgram &program)
-{
-    program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
-    MainWindow *main = program.mainWindow() ? program.mainWindow() : program.start();
-    program.state().setMailingList({QStringLiteral("Иванов")});
-    main->printGroupMailing();
-
-    EveryWindow every;
-    auto own = [&](QWidget *w) {
-        every.owned.emplace_back(w);
-        return w;
-    };
-    own(new SizeDialog(program.ctx(), nullptr));
-    own(new FontSetupDialog(program.ctx()));
-    auto *book = own(new AddressBookDialog(program.ctx()));
-    own(new PostalCodeDialog(program.ctx()));
-    own(new SenderDialog(program.ctx()));
-    auto *lineOrder = new LineOrderDialog(program.ctx());
-    lineOrder->pasteText(QStringLiteral("Иванов\tКиев\r\nПетренко\tХарьков\r\n"));
-    own(lineOrder);
-    own(new RowLimitWarning(program.ctx()));
-    own(new FeedMethodDialog(program.ctx()));
-    own(new PrintSetupDialog(program.ctx(), nullptr));
-    own(new AboutDialog(nullptr));
-    own(new DocumentBrowser(program.ctx()));
-    own(new PreviewWindow(program.ctx(), nullptr));
-    own(new HelpWindow(HelpWindow::firstPage(program.ctx().dataDir, language::current())));
-
-    every.shown = {main, main->groupMailingWindow(), new AddAddresseeDialog(book),
-                   new EditAddresseeDialog(book, QStringLiteral("Иванов"), {}),
-                   new DeleteAddresseeDialog(book, {QStringLiteral("Иванов")})};
-    for (const auto &w : every.owned)
-        every.shown.append(w.get());
-    for (QWidget *w : std::as_const(every.shown))
-        w->show();
-    return every;
 }
 
 } // namespace testing

@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <initializer_list>
 #include <memory>
-#include <vector>
 
 namespace testing {
 
@@ -90,15 +89,5 @@ private:
     RecordingDesktop *m_desktop = nullptr;
     std::unique_ptr<Program> m_program;
 };
-
-// Every window of the program, made as its opener makes it and shown: the started program's main
-// window and group mailing window, and the others, which the list owns (the address book owns its
-// own dialogs). The mailing list holds one entry, so that the preview has an envelope to show.
-struct EveryWindow
-{
-    QList<QWidget *> shown;
-    std::vector<std::unique_ptr<QWidget>> owned;
-};
-EveryWindow showEveryWindow(TestProgram &program);
 
 } // namespace testing

@@ -28,9 +28,8 @@ protected:
             return false;
         const QString text = index.data(Qt::DisplayRole).toString();
         const QRect room = m_list->visualRect(index) & m_list->viewport()->rect();
-        const int needed = m_list->fontMetrics().horizontalAdvance(text) + 2 * m_list->style()->pixelMetric(
-                                                                                  QStyle::PM_FocusFrameHMargin, nullptr,
-                                                                                  m_list) +
+        const int needed = m_list->fontMetrics().horizontalAdvance(text) +
+                           2 * m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) +
                            m_list->iconSize().width() * int(!index.data(Qt::DecorationRole).isNull());
         if (needed <= room.width()) {
             QToolTip::hideText();

@@ -8,13 +8,13 @@
 #include "ui/common/AppContext.h"
 #include "ui/common/FormLook.h"
 #include "ui/common/Theme.h"
+#include "ui/common/WholeText.h"
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/mailing/LineOrderDialog.h"
 #include "ui/mailing/RowLimitWarning.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
-#include "ui/common/WholeText.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -121,9 +121,18 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
 
     // Tab follows the eye: the source column, the address book's names, the mailing list, the
     // recipient's details and the buttons beside them, top to bottom.
-    const QList<QWidget *> tabOrder = {m_addressBookButton, m_otherSourceButton, m_browseButton, m_createButton,
-                                       m_namesList,         m_addButton,         m_addAllButton, m_mailingList,
-                                       m_clearButton,       m_detailsBox,        preview,        print,
+    const QList<QWidget *> tabOrder = {m_addressBookButton,
+                                       m_otherSourceButton,
+                                       m_browseButton,
+                                       m_createButton,
+                                       m_namesList,
+                                       m_addButton,
+                                       m_addAllButton,
+                                       m_mailingList,
+                                       m_clearButton,
+                                       m_detailsBox,
+                                       preview,
+                                       print,
                                        exit};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));

@@ -197,9 +197,9 @@ void LineOrderDialog::createRecords()
         // Rows of one key all print the last one's address: said before the list is made, and the
         // dialog stays open for another key column when the user says no.
         const QList<SharedKey> shared = sharedKeys(records);
-        if (!shared.isEmpty() && !m_ctx.messages.askYesNo(sharedKeysWarning(shared) + QStringLiteral("\n\n") +
-                                                              tr("Создать список рассылки?"),
-                                                          tr("Велтора")))
+        if (!shared.isEmpty() &&
+            !m_ctx.messages.askYesNo(
+                sharedKeysWarning(shared) + QStringLiteral("\n\n") + tr("Создать список рассылки?"), tr("Велтора")))
             return;
         writeMailingRecords(m_ctx.workDir, records);
         MailingData &mailing = m_ctx.state.mailing();

@@ -34,9 +34,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -138,7 +138,8 @@ void MainWindow::buildMenu()
     add(file, QStringLiteral("writeLetterAction"), tr("&Написать письмо"), icons::letter, &MainWindow::writeLetter);
     QMenu *print = file->addMenu(tr("&Печать"));
     setDrawnIcon(print->menuAction(), icons::print);
-    add(print, QStringLiteral("printEnvelopeAction"), tr("&Данный конверт"), icons::envelope, &MainWindow::printEnvelope)
+    add(print, QStringLiteral("printEnvelopeAction"), tr("&Данный конверт"), icons::envelope,
+        &MainWindow::printEnvelope)
         ->setShortcut(QKeySequence::Print);
     add(print, QStringLiteral("printGroupMailingAction"), tr("&Групповая рассылка"), icons::group,
         &MainWindow::printGroupMailing);
@@ -162,7 +163,8 @@ void MainWindow::buildMenu()
         &MainWindow::openGroupMailing);
     add(extra, QStringLiteral("addressBookAction"), tr("&Адресная книга"), icons::book, &MainWindow::openAddressBook);
     add(extra, QStringLiteral("senderAction"), tr("&Инф. о пользователе"), icons::user, &MainWindow::editSender);
-    add(extra, QStringLiteral("postalCodeAction"), tr("&Почтовый индекс"), icons::postcode, &MainWindow::findPostalCode);
+    add(extra, QStringLiteral("postalCodeAction"), tr("&Почтовый индекс"), icons::postcode,
+        &MainWindow::findPostalCode);
     extra->addSeparator();
     buildLanguageMenu(extra);
 

@@ -3,19 +3,14 @@
 
 #include "logic/files/SettingsFiles.h"
 #include "support/TestSupport.h"
-#include "support/RecordingPrinting.h"
-#include "ui/addresses/AddresseeDialog.h"
 #include "ui/envelope/FontSetupDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QToolTip>
 
 using namespace testing;
 
@@ -38,36 +33,6 @@ class TestFontSetup : public QObject
 {
     Q_OBJECT
 private slots:
-    // The list keeps its designed width; a face it cuts shows whole where the pointer rests, and the
-    // boxes of the address book's dialogs do the same with their text.
-    void cutNamesShownWhole()
-    {
-        TestProgram program;
-        auto *printing = static_cast<RecordingPrinting *>(&program.printing());
-        printing->faces = {QStringLiteral("Arial"), QStringLiteral("DejaVu Sans Condensed Bold Oblique")};
-        program.start();
-        FontSetupDialog form(program.ctx());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto *list = child<QListWidget>(&form, "senderFontList");
-        QCOMPARE(list->width(), 121);
-        auto tipOver = [list](int row) {
-            const QPoint at = list->visualItemRect(list->item(row)).center();
-            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
-            QCoreApplication::sendEvent(list->viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        QCOMPARE(tipOver(0), QString());
-        QCOMPARE(tipOver(1), QStringLiteral("DejaVu Sans Condensed Bold Oblique"));
-
-        EditAddresseeDialog edit(nullptr, QStringLiteral("Иванов"), {});
-        auto *name = child<QLineEdit>(&edit, "nameBox");
-        name->setText(QStringLiteral("Товариство з обмеженою відповідальністю «Ромашка»"));
-        QCOMPARE(name->toolTip(), name->text());
-        name->setText(QStringLiteral("Іванов"));
-        QVERIFY(name->toolTip().isEmpty());
-    }
-
     void opensWithTheStoredChoice()
     {
         TestProgram program;

@@ -1,6 +1,5 @@
-// Every window in Russian, Ukrainian and English: no caption is cut by its control, no control
-// sticks out of its window, no Russian word is left in the other two languages, and every menu
-// command has a letter of its own for Alt. Texts grow in translation; the windows make room.
+// Every window in Russian, Ukrainian, English and dark: no caption cut, no control outside its window,
+// no Russian left, a letter of its own for Alt in every menu, every text and box frame readable.
 
 #include "logic/services/Language.h"
 #include "support/MailingTestText.h"
@@ -9,6 +8,7 @@
 #include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
+#include "ui/common/Theme.h"
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
@@ -16,23 +16,21 @@
 #include "ui/mailing/LineOrderDialog.h"
 #include "ui/mailing/RowLimitWarning.h"
 #include "ui/main/AboutDialog.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTranslator>
+#include <QtWidgets>
 #include <memory>
 
 using namespace testing;
@@ -87,69 +85,77 @@ QStringList clippedCaptions(QWidget *window)
     return problems;
 }
 
-// The captions, titles, hints and choices of a window that are written in Russian although the
-// language shown is another: any Cyrillic letter in English, the letters that Ukrainian lacks in
-// Ukrainian. What the user typed or chose (lists, boxes) is theirs and is not read.
+// Russian in English (Cyrillic) and in Ukrainian (ЁЪЫЭ), outside the user's data and the language names.
 QStringList russianLeft(QWidget *window, const QString &code)
 {
-    if (code == language::Source)
-        return {};
-    const auto russian = [&](const QString &text) {
-        for (const QChar c : text) {
-            const bool cyrillic = c.script() == QChar::Script_Cyrillic;
-            if (cyrillic && (code == QLatin1String("en") || QStringLiteral("ЁёЪъЫыЭэ").contains(c)))
-                return true;
-        }
-        return false;
-    };
-    QStringList texts{window->windowTitle()};
+    QStringList texts{window->windowTitle()}, found;
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        texts.append(w->toolTip());
-        texts.append(w->accessibleName());
-        if (auto *label = qobject_cast<QLabel *>(w))
-            texts.append(label->text());
-        else if (auto *button = qobject_cast<QAbstractButton *>(w))
-            texts.append(button->text());
-        else if (auto *group = qobject_cast<QGroupBox *>(w))
-            texts.append(group->title());
-        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName() != QLatin1String("sizeBox")) {
-            // (The envelope sizes are the captions of "envs.txt", the user's file.)
-            texts.append(combo->currentText());
+        texts << w->toolTip() << w->property("text").toString() << w->property("title").toString();
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && w->objectName() != QLatin1String("sizeBox"))
             for (int i = 0; i < combo->count(); ++i)
-                texts.append(combo->itemText(i));
-        }
+                texts << combo->itemText(i);
     }
-    for (const QAction *action : window->findChildren<QAction *>())
-        if (!action->objectName().startsWith(QLatin1String("language_"))) // each language in its own name
-            texts += {action->text(), action->toolTip()};
-    QStringList found;
+    for (const QAction *a : window->findChildren<QAction *>())
+        texts << (a->objectName().startsWith(QLatin1String("language_")) ? QString() : a->text() + a->toolTip());
     for (const QString &text : std::as_const(texts))
-        if (russian(text))
-            found.append(window->objectName() + QStringLiteral(": «") + text + QStringLiteral("»"));
+        if (std::any_of(text.cbegin(), text.cend(), [&](QChar c) {
+                return code == QLatin1String("en")
+                           ? c.script() == QChar::Script_Cyrillic
+                           : code == QLatin1String("uk") && QStringLiteral("ЁёЪъЫыЭэ").contains(c);
+            }))
+            found << QStringLiteral("Russian: «%1»").arg(text);
     return found;
 }
 
-// The menu commands without a letter for Alt, or with one that another command of its menu has.
-QStringList mnemonicProblems(QWidget *window)
+// The menu commands without a letter for Alt, or with the letter of another command of the menu.
+QStringList menusWithoutLetters(QWidget *window)
 {
     QStringList problems;
-    QList<QWidget *> menus;
-    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
-        menus.append(bar);
-    for (QMenu *menu : window->findChildren<QMenu *>())
-        menus.append(menu);
-    for (QWidget *menu : std::as_const(menus)) {
-        QSet<QChar> letters;
-        for (const QAction *a : menu->actions()) {
-            if (a->isSeparator() || !a->isVisible())
-                continue;
-            const QString text = QString(a->text()).replace(QStringLiteral("&&"), QString());
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            const QChar letter = amp >= 0 && amp + 1 < text.size() ? text.at(amp + 1).toLower() : QChar();
-            if (letter.isNull() || letters.contains(letter))
-                problems.append(QStringLiteral("menu letter: «%1»").arg(a->text()));
-            letters.insert(letter);
+    for (QWidget *menu : window->findChildren<QWidget *>()) {
+        QSet<QChar> letters{QChar()};
+        for (const QAction *a :
+             qobject_cast<QMenu *>(menu) || qobject_cast<QMenuBar *>(menu) ? menu->actions() : QList<QAction *>{}) {
+            const QString text = QString(a->text()).remove(QStringLiteral("&&")) + QLatin1Char(' ');
+            const QChar letter =
+                text.contains(QLatin1Char('&')) ? text.at(text.indexOf(QLatin1Char('&')) + 1).toLower() : QChar();
+            if (!a->isSeparator() && letters.contains(letter))
+                problems << QStringLiteral("menu letter: «%1»").arg(a->text());
+            letters << (a->isSeparator() ? QChar() : letter);
         }
+    }
+    return problems;
+}
+
+// Labels under contrast 4.5 (large text: 3) with their area's commonest colour; boxes under 3.
+QStringList unreadable(QWidget *window)
+{
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QStringList problems;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QRect area = QRect(w->mapTo(window, QPoint()), w->size()) & shown.rect();
+        const bool box = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w);
+        if (w->window() != window || !w->isVisibleTo(window) || !(qobject_cast<QLabel *>(w) || box) || area.isEmpty())
+            continue;
+        QHash<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[shown.pixel(x, y)];
+        const QColor behind = std::max_element(counts.cbegin(), counts.cend()).key();
+        if (w->isEnabled() &&
+            theme::contrastRatio(w->palette().color(w->foregroundRole()), behind) <
+                (QFontInfo(w->font()).pixelSize() >= 24 ? theme::IndicatorContrast : theme::TextContrast))
+            problems << QStringLiteral("text of %1").arg(w->objectName());
+        QStyleOptionButton option;
+        option.initFrom(w);
+        const QRect indicator = w->style()->subElementRect(
+            qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option, w);
+        double strongest = box ? 1 : theme::IndicatorContrast;
+        for (int y = indicator.top(); box && y <= indicator.bottom(); ++y)
+            for (int x = indicator.left(); x <= indicator.right(); ++x)
+                strongest =
+                    std::max(strongest, theme::contrastRatio(shown.pixel(area.topLeft() + QPoint(x, y)), behind));
+        if (strongest < theme::IndicatorContrast)
+            problems << QStringLiteral("box of %1").arg(w->objectName());
     }
     return problems;
 }
@@ -173,20 +179,54 @@ private slots:
     void windows_data()
     {
         QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("dark");
         for (const QString &code : language::supported())
-            QTest::newRow(qPrintable(code)) << code;
+            QTest::newRow(qPrintable(code)) << code << false;
+        QTest::newRow("ru, dark") << language::Source << true;
     }
     void windows()
     {
         QFETCH(QString, code);
+        QFETCH(bool, dark);
         QVERIFY(language::install(*qApp, code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR)));
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(60, 60, 64), QColor(45, 45, 48))); // light texts
         TestProgram program;
-        const EveryWindow every = showEveryWindow(program);
+        program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
+        MainWindow *main = program.start();
+        program.state().setMailingList({QStringLiteral("Иванов")});
+
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(new SizeDialog(program.ctx(), nullptr));
+        windows.emplace_back(new FontSetupDialog(program.ctx()));
+        // The address book's own dialogs take its font, as it opens them.
+        auto *book = new AddressBookDialog(program.ctx());
+        windows.emplace_back(book);
+        const QList<QWidget *> bookDialogs = {
+            new AddAddresseeDialog(book), new EditAddresseeDialog(book, QStringLiteral("Иванов"), {}),
+            new DeleteAddresseeDialog(book, {QStringLiteral("Иванов")})}; // owned by the address book
+        windows.emplace_back(new PostalCodeDialog(program.ctx()));
+        windows.emplace_back(new SenderDialog(program.ctx()));
+        auto *lineOrder = new LineOrderDialog(program.ctx());
+        lineOrder->pasteText(t("Иванов\tКиев\r\nПетренко\tХарьков\r\n"));
+        windows.emplace_back(lineOrder);
+        windows.emplace_back(new RowLimitWarning(program.ctx()));
+        windows.emplace_back(new FeedMethodDialog(program.ctx()));
+        windows.emplace_back(new PrintSetupDialog(program.ctx(), nullptr));
+        windows.emplace_back(new AboutDialog(nullptr));
+        windows.emplace_back(new DocumentBrowser(program.ctx()));
+        windows.emplace_back(new PreviewWindow(program.ctx(), nullptr));
+        windows.emplace_back(new HelpWindow(HelpWindow::firstPage(program.ctx().dataDir, code)));
+
+        main->printGroupMailing();
         QStringList problems;
-        for (QWidget *w : every.shown) {
-            for (const QString &p : clippedCaptions(w) + mnemonicProblems(w))
+        QList<QWidget *> shown = bookDialogs + QList<QWidget *>{main, main->groupMailingWindow()};
+        for (const auto &w : windows)
+            shown.append(w.get());
+        for (QWidget *w : shown) {
+            w->show();
+            for (const QString &p : clippedCaptions(w) + russianLeft(w, code) + menusWithoutLetters(w) + unreadable(w))
                 problems.append(w->objectName() + QStringLiteral(": ") + p);
-            problems += russianLeft(w, code);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
