@@ -146,7 +146,6 @@ private slots:
         QTest::newRow("maroon on dark") << QColor(128, 0, 0) << QColor(60, 60, 64);
         QTest::newRow("grey on light") << QColor(200, 200, 200) << QColor(239, 239, 239);
         QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white);
-        QTest::newRow("dark red on dark grey") << QColor(0xa0, 0, 0) << QColor(45, 45, 48);
     }
     void readableColours()
     {

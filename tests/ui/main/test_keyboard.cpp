@@ -266,8 +266,7 @@ private slots:
         QCOMPARE(missedByTab(w), QStringList());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(w && w->isVisible(), w == main);
-        for (QTranslator *t : qApp->findChildren<QTranslator *>())
-            delete t;
+        qDeleteAll(qApp->findChildren<QTranslator *>());
     }
 
     void menuShortcuts()

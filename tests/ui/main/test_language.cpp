@@ -245,8 +245,8 @@ private slots:
             QProcess veltora;
             veltora.setProcessEnvironment(QProcessEnvironment());
             veltora.start(QStringLiteral(VELTORA_EXE), {QStringLiteral("--lang=uk"), QString::fromLatin1(argument)});
-            QVERIFY(veltora.waitForFinished(60000) && veltora.exitCode() == 0);
-            QVERIFY(QString::fromUtf8(veltora.readAllStandardOutput()).contains(QString::fromUtf8(printed)));
+            QVERIFY(veltora.waitForFinished(60000) && veltora.exitCode() == 0 &&
+                    QString::fromUtf8(veltora.readAllStandardOutput()).contains(QString::fromUtf8(printed)));
         }
     }
 };
