@@ -65,7 +65,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Информация о пользователе</source>
-        <translation>User information</translation>
+        <translation>Sender&apos;s address</translation>
     </message>
     <message>
         <source>Адресат не выбран!</source>
@@ -302,11 +302,11 @@ directory of postal codes (2025)</translation>
     <name>EnvelopeSizes</name>
     <message>
         <source>%1 X %2мм</source>
-        <translation>%1 X %2mm</translation>
+        <translation>%1 × %2 mm</translation>
     </message>
     <message>
         <source>%1 X %2 мм</source>
-        <translation>%1 X %2 mm</translation>
+        <translation>%1 × %2 mm</translation>
     </message>
 </context>
 <context>
@@ -344,11 +344,11 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Шрифт адреса отправителя</source>
-        <translation>Sender address font</translation>
+        <translation>Sender&apos;s address font</translation>
     </message>
     <message>
         <source>Шрифт адреса получателя</source>
-        <translation>Recipient address font</translation>
+        <translation>Recipient&apos;s address font</translation>
     </message>
     <message>
         <source>OK</source>
@@ -463,7 +463,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Выберите нужный файл в окне броузера</source>
@@ -512,6 +512,17 @@ directory of postal codes (2025)</translation>
     <message>
         <source>В книге несколько листов. Какой открыть?</source>
         <translation>The workbook has several sheets. Which one?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -565,7 +576,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Установка порядка строк</source>
-        <translation>Order of the lines</translation>
+        <translation>Order of the address lines</translation>
     </message>
     <message>
         <source>Исходный порядок строк:</source>
@@ -577,7 +588,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Количество строк: </source>
-        <translation>Number of rows: </translation>
+        <translation>Number of columns: </translation>
     </message>
     <message>
         <source>Щелчок или пробел: поставить сюда слово, выбранное в списке; Delete: очистить поле</source>
@@ -597,7 +608,7 @@ directory of postal codes (2025)</translation>
     </message>
     <message>
         <source>Кол-во строк:  %1</source>
-        <translation>Rows:  %1</translation>
+        <translation>Columns:  %1</translation>
     </message>
     <message>
         <source>Не хватает данных!</source>
@@ -606,6 +617,10 @@ directory of postal codes (2025)</translation>
     <message>
         <source>Создать список рассылки?</source>
         <translation>Create the mailing list?</translation>
+    </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
     </message>
     <message>
         <source>Первая строка — заголовки столбцов</source>
@@ -650,14 +665,6 @@ The envelopes of these rows will carry one address — that of the last row with
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>Данный конверт</source>
-        <translation>This envelope</translation>
-    </message>
-    <message>
-        <source>Групповая рассылка</source>
-        <translation>Group mailing</translation>
-    </message>
-    <message>
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
@@ -674,44 +681,20 @@ The envelopes of these rows will carry one address — that of the last row with
         <translation>Paste</translation>
     </message>
     <message>
-        <source>Выделить всё</source>
-        <translation>Select all</translation>
-    </message>
-    <message>
         <source>&amp;Дополнительно</source>
-        <translation>E&amp;xtras</translation>
+        <translation>&amp;Tools</translation>
     </message>
     <message>
         <source>Размер конверта</source>
         <translation>Envelope size</translation>
     </message>
     <message>
-        <source>Шрифт</source>
-        <translation>Font</translation>
-    </message>
-    <message>
         <source>Адресная книга</source>
         <translation>Address book</translation>
     </message>
     <message>
-        <source>Инф. о пользователе</source>
-        <translation>User information</translation>
-    </message>
-    <message>
-        <source>Почтовый индекс</source>
-        <translation>Postal code</translation>
-    </message>
-    <message>
         <source>&amp;Справка</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Вызов справки </source>
-        <translation>Help contents </translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>&amp;Язык</source>
@@ -739,7 +722,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Информация о пользователе</source>
-        <translation>User information</translation>
+        <translation>Sender&apos;s address</translation>
     </message>
     <message>
         <source>Справка</source>
@@ -747,19 +730,11 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Адрес отправителя</source>
-        <translation>Sender address</translation>
-    </message>
-    <message>
-        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
-        <translation>The sender address, line by line, as it will be printed on the envelope. Ctrl+Tab moves to the next field.</translation>
+        <translation>Sender&apos;s address</translation>
     </message>
     <message>
         <source>Адрес получателя</source>
-        <translation>Recipient address</translation>
-    </message>
-    <message>
-        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
-        <translation>The recipient address, line by line, as it will be printed on the envelope. Ctrl+Tab moves to the next field.</translation>
+        <translation>Recipient&apos;s address</translation>
     </message>
     <message>
         <source>Марка</source>
@@ -767,11 +742,11 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Вы действительно хотите выйти?</source>
-        <translation>Do you really want to exit?</translation>
+        <translation>Do you really want to quit Veltora?</translation>
     </message>
     <message>
         <source>Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe).</source>
-        <translation>Cannot start a letter: the WordPad text editor (write.exe) does not start.</translation>
+        <translation>Cannot start a letter: WordPad (write.exe) does not start.</translation>
     </message>
     <message>
         <source>Не удалось начать письмо: в системе не найден текстовый процессор. Установите текстовый процессор (например, LibreOffice Writer, пакет libreoffice-writer) и повторите попытку.</source>
@@ -786,8 +761,68 @@ The envelopes of these rows will carry one address — that of the last row with
         <translation>Cannot open the help: the file %1 was not found.</translation>
     </message>
     <message>
-        <source>Не удалось открыть справку: в системе не найден браузер. Установите веб-браузер (например, firefox-esr) и повторите попытку.</source>
-        <translation>Cannot open the help: no web browser was found on the system. Install one (for example firefox-esr) and try again.</translation>
+        <source>&amp;Написать письмо</source>
+        <translation>&amp;Write a letter</translation>
+    </message>
+    <message>
+        <source>&amp;Данный конверт</source>
+        <translation>&amp;This envelope</translation>
+    </message>
+    <message>
+        <source>&amp;Групповая рассылка</source>
+        <translation>&amp;Group mailing</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>В&amp;ставить</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Выделить всё</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>&amp;Размер конверта</source>
+        <translation>Envelope &amp;size</translation>
+    </message>
+    <message>
+        <source>&amp;Шрифт</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <source>&amp;Адресная книга</source>
+        <translation>&amp;Address book</translation>
+    </message>
+    <message>
+        <source>&amp;Инф. о пользователе</source>
+        <translation>Sen&amp;der&apos;s address</translation>
+    </message>
+    <message>
+        <source>&amp;Почтовый индекс</source>
+        <translation>Postal &amp;code</translation>
+    </message>
+    <message>
+        <source>&amp;Вызов справки </source>
+        <translation>&amp;Help contents</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About Veltora</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте.</source>
+        <translation>The sender&apos;s address, line by line, as it will be printed on the envelope.</translation>
+    </message>
+    <message>
+        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте.</source>
+        <translation>The recipient&apos;s address, line by line, as it will be printed on the envelope.</translation>
     </message>
 </context>
 <context>
@@ -814,11 +849,11 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>%1 — %2, а населённый пункт не указан</source>
-        <translation>%1 is %2, but no locality is given</translation>
+        <translation>%1 is the code of %2, but no town or village is given</translation>
     </message>
     <message>
         <source>%1 — %2, а не %3</source>
-        <translation>%1 is %2, not %3</translation>
+        <translation>%1 is the code of %2, not %3</translation>
     </message>
     <message>
         <source>«%1» — такой области нет</source>
@@ -841,7 +876,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Нажмите ENTER для поиска</source>
-        <translation>Press ENTER to search</translation>
+        <translation>Press Enter to search</translation>
     </message>
     <message>
         <source>Искать</source>
@@ -865,7 +900,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>не хватает нужных параметров для поиска!</source>
-        <translation>not enough to search with: choose a region and type a town!</translation>
+        <translation>Type a town or village to search for.</translation>
     </message>
     <message>
         <source>Без выбранной области поиск идёт по всем областям</source>
@@ -873,7 +908,7 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Вставлять и населённый пункт с областью</source>
-        <translation>Insert the locality and region too</translation>
+        <translation>Insert the town and the region too</translation>
     </message>
     <message>
         <source>Вставить</source>
@@ -920,19 +955,19 @@ The envelopes of these rows will carry one address — that of the last row with
     </message>
     <message>
         <source>Перемещение адреса отправителя вверх/вниз</source>
-        <translation>Move the sender address up/down</translation>
+        <translation>Move the sender&apos;s address up or down</translation>
     </message>
     <message>
         <source>Перемещение адреса отправителя влево/вправо</source>
-        <translation>Move the sender address left/right</translation>
+        <translation>Move the sender&apos;s address left or right</translation>
     </message>
     <message>
         <source>Перемещение адреса получателя вверх/вниз</source>
-        <translation>Move the recipient address up/down</translation>
+        <translation>Move the recipient&apos;s address up or down</translation>
     </message>
     <message>
         <source>Перемещение адреса получателя влево/вправо</source>
-        <translation>Move the recipient address left/right</translation>
+        <translation>Move the recipient&apos;s address left or right</translation>
     </message>
     <message>
         <source>из </source>
@@ -1014,7 +1049,7 @@ Jobs sent: %2 of %3. Envelopes %4 were not printed: &quot;Numbers&quot; with thi
     </message>
     <message>
         <source>Свободен</source>
-        <translation>Idle</translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>Конверты</source>
@@ -1078,6 +1113,14 @@ Print anyway?</translation>
         <source>конвертов в задании</source>
         <translation>envelopes</translation>
     </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Veltora</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>PDF file</translation>
+    </message>
 </context>
 <context>
     <name>PrintingService</name>
@@ -1117,19 +1160,19 @@ Print anyway?</translation>
     </message>
     <message>
         <source>Внимание!</source>
-        <translation>Attention!</translation>
+        <translation>Please note</translation>
     </message>
     <message>
         <source>Во избежание ошибок и исключительных ситуаций </source>
-        <translation>To avoid errors and exceptional situations </translation>
+        <translation>To avoid errors when rows from another</translation>
     </message>
     <message>
         <source>при слиянии с внешним источником выделяйте не более</source>
-        <translation>when merging an outside source, select no more than</translation>
+        <translation>document are pasted, copy no more than</translation>
     </message>
     <message>
         <source>780 строк!</source>
-        <translation>780 rows!</translation>
+        <translation>780 rows at a time.</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -1144,11 +1187,11 @@ Print anyway?</translation>
     <name>SenderDialog</name>
     <message>
         <source>Информация о пользователе</source>
-        <translation>User information</translation>
+        <translation>Sender&apos;s address</translation>
     </message>
     <message>
         <source>Адрес отправителя</source>
-        <translation>Sender address</translation>
+        <translation>Sender&apos;s address</translation>
     </message>
     <message>
         <source>Сохранить</source>
@@ -1300,6 +1343,10 @@ Print anyway?</translation>
         <translation>no sheet number %1</translation>
     </message>
     <message>
+        <source>лист «%1»: больше %2 ячеек</source>
+        <translation>sheet &quot;%1&quot;: more than %2 cells</translation>
+    </message>
+    <message>
         <source>лист «%1» не найден</source>
         <translation>the sheet &quot;%1&quot; was not found</translation>
     </message>
@@ -1323,9 +1370,20 @@ Print anyway?</translation>
         <source>лист «%1»: %2</source>
         <translation>sheet &quot;%1&quot;: %2</translation>
     </message>
+</context>
+<context>
+    <name>main</name>
     <message>
-        <source>лист «%1»: больше %2 ячеек</source>
-        <translation>sheet &quot;%1&quot;: more than %2 cells</translation>
+        <source>Велтора: адресует и печатает почтовые конверты, по одному или групповой рассылкой.</source>
+        <translation>Veltora: addresses and prints postal envelopes, one at a time or as a group mailing.</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса: ru (русский), uk (украинский) или en (английский).</source>
+        <translation>The language of the interface: ru (Russian), uk (Ukrainian) or en (English).</translation>
+    </message>
+    <message>
+        <source>язык</source>
+        <translation>language</translation>
     </message>
 </context>
 <context>
@@ -1340,7 +1398,7 @@ Print anyway?</translation>
     </message>
     <message>
         <source>Ошибка!!!</source>
-        <translation>Error!!!</translation>
+        <translation>Error!</translation>
     </message>
 </context>
 <context>
@@ -1721,16 +1779,6 @@ chosen in the window, else the system&apos;s, else English)</translation>
         <translation>--select &apos;%1&apos;: the selection is empty: no envelope is chosen</translation>
     </message>
     <message>
-        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
-                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
-Печатает групповую рассылку Велторы без окон, по конверту на страницу.
-</source>
-        <translation>Usage: veltora-batch (--book | --names FILE | --table FILE --columns MAP | --vcard FILE)
-                     [OPTIONS] (-o FILE.pdf | --printer NAME)
-Prints a Veltora group mailing without windows, one envelope per page.
-</translation>
-    </message>
-    <message>
         <source>Получатели (ровно один источник):</source>
         <translation>Recipients (exactly one source):</translation>
     </message>
@@ -1796,6 +1844,16 @@ More: man veltora-batch
     <message>
         <source>--sheet — только с --table</source>
         <translation>--sheet goes with --table</translation>
+    </message>
+    <message>
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
+Печатает групповую рассылку Велторы без окон, по конверту на страницу.
+</source>
+        <translation>Usage: veltora-batch (--book | --names FILE | --table FILE --columns MAP | --vcard FILE)
+                     [OPTIONS] (-o FILE.pdf | --printer NAME)
+Prints a Veltora group mailing without windows, one envelope per page.
+</translation>
     </message>
 </context>
 </TS>

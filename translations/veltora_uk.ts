@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Удаление адресата</source>
-        <translation>Видалення адресата</translation>
+        <translation>Видалити адресатів</translation>
     </message>
     <message>
         <source>Информация о пользователе</source>
-        <translation>Інформація про користувача</translation>
+        <translation>Адреса відправника</translation>
     </message>
     <message>
         <source>Адресат не выбран!</source>
@@ -257,7 +257,7 @@
     <name>DocumentBrowser</name>
     <message>
         <source>Открытие документа</source>
-        <translation>Відкриття документа</translation>
+        <translation>Відкрити документ</translation>
     </message>
     <message>
         <source>Содержимое папки</source>
@@ -302,11 +302,11 @@
     <name>EnvelopeSizes</name>
     <message>
         <source>%1 X %2мм</source>
-        <translation>%1 X %2мм</translation>
+        <translation>%1 × %2 мм</translation>
     </message>
     <message>
         <source>%1 X %2 мм</source>
-        <translation>%1 X %2 мм</translation>
+        <translation>%1 × %2 мм</translation>
     </message>
 </context>
 <context>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Список шрифтов:</source>
-        <translation>Список шрифтів:</translation>
+        <translation>Шрифти:</translation>
     </message>
     <message>
         <source>Полужирный</source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Адреса из адр. книги</source>
-        <translation>Адреси з адр. книги</translation>
+        <translation>Адреси з адресної книги</translation>
     </message>
     <message>
         <source>Адреса рассылки</source>
@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>Скопируйте нужный массив из</source>
-        <translation>Скопіюйте потрібний масив із</translation>
+        <translation>Скопіюйте потрібні рядки з</translation>
     </message>
     <message>
         <source>документа, содержащего адреса </source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Выход</source>
-        <translation>Вихід</translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Выберите нужный файл в окне броузера</source>
@@ -515,6 +515,17 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Справка</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>После --lang нужен код языка: %1.</source>
@@ -533,7 +544,7 @@
     </message>
     <message>
         <source>Имя</source>
-        <translation>Ім&apos;я</translation>
+        <translation>Ім’я</translation>
     </message>
     <message>
         <source>Отчество</source>
@@ -549,15 +560,15 @@
     </message>
     <message>
         <source>Район (если нужно)</source>
-        <translation>Район (якщо треба)</translation>
+        <translation>Район (за потреби)</translation>
     </message>
     <message>
         <source>Область (если нужно)</source>
-        <translation>Область (якщо треба)</translation>
+        <translation>Область (за потреби)</translation>
     </message>
     <message>
         <source>Страна (если нужно)</source>
-        <translation>Країна (якщо треба)</translation>
+        <translation>Країна (за потреби)</translation>
     </message>
     <message>
         <source>Почтовый индекс</source>
@@ -565,19 +576,19 @@
     </message>
     <message>
         <source>Установка порядка строк</source>
-        <translation>Встановлення порядку рядків</translation>
+        <translation>Порядок рядків адреси</translation>
     </message>
     <message>
         <source>Исходный порядок строк:</source>
-        <translation>Початковий порядок рядків:</translation>
+        <translation>Стовпці вставлених рядків:</translation>
     </message>
     <message>
         <source>Выберите слово из списка и щелкните мышкой по полю, где оно должно стоять</source>
-        <translation>Виберіть слово зі списку і клацніть мишею по полю, де воно має стояти</translation>
+        <translation>Виберіть слово зі списку й клацніть поле, де воно має стояти</translation>
     </message>
     <message>
         <source>Количество строк: </source>
-        <translation>Кількість рядків: </translation>
+        <translation>Кількість стовпців: </translation>
     </message>
     <message>
         <source>Щелчок или пробел: поставить сюда слово, выбранное в списке; Delete: очистить поле</source>
@@ -597,7 +608,7 @@
     </message>
     <message>
         <source>Кол-во строк:  %1</source>
-        <translation>Кільк. рядків:  %1</translation>
+        <translation>Стовпців:  %1</translation>
     </message>
     <message>
         <source>Не хватает данных!</source>
@@ -606,6 +617,10 @@
     <message>
         <source>Создать список рассылки?</source>
         <translation>Створити список розсилки?</translation>
+    </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
     </message>
     <message>
         <source>Первая строка — заголовки столбцов</source>
@@ -650,14 +665,6 @@
         <translation>&amp;Друк</translation>
     </message>
     <message>
-        <source>Данный конверт</source>
-        <translation>Цей конверт</translation>
-    </message>
-    <message>
-        <source>Групповая рассылка</source>
-        <translation>Групова розсилка</translation>
-    </message>
-    <message>
         <source>Выход</source>
         <translation>Вихід</translation>
     </message>
@@ -674,10 +681,6 @@
         <translation>Вставити</translation>
     </message>
     <message>
-        <source>Выделить всё</source>
-        <translation>Виділити все</translation>
-    </message>
-    <message>
         <source>&amp;Дополнительно</source>
         <translation>Д&amp;одатково</translation>
     </message>
@@ -686,32 +689,12 @@
         <translation>Розмір конверта</translation>
     </message>
     <message>
-        <source>Шрифт</source>
-        <translation>Шрифт</translation>
-    </message>
-    <message>
         <source>Адресная книга</source>
         <translation>Адресна книга</translation>
     </message>
     <message>
-        <source>Инф. о пользователе</source>
-        <translation>Інф. про користувача</translation>
-    </message>
-    <message>
-        <source>Почтовый индекс</source>
-        <translation>Поштовий індекс</translation>
-    </message>
-    <message>
         <source>&amp;Справка</source>
         <translation>&amp;Довідка</translation>
-    </message>
-    <message>
-        <source>Вызов справки </source>
-        <translation>Виклик довідки </translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>Про програму</translation>
     </message>
     <message>
         <source>&amp;Язык</source>
@@ -731,7 +714,7 @@
     </message>
     <message>
         <source>Размеры конверта</source>
-        <translation>Розміри конверта</translation>
+        <translation>Розмір конверта</translation>
     </message>
     <message>
         <source>Настройка шрифтов</source>
@@ -739,7 +722,7 @@
     </message>
     <message>
         <source>Информация о пользователе</source>
-        <translation>Інформація про користувача</translation>
+        <translation>Адреса відправника</translation>
     </message>
     <message>
         <source>Справка</source>
@@ -750,16 +733,8 @@
         <translation>Адреса відправника</translation>
     </message>
     <message>
-        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
-        <translation>Адреса відправника, рядок за рядком, як її буде надруковано на конверті. Ctrl+Tab — наступне поле.</translation>
-    </message>
-    <message>
         <source>Адрес получателя</source>
         <translation>Адреса одержувача</translation>
-    </message>
-    <message>
-        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле.</source>
-        <translation>Адреса одержувача, рядок за рядком, як її буде надруковано на конверті. Ctrl+Tab — наступне поле.</translation>
     </message>
     <message>
         <source>Марка</source>
@@ -767,7 +742,7 @@
     </message>
     <message>
         <source>Вы действительно хотите выйти?</source>
-        <translation>Ви справді хочете вийти?</translation>
+        <translation>Ви справді хочете вийти з програми?</translation>
     </message>
     <message>
         <source>Не удалось начать письмо: не запускается текстовый редактор WordPad (write.exe).</source>
@@ -786,8 +761,68 @@
         <translation>Не вдалося відкрити довідку: не знайдено файл %1.</translation>
     </message>
     <message>
-        <source>Не удалось открыть справку: в системе не найден браузер. Установите веб-браузер (например, firefox-esr) и повторите попытку.</source>
-        <translation>Не вдалося відкрити довідку: у системі не знайдено браузера. Установіть веббраузер (наприклад, firefox-esr) і спробуйте ще раз.</translation>
+        <source>&amp;Написать письмо</source>
+        <translation>&amp;Написати лист</translation>
+    </message>
+    <message>
+        <source>&amp;Данный конверт</source>
+        <translation>&amp;Цей конверт</translation>
+    </message>
+    <message>
+        <source>&amp;Групповая рассылка</source>
+        <translation>&amp;Групова розсилка</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>&amp;Вихід</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>В&amp;ставить</source>
+        <translation>&amp;Вставити</translation>
+    </message>
+    <message>
+        <source>&amp;Выделить всё</source>
+        <translation>Виді&amp;лити все</translation>
+    </message>
+    <message>
+        <source>&amp;Размер конверта</source>
+        <translation>&amp;Розмір конверта</translation>
+    </message>
+    <message>
+        <source>&amp;Шрифт</source>
+        <translation>&amp;Шрифт</translation>
+    </message>
+    <message>
+        <source>&amp;Адресная книга</source>
+        <translation>&amp;Адресна книга</translation>
+    </message>
+    <message>
+        <source>&amp;Инф. о пользователе</source>
+        <translation>Адреса &amp;відправника</translation>
+    </message>
+    <message>
+        <source>&amp;Почтовый индекс</source>
+        <translation>&amp;Поштовий індекс</translation>
+    </message>
+    <message>
+        <source>&amp;Вызов справки </source>
+        <translation>&amp;Зміст довідки</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>Адрес отправителя, строка за строкой, как он будет напечатан на конверте.</source>
+        <translation>Адреса відправника, рядок за рядком, як її буде надруковано на конверті.</translation>
+    </message>
+    <message>
+        <source>Адрес получателя, строка за строкой, как он будет напечатан на конверте.</source>
+        <translation>Адреса одержувача, рядок за рядком, як її буде надруковано на конверті.</translation>
     </message>
 </context>
 <context>
@@ -841,7 +876,7 @@
     </message>
     <message>
         <source>Нажмите ENTER для поиска</source>
-        <translation>Натисніть ENTER для пошуку</translation>
+        <translation>Натисніть Enter, щоб шукати</translation>
     </message>
     <message>
         <source>Искать</source>
@@ -865,11 +900,11 @@
     </message>
     <message>
         <source>не хватает нужных параметров для поиска!</source>
-        <translation>бракує потрібних параметрів для пошуку!</translation>
+        <translation>Введіть населений пункт, який шукати.</translation>
     </message>
     <message>
         <source>Без выбранной области поиск идёт по всем областям</source>
-        <translation>Якщо область не вибрано, пошук іде всіма областями</translation>
+        <translation>Якщо область не вибрано, пошук іде в усіх областях</translation>
     </message>
     <message>
         <source>Вставлять и населённый пункт с областью</source>
@@ -998,7 +1033,7 @@
     </message>
     <message>
         <source>Имя: </source>
-        <translation>Ім&apos;я: </translation>
+        <translation>Назва: </translation>
     </message>
     <message>
         <source>Настройка</source>
@@ -1014,7 +1049,7 @@
     </message>
     <message>
         <source>Свободен</source>
-        <translation>Вільний</translation>
+        <translation>Готовий</translation>
     </message>
     <message>
         <source>Конверты</source>
@@ -1078,6 +1113,14 @@
         <source>конвертов в задании</source>
         <translation>конвертів у завданні</translation>
     </message>
+    <message>
+        <source>Велтора</source>
+        <translation>Велтора</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Файл PDF</translation>
+    </message>
 </context>
 <context>
     <name>PrintingService</name>
@@ -1117,19 +1160,19 @@
     </message>
     <message>
         <source>Внимание!</source>
-        <translation>Увага!</translation>
+        <translation>Зверніть увагу</translation>
     </message>
     <message>
         <source>Во избежание ошибок и исключительных ситуаций </source>
-        <translation>Щоб уникнути помилок і виняткових ситуацій, </translation>
+        <translation>Щоб уникнути помилок під час вставлення</translation>
     </message>
     <message>
         <source>при слиянии с внешним источником выделяйте не более</source>
-        <translation>при злитті з зовнішнім джерелом виділяйте не більше</translation>
+        <translation>рядків з іншого документа, копіюйте не більше</translation>
     </message>
     <message>
         <source>780 строк!</source>
-        <translation>780 рядків!</translation>
+        <translation>780 рядків за раз.</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -1144,7 +1187,7 @@
     <name>SenderDialog</name>
     <message>
         <source>Информация о пользователе</source>
-        <translation>Інформація про користувача</translation>
+        <translation>Адреса відправника</translation>
     </message>
     <message>
         <source>Адрес отправителя</source>
@@ -1179,7 +1222,7 @@
     </message>
     <message>
         <source>вид конверта %1</source>
-        <translation>вид конверта %1</translation>
+        <translation>форма конверта %1</translation>
     </message>
     <message>
         <source>1, 2 или 3</source>
@@ -1300,6 +1343,10 @@
         <translation>немає аркуша номер %1</translation>
     </message>
     <message>
+        <source>лист «%1»: больше %2 ячеек</source>
+        <translation>аркуш «%1»: більше %2 клітинок</translation>
+    </message>
+    <message>
         <source>лист «%1» не найден</source>
         <translation>аркуш «%1» не знайдено</translation>
     </message>
@@ -1323,9 +1370,20 @@
         <source>лист «%1»: %2</source>
         <translation>аркуш «%1»: %2</translation>
     </message>
+</context>
+<context>
+    <name>main</name>
     <message>
-        <source>лист «%1»: больше %2 ячеек</source>
-        <translation>аркуш «%1»: більше %2 клітинок</translation>
+        <source>Велтора: адресует и печатает почтовые конверты, по одному или групповой рассылкой.</source>
+        <translation>Велтора: адресує й друкує поштові конверти, поодинці або груповою розсилкою.</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса: ru (русский), uk (украинский) или en (английский).</source>
+        <translation>Мова інтерфейсу: ru (російська), uk (українська) або en (англійська).</translation>
+    </message>
+    <message>
+        <source>язык</source>
+        <translation>мова</translation>
     </message>
 </context>
 <context>
@@ -1340,7 +1398,7 @@
     </message>
     <message>
         <source>Ошибка!!!</source>
-        <translation>Помилка!!!</translation>
+        <translation>Помилка!</translation>
     </message>
 </context>
 <context>
@@ -1723,16 +1781,6 @@ printer: папір принтера як є (для -o — A4)</translation>
         <translation>--select «%1»: вибір порожній, не вибрано жодного конверта</translation>
     </message>
     <message>
-        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
-                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
-Печатает групповую рассылку Велторы без окон, по конверту на страницу.
-</source>
-        <translation>Використання: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
-                             [ПАРАМЕТРИ] (-o ФАЙЛ.pdf | --printer НАЗВА)
-Друкує групову розсилку Велтори без вікон, по конверту на сторінку.
-</translation>
-    </message>
-    <message>
         <source>Получатели (ровно один источник):</source>
         <translation>Одержувачі (рівно одне джерело):</translation>
     </message>
@@ -1799,6 +1847,16 @@ printer: папір принтера як є (для -o — A4)</translation>
     <message>
         <source>--sheet — только с --table</source>
         <translation>--sheet — лише з --table</translation>
+    </message>
+    <message>
+        <source>Использование: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРЫ] (-o ФАЙЛ.pdf | --printer ИМЯ)
+Печатает групповую рассылку Велторы без окон, по конверту на страницу.
+</source>
+        <translation>Використання: veltora-batch (--book | --names ФАЙЛ | --table ФАЙЛ --columns КАРТА | --vcard ФАЙЛ)
+                             [ПАРАМЕТРИ] (-o ФАЙЛ.pdf | --printer НАЗВА)
+Друкує групову розсилку Велтори без вікон, по конверту на сторінку.
+</translation>
     </message>
 </context>
 </TS>

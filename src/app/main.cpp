@@ -9,6 +9,7 @@
 #include "ui/main/Program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -33,10 +34,46 @@ QIcon programIcon()
     return icon;
 }
 
+// Whether the command line asks for the help text or the version, which are printed without a window.
+bool asksForInformation(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+// Prints the help text or the version in the interface's language and returns the exit status.
+int printInformation(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("veltora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELTORA_VERSION));
+    const language::ArgumentChoice asked = language::fromArguments(QCoreApplication::arguments());
+    language::install(app, language::choose(asked.code, language::storedChoice(), QLocale::system().uiLanguages()),
+                      translationsDir());
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Велтора: адресует и печатает почтовые конверты, по одному или групповой рассылкой."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("lang"),
+                      QCoreApplication::translate("main", "Язык интерфейса: ru (русский), uk (украинский) или en "
+                                                          "(английский)."),
+                      QCoreApplication::translate("main", "язык")});
+    // Exits after printing; an unknown option is reported with the help's hint.
+    parser.process(app);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (asksForInformation(argc, argv))
+        return printInformation(argc, argv);
 #if defined(Q_OS_LINUX)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

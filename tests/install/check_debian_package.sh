@@ -31,7 +31,7 @@ grep -v '^\./usr/' "$scratch/contents.txt" | grep -v '^\./$' && fail "the packag
 for file in ./usr/bin/veltora ./usr/bin/veltora-batch ./usr/share/veltora/parfile ./usr/share/veltora/help/index.html \
     ./usr/share/applications/org.veltora.Veltora.desktop ./usr/share/metainfo/org.veltora.Veltora.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/veltora.svg ./usr/share/icons/hicolor/48x48/apps/veltora.png \
-    ./usr/share/man/man1/veltora.1.gz ./usr/share/man/man1/veltora-batch.1.gz ./usr/share/man/ru/man1/veltora.1.gz; do
+    ./usr/share/man/man1/veltora.1.gz ./usr/share/man/man1/veltora-batch.1.gz ./usr/share/man/ru/man1/veltora.1.gz ./usr/share/man/uk/man1/veltora.1.gz; do
     grep -qxF "$file" "$scratch/contents.txt" || fail "the package lacks $file"
 done
 

@@ -22,7 +22,7 @@ for lang in uk en; do
 done
 for file in applications/$app_id.desktop metainfo/$app_id.metainfo.xml icons/hicolor/scalable/apps/veltora.svg \
     man/man1/veltora.1.gz man/man1/veltora-batch.1.gz man/ru/man1/veltora.1.gz man/ru/man1/veltora-batch.1.gz \
-    man/uk/man1/veltora-batch.1.gz bash-completion/completions/veltora-batch; do
+    man/uk/man1/veltora.1.gz man/uk/man1/veltora-batch.1.gz bash-completion/completions/veltora-batch; do
     [ -s "$prefix/share/$file" ] || fail "share/$file is not installed"
 done
 # Each bitmap of the icon has the size its folder names (the width and height of the PNG header).

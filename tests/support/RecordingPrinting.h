@@ -3,6 +3,7 @@
 
 #include "logic/print/PrintingService.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -74,9 +75,12 @@ public:
     bool makesCopies() const override { return printerMakesCopies; }
     QString mediaDescription() const override
     {
+        const QString size = QCoreApplication::translate("PrintingService", "%1 × %2 мм");
         if (envelopePrinters.contains(currentPrinter()))
-            return QStringLiteral("конверт %1 × %2 мм").arg(envelopeWidth).arg(envelopeHeight);
-        return QStringLiteral("A4 210 × 297 мм (бумага принтера)");
+            return QCoreApplication::translate("PrintingService", "конверт %1")
+                .arg(size.arg(envelopeWidth).arg(envelopeHeight));
+        return QCoreApplication::translate("PrintingService", "%1 (бумага принтера)")
+            .arg(QStringLiteral("A4 ") + size.arg(210).arg(297));
     }
     void setCopies(int n) override
     {

@@ -15,6 +15,10 @@ struct Region
     QString fileName;
     // The region's line of the region list, as the region box shows it: "Львовская".
     QString listName;
+    // The same line in a Ukrainian interface ("Львівська") and in an English one, transliterated as
+    // the postal operator writes it ("Lvivska").
+    QString ukrainianListName;
+    QString englishListName;
     // The names people write for it: the Ukrainian one first, as envelopes and the postal operator
     // name it, then the Russian one, an older or newer name, the city that is a region of its own.
     QStringList names;
@@ -28,6 +32,10 @@ const QList<Region> &regions();
 
 // "oblrus.txt": the region names, line k naming the region of row k of the region file table.
 QString regionListFile();
+
+// The line of the region list for a row in an interface language ("ru", "uk", "en"): the list's
+// own line in Russian, the region's name in the other two. Empty for a row outside the table.
+QString regionListName(int row, const QString &language);
 
 // The region file table: row k is the file of line k of the region list. The rows past it have no file.
 const QStringList &regionFiles();

@@ -9,6 +9,7 @@
 #include "ui/common/AppContext.h"
 #include "ui/common/QtIcons.h"
 #include "ui/common/Theme.h"
+#include "ui/common/WholeText.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,6 +67,7 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     m_namesList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_namesList->setModel(m_model);
     m_namesList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    showCutEntriesWhole(m_namesList);
     namesLabel->setBuddy(m_namesList);
     connect(m_namesList, &QListView::clicked, this, &AddressBookDialog::showSelectedRecord);
     connect(m_namesList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -94,13 +96,11 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     add->setAutoDefault(false);
     QPushButton *change =
         makeCaptionButton(this, QStringLiteral("editButton"), tr("Изменить"), maroon, 0, QRect(216, 184, 73, 33));
-    change->setFocusPolicy(Qt::NoFocus);
     change->setAutoDefault(false);
     QPushButton *remove = makeCaptionButton(this, QStringLiteral("deleteButton"), QStringLiteral("-"), maroon, 53,
                                             QRect(216, 224, 73, 33));
     remove->setToolTip(tr("Удаление адресата"));
     remove->setAccessibleName(remove->toolTip());
-    remove->setFocusPolicy(Qt::NoFocus);
     remove->setAutoDefault(false);
 
     auto *user = new QPushButton(this);

@@ -2,6 +2,7 @@
 #include "ui/common/FormLook.h"
 
 #include "logic/addresses/AddressBook.h"
+#include "ui/common/WholeText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ AddresseeDialog::AddresseeDialog(QWidget *addressBook, const QString &caption, c
         box->setGeometry(32, top, 121, 21);
         box->setMaxLength(addressbook::BoxLength);
         label->setBuddy(box);
+        showCutTextWhole(box);
         m_boxes.append(box);
     }
 
@@ -147,6 +149,7 @@ DeleteAddresseeDialog::DeleteAddresseeDialog(QWidget *addressBook, const QString
     m_list->setObjectName(QStringLiteral("namesList"));
     m_list->setGeometry(24, 32, 193, 217);
     m_list->setUniformItemSizes(true);
+    showCutEntriesWhole(m_list);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);

@@ -3,10 +3,13 @@
 
 #include "logic/addresses/PostalCheck.h"
 #include "logic/addresses/PostalSearch.h"
+#include "logic/addresses/Regions.h"
 #include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
+#include "logic/services/Language.h"
 #include "logic/services/Messages.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/WholeText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +62,7 @@ PostalCodeDialog::PostalCodeDialog(AppContext &ctx, QWidget *parent)
     m_resultsList->setObjectName(QStringLiteral("resultsList"));
     m_resultsList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_resultsList->setUniformItemSizes(true);
+    showCutEntriesWhole(m_resultsList);
     m_resultsList->setMinimumSize(337, 89);
 
     m_withLocality = new QCheckBox(tr("Вставлять и населённый пункт с областью"), this);
@@ -139,6 +143,14 @@ void PostalCodeDialog::loadRegions()
 {
     // A missing region list is reported; the window still opens, with an empty region box.
     guarded(m_ctx.messages, [&] { m_regionBox->addItems(m_ctx.workDir.loadLines(postal::regionListFile())); });
+    // The list's lines are Russian; another interface names the regions in its own language.
+    if (!language::inSourceLanguage()) {
+        for (int row = 0; row < m_regionBox->count(); ++row) {
+            const QString name = postal::regionListName(row, language::current());
+            if (!name.isEmpty())
+                m_regionBox->setItemText(row, name);
+        }
+    }
     m_regionBox->setCurrentIndex(-1);
     m_regionBox->setEditText(tr("Выберите область"));
 }

@@ -4,7 +4,6 @@
 #include "logic/files/WorkDir.h"
 #include "logic/services/Guard.h"
 #include "ui/common/AppContext.h"
-#include "ui/common/Keyboard.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,7 +25,7 @@ SenderDialog::SenderDialog(AppContext &ctx, QWidget *parent)
     m_senderBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_senderBox->setAccessibleName(tr("Адрес отправителя"));
-    leaveWithControlTab(m_senderBox);
+    m_senderBox->setTabChangesFocus(true);
 
     auto button = [this](const char *name, const QString &caption, int top) {
         auto *b = new QPushButton(caption, this);

@@ -7,6 +7,7 @@
 #include "logic/print/PrintingService.h"
 #include "logic/services/Guard.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/WholeText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,6 +99,7 @@ void FontSetupDialog::buildHalf(Half &half, int dx, int checkX, const QString &h
     half.list->setAccessibleName(heading);
     half.listLabel->setBuddy(half.list);
     half.list->setGeometry(16 + dx, 72, 121, 145);
+    showCutEntriesWhole(half.list);
 
     half.bold = new QCheckBox(tr("Полужирный"), this);
     named(half.bold, names.bold);

@@ -8,6 +8,8 @@
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/FormLook.h"
+#include "ui/common/Theme.h"
+#include "ui/common/WholeText.h"
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/mailing/LineOrderDialog.h"
 #include "ui/mailing/RowLimitWarning.h"
@@ -22,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 
 namespace {
@@ -87,6 +90,8 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     m_mailingList->setObjectName(QStringLiteral("mailingList"));
     m_mailingList->setGeometry(416, 48, 121, 235);
     m_mailingList->setUniformItemSizes(true);
+    showCutEntriesWhole(m_namesList);
+    showCutEntriesWhole(m_mailingList);
     m_namesList->setAccessibleName(tr("Адреса из адр. книги"));
     m_mailingList->setAccessibleName(tr("Адреса рассылки"));
     // The mark of an entry with a wrong postal code keeps the rows as low as the text.
@@ -119,10 +124,25 @@ GroupMailingWindow::GroupMailingWindow(AppContext &ctx, QWidget *mainWindow, Fee
     QPushButton *print = button("printButton", tr("Печать"), QRect(624, 256, 75, 25));
     QPushButton *exit = button("exitButton", tr("Выход"), QRect(624, 288, 75, 25));
 
-    setTabOrder(m_clearButton, m_createButton);
-    setTabOrder(m_createButton, print);
-    setTabOrder(print, exit);
-    setTabOrder(m_createButton, m_openTableButton);
+    // Tab follows the eye: the source column, the address book's names, the mailing list, the
+    // recipient's details and the buttons beside them, top to bottom.
+    const QList<QWidget *> tabOrder = {m_addressBookButton,
+                                       m_otherSourceButton,
+                                       m_browseButton,
+                                       m_createButton,
+                                       m_openTableButton,
+                                       m_namesList,
+                                       m_addButton,
+                                       m_addAllButton,
+                                       m_mailingList,
+                                       m_clearButton,
+                                       m_detailsBox,
+                                       preview,
+                                       print,
+                                       exit};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    new QShortcut(QKeySequence::Cancel, this, this, &GroupMailingWindow::close);
 
     connect(m_addressBookButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseAddressBook);
     connect(m_otherSourceButton, &QRadioButton::toggled, this, &GroupMailingWindow::chooseOtherSource);
@@ -339,7 +359,7 @@ void GroupMailingWindow::markPostalProblems()
 {
     m_postalCheckLabel->clear();
     m_postalCheckLabel->setToolTip(QString());
-    m_postalCheckLabel->setStyleSheet(QString());
+    m_postalCheckLabel->setPalette(QPalette());
     const QStringList &list = m_ctx.state.mailingList();
     if (list.isEmpty())
         return;
@@ -365,7 +385,10 @@ void GroupMailingWindow::markPostalProblems()
         return;
     }
     m_postalCheckLabel->setText(tr("Ошибки в индексах: %1 из %2").arg(check.problems.size()).arg(list.size()));
-    m_postalCheckLabel->setStyleSheet(QStringLiteral("color: #a00000"));
+    // Red, as light or as dark as the window's colour needs to read it.
+    QPalette red = m_postalCheckLabel->palette();
+    red.setColor(QPalette::WindowText, theme::problemText(red.color(QPalette::Window)));
+    m_postalCheckLabel->setPalette(red);
     m_postalCheckLabel->setToolTip(tr("Наведите указатель на отмеченный адрес, чтобы увидеть ошибку"));
 }
 

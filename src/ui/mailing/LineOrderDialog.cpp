@@ -8,6 +8,7 @@
 #include "logic/state/SharedState.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/FormLook.h"
+#include "ui/common/WholeText.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -75,6 +76,7 @@ LineOrderDialog::LineOrderDialog(AppContext &ctx, QWidget *parent)
     m_columnList->setObjectName(QStringLiteral("columnList"));
     m_columnList->setGeometry(56, 64, 137, 209);
     m_columnList->setUniformItemSizes(true);
+    showCutEntriesWhole(m_columnList);
 
     const int firstLeft = m_columnList->x() + m_columnList->width() + 80;
     const int firstTop = m_columnList->y() - CaptionHeight;
@@ -210,9 +212,9 @@ void LineOrderDialog::createRecords()
         // Rows of one key all print the last one's address: said before the list is made, and the
         // dialog stays open for another key column when the user says no.
         const QList<SharedKey> shared = sharedKeys(records);
-        if (!shared.isEmpty() && !m_ctx.messages.askYesNo(sharedKeysWarning(shared) + QStringLiteral("\n\n") +
-                                                              tr("Создать список рассылки?"),
-                                                          QStringLiteral("Велтора")))
+        if (!shared.isEmpty() &&
+            !m_ctx.messages.askYesNo(
+                sharedKeysWarning(shared) + QStringLiteral("\n\n") + tr("Создать список рассылки?"), tr("Велтора")))
             return;
         writeMailingRecords(m_ctx.workDir, records);
         MailingData &mailing = m_ctx.state.mailing();

@@ -13,13 +13,13 @@
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
 #include "ui/common/AppContext.h"
-#include "ui/common/Keyboard.h"
 #include "ui/common/QtIcons.h"
 #include "ui/common/Theme.h"
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/main/AboutDialog.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PrintActions.h"
 
@@ -34,9 +34,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -132,41 +135,43 @@ void MainWindow::buildMenu()
         return a;
     };
     QMenu *file = bar->addMenu(tr("&Файл"));
-    add(file, QStringLiteral("writeLetterAction"), tr("Написать письмо"), icons::letter, &MainWindow::writeLetter);
+    add(file, QStringLiteral("writeLetterAction"), tr("&Написать письмо"), icons::letter, &MainWindow::writeLetter);
     QMenu *print = file->addMenu(tr("&Печать"));
     setDrawnIcon(print->menuAction(), icons::print);
-    add(print, QStringLiteral("printEnvelopeAction"), tr("Данный конверт"), icons::envelope, &MainWindow::printEnvelope)
+    add(print, QStringLiteral("printEnvelopeAction"), tr("&Данный конверт"), icons::envelope,
+        &MainWindow::printEnvelope)
         ->setShortcut(QKeySequence::Print);
-    add(print, QStringLiteral("printGroupMailingAction"), tr("Групповая рассылка"), icons::group,
+    add(print, QStringLiteral("printGroupMailingAction"), tr("&Групповая рассылка"), icons::group,
         &MainWindow::printGroupMailing);
     file->addSeparator();
-    add(file, QStringLiteral("exitAction"), tr("Выход"), icons::exit, &MainWindow::exitProgram)
+    add(file, QStringLiteral("exitAction"), tr("В&ыход"), icons::exit, &MainWindow::exitProgram)
         ->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu *edit = bar->addMenu(tr("&Правка"));
-    add(edit, QStringLiteral("copyAction"), tr("Копировать"), icons::copy, &MainWindow::copy)
+    add(edit, QStringLiteral("copyAction"), tr("&Копировать"), icons::copy, &MainWindow::copy)
         ->setShortcut(QKeySequence::Copy);
-    add(edit, QStringLiteral("pasteAction"), tr("Вставить"), icons::paste, &MainWindow::paste)
+    add(edit, QStringLiteral("pasteAction"), tr("В&ставить"), icons::paste, &MainWindow::paste)
         ->setShortcut(QKeySequence::Paste);
-    add(edit, QStringLiteral("selectAllAction"), tr("Выделить всё"), nullptr, &MainWindow::selectAll)
+    add(edit, QStringLiteral("selectAllAction"), tr("&Выделить всё"), nullptr, &MainWindow::selectAll)
         ->setShortcut(QKeySequence::SelectAll);
 
     QMenu *extra = bar->addMenu(tr("&Дополнительно"));
-    add(extra, QStringLiteral("envelopeSizeAction"), tr("Размер конверта"), icons::size,
+    add(extra, QStringLiteral("envelopeSizeAction"), tr("&Размер конверта"), icons::size,
         &MainWindow::chooseEnvelopeSize);
-    add(extra, QStringLiteral("fontsAction"), tr("Шрифт"), icons::font, &MainWindow::chooseFonts);
-    add(extra, QStringLiteral("groupMailingAction"), tr("Групповая рассылка"), icons::group,
+    add(extra, QStringLiteral("fontsAction"), tr("&Шрифт"), icons::font, &MainWindow::chooseFonts);
+    add(extra, QStringLiteral("groupMailingAction"), tr("&Групповая рассылка"), icons::group,
         &MainWindow::openGroupMailing);
-    add(extra, QStringLiteral("addressBookAction"), tr("Адресная книга"), icons::book, &MainWindow::openAddressBook);
-    add(extra, QStringLiteral("senderAction"), tr("Инф. о пользователе"), icons::user, &MainWindow::editSender);
-    add(extra, QStringLiteral("postalCodeAction"), tr("Почтовый индекс"), icons::postcode, &MainWindow::findPostalCode);
+    add(extra, QStringLiteral("addressBookAction"), tr("&Адресная книга"), icons::book, &MainWindow::openAddressBook);
+    add(extra, QStringLiteral("senderAction"), tr("&Инф. о пользователе"), icons::user, &MainWindow::editSender);
+    add(extra, QStringLiteral("postalCodeAction"), tr("&Почтовый индекс"), icons::postcode,
+        &MainWindow::findPostalCode);
     extra->addSeparator();
     buildLanguageMenu(extra);
 
     QMenu *help = bar->addMenu(tr("&Справка"));
-    add(help, QStringLiteral("helpAction"), tr("Вызов справки "), icons::help, &MainWindow::showHelp)
+    add(help, QStringLiteral("helpAction"), tr("&Вызов справки "), icons::help, &MainWindow::showHelp)
         ->setShortcut(QKeySequence::HelpContents);
-    add(help, QStringLiteral("aboutAction"), tr("О программе"), icons::about, &MainWindow::showAbout);
+    add(help, QStringLiteral("aboutAction"), tr("&О программе"), icons::about, &MainWindow::showAbout);
 }
 
 void MainWindow::setDrawnIcon(QAction *action, DrawnIcon icon)
@@ -208,9 +213,9 @@ void MainWindow::buildLanguageMenu(QMenu *parent)
     menu->setObjectName(QStringLiteral("languageMenu"));
     auto *group = new QActionGroup(menu);
     // Each language under its own name, so that it can be found whatever the interface shows.
-    const QList<QPair<QString, QString>> languages = {{QStringLiteral("ru"), QStringLiteral("Русский")},
-                                                      {QStringLiteral("uk"), QStringLiteral("Українська")},
-                                                      {QStringLiteral("en"), QStringLiteral("English")}};
+    const QList<QPair<QString, QString>> languages = {{QStringLiteral("ru"), QStringLiteral("&Русский")},
+                                                      {QStringLiteral("uk"), QStringLiteral("&Українська")},
+                                                      {QStringLiteral("en"), QStringLiteral("&English")}};
     const QString chosen = language::storedChoice().isEmpty() ? language::current() : language::storedChoice();
     for (const auto &[code, name] : languages) {
         QAction *a = menu->addAction(name);
@@ -286,12 +291,11 @@ void MainWindow::buildEnvelope()
     m_senderBox = new QPlainTextEdit(m_client);
     m_senderBox->setObjectName(QStringLiteral("senderBox"));
     m_senderBox->setGeometry(48, 88, 193, 129);
-    m_senderBox->setTabChangesFocus(false);
+    m_senderBox->setTabChangesFocus(true);
     m_senderBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_senderBox->setAccessibleName(tr("Адрес отправителя"));
     m_senderBox->setAccessibleDescription(
-        tr("Адрес отправителя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле."));
-    leaveWithControlTab(m_senderBox);
+        tr("Адрес отправителя, строка за строкой, как он будет напечатан на конверте."));
 
     m_recipientLabel = makeBoxLabel(tr("Адрес получателя"), m_client);
     m_recipientLabel->setObjectName(QStringLiteral("recipientLabel"));
@@ -303,8 +307,7 @@ void MainWindow::buildEnvelope()
     m_recipientBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_recipientBox->setAccessibleName(tr("Адрес получателя"));
     m_recipientBox->setAccessibleDescription(
-        tr("Адрес получателя, строка за строкой, как он будет напечатан на конверте. Ctrl+Tab — следующее поле."));
-    leaveWithControlTab(m_recipientBox);
+        tr("Адрес получателя, строка за строкой, как он будет напечатан на конверте."));
 
     m_stamp = new QLabel(tr("Марка"), m_client);
     m_stamp->setObjectName(QStringLiteral("stamp"));
@@ -326,6 +329,8 @@ void MainWindow::buildEnvelope()
     for (QPlainTextEdit *box : {m_senderBox, m_recipientBox})
         box->viewport()->installEventFilter(this);
     m_activeBox = m_recipientBox;
+    // The window opens ready to type the recipient's address.
+    m_recipientBox->setFocus();
 
     // The layout of the designed form until start-up reads "envtip".
     m_recipientLabel->move(400, 312);
@@ -482,15 +487,21 @@ void MainWindow::showHelp()
     m_ctx.messages.show(tr("Не удалось открыть справку: не запускается программа просмотра справки "
                            "Windows (hh.exe)."));
 #else
-    const QString guide = QDir(m_ctx.dataDir).filePath(QStringLiteral("help/index.html"));
+    const QString guide = HelpWindow::firstPage(m_ctx.dataDir, language::current());
     if (!QFileInfo::exists(guide)) {
         m_ctx.messages.show(tr("Не удалось открыть справку: не найден файл %1.").arg(QDir::toNativeSeparators(guide)));
         return;
     }
     if (m_ctx.desktop.openDocument(guide))
         return;
-    m_ctx.messages.show(tr("Не удалось открыть справку: в системе не найден браузер. "
-                           "Установите веб-браузер (например, firefox-esr) и повторите попытку."));
+    // No web browser: the program's own help window shows the pages.
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow(guide, this);
+        m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 #endif
 }
 
@@ -520,7 +531,7 @@ void MainWindow::chooseEnvelopeSize()
 {
     guarded(m_ctx.messages, [&] {
         SizeDialog dialog(m_ctx, this);
-        dialog.exec();
+        runDialog(dialog);
     });
 }
 
@@ -528,7 +539,7 @@ void MainWindow::chooseFonts()
 {
     guarded(m_ctx.messages, [&] {
         FontSetupDialog dialog(m_ctx, this);
-        dialog.exec();
+        runDialog(dialog);
     });
     guarded(m_ctx.messages, [&] { applyFonts(); });
 }
@@ -537,7 +548,7 @@ void MainWindow::openAddressBook()
 {
     guarded(m_ctx.messages, [&] {
         AddressBookDialog dialog(m_ctx, this);
-        dialog.exec();
+        runDialog(dialog);
     });
 }
 
@@ -545,7 +556,7 @@ void MainWindow::editSender()
 {
     guarded(m_ctx.messages, [&] {
         SenderDialog dialog(m_ctx, this);
-        dialog.exec();
+        runDialog(dialog);
     });
 }
 
@@ -554,7 +565,7 @@ void MainWindow::findPostalCode()
     guarded(m_ctx.messages, [&] {
         PostalCodeDialog dialog(m_ctx, this);
         connect(&dialog, &PostalCodeDialog::insertRequested, this, &MainWindow::insertIntoRecipientBox);
-        dialog.exec();
+        runDialog(dialog);
     });
 }
 
@@ -562,12 +573,37 @@ void MainWindow::insertIntoRecipientBox(const QStringList &lines)
 {
     if (lines.isEmpty())
         return;
-    const QString text = m_recipientBox->toPlainText();
-    const bool newLine = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
+    QTextDocument *document = m_recipientBox->document();
+    // The last line with text: a postal code there (five digits and nothing else) is the one that
+    // the inserted lines replace, so that a second choice does not leave two codes.
+    QTextBlock last = document->lastBlock();
+    while (last.isValid() && last.previous().isValid() && last.text().isEmpty())
+        last = last.previous();
+    static const QRegularExpression postalCodeLine(QStringLiteral("^[0-9]{5}$"));
     // Through the cursor, so that "Отменить" of the box takes the insertion back.
-    m_recipientBox->moveCursor(QTextCursor::End);
-    m_recipientBox->insertPlainText((newLine ? QStringLiteral("\n") : QString()) + lines.join(QLatin1Char('\n')));
+    QTextCursor cursor(document);
+    if (postalCodeLine.match(last.text()).hasMatch()) {
+        cursor.setPosition(last.position());
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.join(QLatin1Char('\n')));
+    } else {
+        const QString text = m_recipientBox->toPlainText();
+        const bool newLine = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText((newLine ? QStringLiteral("\n") : QString()) + lines.join(QLatin1Char('\n')));
+    }
+    m_recipientBox->setTextCursor(cursor);
+    m_recipientBox->ensureCursorVisible();
     m_activeBox = m_recipientBox;
+}
+
+void MainWindow::runDialog(QDialog &dialog)
+{
+    const QPointer<QWidget> hadFocus = focusWidget();
+    dialog.exec();
+    activateWindow();
+    if (hadFocus)
+        hadFocus->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void MainWindow::showAbout()

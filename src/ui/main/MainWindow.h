@@ -7,6 +7,7 @@
 
 #include "logic/files/SettingsFiles.h"
 #include "ui/mailing/GroupMailingWindow.h"
+#include "ui/main/HelpWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +16,7 @@
 
 struct AppContext;
 class DocumentBrowser;
+class QDialog;
 class FeedMethodDialog;
 class QAction;
 class QLabel;
@@ -52,6 +54,8 @@ public:
     QPlainTextEdit *recipientBox() const { return m_recipientBox; }
     // The box that "Копировать", "Вставить" and "Выделить всё" act on: the one last clicked.
     QPlainTextEdit *activeBox() const { return m_activeBox; }
+    // The program's own help window, while it is open.
+    HelpWindow *helpWindow() const { return m_helpWindow; }
 
     // How the program ends when the user confirms; tests replace it.
     std::function<void()> quitProgram;
@@ -96,6 +100,8 @@ private:
     void applyThemeColours();
     void buildEnvelope();
     bool confirmExit();
+    // Runs a dialog of this window; the control that had the focus has it again afterwards.
+    void runDialog(QDialog &dialog);
     // Shows the group mailing window, made on first use, rebuilt for the menu it was opened from.
     void showGroupMailingWindow(GroupMailingWindow::Origin origin);
 
@@ -116,5 +122,6 @@ private:
     QList<QPair<QAction *, DrawnIcon>> m_drawnIcons;
     QPointer<FeedMethodDialog> m_feedMethod;
     QPointer<DocumentBrowser> m_documentBrowser;
+    QPointer<HelpWindow> m_helpWindow;
     std::unique_ptr<GroupMailingWindow> m_groupMailing;
 };

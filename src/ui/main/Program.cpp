@@ -5,6 +5,7 @@
 #include "logic/services/Desktop.h"
 #include "logic/services/Messages.h"
 #include "logic/state/SharedState.h"
+#include "ui/common/Theme.h"
 #include "ui/mailing/DocumentBrowser.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
@@ -26,6 +27,7 @@ Program::~Program() = default;
 MainWindow *Program::start()
 {
     installFontSubstitutes();
+    theme::keepIndicatorsVisible();
     m_mainWindow = std::make_unique<MainWindow>(*m_ctx);
     m_mainWindow->loadSettings();
     m_documentBrowser = std::make_unique<DocumentBrowser>(*m_ctx, m_mainWindow.get());

@@ -1,5 +1,6 @@
 #include "ui/print/ArrowPairWidget.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 
 ArrowPairWidget::ArrowPairWidget(Qt::Orientation orientation, int minimum, int maximum, QWidget *parent)
@@ -15,7 +16,8 @@ ArrowPairWidget::ArrowPairWidget(Qt::Orientation orientation, int minimum, int m
         b->setObjectName(QString::fromLatin1(name));
         b->setArrowType(type);
         b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->installEventFilter(this);
         return b;
     };
     // Upper or left arrow first, as they sit.
@@ -58,5 +60,37 @@ void ArrowPairWidget::resizeEvent(QResizeEvent *)
         const int half = width() / 2;
         m_lower->setGeometry(0, 0, half, height());
         m_raise->setGeometry(half, 0, width() - half, height());
+    }
+}
+
+bool ArrowPairWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != m_raise && watched != m_lower))
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const bool vertical = m_orientation == Qt::Vertical;
+    ArrowPairWidget *upDown = vertical ? this : m_partner;
+    ArrowPairWidget *leftRight = vertical ? m_partner : this;
+    switch (key->key()) {
+    case Qt::Key_Up:
+        if (upDown)
+            upDown->stepUp();
+        return true;
+    case Qt::Key_Down:
+        if (upDown)
+            upDown->stepDown();
+        return true;
+    case Qt::Key_Right:
+        if (leftRight)
+            leftRight->stepUp();
+        return true;
+    case Qt::Key_Left:
+        if (leftRight)
+            leftRight->stepDown();
+        return true;
+    default:
+        return false;
     }
 }

@@ -2,7 +2,9 @@
 // A pair of arrow buttons that steps a position between a minimum and a maximum, without a text
 // box of its own: the upper or right arrow raises the position by one, the lower or left arrow
 // lowers it. Every click reports through clicked(), also when the position stayed at a limit.
-// Holding an arrow repeats it.
+// Holding an arrow repeats it. The arrows take the focus by Tab; while one has it, the arrow keys
+// of the pair's direction press them, and those of the other direction step the partner pair (the
+// pairs that move one thing up and down and left and right).
 
 #include <QWidget>
 
@@ -25,11 +27,15 @@ public:
     void stepUp();
     void stepDown();
 
+    // The pair of the other direction that the arrow keys step while this pair has the focus.
+    void setPartner(ArrowPairWidget *partner) { m_partner = partner; }
+
 signals:
     void clicked();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Qt::Orientation m_orientation;
@@ -38,4 +44,5 @@ private:
     int m_position = 0;
     QToolButton *m_raise;
     QToolButton *m_lower;
+    ArrowPairWidget *m_partner = nullptr;
 };

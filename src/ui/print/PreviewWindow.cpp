@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -102,6 +103,10 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     m_recipientUpDown = makeArrows(Qt::Vertical, "recipientUpDown", tr("Перемещение адреса получателя вверх/вниз"));
     m_recipientLeftRight =
         makeArrows(Qt::Horizontal, "recipientLeftRight", tr("Перемещение адреса получателя влево/вправо"));
+    m_senderUpDown->setPartner(m_senderLeftRight);
+    m_senderLeftRight->setPartner(m_senderUpDown);
+    m_recipientUpDown->setPartner(m_recipientLeftRight);
+    m_recipientLeftRight->setPartner(m_recipientUpDown);
     placeArrows();
 
     connect(m_previousButton, &QPushButton::clicked, this, &PreviewWindow::showPrevious);
@@ -109,6 +114,7 @@ PreviewWindow::PreviewWindow(AppContext &ctx, QWidget *parent)
     connect(m_numberBox, &QLineEdit::returnPressed, this, &PreviewWindow::showTypedNumber);
     connect(m_testPrintButton, &QPushButton::clicked, this, &PreviewWindow::printTest);
     connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &PreviewWindow::close);
     connect(m_senderUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::moveSenderVertically);
     connect(m_senderLeftRight, &ArrowPairWidget::clicked, this, &PreviewWindow::moveSenderHorizontally);
     connect(m_recipientUpDown, &ArrowPairWidget::clicked, this, &PreviewWindow::moveRecipientVertically);

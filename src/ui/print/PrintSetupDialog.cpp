@@ -88,7 +88,7 @@ bool confirmPostalProblems(AppContext &ctx, const QList<int> &selection)
             .arg(check.problems.size())
             .arg(selection.size())
             .arg(lines.join(QLatin1Char('\n'))),
-        QStringLiteral("Велтора"));
+        PrintSetupDialog::tr("Велтора"));
 }
 
 } // namespace
@@ -127,6 +127,7 @@ void PrintSetupDialog::buildControls()
     setup->setObjectName(QStringLiteral("printerSetupButton"));
     setup->setGeometry(400, 24, 75, 25);
     formlook::fitCaption(setup);
+    setup->setAutoDefault(false); // Enter stays with OK after the printer's own dialog
     connect(setup, &QPushButton::clicked, this, &PrintSetupDialog::openPrinterSetup);
     QLabel *statusCaption = label(tr("Состояние: "), printer, 8, 64);
     // Read once: the status is that of the moment the dialog is built.
@@ -204,6 +205,7 @@ void PrintSetupDialog::buildControls()
     auto *feed = new QPushButton(tr("Способ загрузки конверта"), this);
     feed->setObjectName(QStringLiteral("feedMethodButton"));
     feed->setGeometry(16, 256, 148, 25);
+    feed->setAutoDefault(false);
     connect(feed, &QPushButton::clicked, this, &PrintSetupDialog::openFeedMethod);
 
     setTabOrder(m_printers, setup);
@@ -222,7 +224,9 @@ void PrintSetupDialog::fillPrinters()
 {
     const QStringList names = m_ctx.printing.printers();
     m_printers->clear();
-    m_printers->addItems(names);
+    // The built-in printer is named in the interface's language; every printer keeps its own name.
+    for (const QString &name : names)
+        m_printers->addItem(name == pdfFilePrinterName() ? tr("PDF file") : name, name);
     m_printers->setCurrentIndex(int(names.indexOf(m_ctx.printing.currentPrinter())));
 }
 
@@ -230,7 +234,7 @@ void PrintSetupDialog::choosePrinter(int index)
 {
     guarded(m_ctx.messages, [&] {
         if (index >= 0)
-            m_ctx.printing.setCurrentPrinter(m_printers->itemText(index));
+            m_ctx.printing.setCurrentPrinter(m_printers->itemData(index).toString());
         showMedia();
     });
 }

@@ -209,6 +209,9 @@ private slots:
         main->recipientBox()->clear();
         main->insertIntoRecipientBox({QStringLiteral("01001")});
         QCOMPARE(main->recipientBox()->toPlainText(), QStringLiteral("01001"));
+        main->recipientBox()->setPlainText(QStringLiteral("буд. 12345а\n82200\n")); // a code ends it
+        main->insertIntoRecipientBox({QStringLiteral("м. Київ"), QStringLiteral("01001")});
+        QCOMPARE(main->recipientBox()->toPlainText(), QStringLiteral("буд. 12345а\nм. Київ\n01001")); // replaced
     }
 
     void listGrowsWithTheWindow()

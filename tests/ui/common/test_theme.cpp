@@ -152,9 +152,9 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(QColor, background);
         const QColor readable = theme::readableOn(colour, background);
-        QVERIFY(contrast(readable, background) >= 96);
+        QVERIFY(theme::contrastRatio(readable, background) >= theme::TextContrast);
         QCOMPARE(readable.hslHue(), colour.hslHue()); // the same colour, lighter or darker
-        if (contrast(colour, background) >= 96)
+        if (theme::contrastRatio(colour, background) >= theme::TextContrast)
             QCOMPARE(readable, colour);
     }
 };

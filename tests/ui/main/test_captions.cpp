@@ -1,5 +1,5 @@
-// Every window in Russian, Ukrainian and English: no caption is cut by its control, and no control
-// sticks out of its window. Texts grow in translation; the windows must make room for them.
+// Every window in Russian, Ukrainian, English and dark: no caption cut, no control outside its window,
+// no Russian left, a letter of its own for Alt in every menu, every text and box frame readable.
 
 #include "logic/services/Language.h"
 #include "support/MailingTestText.h"
@@ -8,6 +8,7 @@
 #include "ui/addresses/AddresseeDialog.h"
 #include "ui/addresses/PostalCodeDialog.h"
 #include "ui/addresses/SenderDialog.h"
+#include "ui/common/Theme.h"
 #include "ui/envelope/FontSetupDialog.h"
 #include "ui/envelope/SizeDialog.h"
 #include "ui/mailing/DocumentBrowser.h"
@@ -15,6 +16,7 @@
 #include "ui/mailing/LineOrderDialog.h"
 #include "ui/mailing/RowLimitWarning.h"
 #include "ui/main/AboutDialog.h"
+#include "ui/main/HelpWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
 #include "ui/print/PreviewWindow.h"
@@ -28,6 +30,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTranslator>
+#include <QtWidgets>
 #include <memory>
 
 using namespace testing;
@@ -82,6 +85,81 @@ QStringList clippedCaptions(QWidget *window)
     return problems;
 }
 
+// Russian in English (Cyrillic) and in Ukrainian (ЁЪЫЭ), outside the user's data and the language names.
+QStringList russianLeft(QWidget *window, const QString &code)
+{
+    QStringList texts{window->windowTitle()}, found;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        texts << w->toolTip() << w->property("text").toString() << w->property("title").toString();
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && w->objectName() != QLatin1String("sizeBox"))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+    }
+    for (const QAction *a : window->findChildren<QAction *>())
+        texts << (a->objectName().startsWith(QLatin1String("language_")) ? QString() : a->text() + a->toolTip());
+    for (const QString &text : std::as_const(texts))
+        if (std::any_of(text.cbegin(), text.cend(), [&](QChar c) {
+                return code == QLatin1String("en")
+                           ? c.script() == QChar::Script_Cyrillic
+                           : code == QLatin1String("uk") && QStringLiteral("ЁёЪъЫыЭэ").contains(c);
+            }))
+            found << QStringLiteral("Russian: «%1»").arg(text);
+    return found;
+}
+
+// The menu commands without a letter for Alt, or with the letter of another command of the menu.
+QStringList menusWithoutLetters(QWidget *window)
+{
+    QStringList problems;
+    for (QWidget *menu : window->findChildren<QWidget *>()) {
+        QSet<QChar> letters{QChar()};
+        for (const QAction *a :
+             qobject_cast<QMenu *>(menu) || qobject_cast<QMenuBar *>(menu) ? menu->actions() : QList<QAction *>{}) {
+            const QString text = QString(a->text()).remove(QStringLiteral("&&")) + QLatin1Char(' ');
+            const QChar letter =
+                text.contains(QLatin1Char('&')) ? text.at(text.indexOf(QLatin1Char('&')) + 1).toLower() : QChar();
+            if (!a->isSeparator() && letters.contains(letter))
+                problems << QStringLiteral("menu letter: «%1»").arg(a->text());
+            letters << (a->isSeparator() ? QChar() : letter);
+        }
+    }
+    return problems;
+}
+
+// Labels under contrast 4.5 (large text: 3) with their area's commonest colour; boxes under 3.
+QStringList unreadable(QWidget *window)
+{
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QStringList problems;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QRect area = QRect(w->mapTo(window, QPoint()), w->size()) & shown.rect();
+        const bool box = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w);
+        if (w->window() != window || !w->isVisibleTo(window) || !(qobject_cast<QLabel *>(w) || box) || area.isEmpty())
+            continue;
+        QHash<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[shown.pixel(x, y)];
+        const QColor behind = std::max_element(counts.cbegin(), counts.cend()).key();
+        if (w->isEnabled() &&
+            theme::contrastRatio(w->palette().color(w->foregroundRole()), behind) <
+                (QFontInfo(w->font()).pixelSize() >= 24 ? theme::IndicatorContrast : theme::TextContrast))
+            problems << QStringLiteral("text of %1").arg(w->objectName());
+        QStyleOptionButton option;
+        option.initFrom(w);
+        const QRect indicator = w->style()->subElementRect(
+            qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option, w);
+        double strongest = box ? 1 : theme::IndicatorContrast;
+        for (int y = indicator.top(); box && y <= indicator.bottom(); ++y)
+            for (int x = indicator.left(); x <= indicator.right(); ++x)
+                strongest =
+                    std::max(strongest, theme::contrastRatio(shown.pixel(area.topLeft() + QPoint(x, y)), behind));
+        if (strongest < theme::IndicatorContrast)
+            problems << QStringLiteral("box of %1").arg(w->objectName());
+    }
+    return problems;
+}
+
 void removeTranslations()
 {
     for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
@@ -101,13 +179,18 @@ private slots:
     void windows_data()
     {
         QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("dark");
         for (const QString &code : language::supported())
-            QTest::newRow(qPrintable(code)) << code;
+            QTest::newRow(qPrintable(code)) << code << false;
+        QTest::newRow("ru, dark") << language::Source << true;
     }
     void windows()
     {
         QFETCH(QString, code);
+        QFETCH(bool, dark);
         QVERIFY(language::install(*qApp, code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR)));
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(60, 60, 64), QColor(45, 45, 48))); // light texts
         TestProgram program;
         program.dir().write(QStringLiteral("ShowFile"), {}); // no warning before the group mailing
         MainWindow *main = program.start();
@@ -133,16 +216,16 @@ private slots:
         windows.emplace_back(new AboutDialog(nullptr));
         windows.emplace_back(new DocumentBrowser(program.ctx()));
         windows.emplace_back(new PreviewWindow(program.ctx(), nullptr));
+        windows.emplace_back(new HelpWindow(HelpWindow::firstPage(program.ctx().dataDir, code)));
 
-        QStringList problems = clippedCaptions(main);
         main->printGroupMailing();
-        problems += clippedCaptions(main->groupMailingWindow());
-        QList<QWidget *> shown = bookDialogs;
+        QStringList problems;
+        QList<QWidget *> shown = bookDialogs + QList<QWidget *>{main, main->groupMailingWindow()};
         for (const auto &w : windows)
             shown.append(w.get());
         for (QWidget *w : shown) {
             w->show();
-            for (const QString &p : clippedCaptions(w))
+            for (const QString &p : clippedCaptions(w) + russianLeft(w, code) + menusWithoutLetters(w) + unreadable(w))
                 problems.append(w->objectName() + QStringLiteral(": ") + p);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));

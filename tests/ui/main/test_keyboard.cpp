@@ -1,7 +1,8 @@
 // The keyboard: in every dialog Enter presses the confirming button and Escape closes the dialog
-// without it; the menu's standard shortcuts; Ctrl+Tab out of the address boxes, which type Tab
-// themselves; the column mapping of the line-order dialog without the mouse.
+// without it; Tab reaches every control of every window; the menu's standard shortcuts; the column
+// mapping of the line-order dialog without the mouse.
 
+#include "logic/services/Language.h"
 #include "support/MailingTestText.h"
 #include "support/TestSupport.h"
 #include "ui/addresses/AddressBookDialog.h"
@@ -16,6 +17,7 @@
 #include "ui/main/AboutDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/FeedMethodDialog.h"
+#include "ui/print/PreviewWindow.h"
 #include "ui/print/PrintSetupDialog.h"
 
 #include <QApplication>
@@ -29,6 +31,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtWidgets>
 #include <functional>
 
 using namespace testing;
@@ -67,13 +70,38 @@ QMap<QString, DialogFactory> dialogs()
 }
 
 // Shows the dialog as the active window, the focus where a user starts (or on the named control).
-void showActive(QDialog *dialog, const QString &focus)
+void showActive(QWidget *dialog, const QString &focus)
 {
     dialog->show();
     QApplication::setActiveWindow(dialog);
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     if (!focus.isEmpty())
         dialog->findChild<QWidget *>(focus)->setFocus();
+}
+
+// The controls that Tab never reaches (the tool bar is the menu's; of a group, Tab reaches the choice).
+QStringList missedByTab(QWidget *window)
+{
+    QSet<QWidget *> reached;
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    QStringList missed;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QWidget *p = w->parentWidget();
+        const auto group =
+            qobject_cast<QRadioButton *>(w) ? p->findChildren<QRadioButton *>() : QList<QRadioButton *>{};
+        if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+             qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QAbstractScrollArea *>(w)) &&
+            w->isVisibleTo(window) && w->isEnabled() && !qobject_cast<QToolBar *>(p) && !qobject_cast<QComboBox *>(p) &&
+            !qobject_cast<QAbstractSpinBox *>(p) && !reached.contains(w) && !reached.contains(w->focusProxy()) &&
+            std::none_of(group.cbegin(), group.cend(), [&](QRadioButton *c) { return reached.contains(c); }))
+            missed.append(w->objectName());
+        if (auto *box = qobject_cast<QPlainTextEdit *>(w); box && box->toPlainText().contains(QLatin1Char('\t')))
+            missed.append(w->objectName() + QStringLiteral(" (typed Tab)"));
+    }
+    return missed;
 }
 
 QWidget *keyTarget(QDialog *dialog)
@@ -208,30 +236,37 @@ private slots:
         QVERIFY(browser.isVisible()); // Enter did not also close the window
     }
 
-    void controlTabLeavesAddressBoxes()
+    // Every window in every language: Tab reaches each control (and leaves the address boxes), and
+    // Escape closes the window.
+    void tabReachesEveryControl_data()
     {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("window");
+        for (const QString &code : language::supported())
+            for (const QString &name :
+                 dialogs().keys() +
+                     QStringList{QStringLiteral("main"), QStringLiteral("group mailing"), QStringLiteral("preview")})
+                QTest::addRow("%s, %s", qPrintable(code), qPrintable(name)) << code << name;
+    }
+    void tabReachesEveryControl()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, window);
+        QVERIFY(language::install(*qApp, code, QStringLiteral(VELTORA_TRANSLATIONS_BUILD_DIR)));
         TestProgram program;
         MainWindow *main = program.start();
-        main->show();
-        QApplication::setActiveWindow(main);
-        QVERIFY(QTest::qWaitForWindowActive(main));
-        main->senderBox()->setPlainText(QStringLiteral("Иванов"));
-        main->senderBox()->setFocus();
-        main->senderBox()->moveCursor(QTextCursor::End);
-
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab); // a plain Tab is a character of the sender
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), main->recipientBox());
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
-
-        QTest::keyClick(main->recipientBox(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), main->senderBox());
-        QTest::keyClick(main->senderBox(), Qt::Key_Tab, Qt::ControlModifier);
-        QTest::keyClick(main->recipientBox(), Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(QApplication::focusWidget() != main->recipientBox());
-        QVERIFY(main->recipientBox()->toPlainText().isEmpty());
-        QCOMPARE(main->senderBox()->toPlainText(), QStringLiteral("Иванов\t"));
+        main->printGroupMailing();
+        std::unique_ptr<QWidget> own(dialogs().contains(window) ? dialogs().value(window)(program) : nullptr);
+        if (window == QLatin1String("preview"))
+            own.reset(new PreviewWindow(program.ctx()));
+        QPointer<QWidget> w = own                               ? own.get()
+                              : window == QLatin1String("main") ? static_cast<QWidget *>(main)
+                                                                : main->groupMailingWindow();
+        showActive(w, {});
+        QCOMPARE(missedByTab(w), QStringList());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(w && w->isVisible(), w == main);
+        qDeleteAll(qApp->findChildren<QTranslator *>());
     }
 
     void menuShortcuts()

@@ -137,11 +137,11 @@ private slots:
         QTest::newRow("uk") << "uk"
                             << QStringList{QStringLiteral("Файл"), QStringLiteral("Редагування"),
                                            QStringLiteral("Додатково"), QStringLiteral("Довідка")}
-                            << QStringLiteral("Велтора") << QStringLiteral("Ви справді хочете вийти?");
+                            << QStringLiteral("Велтора") << QStringLiteral("Ви справді хочете вийти з програми?");
         QTest::newRow("en") << "en"
-                            << QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Extras"),
+                            << QStringList{QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Tools"),
                                            QStringLiteral("Help")}
-                            << QStringLiteral("Veltora") << QStringLiteral("Do you really want to exit?");
+                            << QStringLiteral("Veltora") << QStringLiteral("Do you really want to quit Veltora?");
         QTest::newRow("ru") << "ru"
                             << QStringList{QStringLiteral("Файл"), QStringLiteral("Правка"),
                                            QStringLiteral("Дополнительно"), QStringLiteral("Справка")}
@@ -168,6 +168,9 @@ private slots:
                                               [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
             QVERIFY2(cyrillic == (code != QLatin1String("en")), qPrintable(a->toolTip()));
         }
+        main->showHelp(); // in the interface's language
+        QVERIFY(program.desktop().opened.value(0).endsWith(
+            code == language::Source ? QStringLiteral("help/index.html") : code + QStringLiteral("/index.html")));
     }
 
     // A translation that is not there leaves the program in Russian and says so.
@@ -233,6 +236,18 @@ private slots:
         QVERIFY(veltora.waitForFinished(60000));
         QCOMPARE(veltora.exitCode(), 2);
         QVERIFY(QString::fromUtf8(veltora.readAllStandardError()).contains(QStringLiteral("«de»")));
+    }
+
+    // --help (in the language asked for) and --version print and end, also without a display.
+    void helpAndVersionPrintAndExit()
+    {
+        for (const auto &[argument, printed] : {std::pair{"--help", "Мова інтерфейсу"}, {"--version", "veltora 1"}}) {
+            QProcess veltora;
+            veltora.setProcessEnvironment(QProcessEnvironment());
+            veltora.start(QStringLiteral(VELTORA_EXE), {QStringLiteral("--lang=uk"), QString::fromLatin1(argument)});
+            QVERIFY(veltora.waitForFinished(60000) && veltora.exitCode() == 0 &&
+                    QString::fromUtf8(veltora.readAllStandardOutput()).contains(QString::fromUtf8(printed)));
+        }
     }
 };
 
