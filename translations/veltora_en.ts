@@ -80,16 +80,16 @@ directory of postal codes (2025)</translation>
         <translation>Import and export</translation>
     </message>
     <message>
-        <source>Импорт из vCard или таблицы…</source>
-        <translation>Import from vCard or a table…</translation>
+        <source>&amp;Импорт из vCard или таблицы…</source>
+        <translation>&amp;Import from vCard or a table…</translation>
     </message>
     <message>
-        <source>Экспорт всей книги…</source>
-        <translation>Export the whole book…</translation>
+        <source>Экспорт &amp;всей книги…</source>
+        <translation>Export the &amp;whole book…</translation>
     </message>
     <message>
-        <source>Экспорт выбранных адресатов…</source>
-        <translation>Export the selected addressees…</translation>
+        <source>Экспорт в&amp;ыбранных адресатов…</source>
+        <translation>Export the &amp;selected addressees…</translation>
     </message>
     <message>
         <source>Импорт адресатов</source>

@@ -80,16 +80,16 @@
         <translation>Імпорт і експорт</translation>
     </message>
     <message>
-        <source>Импорт из vCard или таблицы…</source>
-        <translation>Імпорт із vCard або таблиці…</translation>
+        <source>&amp;Импорт из vCard или таблицы…</source>
+        <translation>&amp;Імпорт із vCard або таблиці…</translation>
     </message>
     <message>
-        <source>Экспорт всей книги…</source>
-        <translation>Експорт усієї книги…</translation>
+        <source>Экспорт &amp;всей книги…</source>
+        <translation>Експорт &amp;усієї книги…</translation>
     </message>
     <message>
-        <source>Экспорт выбранных адресатов…</source>
-        <translation>Експорт вибраних адресатів…</translation>
+        <source>Экспорт в&amp;ыбранных адресатов…</source>
+        <translation>Експорт ви&amp;браних адресатів…</translation>
     </message>
     <message>
         <source>Импорт адресатов</source>

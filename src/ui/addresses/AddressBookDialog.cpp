@@ -118,11 +118,11 @@ AddressBookDialog::AddressBookDialog(AppContext &ctx, QWidget *parent)
     transfer->setAutoDefault(false);
     auto *transferMenu = new QMenu(transfer);
     transferMenu->setObjectName(QStringLiteral("transferMenu"));
-    connect(transferMenu->addAction(tr("Импорт из vCard или таблицы…")), &QAction::triggered, this,
+    connect(transferMenu->addAction(tr("&Импорт из vCard или таблицы…")), &QAction::triggered, this,
             &AddressBookDialog::chooseImportFile);
-    connect(transferMenu->addAction(tr("Экспорт всей книги…")), &QAction::triggered, this,
+    connect(transferMenu->addAction(tr("Экспорт &всей книги…")), &QAction::triggered, this,
             [this] { chooseExportFile(false); });
-    connect(transferMenu->addAction(tr("Экспорт выбранных адресатов…")), &QAction::triggered, this,
+    connect(transferMenu->addAction(tr("Экспорт в&ыбранных адресатов…")), &QAction::triggered, this,
             [this] { chooseExportFile(true); });
     transfer->setMenu(transferMenu);
 
