@@ -3,7 +3,13 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <vector>
+
+extern char **environ;
 
 namespace bench {
 
@@ -52,6 +58,34 @@ bool report(const QString &figure, const QString &target, double measured, doubl
                 ok ? "ok" : "FAIL");
     std::fflush(stdout);
     return ok;
+}
+
+ProcessRun runProcess(const QString &exe, const QStringList &args)
+{
+    QList<QByteArray> bytes{QFile::encodeName(exe)};
+    for (const QString &a : args)
+        bytes.append(QFile::encodeName(a));
+    std::vector<char *> argv;
+    for (QByteArray &b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const auto t0 = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        qFatal("cannot start %s", argv[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto t1 = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        qFatal("%s %s failed", qPrintable(exe), qPrintable(args.join(u' ')));
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
+    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), ms(usage.ru_utime) + ms(usage.ru_stime),
+            double(usage.ru_maxrss) / 1024.0};
 }
 
 } // namespace bench

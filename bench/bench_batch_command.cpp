@@ -13,12 +13,6 @@
 #include <algorithm>
 
 #include <chrono>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace {
 
@@ -35,47 +29,11 @@ QByteArray cp1251(const QString &text)
     return enc.encode(text);
 }
 
-struct Result
+bench::ProcessRun best(int runs, const QString &exe, const QStringList &args)
 {
-    double ms = 0;    // wall time
-    double cpuMs = 0; // processor time of the process, user and system
-    double peakMb = 0;
-};
-
-// One run of the program with its own wall time and peak memory (wait4 gives the child's own).
-Result runOnce(const QString &exe, const QStringList &args)
-{
-    QList<QByteArray> bytes{QFile::encodeName(exe)};
-    for (const QString &a : args)
-        bytes.append(QFile::encodeName(a));
-    std::vector<char *> argv;
-    for (QByteArray &b : bytes)
-        argv.push_back(b.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto t0 = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        qFatal("cannot start %s", argv[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const auto t1 = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("veltora-batch %s failed", qPrintable(args.join(u' ')));
-    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
-    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), ms(usage.ru_utime) + ms(usage.ru_stime),
-            double(usage.ru_maxrss) / 1024.0};
-}
-
-Result best(int runs, const QString &exe, const QStringList &args)
-{
-    Result b{1e300, 0, 0};
+    bench::ProcessRun b{1e300, 0, 0};
     for (int i = 0; i < runs; ++i) {
-        const Result r = runOnce(exe, args);
+        const bench::ProcessRun r = bench::runProcess(exe, args);
         if (r.ms < b.ms)
             b = r;
     }
@@ -146,17 +104,17 @@ int main(int argc, char *argv[])
     auto tableRuns = [&](int count, int runs) {
         const QString table = dir.filePath(QStringLiteral("table-%1.tsv").arg(count));
         writeTable(table, count);
-        QList<Result> results;
+        QList<bench::ProcessRun> results;
         for (int i = 0; i < runs; ++i)
-            results.append(
-                runOnce(exe, common + QStringList{QStringLiteral("--table"), table, QStringLiteral("--columns"),
-                                                  QStringLiteral("0,-,-,1,2,-,3,-,4")}));
+            results.append(bench::runProcess(exe, common + QStringList{QStringLiteral("--table"), table,
+                                                                       QStringLiteral("--columns"),
+                                                                       QStringLiteral("0,-,-,1,2,-,3,-,4")}));
         QFile::remove(table);
         return results;
     };
-    auto fastest = [](const QList<Result> &results) {
+    auto fastest = [](const QList<bench::ProcessRun> &results) {
         return *std::min_element(results.cbegin(), results.cend(),
-                                 [](const Result &a, const Result &b) { return a.ms < b.ms; });
+                                 [](const bench::ProcessRun &a, const bench::ProcessRun &b) { return a.ms < b.ms; });
     };
     auto median = [](QList<double> values) {
         std::sort(values.begin(), values.end());
@@ -164,19 +122,19 @@ int main(int argc, char *argv[])
     };
     auto fromTable = [&](int count, int runs) { return fastest(tableRuns(count, runs)); };
 
-    const Result bookOne = fromBook(1000);
-    const Result bookTen = fromBook(10000);
-    const Result tableOne = fromTable(1000, 5);
+    const bench::ProcessRun bookOne = fromBook(1000);
+    const bench::ProcessRun bookTen = fromBook(10000);
+    const bench::ProcessRun tableOne = fromTable(1000, 5);
     // The machine's speed drifts while other work shares it: the million is compared with runs of
     // ten thousand made just before and just after it, by their median, rather than with the
     // fastest run of ten thousand, which would compare a lucky moment with an average one.
-    QList<Result> tens = tableRuns(10000, 3);
-    const Result tableTen = fastest(tens);
-    const Result tableMillion = fromTable(1000000, 1);
+    QList<bench::ProcessRun> tens = tableRuns(10000, 3);
+    const bench::ProcessRun tableTen = fastest(tens);
+    const bench::ProcessRun tableMillion = fromTable(1000000, 1);
     tens += tableRuns(10000, 3);
     QList<double> tenMs;
     QList<double> tenCpuMs;
-    for (const Result &r : std::as_const(tens)) {
+    for (const bench::ProcessRun &r : std::as_const(tens)) {
         tenMs.append(r.ms);
         tenCpuMs.append(r.cpuMs);
     }

@@ -25,13 +25,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <zip.h>
-
-extern char **environ;
 
 namespace {
 
@@ -167,42 +161,6 @@ void writeOds(const QString &path)
               {"content.xml", content}});
 }
 
-struct Run
-{
-    double ms = 0;
-    double cpuMs = 0; // user and system time of the process: what a busy machine does not inflate
-    double peakMb = 0;
-};
-
-// One process: wall time and its own peak memory.
-Run runProcess(const QString &exe, const QStringList &args)
-{
-    QList<QByteArray> bytes{QFile::encodeName(exe)};
-    for (const QString &a : args)
-        bytes.append(QFile::encodeName(a));
-    std::vector<char *> argv;
-    for (QByteArray &b : bytes)
-        argv.push_back(b.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto t0 = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        qFatal("cannot start %s", argv[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const auto t1 = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("%s %s failed", qPrintable(exe), qPrintable(args.join(u' ')));
-    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
-    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), ms(usage.ru_utime) + ms(usage.ru_stime),
-            double(usage.ru_maxrss) / 1024.0};
-}
-
 // The window's part, in this process: the file read into the line-order dialog and made records.
 int openInWindow(const QString &file)
 {
@@ -263,14 +221,15 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const QString &file : {xlsx, ods}) {
         const QString kind = QFileInfo(file).suffix();
-        Run window{1e300, 0, 0}, printer{1e300, 0, 0};
+        bench::ProcessRun window{1e300, 0, 0}, printer{1e300, 0, 0};
         for (int i = 0; i < 3; ++i) {
-            const Run w = runProcess(QCoreApplication::applicationFilePath(), {QStringLiteral("--window"), file});
+            const bench::ProcessRun w =
+                bench::runProcess(QCoreApplication::applicationFilePath(), {QStringLiteral("--window"), file});
             window = w.ms < window.ms ? w : window;
-            const Run b = runProcess(batch, {QStringLiteral("--workdir"), work.path(), QStringLiteral("--table"), file,
-                                             QStringLiteral("--columns"), QStringLiteral("0,1,-,2,3,-,-,-,4"),
-                                             QStringLiteral("--select"), QStringLiteral("1"), QStringLiteral("-o"),
-                                             dir.filePath(QStringLiteral("one.pdf"))});
+            const bench::ProcessRun b = bench::runProcess(
+                batch, {QStringLiteral("--workdir"), work.path(), QStringLiteral("--table"), file,
+                        QStringLiteral("--columns"), QStringLiteral("0,1,-,2,3,-,-,-,4"), QStringLiteral("--select"),
+                        QStringLiteral("1"), QStringLiteral("-o"), dir.filePath(QStringLiteral("one.pdf"))});
             printer = b.ms < printer.ms ? b : printer;
         }
         const QString what = QStringLiteral(" of 100,000 rows, 2 sheets (.%1)").arg(kind);
