@@ -208,10 +208,16 @@ void LineOrderDialog::createRecords()
             close();
             return;
         }
-        const QStringList records = buildMailingRecords(m_titleRowBox->isChecked() ? m_rows.mid(1) : m_rows, m_columns);
+        const bool titled = m_titleRowBox->isChecked();
+        const QStringList records = buildMailingRecords(titled ? m_rows.mid(1) : m_rows, m_columns);
         // Rows of one key all print the last one's address: said before the list is made, and the
-        // dialog stays open for another key column when the user says no.
-        const QList<SharedKey> shared = sharedKeys(records);
+        // dialog stays open for another key column when the user says no. The rows are named as the
+        // table numbers them, the title row counted.
+        QList<SharedKey> shared = sharedKeys(records);
+        if (titled)
+            for (SharedKey &key : shared)
+                for (int &row : key.rows)
+                    ++row;
         if (!shared.isEmpty() &&
             !m_ctx.messages.askYesNo(
                 sharedKeysWarning(shared) + QStringLiteral("\n\n") + tr("Создать список рассылки?"), tr("Велтора")))

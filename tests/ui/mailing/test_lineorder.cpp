@@ -164,6 +164,16 @@ private slots:
         other.createRecords();
         QVERIFY(program->messages().all.isEmpty());
         QCOMPARE(program->state().mailingList(), lines({"Коваль", "Бойко"}));
+
+        // Below a title row the rows keep the table's numbers.
+        program->messages().clear();
+        program->messages().answers = {false};
+        LineOrderDialog &titled = open(t("Фамилия\tГород\r\nКоваль\tКиїв\r\nБойко\tЛьвів\r\nКоваль\tОдеса\r\n"));
+        QVERIFY(titled.titleRowBox()->isChecked());
+        assign(FieldSurname, 0);
+        titled.createRecords();
+        QVERIFY2(program->messages().questions.value(0).contains(t("строки 2 и 4: «Коваль»")),
+                 qPrintable(program->messages().questions.value(0)));
     }
 
     void cancelChangesNothing()
